@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds, and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+exec build/bin/przelew
