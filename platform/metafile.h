@@ -1,0 +1,37 @@
+// Reading side of enhanced metafiles (EMF) and placeable Windows metafiles (WMF): header inspection and
+// a player onto QPainter. Every size and offset is checked before it is read.
+#pragma once
+
+#include "platform/error.h"
+
+#include <QByteArray>
+#include <QRectF>
+#include <QSize>
+
+class QPainter;
+
+namespace platform {
+
+class MetafileError : public Error {
+public:
+    MetafileError()
+        : Error(QStringLiteral("Metafile is not valid"))
+    {
+    }
+};
+
+struct MetafileInfo {
+    QSize sizePx; // the picture's size in pixels (EMF: its frame on the reference device)
+    qint64 byteLength = 0; // bytes of the metafile as its header gives them
+    bool placeableWmf = false; // a placeable WMF rather than an EMF
+};
+
+// Checks the header of the metafile that starts at data and may run for at most `available` bytes;
+// throws MetafileError.
+MetafileInfo inspectMetafile(const char* data, qint64 available);
+
+// Draws a whole EMF (or placeable WMF) stretched into target; validates everything first, so a corrupt
+// metafile draws nothing; throws MetafileError.
+void playMetafile(const QByteArray& bytes, QPainter& painter, const QRectF& target);
+
+} // namespace platform

@@ -1,0 +1,46 @@
+// A Canvas on a QPainter (printer page, scratch page, tests): the same operations and GDI pixel rules as a
+// played page, fonts at the canvas resolution with the measured whole-pixel advances.
+#pragma once
+
+#include "platform/canvas.h"
+
+#include <memory>
+
+class QPainter;
+
+namespace platform {
+
+class MetafileRenderer;
+
+class PainterCanvas : public Canvas {
+public:
+    PainterCanvas(QPainter& painter, int dpiX, int dpiY);
+    ~PainterCanvas() override;
+
+    int dpiX() const override { return m_dpiX; }
+    int dpiY() const override { return m_dpiY; }
+
+    void setPen(const Pen& pen) override;
+    void setBrush(const Brush& brush) override;
+    void setFont(const FontSpec& font) override;
+
+    void fillRect(int left, int top, int right, int bottom) override;
+    void rectangle(int left, int top, int right, int bottom) override;
+    void ellipse(int left, int top, int right, int bottom) override;
+    void line(int x1, int y1, int x2, int y2) override;
+    void textOut(int x, int y, TextAlign align, const QString& text) override;
+    void removeClip() override;
+
+    QSize textExtent(const QString& text) override;
+
+private:
+    QPainter& m_painter;
+    int m_dpiX;
+    int m_dpiY;
+    Pen m_pen;
+    Brush m_brush;
+    FontSpec m_font;
+    std::unique_ptr<MetafileRenderer> m_renderer;
+};
+
+} // namespace platform
