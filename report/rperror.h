@@ -1,0 +1,13 @@
+// The report engine's failure: a message text such as "RpPrinter not ready".
+#pragma once
+
+#include "platform/error.h"
+
+namespace report {
+
+class ERpError : public platform::Error {
+public:
+    using platform::Error::Error;
+};
+
+} // namespace report

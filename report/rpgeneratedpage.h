@@ -1,0 +1,14 @@
+// A generated page: its drawing operations recorded as enhanced-metafile bytes, at screen resolution.
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+
+namespace report {
+
+struct TRpGeneratedPage {
+    QByteArray bytes; // one complete enhanced metafile (or a placeable metafile from a loaded file)
+    QSize sizePx; // the picture's size in device pixels
+};
+
+} // namespace report

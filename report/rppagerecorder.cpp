@@ -1,0 +1,29 @@
+#include "report/rppagerecorder.h"
+
+#include "platform/emfrecorder.h"
+
+namespace report {
+
+namespace {
+
+class EmfPageRecorder : public TRpPageRecorder {
+public:
+    EmfPageRecorder(int widthPx, int heightPx, int ppi)
+        : m_recorder(widthPx, heightPx, ppi)
+    {
+    }
+    platform::Canvas& canvas() override { return m_recorder; }
+    QByteArray finish() override { return m_recorder.finish(); }
+
+private:
+    platform::EmfRecorder m_recorder;
+};
+
+} // namespace
+
+std::unique_ptr<TRpPageRecorder> createEmfPageRecorder(int widthPx, int heightPx, int ppi)
+{
+    return std::make_unique<EmfPageRecorder>(widthPx, heightPx, ppi);
+}
+
+} // namespace report

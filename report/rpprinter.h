@@ -1,0 +1,121 @@
+// The page target of a generation run: the device mapping from native page coordinates to pixels, the
+// page canvas, and the destination of the pages (the page store for the preview; a printer later).
+#pragma once
+
+#include "platform/canvas.h"
+#include "report/rpgeneratedpage.h"
+#include "report/rppagelist.h"
+#include "report/rppagerecorder.h"
+#include "report/rpprintersettings.h"
+#include "report/rpstream.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace report {
+
+class TRpReport;
+
+enum class TRpPrinterStatus { Ready, Generating, Finished };
+enum class TRpPrinterDestination { PageStore, Printer };
+
+class TRpPrinter : public QObject {
+    Q_OBJECT
+public:
+    // Memory the page store uses before it continues in a temporary file.
+    static constexpr qint64 MemoryLimit = 100000;
+
+    explicit TRpPrinter(TRpPrinterDestination destination = TRpPrinterDestination::PageStore,
+        int screenPpi = 0, QObject* parent = nullptr); // screenPpi 0: the screen's
+    ~TRpPrinter() override;
+
+    TRpPrinterDestination destination() const { return m_destination; }
+    TRpPrinterStatus status() const { return m_status; }
+    int screenPpi() const { return m_screenPpi; }
+
+    int PagesStarted() const { return m_pagesStarted; }
+    int PagesAvailable() const { return m_pagesAvailable; }
+    bool cancelled() const { return m_cancelled; }
+
+    // The device mapping: rounded half to even, computed in extended precision.
+    long double PixelsPerUnitX() const { return m_pixelsPerUnitX; }
+    long double PixelsPerUnitY() const { return m_pixelsPerUnitY; }
+    long double DeviceOriginX() const { return m_deviceOriginX; }
+    long double DeviceOriginY() const { return m_deviceOriginY; }
+    int DeviceX(long double x) const;
+    int DeviceY(long double y) const;
+    int DeviceWidth(long double w) const;
+    int DeviceHeight(long double h) const;
+
+    // The canvas of the page in progress; nullptr while no page is open.
+    platform::Canvas* canvas() const;
+
+    void OpenDocument();
+    void NextPage();
+    void CloseDocument();
+    void AbortDocument();
+    void RequestCancel() { m_cancelled = true; }
+
+    // Stores the percentage and notifies the client.
+    void setProgress(int percent);
+    int progress() const { return m_progress; }
+
+    // An independent copy of stored page n (from 1) while generating or finished, otherwise none.
+    std::optional<TRpGeneratedPage> PageAt(int n);
+
+    // The device settings of the document: paper, orientation, copies, page range. The report transfers
+    // its settings into them before OpenDocument.
+    TRpDeviceSettings& deviceSettings() { return m_settings; }
+    const TRpDeviceSettings& deviceSettings() const { return m_settings; }
+
+    // The client receives queued calls of its invokable methods pageAvailable(int pagesAvailable) and
+    // progressUpdate(int percent), declared as slots or Q_INVOKABLE; without a client nothing is sent.
+    void setClient(QObject* client) { m_client = client; }
+    QObject* client() const { return m_client; }
+
+    TRpReport* master() const { return m_master; }
+    void setMaster(TRpReport* master) { m_master = master; }
+    const std::string& title() const { return m_title; }
+    void setTitle(const std::string& title) { m_title = title; }
+    bool compression() const { return m_compression; }
+    void setCompression(bool on) { m_compression = on; }
+    // The printer set-up routine the preview calls (installed by the report).
+    std::function<void()> printerSetupHook;
+
+    // How page canvases are made; by default EMF recorders.
+    void setRecorderFactory(TRpPageRecorderFactory factory) { m_recorderFactory = std::move(factory); }
+
+    TRpPageList& pageList() { return m_pageList; }
+    TRpStream* stream() const { return m_stream.get(); }
+
+private:
+    void storeOpenPage();
+    void notify(const char* method, int value);
+
+    TRpPrinterDestination m_destination;
+    TRpPrinterStatus m_status = TRpPrinterStatus::Ready;
+    int m_screenPpi;
+    int m_pagesStarted = 0;
+    int m_pagesAvailable = 0;
+    bool m_cancelled = false;
+    int m_progress = 0;
+    long double m_pixelsPerUnitX;
+    long double m_pixelsPerUnitY;
+    long double m_deviceOriginX = 0;
+    long double m_deviceOriginY = 0;
+    TRpDeviceSettings m_settings;
+    QPointer<QObject> m_client;
+    TRpReport* m_master = nullptr;
+    std::string m_title;
+    bool m_compression = false;
+    TRpPageRecorderFactory m_recorderFactory;
+    std::unique_ptr<TRpPageRecorder> m_recorder;
+    std::unique_ptr<TRpStream> m_stream;
+    TRpPageList m_pageList;
+};
+
+} // namespace report

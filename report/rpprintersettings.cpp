@@ -1,0 +1,32 @@
+#include "report/rpprintersettings.h"
+
+#include <algorithm>
+
+namespace report {
+
+void TRpDeviceSettings::setPaper(TRpPaperSize size)
+{
+    paperSize = size;
+    if (size == TRpPaperSize::Default || size == TRpPaperSize::Custom)
+        return;
+    const TRpPaperInfo& info = paperInfo(size);
+    paperWidth = (long double)info.widthMm * 10.0L;
+    paperLength = (long double)info.lengthMm * 10.0L;
+}
+
+long double TRpDeviceSettings::orientedWidth() const
+{
+    return orientation == poLandscape ? std::max(paperWidth, paperLength) : std::min(paperWidth, paperLength);
+}
+
+long double TRpDeviceSettings::orientedLength() const
+{
+    return orientation == poLandscape ? std::min(paperWidth, paperLength) : std::max(paperWidth, paperLength);
+}
+
+bool TRpDeviceSettings::pageInRange(int k) const
+{
+    return (firstPage <= 0 || k >= firstPage) && (lastPage <= 0 || k <= lastPage);
+}
+
+} // namespace report

@@ -1,0 +1,46 @@
+// Print settings: those the report keeps for the run (copies, page range, bin, printer), and the device
+// settings a page target holds for one document (paper, orientation, resolution, offsets).
+#pragma once
+
+#include "report/rppage.h"
+#include "report/rppapersize.h"
+
+namespace report {
+
+// Kept by the report for the whole run and changed only by the printer set-up.
+struct TRpPrinterSettings {
+    int Copies = 1;
+    int FirstPage = 0; // 0: no lower limit
+    int LastPage = 0; // 0: no upper limit
+    TRpBin OutputBin = TRpBin::Auto;
+    bool Duplex = false;
+    int PrinterIndex = -1; // -1: the system's default printer
+};
+
+// The device settings of a page target for one document. Paper width and length are those of the paper
+// in portrait, in native units; the oriented* functions turn them for the orientation.
+struct TRpDeviceSettings {
+    TRpPaperSize paperSize = TRpPaperSize::A4;
+    long double paperWidth = 2100; // native units, portrait
+    long double paperLength = 2970;
+    TRpOrientation orientation = poPortrait;
+    int copies = 1;
+    TRpBin outputBin = TRpBin::First;
+    bool duplex = false;
+    int firstPage = 0;
+    int lastPage = 0;
+    int ppiX = 96;
+    int ppiY = 96;
+    long double leftOffset = 0; // native units, the printer's physical printing offsets
+    long double topOffset = 0;
+
+    // Sets the paper from the paper table (Default and Custom keep the current width and length).
+    void setPaper(TRpPaperSize size);
+    // The paper in the orientation: landscape puts the longer side across.
+    long double orientedWidth() const;
+    long double orientedLength() const;
+    // Page k (from 1) is printed when it lies inside the range; 0 leaves an end open.
+    bool pageInRange(int k) const;
+};
+
+} // namespace report

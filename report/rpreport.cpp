@@ -1,0 +1,292 @@
+#include "report/rpreport.h"
+
+#include "platform/fonts.h"
+#include "report/rpdataset.h"
+#include "report/rpprinter.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace report {
+
+TRpReport::TRpReport(QObject* parent)
+    : QObject(parent)
+    , m_screenPpi(platform::screenPpi())
+{
+}
+
+TRpReport::~TRpReport() = default;
+
+long double TRpReport::toUnits(long double native) const
+{
+    return nativeToUnit(native, m_units, m_screenPpi, m_zoom);
+}
+
+long double TRpReport::fromUnits(long double value) const
+{
+    return unitToNative(value, m_units, m_screenPpi, m_zoom);
+}
+
+void TRpReport::setZoom(int zoom)
+{
+    m_zoom = std::clamp(zoom, 1, 300);
+}
+
+void TRpReport::setScreenPpi(int ppi)
+{
+    m_screenPpi = ppi > 0 ? ppi : platform::screenPpi();
+}
+
+TRpBand* TRpReport::addBand(std::string name, TRpBandType type)
+{
+    auto band = std::make_unique<TRpBand>(std::move(name), type);
+    band->m_report = this;
+    m_bands.push_back(std::move(band));
+    return m_bands.back().get();
+}
+
+TRpBand* TRpReport::findBand(const std::string& name) const
+{
+    for (const auto& band : m_bands) {
+        if (band->name() == name)
+            return band.get();
+    }
+    return nullptr;
+}
+
+TRpPrinter* TRpReport::currentPrinter() const
+{
+    return m_printer;
+}
+
+void TRpReport::setCurrentPrinter(TRpPrinter* printer)
+{
+    m_printer = printer;
+}
+
+void TRpReport::cancelGeneration()
+{
+    if (m_available)
+        return;
+    m_cancelled = true;
+    if (m_printer)
+        m_printer->RequestCancel();
+}
+
+void TRpReport::processEvents()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+void TRpReport::forEachComponent(void (TRpPrintable::*call)())
+{
+    for (const auto& band : m_bands) {
+        for (const auto& child : band->children())
+            (child.get()->*call)();
+    }
+}
+
+TRpBand* TRpReport::detailBand() const
+{
+    for (const auto& band : m_bands) {
+        if (band->BandType == rbDetail)
+            return band.get();
+    }
+    return nullptr;
+}
+
+void TRpReport::transferSettings(TRpPrinter& target)
+{
+    TRpDeviceSettings& settings = target.deviceSettings();
+    // The page store takes every paper; Default keeps the paper the target already has.
+    if (Page.paperSize() != TRpPaperSize::Default)
+        settings.setPaper(Page.paperSize());
+    if (Page.paperSize() == TRpPaperSize::Custom) {
+        settings.paperWidth = Page.width();
+        settings.paperLength = Page.length();
+    }
+    settings.orientation = Page.orientation();
+    settings.copies = PrinterSettings.Copies;
+    settings.outputBin = PrinterSettings.OutputBin;
+    settings.firstPage = PrinterSettings.FirstPage;
+    settings.lastPage = PrinterSettings.LastPage;
+    target.setTitle(ReportTitle);
+    target.setCompression(Options.Compression);
+}
+
+void TRpReport::GenerateReport(TRpPrinter& target)
+{
+    if (!m_available)
+        return;
+    if (Page.width() - Page.leftMargin() - Page.rightMargin() < 0) {
+        Page.setLeftMargin(0);
+        Page.setRightMargin(0);
+    }
+    if (Page.length() - Page.topMargin() - Page.bottomMargin() < 0) {
+        Page.setTopMargin(0);
+        Page.setBottomMargin(0);
+    }
+    m_available = false;
+    m_cancelled = false;
+    m_lastPage = false;
+    m_printer = &target;
+    const TRpUnit savedUnits = m_units;
+    m_units = TRpUnit::Native;
+
+    const auto finishDocument = [&] {
+        if (m_cancelled)
+            target.AbortDocument();
+        else
+            target.CloseDocument();
+    };
+
+    try {
+        transferSettings(target);
+        target.setMaster(this);
+        target.OpenDocument();
+        m_printY = -1;
+        m_pageCount = 0;
+        m_currentColumn = Page.columns();
+        m_pageFooterHeight = 0;
+        for (const auto& band : m_bands) {
+            if (band->BandType == rbPageFooter && band->Enabled)
+                m_pageFooterHeight += band->height();
+        }
+        m_printX = roundHalfEven(Page.leftMargin());
+        forEachComponent(&TRpPrintable::PrepareOutput);
+
+        recordLoop();
+
+        m_printX = roundHalfEven(Page.leftMargin());
+        m_lastPage = true;
+        if (!m_cancelled)
+            endPage();
+        m_units = savedUnits;
+        forEachComponent(&TRpPrintable::EndOutput);
+    } catch (...) {
+        // The document still ends with the page drawn so far, and the report becomes available again,
+        // or it would refuse every later preview and print.
+        try {
+            finishDocument();
+        } catch (...) {
+        }
+        m_units = savedUnits;
+        for (const auto& band : m_bands) {
+            for (const auto& child : band->children()) {
+                try {
+                    child->EndOutput();
+                } catch (...) {
+                }
+            }
+        }
+        m_available = true;
+        throw;
+    }
+    try {
+        finishDocument();
+    } catch (...) {
+        m_available = true;
+        throw;
+    }
+    m_available = true;
+}
+
+void TRpReport::recordLoop()
+{
+    TRpBand* band = detailBand();
+    TRpPrinter& target = *m_printer;
+    const auto printDetail = [&] {
+        if (band)
+            printDetailBand(*band);
+    };
+    if (!DataSet || !DataSet->active()) {
+        if (PrintIfEmpty)
+            printDetail();
+        return;
+    }
+    DataSet->first();
+    bool more = !DataSet->eof();
+    int recordCount = 1;
+    try {
+        recordCount = DataSet->recordCount();
+    } catch (...) {
+        recordCount = 1;
+    }
+    if (!more && PrintIfEmpty)
+        printDetail();
+    int detailNumber = 0;
+    if (more) {
+        processEvents();
+        if (m_cancelled || target.cancelled())
+            return;
+    }
+    while (more) {
+        processEvents();
+        if (target.cancelled())
+            break;
+        ++detailNumber;
+        printDetail();
+        DataSet->next();
+        more = !DataSet->eof();
+        if (recordCount != 0)
+            target.setProgress(detailNumber * 100 / recordCount);
+    }
+}
+
+void TRpReport::printDetailBand(TRpBand& band)
+{
+    bool printBand = band.Enabled;
+    if (band.Enabled && band.BeforePrint)
+        band.BeforePrint(&band, printBand);
+    if (!printBand)
+        return;
+
+    TRpPrinter& target = *m_printer;
+    const int bandHeight = roundHalfEven(band.height());
+    const TRpDeviceSettings& settings = target.deviceSettings();
+    const long double paperLength
+        = Page.orientation() == poLandscape && Page.paperSize() != TRpPaperSize::Custom
+        ? settings.paperWidth
+        : settings.paperLength;
+    const int available
+        = m_printY < 0 ? 0 : roundHalfEven(paperLength - Page.bottomMargin() - m_pageFooterHeight - m_printY);
+    // A band taller than a whole page is printed where it is rather than begin pages forever.
+    if (m_pageCount == 0
+        || (bandHeight > available && bandHeight <= Page.length() - (Page.topMargin() + Page.bottomMargin())))
+        newPage();
+
+    if (nativeToScreen(band.height(), m_screenPpi, m_zoom) == 0)
+        return;
+    if (platform::Canvas* canvas = target.canvas()) {
+        canvas->setBrush(platform::Brush { colorToRef(band.Color), false });
+        canvas->fillRect(target.DeviceX(m_printX), target.DeviceY(m_printY),
+            target.DeviceX(m_printX + band.width()), target.DeviceY(m_printY + band.height()));
+    }
+    for (const auto& child : band.children()) {
+        if (child->Enabled)
+            child->RenderAt(m_printX, m_printY);
+    }
+    m_printY += bandHeight;
+}
+
+void TRpReport::newPage()
+{
+    m_currentColumn = 1;
+    m_printX = roundHalfEven(Page.leftMargin());
+    if (m_pageCount > 0)
+        endPage();
+    ++m_pageCount;
+    m_printer->NextPage();
+    m_printY = roundHalfEven(Page.topMargin());
+}
+
+void TRpReport::endPage()
+{
+    if (m_pageCount <= 0)
+        return;
+    m_printY = roundHalfEven(Page.length() - Page.bottomMargin() - m_pageFooterHeight);
+    m_printX = roundHalfEven(Page.leftMargin());
+}
+
+} // namespace report

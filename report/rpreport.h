@@ -1,0 +1,108 @@
+// A report: page set-up, bands with their components, the data set it walks, and the generation pass
+// that prints the detail band once per record onto a page target (TRpPrinter).
+#pragma once
+
+#include "report/rpband.h"
+#include "report/rpfont.h"
+#include "report/rppage.h"
+#include "report/rpprintersettings.h"
+#include "report/rpunits.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace report {
+
+class TRpDataSet;
+class TRpPrinter;
+
+struct TRpReportOptions {
+    bool FirstPageHeader = false;
+    bool LastPageFooter = false;
+    bool Compression = false;
+};
+
+class TRpReport : public QObject {
+    Q_OBJECT
+public:
+    explicit TRpReport(QObject* parent = nullptr);
+    ~TRpReport() override;
+
+    TRpPage Page;
+    TRpDataSet* DataSet = nullptr; // not owned
+    bool PrintIfEmpty = true;
+    TRpReportOptions Options;
+    TRpFont Font;
+    TRpPrinterSettings PrinterSettings;
+    bool ShowProgress = true;
+    std::string ReportTitle;
+
+    // How value properties read and write (see toUnits / fromUnits); generation works in Native.
+    TRpUnit Units() const { return m_units; }
+    void setUnits(TRpUnit units) { m_units = units; }
+    // A native value seen in the report's Units, and back.
+    long double toUnits(long double native) const;
+    long double fromUnits(long double value) const;
+
+    // Scales the on-screen view of components (1 to 300); generation works in native units.
+    int Zoom() const { return m_zoom; }
+    void setZoom(int zoom);
+
+    // The resolution of the reference context on which labels are measured, and of page-store pages.
+    int screenPpi() const { return m_screenPpi; }
+    void setScreenPpi(int ppi);
+
+    // Creates a band after the ones already there (the report owns it).
+    TRpBand* addBand(std::string name, TRpBandType type = rbDetail);
+    const std::vector<std::unique_ptr<TRpBand>>& bands() const { return m_bands; }
+    TRpBand* findBand(const std::string& name) const;
+
+    // The generation pass onto a page target, which becomes the report's current page target. Does
+    // nothing while a run is going on. An exception raised during the run still ends the document and
+    // makes the report available again before it propagates.
+    void GenerateReport(TRpPrinter& target);
+
+    // False while GenerateReport runs.
+    bool available() const { return m_available; }
+    bool cancelled() const { return m_cancelled; }
+    // Pages begun in the current or last run.
+    int pageCount() const { return m_pageCount; }
+
+    // The current page target (not owned: the preview or the print owns it), or none.
+    TRpPrinter* currentPrinter() const;
+    void setCurrentPrinter(TRpPrinter* printer);
+
+    // The preview-closed reaction while generating: the run stops before the next record and the
+    // document is aborted.
+    void cancelGeneration();
+
+private:
+    void transferSettings(TRpPrinter& target);
+    void forEachComponent(void (TRpPrintable::*call)());
+    void recordLoop();
+    void printDetailBand(TRpBand& band);
+    void newPage();
+    void endPage();
+    void processEvents();
+    TRpBand* detailBand() const;
+
+    TRpUnit m_units = TRpUnit::MM;
+    int m_zoom = 100;
+    int m_screenPpi;
+    std::vector<std::unique_ptr<TRpBand>> m_bands;
+    QPointer<TRpPrinter> m_printer;
+
+    bool m_available = true;
+    bool m_cancelled = false;
+    bool m_lastPage = false;
+    int m_pageCount = 0;
+    int m_printX = 0;
+    int m_printY = -1; // -1: no page begun
+    int m_currentColumn = 1;
+    long double m_pageFooterHeight = 0;
+};
+
+} // namespace report

@@ -1,0 +1,34 @@
+// A rectangle, an ellipse or a line through the middle of its box, with a pen and a brush.
+#pragma once
+
+#include "report/rpprintable.h"
+
+namespace report {
+
+enum TRpShapeType { rpsRectangle, rpsCircle, rpsVertLine, rpsHorLine, rpsTopAndBottom, rpsRightAndLeft };
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum TBrushStyle { bsSolid, bsClear };
+
+struct TRpPen {
+    TColor Color = clBlack;
+    int Width = 1; // device pixels of the page canvas, never scaled
+    TPenStyle Style = psSolid;
+};
+
+struct TRpBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+class TRpShape : public TRpPrintable {
+public:
+    using TRpPrintable::TRpPrintable;
+
+    TRpShapeType Shape = rpsRectangle;
+    TRpPen Pen;
+    TRpBrush Brush;
+
+    void RenderAt(int originX, int originY) override;
+};
+
+} // namespace report

@@ -1,0 +1,53 @@
+// The byte stream of a page store: in memory up to a limit, then in a temporary file "RPF…" that is
+// deleted when the stream is freed. Every read, write and seek runs under the stream's lock.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <memory>
+#include <mutex>
+
+class QTemporaryFile;
+
+namespace report {
+
+class TRpStream {
+public:
+    explicit TRpStream(qint64 memoryLimit);
+    ~TRpStream();
+    TRpStream(const TRpStream&) = delete;
+    TRpStream& operator=(const TRpStream&) = delete;
+
+    qint64 size() const;
+    qint64 pos() const;
+    void seek(qint64 position); // clamped to 0..size
+    // Reads up to count bytes at the position; returns how many were read.
+    qint64 read(char* data, qint64 count);
+    // Writes at the position, growing the stream; raises ERpError "Stream write error" when the
+    // temporary file cannot take the bytes.
+    void write(const char* data, qint64 count);
+
+    // Exact reads and little-endian integers; a short read raises ERpError "Stream read error".
+    void readExact(char* data, qint64 count);
+    qint32 readInt32();
+    void writeInt32(qint32 value);
+
+    bool inFile() const { return m_file != nullptr; }
+    // The temporary file's name while the stream lives in one.
+    QString fileName() const;
+
+    std::recursive_mutex& lock() const { return m_lock; }
+
+private:
+    void spill();
+
+    qint64 m_memoryLimit;
+    QByteArray m_memory;
+    std::unique_ptr<QTemporaryFile> m_file;
+    qint64 m_pos = 0;
+    qint64 m_size = 0;
+    mutable std::recursive_mutex m_lock;
+};
+
+} // namespace report
