@@ -1,0 +1,46 @@
+// The data module: the transfer record table mtPlat with its 17 fields, and the images of the main
+// window's actions (ImageList1: 0 open folder, 1 printer).
+#pragma once
+
+#include "data/memtable.h"
+
+#include <QIcon>
+#include <QList>
+
+namespace data {
+
+class TDM2 {
+public:
+    TDM2();
+    TDM2(const TDM2&) = delete;
+    TDM2& operator=(const TDM2&) = delete;
+
+    TMemTable mtPlat;
+    TField* mtPlatData;
+    TField* mtPlatKwota;
+    TField* mtPlatWCId;
+    TField* mtPlatWCNazwa;
+    TField* mtPlatWCMiasto;
+    TField* mtPlatWCAdres;
+    TField* mtPlatWCBank;
+    TField* mtPlatWCKONTOKONTR;
+    TField* mtPlatWCKonto;
+    TField* mtPlatNDId;
+    TField* mtPlatNDNazwa;
+    TField* mtPlatNDMiasto;
+    TField* mtPlatNDAdres;
+    TField* mtPlatNDBank;
+    TField* mtPlatNDKONTOKONTR;
+    TField* mtPlatNDKonto;
+    TField* mtPlatTytulem;
+
+    QList<QIcon> ImageList1;
+
+    // The field list of mtPlat, in order.
+    static const std::vector<FieldDef>& platFields();
+};
+
+} // namespace data
+
+// The one data module of the program, created at start-up after the main window.
+extern data::TDM2* DM2;

@@ -1,0 +1,18 @@
+// Code page 1250: the single-byte texts of the record, the transfer file and the printout, one byte per
+// character, and their conversion to and from Qt's strings at the user-interface boundary.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// A character outside code page 1250 becomes "?".
+std::string toCp1250(const QString& text);
+QString fromCp1250(std::string_view bytes);
+
+// The code-page byte of one character ("?" for one outside the code page).
+unsigned char cp1250Byte(QChar c);
+
+} // namespace platform
