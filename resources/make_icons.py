@@ -1,8 +1,7 @@
-#!/ usr / bin / env python3
-""
-    "Draws the program's 16 x 16 icons as XPM files (C source that Qt also reads).
+#!/usr/bin/env python3
+"""Draws the program's 16 x 16 icons as XPM files (C source that Qt also reads).
 
-    Run from this folder; the XPM files are committed, so the build does not need this script.
+Run from this folder; the XPM files are committed, so the build does not need this script.
 """
 
 
