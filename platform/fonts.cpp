@@ -36,8 +36,9 @@ QString substituteFace(const QString& requested)
     };
     const QString key = requested.trimmed().toLower();
     if (key == QLatin1String("tahoma")) {
-        return QFontDatabase::families().contains(QStringLiteral("Tahoma")) ? QStringLiteral("Tahoma")
-                                                                            : QStringLiteral("Liberation Sans");
+        return QFontDatabase::families().contains(QStringLiteral("Tahoma"))
+            ? QStringLiteral("Tahoma")
+            : QStringLiteral("Liberation Sans");
     }
     return table.value(key, requested);
 }
@@ -48,10 +49,10 @@ int fontPixelHeight(int pointSize, int ppi)
     return -int(std::floor(pixels + 0.5)); // half away from zero, sizes are positive
 }
 
-static QFont baseFont(const FontSpec& spec, int ppi)
+static QFont baseFont(const FontSpec& spec, int pixelSize)
 {
     QFont font(substituteFace(spec.face));
-    font.setPixelSize(std::max(1, -fontPixelHeight(spec.pointSize, ppi)));
+    font.setPixelSize(std::max(1, pixelSize));
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);
@@ -65,15 +66,25 @@ static QFont baseFont(const FontSpec& spec, int ppi)
 
 QFont measuringFont(const FontSpec& spec, int ppi)
 {
-    QFont font = baseFont(spec, ppi);
+    return measuringFontForPixels(spec, -fontPixelHeight(spec.pointSize, ppi));
+}
+
+QFont drawingFont(const FontSpec& spec, int ppi)
+{
+    return drawingFontForPixels(spec, -fontPixelHeight(spec.pointSize, ppi));
+}
+
+QFont measuringFontForPixels(const FontSpec& spec, int pixelSize)
+{
+    QFont font = baseFont(spec, pixelSize);
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
     return font;
 }
 
-QFont drawingFont(const FontSpec& spec, int ppi)
+QFont drawingFontForPixels(const FontSpec& spec, int pixelSize)
 {
-    QFont font = baseFont(spec, ppi);
+    QFont font = baseFont(spec, pixelSize);
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::PreferMatch));
     return font;

@@ -24,6 +24,10 @@ int fontPixelHeight(int pointSize, int ppi);
 QFont measuringFont(const FontSpec& spec, int ppi);
 // The drawing font: the same face and pixel size, antialiased.
 QFont drawingFont(const FontSpec& spec, int ppi);
+// The same two fonts for a pixel size given directly (a font recorded in a metafile); the point size of
+// the spec is not used.
+QFont measuringFontForPixels(const FontSpec& spec, int pixelSize);
+QFont drawingFontForPixels(const FontSpec& spec, int pixelSize);
 
 // Width (sum of advances) and height (line height) of a text at a resolution.
 QSize measureText(const FontSpec& spec, const QString& text, int ppi);

@@ -1,0 +1,119 @@
+// The device-context state a metafile player keeps while it walks the records: mapping, selected
+// objects, colours, alignment and clip. SaveDC pushes a copy, RestoreDC pops back to one.
+#pragma once
+
+#include "platform/metafilerenderer.h"
+
+#include <QRectF>
+#include <QString>
+#include <QTransform>
+#include <optional>
+
+namespace platform {
+
+struct MetafileDc {
+    int mapMode = 1; // MM_TEXT
+    double winOrgX = 0, winOrgY = 0, winExtX = 1, winExtY = 1;
+    double vpOrgX = 0, vpOrgY = 0, vpExtX = 1, vpExtY = 1;
+    QTransform world;
+    GdiPen pen; // the stock black pen: one pixel, solid
+    GdiBrush brush; // the stock white brush
+    GdiFont font = defaultFont();
+    ColorRef textColor = 0;
+    ColorRef bkColor = 0xffffff;
+    bool bkOpaque = true;
+    std::uint32_t textAlign = 0;
+    bool winding = false;
+    std::optional<QRectF> clip; // painter coordinates
+    double curX = 0, curY = 0;
+
+    static GdiFont defaultFont()
+    {
+        GdiFont font;
+        font.height = -13;
+        font.weight = 700;
+        font.face = QStringLiteral("MS Sans Serif");
+        return font;
+    }
+
+    // Stock objects 0x80000000..0x80000011 change the pen, brush or font; other values are ignored.
+    void selectStock(std::uint32_t index)
+    {
+        switch (index) {
+        case 0:
+            brush = GdiBrush { false, 0xffffff };
+            break;
+        case 1:
+            brush = GdiBrush { false, 0xc0c0c0 };
+            break;
+        case 2:
+            brush = GdiBrush { false, 0x808080 };
+            break;
+        case 3:
+            brush = GdiBrush { false, 0x404040 };
+            break;
+        case 4:
+            brush = GdiBrush { false, 0 };
+            break;
+        case 5:
+            brush = GdiBrush { true, 0 };
+            break;
+        case 6:
+            pen = GdiPen { GdiPen::Solid, 0, 0xffffff };
+            break;
+        case 7:
+            pen = GdiPen { GdiPen::Solid, 0, 0 };
+            break;
+        case 8:
+            pen = GdiPen { GdiPen::Null, 0, 0 };
+            break;
+        case 10:
+        case 11:
+        case 16:
+            font = GdiFont {};
+            font.height = -13;
+            font.face = QStringLiteral("Courier New");
+            font.pitchAndFamily = 1;
+            break;
+        case 12:
+        case 13:
+        case 14:
+            font = defaultFont();
+            break;
+        case 17:
+            font = GdiFont {};
+            font.height = -11;
+            font.face = QStringLiteral("Tahoma");
+            break;
+        default:
+            break;
+        }
+    }
+};
+
+// Pen style bits of a GDI pen record.
+inline GdiPen::Style gdiPenStyle(std::uint32_t style)
+{
+    switch (style & 0xf) {
+    case 1:
+        return GdiPen::Dash;
+    case 2:
+    case 8: // alternate
+        return GdiPen::Dot;
+    case 3:
+        return GdiPen::DashDot;
+    case 4:
+        return GdiPen::DashDotDot;
+    case 5:
+        return GdiPen::Null;
+    case 6:
+        return GdiPen::InsideFrame;
+    default:
+        return GdiPen::Solid;
+    }
+}
+
+// Single-byte text of a metafile in the code page of the font's character set.
+QString decodeMetafileText(const char* bytes, qsizetype length, std::uint8_t charset);
+
+} // namespace platform

@@ -1,0 +1,127 @@
+// Draws GDI primitives onto a QPainter with GDI's pixel rules (right and bottom edges exclusive, line end
+// point not drawn, pen width 0 is one device pixel) and text at given advances. Shared by the metafile
+// players and the QPainter canvas; coordinates are logical and go through a scale-and-offset mapping.
+#pragma once
+
+#include "platform/canvas.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRawFont>
+#include <QRectF>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace platform {
+
+struct GdiPen {
+    enum Style { Solid, Dash, Dot, DashDot, DashDotDot, Null, InsideFrame };
+    Style style = Solid;
+    double width = 0; // logical units; 0 is one device pixel
+    ColorRef color = 0;
+    bool operator==(const GdiPen&) const = default;
+};
+
+struct GdiBrush {
+    bool null = false;
+    ColorRef color = 0xffffff;
+    bool operator==(const GdiBrush&) const = default;
+};
+
+struct GdiFont {
+    int height = 0; // logical units: negative is the character height, positive the cell height
+    int weight = 400;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    std::uint8_t charset = 0;
+    std::uint8_t pitchAndFamily = 0;
+    QString face;
+    bool operator==(const GdiFont&) const = default;
+};
+
+// GDI text alignment flags.
+enum : std::uint32_t {
+    TextAlignLeft = 0,
+    TextAlignRight = 2,
+    TextAlignCenter = 6,
+    TextAlignTop = 0,
+    TextAlignBottom = 8,
+    TextAlignBaseline = 24,
+};
+
+class MetafileRenderer {
+public:
+    explicit MetafileRenderer(QPainter& painter);
+    ~MetafileRenderer();
+
+    // Logical to painter coordinates: x' = sx * x + dx, y' = sy * y + dy.
+    void setMapping(double sx, double sy, double dx, double dy);
+
+    void setPen(const GdiPen& pen) { m_pen = pen; }
+    void setBrush(const GdiBrush& brush) { m_brush = brush; }
+    void setFont(const GdiFont& font);
+    void setTextColor(ColorRef color) { m_textColor = color; }
+    void setBackground(ColorRef color, bool opaque)
+    {
+        m_bkColor = color;
+        m_bkOpaque = opaque;
+    }
+    void setTextAlign(std::uint32_t align) { m_textAlign = align; }
+    void setWindingFill(bool winding) { m_winding = winding; }
+    // A clip rectangle in painter coordinates, or none.
+    void setClip(const std::optional<QRectF>& clip);
+
+    void rectangle(double l, double t, double r, double b);
+    void roundRect(double l, double t, double r, double b, double cx, double cy);
+    void ellipse(double l, double t, double r, double b);
+    void line(double x1, double y1, double x2, double y2);
+    void polyline(const QPolygonF& points);
+    void polygons(const std::vector<QPolygonF>& polygons);
+    // Fills with a colour, right and bottom exclusive, no outline.
+    void fill(double l, double t, double r, double b, ColorRef color);
+    void fillWithBrush(double l, double t, double r, double b);
+    // Text at a reference point; advances in logical units (empty: the font's own). opaqueRect is filled
+    // with the background colour first; clipRect clips the glyphs.
+    void text(double x, double y, const QString& text, const std::vector<double>& advances,
+        const std::optional<QRectF>& opaqueRect = {}, const std::optional<QRectF>& clipRect = {});
+
+    // The font's logical metrics, as text placement uses them.
+    int fontAscent();
+
+    // Maps a logical point to painter coordinates.
+    double mapX(double x) const { return m_sx * x + m_dx; }
+    double mapY(double y) const { return m_sy * y + m_dy; }
+
+private:
+    struct FontData;
+    FontData& fontData();
+    int deviceX(double x) const;
+    int deviceY(double y) const;
+    QRect deviceRect(double l, double t, double r, double b) const;
+    int penPixels() const;
+    QPen strokePen() const;
+    void fillPixels(const QRect& r, ColorRef color);
+    QBrush brush() const;
+
+    QPainter& m_painter;
+    double m_sx = 1, m_sy = 1, m_dx = 0, m_dy = 0;
+    GdiPen m_pen;
+    GdiBrush m_brush;
+    GdiFont m_font;
+    ColorRef m_textColor = 0;
+    ColorRef m_bkColor = 0xffffff;
+    bool m_bkOpaque = true;
+    std::uint32_t m_textAlign = 0;
+    bool m_winding = false;
+    bool m_hadClip = false;
+    QPainterPath m_baseClip;
+    FontData* m_fontData = nullptr;
+    QHash<QString, FontData*> m_fonts;
+};
+
+} // namespace platform

@@ -1,0 +1,128 @@
+#include "platform/paintercanvas.h"
+
+#include "platform/fonts.h"
+#include "platform/metafilerenderer.h"
+
+namespace platform {
+
+namespace {
+
+GdiPen gdiPen(const Pen& pen)
+{
+    GdiPen result;
+    result.color = pen.color;
+    result.width = std::max(0, pen.width);
+    switch (pen.style) {
+    case PenStyle::Solid:
+        result.style = GdiPen::Solid;
+        break;
+    case PenStyle::Dash:
+        result.style = GdiPen::Dash;
+        break;
+    case PenStyle::Dot:
+        result.style = GdiPen::Dot;
+        break;
+    case PenStyle::DashDot:
+        result.style = GdiPen::DashDot;
+        break;
+    case PenStyle::DashDotDot:
+        result.style = GdiPen::DashDotDot;
+        break;
+    case PenStyle::Clear:
+        result.style = GdiPen::Null;
+        break;
+    case PenStyle::InsideFrame:
+        result.style = GdiPen::InsideFrame;
+        break;
+    }
+    return result;
+}
+
+} // namespace
+
+PainterCanvas::PainterCanvas(QPainter& painter, int dpiX, int dpiY)
+    : m_painter(painter)
+    , m_dpiX(std::max(1, dpiX))
+    , m_dpiY(std::max(1, dpiY))
+    , m_renderer(std::make_unique<MetafileRenderer>(painter))
+{
+    m_renderer->setBackground(0xffffff, false);
+    m_renderer->setPen(gdiPen(m_pen));
+    m_renderer->setBrush(GdiBrush { m_brush.clear, m_brush.color });
+    setFont(m_font);
+}
+
+PainterCanvas::~PainterCanvas() = default;
+
+void PainterCanvas::setPen(const Pen& pen)
+{
+    m_pen = pen;
+    m_renderer->setPen(gdiPen(pen));
+}
+
+void PainterCanvas::setBrush(const Brush& brush)
+{
+    m_brush = brush;
+    m_renderer->setBrush(GdiBrush { brush.clear, brush.color });
+}
+
+void PainterCanvas::setFont(const FontSpec& font)
+{
+    m_font = font;
+    GdiFont gdi;
+    gdi.height = fontPixelHeight(font.pointSize, m_dpiY);
+    gdi.weight = font.bold ? 700 : 400;
+    gdi.italic = font.italic;
+    gdi.underline = font.underline;
+    gdi.strikeOut = font.strikeOut;
+    gdi.charset = font.charset;
+    gdi.pitchAndFamily = font.fixedPitch ? 1 : 0;
+    gdi.face = font.face;
+    m_renderer->setFont(gdi);
+    m_renderer->setTextColor(font.color);
+}
+
+void PainterCanvas::fillRect(int left, int top, int right, int bottom)
+{
+    if (right > left && bottom > top)
+        m_renderer->fillWithBrush(left, top, right, bottom);
+}
+
+void PainterCanvas::rectangle(int left, int top, int right, int bottom)
+{
+    m_renderer->rectangle(left, top, right, bottom);
+}
+
+void PainterCanvas::ellipse(int left, int top, int right, int bottom)
+{
+    m_renderer->ellipse(left, top, right, bottom);
+}
+
+void PainterCanvas::line(int x1, int y1, int x2, int y2)
+{
+    m_renderer->line(x1, y1, x2, y2);
+}
+
+void PainterCanvas::textOut(int x, int y, TextAlign align, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const std::vector<int> advances = textAdvances(m_font, text, m_dpiY);
+    m_renderer->setTextAlign(TextAlignTop
+        | (align == TextAlign::Right         ? TextAlignRight
+                : align == TextAlign::Center ? TextAlignCenter
+                                             : TextAlignLeft));
+    m_renderer->text(x, y, text, std::vector<double>(advances.begin(), advances.end()));
+}
+
+void PainterCanvas::removeClip()
+{
+    m_renderer->setClip(std::nullopt);
+}
+
+QSize PainterCanvas::textExtent(const QString& text)
+{
+    return measureText(m_font, text, m_dpiY);
+}
+
+} // namespace platform
