@@ -231,13 +231,28 @@ void EmfRecorder::fillRect(int left, int top, int right, int bottom)
 {
     if (m_finished || m_brush.clear || right <= left || bottom <= top)
         return;
-    // A rectangle without outline fills one pixel less on the right and below, so it is recorded one
-    // pixel larger to fill exactly left..right-1, top..bottom-1.
-    Pen none;
-    none.style = PenStyle::Clear;
-    selectPen(none);
+    // A pattern copy with the brush, as GDI records FillRect: it scales with the page when played
+    // stretched, where a rectangle without outline would lose one device pixel at every zoom.
     selectBrush(m_brush);
-    append(U_EMRRECTANGLE_set(rectl(left, top, right + 1, bottom + 1)));
+    QByteArray record(100, '\0');
+    putU32(record, 0, U_EMR_BITBLT);
+    putU32(record, 4, 100);
+    putU32(record, 8, std::uint32_t(left)); // bounds, inclusive
+    putU32(record, 12, std::uint32_t(top));
+    putU32(record, 16, std::uint32_t(right - 1));
+    putU32(record, 20, std::uint32_t(bottom - 1));
+    putU32(record, 24, std::uint32_t(left));
+    putU32(record, 28, std::uint32_t(top));
+    putU32(record, 32, std::uint32_t(right - left));
+    putU32(record, 36, std::uint32_t(bottom - top));
+    putU32(record, 40, U_PATCOPY);
+    const float identity[6] = { 1, 0, 0, 1, 0, 0 };
+    for (int i = 0; i < 6; ++i) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &identity[i], 4);
+        putU32(record, 52 + 4 * i, bits);
+    }
+    appendRaw(record); // no source bitmap: offsets and sizes stay 0
 }
 
 void EmfRecorder::rectangle(int left, int top, int right, int bottom)
