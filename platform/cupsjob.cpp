@@ -1,0 +1,156 @@
+#include "platform/cupsjob.h"
+
+#include "platform/printererror.h"
+
+#include <QFile>
+#include <cups/cups.h>
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+constexpr qint64 kChunk = 64 * 1024;
+
+struct DestsDeleter {
+    int count;
+    void operator()(cups_dest_t* dests) const { cupsFreeDests(count, dests); }
+};
+
+bool requestSucceeded()
+{
+    return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
+QByteArray jobUri(int id)
+{
+    return "ipp://localhost/jobs/" + QByteArray::number(id);
+}
+
+} // namespace
+
+CupsJob::CupsJob(QString printer, QString title, Options options)
+    : m_printer(std::move(printer))
+    , m_title(std::move(title))
+    , m_options(std::move(options))
+{
+}
+
+CupsJob::~CupsJob()
+{
+    // A job that never got all its bytes must not stay held in the spooler.
+    if (m_id != 0 && !m_released)
+        cancel(m_printer, m_id);
+}
+
+QString CupsJob::lastError()
+{
+    return QString::fromUtf8(cupsLastErrorString());
+}
+
+void CupsJob::fail(const QString& what)
+{
+    const QString reason = lastError();
+    if (m_id != 0 && !m_released) {
+        cancel(m_printer, m_id);
+        m_id = 0;
+    }
+    throw EPrinter(
+        QStringLiteral("The print job for \"%1\" could not be %2: %3").arg(m_printer, what, reason));
+}
+
+int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::function<bool()>& keepGoing)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EPrinter(
+            QStringLiteral("The spooled print job \"%1\" cannot be read: %2").arg(path, file.errorString()));
+
+    cups_option_t* options = nullptr;
+    int count = 0;
+    for (const auto& [name, value] : m_options)
+        count = cupsAddOption(name.constData(), value.constData(), count, &options);
+    // Held until the last byte is in, so that a cancel on the way leaves nothing printed.
+    count = cupsAddOption("job-hold-until", "indefinite", count, &options);
+    const QByteArray printer = m_printer.toUtf8();
+    const QByteArray title = m_title.toUtf8();
+    m_id = cupsCreateJob(CUPS_HTTP_DEFAULT, printer.constData(), title.constData(), count, options);
+    cupsFreeOptions(count, options);
+    if (m_id == 0)
+        fail(QStringLiteral("created"));
+
+    if (cupsStartDocument(
+            CUPS_HTTP_DEFAULT, printer.constData(), m_id, title.constData(), mimeType.constData(), 1)
+        != HTTP_STATUS_CONTINUE)
+        fail(QStringLiteral("sent"));
+    bool cancelled = false;
+    QByteArray chunk;
+    while (!file.atEnd()) {
+        chunk = file.read(kChunk);
+        if (chunk.isEmpty() && !file.atEnd())
+            break;
+        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(chunk.size()))
+            != HTTP_STATUS_CONTINUE) {
+            cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.constData());
+            fail(QStringLiteral("sent"));
+        }
+        if (keepGoing && !keepGoing()) {
+            cancelled = true;
+            break;
+        }
+    }
+    // The request has to be completed even for a cancelled job: the connection is shared.
+    const ipp_status_t finished = cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.constData());
+    if (cancelled) {
+        cancel(m_printer, m_id);
+        m_id = 0;
+        return 0;
+    }
+    if (finished > IPP_STATUS_OK_EVENTS_COMPLETE)
+        fail(QStringLiteral("sent"));
+
+    ipp_t* release = ippNewRequest(IPP_OP_RELEASE_JOB);
+    ippAddString(release, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobUri(m_id).constData());
+    ippAddString(release, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, release, "/jobs"));
+    if (!requestSucceeded())
+        fail(QStringLiteral("released"));
+    m_released = true;
+    return m_id;
+}
+
+bool CupsJob::cancel(const QString& printer, int id)
+{
+    return cupsCancelJob2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), id, 1)
+        <= IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
+QHash<QString, QString> CupsJob::deviceUris()
+{
+    QHash<QString, QString> uris;
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    std::unique_ptr<cups_dest_t, DestsDeleter> owner(dests, DestsDeleter { count });
+    for (int i = 0; i < count; ++i) {
+        const char* uri = cupsGetOption("device-uri", dests[i].num_options, dests[i].options);
+        if (uri && !dests[i].instance)
+            uris.insert(QString::fromUtf8(dests[i].name), QString::fromUtf8(uri));
+    }
+    return uris;
+}
+
+bool CupsJob::supports(const QString& printer, const char* option, const QByteArray& value)
+{
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr);
+    if (!dest)
+        return false;
+    bool supported = false;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        supported = cupsCheckDestSupported(CUPS_HTTP_DEFAULT, dest, info, option, value.constData()) != 0;
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return supported;
+}
+
+} // namespace platform
