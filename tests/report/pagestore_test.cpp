@@ -1,0 +1,220 @@
+// The page store: the stream's spill to a temporary file, the header and linked records, and fetching
+// pages forward and backward.
+#include "platform/emfrecorder.h"
+#include "platform/metafile.h"
+#include "report/rperror.h"
+#include "report/rppagelist.h"
+#include "report/rpprinter.h"
+#include "report/rpstream.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace report;
+
+namespace {
+
+// A real EMF whose width tells the pages apart; `lines` grows its size.
+QByteArray page(int width, int lines = 0)
+{
+    platform::EmfRecorder recorder(width, 100, 96);
+    for (int i = 0; i < lines; ++i)
+        recorder.line(i % width, 0, i % width, 99);
+    return recorder.finish();
+}
+
+int widthOf(const QByteArray& bytes)
+{
+    return platform::inspectMetafile(bytes.constData(), bytes.size()).sizePx.width();
+}
+
+QByteArray streamBytes(TRpStream& stream)
+{
+    QByteArray all(stream.size(), Qt::Uninitialized);
+    stream.seek(0);
+    stream.readExact(all.data(), all.size());
+    return all;
+}
+
+TEST(PageStore, OnePageLayout)
+{
+    TRpStream stream(TRpPrinter::MemoryLimit);
+    TRpPageList list;
+    list.setStream(&stream);
+    const QByteArray emf = page(200);
+    list.addPage(emf);
+    list.finish();
+    const QByteArray all = streamBytes(stream);
+    ASSERT_EQ(all.size(), 128 + 12 + emf.size());
+    EXPECT_EQ(qFromLittleEndian<quint16>(all.constData()), 3);
+    EXPECT_EQ(qFromLittleEndian<quint16>(all.constData() + 2), 350);
+    EXPECT_EQ(qFromLittleEndian<qint32>(all.constData() + 8), 1);
+    EXPECT_GT(qFromLittleEndian<double>(all.constData() + 16), 40000.0); // written in this century
+    EXPECT_EQ(all[25], 0);
+    EXPECT_EQ(qFromLittleEndian<qint32>(all.constData() + 128), 1);
+    EXPECT_EQ(qFromLittleEndian<qint32>(all.constData() + 132), all.size());
+    EXPECT_EQ(all.mid(136, emf.size()), emf);
+    EXPECT_EQ(qFromLittleEndian<qint32>(all.constData() + all.size() - 4), 128);
+}
+
+struct WalkRow {
+    const char* name;
+    int pageLines; // grows the pages so the store lives in memory or in a file
+    std::vector<int> order;
+};
+
+class PageWalk : public ::testing::TestWithParam<WalkRow> { };
+
+TEST_P(PageWalk, ReturnsTheRightPages)
+{
+    TRpStream stream(TRpPrinter::MemoryLimit);
+    TRpPageList list;
+    list.setStream(&stream);
+    for (int n = 1; n <= 5; ++n)
+        list.addPage(page(100 + n, GetParam().pageLines));
+    list.finish();
+    for (int n : GetParam().order) {
+        const auto bytes = list.pageAt(n);
+        ASSERT_TRUE(bytes.has_value()) << n;
+        EXPECT_EQ(widthOf(*bytes), 100 + n) << "page " << n;
+    }
+    EXPECT_FALSE(list.pageAt(6).has_value());
+    EXPECT_FALSE(list.pageAt(0).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(PageStore, PageWalk,
+    ::testing::Values(WalkRow { "ThreeTwoOneTwo", 0, { 3, 2, 1, 2 } },
+        WalkRow { "MiddlePagesBothWays", 0, { 2, 4, 3, 2, 4, 4, 3 } },
+        WalkRow { "AfterTheLastPage", 0, { 5, 3, 5, 2 } },
+        WalkRow { "InAFile", 2000, { 3, 2, 1, 2, 4, 5, 3 } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PageStore, ThreePagesFetched3212ThroughThePrinter)
+{
+    TRpPrinter target(TRpPrinterDestination::PageStore, 96);
+    int next = 0;
+    target.setRecorderFactory([&](int, int h, int ppi) -> std::unique_ptr<TRpPageRecorder> {
+        return createEmfPageRecorder(300 + ++next, h, ppi);
+    });
+    target.OpenDocument();
+    for (int n = 0; n < 3; ++n)
+        target.NextPage();
+    target.CloseDocument();
+    ASSERT_EQ(target.PagesAvailable(), 3);
+    for (int n : { 3, 2, 1, 2 }) {
+        const auto p = target.PageAt(n);
+        ASSERT_TRUE(p.has_value());
+        EXPECT_EQ(p->sizePx.width(), 300 + n);
+        EXPECT_EQ(widthOf(p->bytes), 300 + n);
+    }
+}
+
+TEST(PageStore, PastTheLimitTheStoreMovesToATemporaryFileThatGoesWithIt)
+{
+    QString fileName;
+    {
+        auto stream = std::make_unique<TRpStream>(TRpPrinter::MemoryLimit);
+        TRpPageList list;
+        list.setStream(stream.get());
+        const QByteArray big = page(640, 3000);
+        ASSERT_GT(big.size(), 20000);
+        int pages = 0;
+        while (stream->size() + big.size() + 12 <= 100000) {
+            list.addPage(big);
+            ++pages;
+        }
+        EXPECT_FALSE(stream->inFile());
+        list.addPage(big);
+        ++pages;
+        ASSERT_TRUE(stream->inFile());
+        fileName = stream->fileName();
+        EXPECT_TRUE(QFileInfo(fileName).fileName().startsWith(QStringLiteral("RPF")))
+            << fileName.toStdString();
+        EXPECT_TRUE(QFile::exists(fileName));
+        EXPECT_EQ(QFileInfo(fileName).size(), stream->size());
+        // Every page reads back from the file.
+        for (int n = pages; n >= 1; --n)
+            EXPECT_EQ(list.pageAt(n), big) << n;
+        list.setStream(nullptr);
+    }
+    EXPECT_FALSE(QFile::exists(fileName));
+}
+
+TEST(PageStore, ThePrinterFreesItsTemporaryFile)
+{
+    QString fileName;
+    {
+        TRpPrinter target(TRpPrinterDestination::PageStore, 96);
+        target.setRecorderFactory([](int w, int h, int ppi) -> std::unique_ptr<TRpPageRecorder> {
+            auto recorder = createEmfPageRecorder(w, h, ppi);
+            for (int i = 0; i < 2000; ++i)
+                recorder->canvas().line(i % w, 0, i % w, 20);
+            return recorder;
+        });
+        target.OpenDocument();
+        for (int n = 0; n < 6; ++n)
+            target.NextPage();
+        target.CloseDocument();
+        ASSERT_TRUE(target.stream()->inFile());
+        fileName = target.stream()->fileName();
+        EXPECT_TRUE(QFile::exists(fileName));
+        EXPECT_TRUE(target.PageAt(6).has_value());
+    }
+    EXPECT_FALSE(QFile::exists(fileName));
+}
+
+TEST(PageStore, DamagedLinksAreRejectedNotFollowed)
+{
+    TRpStream stream(TRpPrinter::MemoryLimit);
+    TRpPageList list;
+    list.setStream(&stream);
+    for (int n = 1; n <= 5; ++n)
+        list.addPage(page(100 + n));
+    list.finish();
+    stream.seek(132);
+    const qint32 second = stream.readInt32();
+    // Page 2's next-record offset points back at itself: a walk from page 1 to page 3 must not loop.
+    stream.seek(second + 4);
+    stream.writeInt32(second);
+    ASSERT_TRUE(list.pageAt(1).has_value());
+    EXPECT_THROW(list.pageAt(3), ERpError);
+    // An offset past the end.
+    stream.seek(second + 4);
+    stream.writeInt32(0x7fffff00);
+    ASSERT_TRUE(list.pageAt(1).has_value());
+    EXPECT_THROW(list.pageAt(3), ERpError);
+}
+
+TEST(PageStore, AMetafileHeaderLongerThanItsRecordIsAReadError)
+{
+    TRpStream stream(TRpPrinter::MemoryLimit);
+    TRpPageList list;
+    list.setStream(&stream);
+    QByteArray emf = page(100);
+    list.addPage(emf);
+    // The EMF header's byte count (offset 48 of the header record) claims more than the record holds.
+    stream.seek(136 + 48);
+    stream.writeInt32(emf.size() + 400);
+    EXPECT_ANY_THROW(list.pageAt(1));
+}
+
+TEST(PageStore, StreamReadsAndWritesAcrossTheSpill)
+{
+    TRpStream stream(10);
+    stream.write("0123456789", 10);
+    EXPECT_FALSE(stream.inFile());
+    stream.seek(4);
+    stream.write("abcdefgh", 8); // now 12 bytes: past the limit
+    EXPECT_TRUE(stream.inFile());
+    EXPECT_EQ(stream.size(), 12);
+    EXPECT_EQ(streamBytes(stream), QByteArray("0123abcdefgh"));
+    char c;
+    stream.seek(100);
+    EXPECT_EQ(stream.pos(), 12);
+    EXPECT_EQ(stream.read(&c, 1), 0);
+    EXPECT_THROW(stream.readInt32(), ERpError);
+}
+
+} // namespace
