@@ -32,7 +32,10 @@ INSTANTIATE_TEST_SUITE_P(Funkcje, SpaceLettersRows,
         SpaceRow { "NegativeCount", "abc", -3, false, "abc" },
         SpaceRow { "CountOne", "xy", 1, false, "x y " },
         SpaceRow { "UpperOnlyAsciiLetters", "a\xB3\xEA-z", 1, true, "A \xB3 \xEA - Z " },
-        SpaceRow { "UpperKeepsCapitals", "\xA3" "Ab", 0, true,
+        SpaceRow { "UpperKeepsCapitals",
+            "\xA3"
+            "Ab",
+            0, true,
             "\xA3"
             "AB" },
         SpaceRow { "SpacesAndDashesAreCharacters", "1 -", 2, false, "1     -  " },

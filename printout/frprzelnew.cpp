@@ -1,0 +1,294 @@
+#include "printout/frprzelnew.h"
+
+#include "data/memtable.h"
+#include "platform/cp1250.h"
+#include "platform/regional.h"
+#include "printout/bandlayout.h"
+#include "printout/funkcje.h"
+#include "report/rpband.h"
+#include "report/rpdbtext.h"
+#include "report/rplabel.h"
+#include "report/rpshape.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace printout {
+
+namespace {
+
+report::TColor toTColor(const Colour& colour)
+{
+    switch (colour.named) {
+    case Colour::Named::Black:
+        return report::clBlack;
+    case Colour::Named::White:
+        return report::clWhite;
+    case Colour::Named::Red:
+        return report::clRed;
+    case Colour::Named::Silver:
+        return report::clSilver;
+    case Colour::Named::WindowText:
+        return report::clWindowText;
+    case Colour::Named::Rgb:
+        break;
+    }
+    return report::TColor(colour.rgb);
+}
+
+report::TRpShapeType toShapeType(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Rectangle:
+        return report::rpsRectangle;
+    case ElementKind::Circle:
+        return report::rpsCircle;
+    case ElementKind::HorLine:
+        return report::rpsHorLine;
+    case ElementKind::VertLine:
+        return report::rpsVertLine;
+    case ElementKind::Caption:
+        break;
+    }
+    throw std::logic_error("a caption is not a shape");
+}
+
+report::TPenStyle toPenStyle(platform::PenStyle style)
+{
+    switch (style) {
+    case platform::PenStyle::Solid:
+        return report::psSolid;
+    case platform::PenStyle::Dash:
+        return report::psDash;
+    case platform::PenStyle::Dot:
+        return report::psDot;
+    case platform::PenStyle::DashDot:
+        return report::psDashDot;
+    case platform::PenStyle::DashDotDot:
+        return report::psDashDotDot;
+    case platform::PenStyle::Clear:
+        return report::psClear;
+    case platform::PenStyle::InsideFrame:
+        return report::psInsideFrame;
+    }
+    return report::psSolid;
+}
+
+report::TRpFont reportFont()
+{
+    report::TRpFont font;
+    font.Name = QStringLiteral("Arial");
+    font.Size = 10;
+    font.Color = report::clWindowText;
+    font.Charset = report::EASTEUROPE_CHARSET;
+    font.Pitch = report::fpDefault;
+    return font;
+}
+
+void applyText(report::TRpCustomLabel& label, const ComponentDef& def)
+{
+    report::TRpFont font;
+    font.Name = QString::fromLatin1(def.font.face);
+    font.Size = def.font.pointSize;
+    font.Bold = def.font.bold;
+    font.Color = toTColor(def.font.colour);
+    font.Charset = report::EASTEUROPE_CHARSET;
+    font.Pitch = def.font.fixedPitch ? report::fpFixed : report::fpDefault;
+    label.Font = font;
+    label.FontSize = def.font.pointSize;
+    label.ParentFont = def.parentFont;
+    label.Alignment = def.centred ? report::taCenter : report::taLeftJustify;
+    label.AutoSize = true;
+    label.WordWrap = true;
+    label.AutoStretch = false;
+    label.Transparent = def.transparent;
+    label.Color = toTColor(def.background);
+}
+
+// What a filling step writes into its copy-A label.
+enum class Source {
+    Piece, // characters first..last of a text field
+    Whole, // a whole text field
+    Amount, // Kwota as the amount text
+    PayerAccount, // WCKONTOKONTR followed by WCKonto, never cut
+    None, // nothing new: only the copies are set from the label
+};
+
+struct FillStep {
+    Source source;
+    const char* field;
+    int first, last;
+    const char* label;
+    std::array<const char*, 3> copies; // set to the label's caption afterwards; nullptr ends the list
+};
+
+// clang-format off
+    constexpr FillStep kFilling[] = {
+        { Source::Piece, "NDNazwa", 1, 27, "lOdbiorcaA", { "lOdbiorcaB", "lOdbiorcaC", "lOdbiorcaD" } },
+        { Source::Piece, "NDNazwa", 28, 54, "lOdbiorcaA2", { "lOdbiorcaB2", "lOdbiorcaC2", "lOdbiorcaD2" } },
+        { Source::Piece, "NDKonto", 1, 8, "lNrRachOdbA", { "lNrRachOdbB", "lNrRachOdbC", "lNrRachOdbD" } },
+        { Source::Whole, "NDKONTOKONTR", 0, 0, "lLK1", { nullptr } },
+        { Source::Piece, "NDKonto", 9, 25, "lNrRachOdbA1", { nullptr } },
+        { Source::Piece, "NDKonto", 26, 32, "lNrRachOdbA2", { nullptr } },
+        { Source::None, nullptr, 0, 0, "lLK1", { "lLK2", "lLK3", "lLK4" } },
+        { Source::None, nullptr, 0, 0, "lNrRachOdbA1", { "lNrRachOdbB1", "lNrRachOdbC1", "lNrRachOdbD1" } },
+        { Source::None, nullptr, 0, 0, "lNrRachOdbA2", { "lNrRachOdbB2", "lNrRachOdbC2", "lNrRachOdbD2" } },
+        { Source::Amount, "Kwota", 0, 0, "lKwotaA", { "lKwotaB", "lKwotaC", "lKwotaD" } },
+        { Source::PayerAccount, nullptr, 0, 0, "lNrRachZlecA", { "lNrRachZlecB", "lNrRachZlecC", "lNrRachZlecD" } },
+        { Source::Piece, "WCNazwa", 1, 27, "lZleceniodawcaA",
+              { "lZleceniodawcaB", "lZleceniodawcaC", "lZleceniodawcaD" } },
+        { Source::Piece, "WCNazwa", 28, 54, "lZleceniodawcaA1",
+              { "lZleceniodawcaB1", "lZleceniodawcaC1", "lZleceniodawcaD1" } },
+        { Source::Piece, "Tytulem", 1, 27, "lTytulemA", { "lTytulemB", "lTytulemC", "lTytulemD" } },
+        { Source::Piece, "Tytulem", 28, 54, "lTytulemA1", { "lTytulemB1", "lTytulemC1", "lTytulemD1" } },
+    };
+// clang-format on
+
+// Each value fills one character cell of the form: two spaces after every character.
+std::string spaced(const std::string& text)
+{
+    return SpaceLetters(text, 2, false);
+}
+
+std::string decimalSeparatorText()
+{
+    return std::string(1, char(platform::cp1250Byte(platform::decimalSeparator())));
+}
+
+} // namespace
+
+TfrPrzelNew::TfrPrzelNew(data::TMemTable& mtPlat, QObject* parent)
+    : QObject(parent)
+    , m_mtPlat(mtPlat)
+    , m_dataSet(mtPlat)
+{
+    setObjectName(QStringLiteral("frPrzelNew"));
+    rp.setObjectName(QStringLiteral("rp"));
+    setUpReport();
+    buildBand();
+}
+
+TfrPrzelNew::~TfrPrzelNew() = default;
+
+void TfrPrzelNew::setUpReport()
+{
+    rp.setUnits(report::TRpUnit::MM);
+    rp.setZoom(100);
+    rp.Page.setPaperSize(report::TRpPaperSize::A4);
+    rp.Page.setOrientation(report::poLandscape);
+    rp.Page.setTopMargin(60.0L);
+    rp.Page.setBottomMargin(76.2L);
+    rp.Page.setLeftMargin(70.0L);
+    rp.Page.setRightMargin(70.0L);
+    rp.Page.setColumns(1);
+    rp.Page.setColumnSpace(0);
+    rp.DataSet = &m_dataSet;
+    rp.PrintIfEmpty = true;
+    rp.Options.FirstPageHeader = true;
+    rp.Options.LastPageFooter = true;
+    rp.Options.Compression = false;
+    rp.Font = reportFont();
+    rp.PrinterSettings.Copies = 1;
+    rp.PrinterSettings.Duplex = false;
+    rp.PrinterSettings.FirstPage = 0;
+    rp.PrinterSettings.LastPage = 0;
+    rp.PrinterSettings.OutputBin = report::TRpBin::Auto;
+    rp.ReportTitle.clear();
+}
+
+void TfrPrzelNew::buildBand()
+{
+    DetailBand1 = rp.addBand("DetailBand1", report::rbDetail);
+    DetailBand1->setLayoutSize(kBandWidth, kBandHeight);
+    DetailBand1->Color = report::clWhite;
+    DetailBand1->Enabled = true;
+    DetailBand1->ForceNewPage = false;
+    DetailBand1->Font = reportFont();
+    DetailBand1->BeforePrint
+        = [this](report::TRpBand* sender, bool& printBand) { DetailBand1BeforePrint(sender, printBand); };
+
+    for (const ComponentDef& def : bandLayout()) {
+        report::TRpPrintable* made = nullptr;
+        switch (def.kind) {
+        case ComponentKind::Shape: {
+            auto* shape = DetailBand1->add<report::TRpShape>(def.name);
+            shape->Shape = toShapeType(def.shape);
+            shape->Pen = { toTColor(def.penColour), def.penWidth, toPenStyle(def.penStyle) };
+            shape->Brush = { toTColor(def.brushColour), report::bsSolid };
+            made = shape;
+            break;
+        }
+        case ComponentKind::Label: {
+            auto* label = DetailBand1->add<report::TRpLabel>(def.name);
+            applyText(*label, def);
+            label->setCaption(def.caption);
+            made = label;
+            break;
+        }
+        case ComponentKind::DBText: {
+            auto* text = DetailBand1->add<report::TRpDBText>(def.name);
+            applyText(*text, def);
+            text->DataSet = &m_dataSet;
+            text->DataField = def.dataField;
+            text->setCaption(def.dataField);
+            made = text;
+            break;
+        }
+        }
+        // The stored bounds are the layout's, whatever measuring the defined caption gave.
+        made->setLayoutBounds(def.left, def.top, def.width, def.height);
+        made->Enabled = true;
+        m_components.emplace(def.name, made);
+    }
+}
+
+report::TRpPrintable* TfrPrzelNew::component(const std::string& name) const
+{
+    auto found = m_components.find(name);
+    return found == m_components.end() ? nullptr : found->second;
+}
+
+report::TRpLabel* TfrPrzelNew::label(const std::string& name) const
+{
+    return dynamic_cast<report::TRpLabel*>(component(name));
+}
+
+report::TRpLabel& TfrPrzelNew::labelRef(const char* name) const
+{
+    report::TRpLabel* found = label(name);
+    if (!found)
+        throw std::logic_error(std::string("DetailBand1 has no label ") + name);
+    return *found;
+}
+
+void TfrPrzelNew::DetailBand1BeforePrint(report::TRpBand* /*Sender*/, bool& /*PrintBand*/)
+{
+    for (const FillStep& step : kFilling) {
+        report::TRpLabel& target = labelRef(step.label);
+        switch (step.source) {
+        case Source::Piece:
+            target.setCaption(
+                spaced(piece(m_mtPlat.fieldByName(step.field).asString(), step.first, step.last)));
+            break;
+        case Source::Whole:
+            target.setCaption(spaced(m_mtPlat.fieldByName(step.field).asString()));
+            break;
+        case Source::Amount:
+            target.setCaption(
+                spaced(amountText(m_mtPlat.fieldByName(step.field).asFloat(), decimalSeparatorText())));
+            break;
+        case Source::PayerAccount:
+            target.setCaption(spaced(m_mtPlat.fieldByName("WCKONTOKONTR").asString()
+                + m_mtPlat.fieldByName("WCKonto").asString()));
+            break;
+        case Source::None:
+            break;
+        }
+        for (const char* copy : step.copies) {
+            if (copy)
+                labelRef(copy).setCaption(target.caption());
+        }
+    }
+}
+
+} // namespace printout

@@ -1,0 +1,56 @@
+// The report form of the transfer order: owns the report rp, whose one detail band DetailBand1 holds the
+// four copies of the form, and fills the copies' data labels from the transfer record before each print.
+#pragma once
+
+#include "printout/memtabledataset.h"
+// rpreport.h keeps a QPointer<TRpPrinter>, which needs the complete class.
+#include "report/rpprinter.h"
+#include "report/rpreport.h"
+
+#include <QObject>
+#include <map>
+#include <string>
+
+namespace data {
+class TMemTable;
+}
+
+namespace report {
+class TRpBand;
+class TRpLabel;
+class TRpPrintable;
+} // namespace report
+
+namespace printout {
+
+class TfrPrzelNew : public QObject {
+    Q_OBJECT
+public:
+    // mtPlat is the transfer table of the data module; it must outlive the form.
+    explicit TfrPrzelNew(data::TMemTable& mtPlat, QObject* parent = nullptr);
+    ~TfrPrzelNew() override;
+
+    report::TRpReport rp;
+    report::TRpBand* DetailBand1 = nullptr;
+
+    // The before-print handler of DetailBand1: copies the current record of mtPlat into the 48 data
+    // labels. It never clears PrintBand.
+    void DetailBand1BeforePrint(report::TRpBand* Sender, bool& PrintBand);
+
+    // A component of DetailBand1 by name (nullptr when there is none).
+    report::TRpPrintable* component(const std::string& name) const;
+    report::TRpLabel* label(const std::string& name) const;
+
+    TMemTableDataSet& dataSet() { return m_dataSet; }
+
+private:
+    void setUpReport();
+    void buildBand();
+    report::TRpLabel& labelRef(const char* name) const;
+
+    data::TMemTable& m_mtPlat;
+    TMemTableDataSet m_dataSet;
+    std::map<std::string, report::TRpPrintable*> m_components;
+};
+
+} // namespace printout

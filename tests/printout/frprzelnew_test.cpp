@@ -1,0 +1,455 @@
+#include "data/dm2.h"
+#include "platform/metafile.h"
+#include "printout/bandlayout.h"
+#include "printout/frprzelnew.h"
+#include "report/rpband.h"
+#include "report/rpdbtext.h"
+#include "report/rplabel.h"
+#include "report/rpprinter.h"
+#include "report/rpshape.h"
+
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using printout::TfrPrzelNew;
+
+namespace {
+
+struct Transfer {
+    std::string ndNazwa, ndKontoKontr, ndKonto;
+    double kwota = 0;
+    bool kwotaSet = true;
+    std::string wcKontoKontr, wcKonto, wcNazwa, tytulem;
+    double data = 0; // days from 30.12.1899; 0: no date
+};
+
+class FrPrzelNew : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        form.rp.setScreenPpi(96);
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    void write(const Transfer& t)
+    {
+        data::TMemTable& table = dm.mtPlat;
+        if (table.isOpen())
+            table.close();
+        table.open();
+        table.insert();
+        dm.mtPlatNDNazwa->setAsString(t.ndNazwa);
+        dm.mtPlatNDKONTOKONTR->setAsString(t.ndKontoKontr);
+        dm.mtPlatNDKonto->setAsString(t.ndKonto);
+        if (t.kwotaSet)
+            dm.mtPlatKwota->setAsFloat(t.kwota);
+        dm.mtPlatWCKONTOKONTR->setAsString(t.wcKontoKontr);
+        dm.mtPlatWCKonto->setAsString(t.wcKonto);
+        dm.mtPlatWCNazwa->setAsString(t.wcNazwa);
+        dm.mtPlatTytulem->setAsString(t.tytulem);
+        if (t.data > 0)
+            dm.mtPlatData->setAsDateTime(t.data);
+        table.post();
+    }
+
+    void fill()
+    {
+        bool printBand = true;
+        form.DetailBand1BeforePrint(form.DetailBand1, printBand);
+        EXPECT_TRUE(printBand);
+    }
+
+    std::string caption(const std::string& name)
+    {
+        report::TRpLabel* label = form.label(name);
+        if (!label)
+            throw std::runtime_error("no label " + name);
+        return label->caption();
+    }
+
+    // The caption of the copy-A label and the same text in its three other copies.
+    void expectAllCopies(const std::vector<std::string>& names, const std::string& expected)
+    {
+        for (const std::string& name : names)
+            EXPECT_EQ(caption(name), expected) << name;
+    }
+
+    data::TDM2 dm;
+    TfrPrzelNew form { dm.mtPlat };
+};
+
+std::string spaced(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        out += c;
+        out += "  ";
+    }
+    return out;
+}
+
+TEST_F(FrPrzelNew, ReportSettings)
+{
+    report::TRpReport& rp = form.rp;
+    EXPECT_EQ(rp.Units(), report::TRpUnit::MM);
+    EXPECT_EQ(rp.Page.paperSize(), report::TRpPaperSize::A4);
+    EXPECT_EQ(rp.Page.orientation(), report::poLandscape);
+    EXPECT_DOUBLE_EQ(double(rp.Page.width()), 2970.0);
+    EXPECT_DOUBLE_EQ(double(rp.Page.length()), 2100.0);
+    EXPECT_DOUBLE_EQ(double(rp.Page.topMargin()), 60.0);
+    EXPECT_DOUBLE_EQ(double(rp.Page.bottomMargin()), 76.2);
+    EXPECT_DOUBLE_EQ(double(rp.Page.leftMargin()), 70.0);
+    EXPECT_DOUBLE_EQ(double(rp.Page.rightMargin()), 70.0);
+    EXPECT_EQ(rp.Page.columns(), 1);
+    EXPECT_TRUE(rp.PrintIfEmpty);
+    EXPECT_TRUE(rp.Options.FirstPageHeader);
+    EXPECT_TRUE(rp.Options.LastPageFooter);
+    EXPECT_FALSE(rp.Options.Compression);
+    EXPECT_EQ(rp.Zoom(), 100);
+    EXPECT_EQ(rp.Font.Name, QStringLiteral("Arial"));
+    EXPECT_EQ(rp.Font.Size, 10);
+    EXPECT_EQ(rp.Font.Charset, report::EASTEUROPE_CHARSET);
+    EXPECT_EQ(rp.Font.Color, report::clWindowText);
+    EXPECT_EQ(rp.PrinterSettings.Copies, 1);
+    EXPECT_EQ(rp.DataSet, &form.dataSet());
+    EXPECT_FALSE(rp.DataSet->active());
+    write({});
+    EXPECT_TRUE(rp.DataSet->active());
+    EXPECT_EQ(rp.DataSet->recordCount(), 1);
+}
+
+TEST_F(FrPrzelNew, BandHoldsTheLayoutInDrawingOrder)
+{
+    ASSERT_EQ(form.rp.bands().size(), 1u);
+    report::TRpBand& band = *form.DetailBand1;
+    EXPECT_EQ(band.name(), "DetailBand1");
+    EXPECT_EQ(band.BandType, report::rbDetail);
+    EXPECT_NEAR(double(band.height()), 1981.729167, 1e-6);
+    EXPECT_NEAR(double(band.width()), 2831.041667, 1e-6);
+    EXPECT_EQ(band.Color, report::clWhite);
+    EXPECT_TRUE(bool(band.BeforePrint));
+
+    const std::vector<printout::ComponentDef> layout = printout::bandLayout();
+    ASSERT_EQ(band.children().size(), layout.size());
+    int shapes = 0, labels = 0, texts = 0;
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const report::TRpPrintable& child = *band.children()[i];
+        EXPECT_EQ(child.name(), layout[i].name) << i;
+        // Stored bounds are exactly the layout's, v x 254 / 96.
+        EXPECT_EQ(child.Size.Values[report::TRpPrintable::Left], layout[i].left * 254.0L / 96.0L)
+            << child.name();
+        EXPECT_EQ(child.Size.Values[report::TRpPrintable::Top], layout[i].top * 254.0L / 96.0L)
+            << child.name();
+        EXPECT_EQ(child.Size.Values[report::TRpPrintable::Width], layout[i].width * 254.0L / 96.0L)
+            << child.name();
+        shapes += dynamic_cast<const report::TRpShape*>(&child) != nullptr;
+        labels += dynamic_cast<const report::TRpLabel*>(&child) != nullptr;
+        texts += dynamic_cast<const report::TRpDBText*>(&child) != nullptr;
+    }
+    EXPECT_EQ(shapes, 143);
+    EXPECT_EQ(labels, 108);
+    EXPECT_EQ(texts, 4);
+}
+
+TEST_F(FrPrzelNew, ComponentsCarryTheirPensFontsAndColours)
+{
+    auto* frameB = dynamic_cast<report::TRpShape*>(form.component("RpShape12"));
+    ASSERT_TRUE(frameB);
+    EXPECT_EQ(frameB->Shape, report::rpsRectangle);
+    EXPECT_EQ(frameB->Pen.Color, report::clBlack);
+    EXPECT_EQ(frameB->Pen.Width, 1);
+    EXPECT_EQ(frameB->Brush.Color, report::clSilver);
+    auto* frameA = dynamic_cast<report::TRpShape*>(form.component("RpShape23"));
+    EXPECT_EQ(frameA->Pen.Color, report::clRed);
+    EXPECT_EQ(frameA->Brush.Color, 10790143);
+    auto* circle = dynamic_cast<report::TRpShape*>(form.component("RpShape78"));
+    EXPECT_EQ(circle->Shape, report::rpsCircle);
+    EXPECT_EQ(circle->Pen.Style, report::psDot);
+    auto* field = dynamic_cast<report::TRpShape*>(form.component("RpShape24"));
+    EXPECT_EQ(field->Pen.Style, report::psClear);
+    EXPECT_EQ(dynamic_cast<report::TRpShape*>(form.component("RpShape105"))->Pen.Color, report::clBlack);
+
+    report::TRpLabel* currency = form.label("RpLabel41");
+    EXPECT_EQ(currency->Font.Name, QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(currency->Font.Pitch, report::fpFixed);
+    EXPECT_TRUE(currency->Font.Bold);
+    EXPECT_TRUE(currency->Transparent);
+    report::TRpLabel* letterB = form.label("RpLabel20");
+    EXPECT_TRUE(letterB->ParentFont);
+    EXPECT_EQ(letterB->effectiveFont().Name, QStringLiteral("Arial"));
+    EXPECT_EQ(letterB->effectiveFont().Color, report::clWindowText);
+    EXPECT_EQ(form.label("RpLabel33")->Font.Color, report::clRed);
+    EXPECT_EQ(form.label("RpLabel27")->FontSize, 6);
+    EXPECT_FALSE(form.label("RpLabel27")->Transparent);
+    EXPECT_EQ(form.label("lOdbiorcaB")->Font.Pitch, report::fpFixed);
+    EXPECT_EQ(form.label("lOdbiorcaC")->Font.Pitch, report::fpDefault);
+    EXPECT_EQ(form.label("lLK2")->Font.Pitch, report::fpDefault);
+    EXPECT_EQ(form.label("lLK2")->Alignment, report::taCenter);
+    auto* date = dynamic_cast<report::TRpDBText*>(form.component("tData3"));
+    ASSERT_TRUE(date);
+    EXPECT_EQ(date->DataField, "Data");
+    EXPECT_EQ(date->DataSet, &form.dataSet());
+    EXPECT_FALSE(date->Transparent);
+    EXPECT_EQ(date->FontSize, 8);
+}
+
+TEST_F(FrPrzelNew, FillsTheWorkedAccountExample)
+{
+    write({ .ndNazwa = "Jan", .ndKontoKontr = "12", .ndKonto = "345678901234567890123456", .kwota = 1234.5 });
+    fill();
+    expectAllCopies({ "lLK1", "lLK2", "lLK3", "lLK4" }, "1  2  ");
+    expectAllCopies({ "lNrRachOdbA", "lNrRachOdbB", "lNrRachOdbC", "lNrRachOdbD" }, spaced("34567890"));
+    expectAllCopies(
+        { "lNrRachOdbA1", "lNrRachOdbB1", "lNrRachOdbC1", "lNrRachOdbD1" }, spaced("1234567890123456"));
+    expectAllCopies({ "lNrRachOdbA2", "lNrRachOdbB2", "lNrRachOdbC2", "lNrRachOdbD2" }, "");
+    expectAllCopies({ "lKwotaA", "lKwotaB", "lKwotaC", "lKwotaD" }, spaced("1234,50"));
+    expectAllCopies({ "lOdbiorcaA", "lOdbiorcaB", "lOdbiorcaC", "lOdbiorcaD" }, "J  a  n  ");
+    expectAllCopies({ "lOdbiorcaA2", "lOdbiorcaB2", "lOdbiorcaC2", "lOdbiorcaD2" }, "");
+}
+
+TEST_F(FrPrzelNew, CutsLongValuesIntoTheFormsRows)
+{
+    const std::string name60 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1abcdefghijklmnopqrstuvwxyz2!@#$%^";
+    ASSERT_EQ(name60.size(), 60u);
+    const std::string account35 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789";
+    write({ .ndNazwa = name60, .ndKonto = account35, .wcNazwa = name60, .tytulem = name60 });
+    fill();
+    const std::string line1 = spaced(name60.substr(0, 27));
+    const std::string line2 = spaced(name60.substr(27, 27));
+    expectAllCopies({ "lOdbiorcaA", "lOdbiorcaB", "lOdbiorcaC", "lOdbiorcaD" }, line1);
+    expectAllCopies({ "lOdbiorcaA2", "lOdbiorcaB2", "lOdbiorcaC2", "lOdbiorcaD2" }, line2);
+    expectAllCopies({ "lZleceniodawcaA", "lZleceniodawcaB", "lZleceniodawcaC", "lZleceniodawcaD" }, line1);
+    expectAllCopies(
+        { "lZleceniodawcaA1", "lZleceniodawcaB1", "lZleceniodawcaC1", "lZleceniodawcaD1" }, line2);
+    expectAllCopies({ "lTytulemA", "lTytulemB", "lTytulemC", "lTytulemD" }, line1);
+    expectAllCopies({ "lTytulemA1", "lTytulemB1", "lTytulemC1", "lTytulemD1" }, line2);
+    expectAllCopies({ "lNrRachOdbA", "lNrRachOdbD" }, spaced("ABCDEFGH"));
+    expectAllCopies({ "lNrRachOdbA1", "lNrRachOdbC1" }, spaced("IJKLMNOPQRSTUVWXY"));
+    expectAllCopies({ "lNrRachOdbA2", "lNrRachOdbB2" }, spaced("Z123456"));
+}
+
+TEST_F(FrPrzelNew, ExactlyTwentySevenCharactersLeaveTheSecondLineEmpty)
+{
+    write({ .ndNazwa = std::string(27, 'x') });
+    fill();
+    EXPECT_EQ(caption("lOdbiorcaC"), spaced(std::string(27, 'x')));
+    expectAllCopies({ "lOdbiorcaA2", "lOdbiorcaB2", "lOdbiorcaC2", "lOdbiorcaD2" }, "");
+}
+
+TEST_F(FrPrzelNew, PayerAccountIsNeverCut)
+{
+    const std::string account(50, '7');
+    write({ .wcKontoKontr = "", .wcKonto = account });
+    fill();
+    expectAllCopies({ "lNrRachZlecA", "lNrRachZlecB", "lNrRachZlecC", "lNrRachZlecD" }, spaced(account));
+    write({ .wcKontoKontr = "98", .wcKonto = "12 34-5" });
+    fill();
+    EXPECT_EQ(caption("lNrRachZlecD"), spaced("9812 34-5"));
+}
+
+TEST_F(FrPrzelNew, EmptyRecordEmptiesEveryDataLabel)
+{
+    write({ .ndNazwa = "Jan",
+        .ndKontoKontr = "12",
+        .ndKonto = "3456",
+        .kwota = 5,
+        .wcKonto = "1",
+        .wcNazwa = "Ewa",
+        .tytulem = "Czynsz" });
+    fill();
+    write({ .kwotaSet = false });
+    fill();
+    for (const printout::DataLabelDef& def : printout::dataLabels()) {
+        for (const char* name : def.names) {
+            if (std::string(name).starts_with("lKwota"))
+                EXPECT_EQ(caption(name), "0  ,  0  0  ") << name;
+            else
+                EXPECT_EQ(caption(name), "") << name;
+        }
+    }
+}
+
+TEST_F(FrPrzelNew, AmountTexts)
+{
+    struct Row {
+        double amount;
+        std::string text;
+    };
+    for (const Row& row : { Row { -3.5, "-  3  ,  5  0  " }, Row { 0.125, "0  ,  1  3  " },
+             Row { 2.675, "2  ,  6  7  " }, Row { 0, "0  ,  0  0  " } }) {
+        write({ .kwota = row.amount });
+        fill();
+        expectAllCopies({ "lKwotaA", "lKwotaB", "lKwotaC", "lKwotaD" }, row.text);
+    }
+    QLocale::setDefault(QLocale::c());
+    write({ .kwota = 1234.5 });
+    fill();
+    EXPECT_EQ(caption("lKwotaB"), spaced("1234.50"));
+}
+
+TEST_F(FrPrzelNew, PolishLettersKeepTheirCase)
+{
+    // Code page 1250: \xB3 ł, \xB9 ą, \x9C ś.
+    write({ .ndNazwa = "\xB3\xB9\x9C"
+                       "abc" });
+    fill();
+    EXPECT_EQ(caption("lOdbiorcaD"), "\xB3  \xB9  \x9C  a  b  c  ");
+}
+
+TEST_F(FrPrzelNew, CentredCheckDigitsKeepTheirCentre)
+{
+    auto centre = [&](const char* name) {
+        const QRect bounds = form.label(name)->screenBounds();
+        return bounds.left() * 2 + bounds.width(); // twice the centre, to stay in integers
+    };
+    const int before = centre("lLK2");
+    const QRect original = form.label("lLK2")->screenBounds();
+    EXPECT_EQ(original.left(), 560);
+    EXPECT_EQ(original.width(), 34);
+    write({ .ndKontoKontr = "12" });
+    fill();
+    const QRect after = form.label("lLK2")->screenBounds();
+    EXPECT_NE(after.width(), 34);
+    EXPECT_LE(std::abs(centre("lLK2") - before), 1);
+    EXPECT_EQ(form.label("lLK1")->screenBounds().left() - 26, after.left() - 560);
+    // A left-justified label keeps its Left however wide the text grows.
+    write({ .wcKonto = std::string(50, '8') });
+    fill();
+    EXPECT_EQ(form.label("lNrRachZlecA")->screenBounds().left(), 29);
+    EXPECT_GT(form.label("lNrRachZlecA")->screenBounds().width(), 489);
+}
+
+TEST_F(FrPrzelNew, TheSameRecordGivesTheSameCaptions)
+{
+    write({ .ndNazwa = "Firma",
+        .ndKontoKontr = "61",
+        .ndKonto = "109010140000071219812874",
+        .kwota = 99.99,
+        .wcKonto = "PL61 1090",
+        .wcNazwa = "Jan",
+        .tytulem = "Faktura 1/2026" });
+    fill();
+    std::map<std::string, std::string> first;
+    for (const printout::DataLabelDef& def : printout::dataLabels()) {
+        for (const char* name : def.names)
+            first[name] = caption(name);
+    }
+    fill();
+    for (const auto& [name, text] : first)
+        EXPECT_EQ(caption(name), text) << name;
+}
+
+TEST_F(FrPrzelNew, HandlerLeavesPrintBandAlone)
+{
+    write({});
+    bool printBand = false;
+    form.DetailBand1BeforePrint(form.DetailBand1, printBand);
+    EXPECT_FALSE(printBand);
+}
+
+// A page generated through the engine's page store, played back and probed.
+class FrPrzelNewPage : public FrPrzelNew {
+protected:
+    QImage generate()
+    {
+        report::TRpPrinter target(report::TRpPrinterDestination::PageStore, 96);
+        form.rp.GenerateReport(target);
+        EXPECT_EQ(target.PagesAvailable(), 1);
+        const std::optional<report::TRpGeneratedPage> page = target.PageAt(1);
+        EXPECT_TRUE(page.has_value());
+        EXPECT_FALSE(target.PageAt(2).has_value());
+        if (!page)
+            return {};
+        EXPECT_EQ(page->sizePx, QSize(1123, 794));
+        QImage image(page->sizePx, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        platform::playMetafile(page->bytes, painter, QRectF(QPointF(0, 0), QSizeF(page->sizePx)));
+        painter.end();
+        return image;
+    }
+
+    static bool dark(QRgb c) { return qGray(c) < 96; }
+    static int darkPixels(const QImage& image, const QRect& area)
+    {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += dark(image.pixel(x, y));
+        }
+        return n;
+    }
+};
+
+TEST_F(FrPrzelNewPage, EmptyTemplateColours)
+{
+    write({ .kwotaSet = false });
+    const QImage page = generate();
+    ASSERT_FALSE(page.isNull());
+    struct Probe {
+        const char* what;
+        int x, y;
+        QRgb colour;
+    };
+    for (const Probe& p : {
+             Probe { "band white inside its corner", 28, 27, qRgb(255, 255, 255) },
+             Probe { "copy A fill between frame and first field", 400, 34, qRgb(0xFF, 0xA4, 0xA4) },
+             Probe { "copy A frame top edge", 400, 31, qRgb(0xFF, 0, 0) },
+             Probe { "copy B fill", 1000, 34, qRgb(0xC0, 0xC0, 0xC0) },
+             Probe { "copy B frame left edge", 583, 200, qRgb(0, 0, 0) },
+             Probe { "copy C fill", 400, 410, qRgb(0xB1, 0xD3, 0xAB) },
+             Probe { "copy D fill", 1000, 410, qRgb(0xF7, 0xE6, 0x6F) },
+             Probe { "copy A white value field", 300, 45, qRgb(255, 255, 255) },
+             Probe { "vertical line between the copies", 560, 200, qRgb(0, 0, 0) },
+         }) {
+        const QRgb c = page.pixel(p.x, p.y);
+        EXPECT_LE(std::abs(qRed(c) - qRed(p.colour)) + std::abs(qGreen(c) - qGreen(p.colour))
+                + std::abs(qBlue(c) - qBlue(p.colour)),
+            12)
+            << p.what << " at " << p.x << "," << p.y << ": " << std::hex << c;
+    }
+    // No value text in copy A's first row.
+    EXPECT_EQ(darkPixels(page, QRect(60, 40, 400, 16)), 0);
+}
+
+TEST_F(FrPrzelNewPage, ValuesPrintInEveryCopy)
+{
+    write({ .ndNazwa = "KOWALSKI JAN",
+        .ndKontoKontr = "12",
+        .ndKonto = "345678901234567890123456",
+        .kwota = 1234.5,
+        .wcKonto = "11112222333344445555666677",
+        .wcNazwa = "NOWAK",
+        .tytulem = "CZYNSZ",
+        .data = 46000 });
+    const QImage page = generate();
+    ASSERT_FALSE(page.isNull());
+    // The first row of the recipient name: band (29, 15) in copy A, moved by each copy's offset.
+    for (const QPoint& origin : { QPoint(29, 15), QPoint(562, 17), QPoint(29, 391), QPoint(562, 393) }) {
+        const QRect row(origin.x() + 26, origin.y() + 23, 200, 18);
+        EXPECT_GT(darkPixels(page, row), 50) << origin.x() << "," << origin.y();
+    }
+    page.save(QStringLiteral("/tmp/przelew-printout-page.png"));
+}
+
+TEST_F(FrPrzelNewPage, LongValuesStillGenerateAndRunPastTheField)
+{
+    write({ .ndNazwa = std::string(128, 'W'),
+        .ndKontoKontr = "99",
+        .ndKonto = std::string(50, '8'),
+        .kwota = 1e15,
+        .wcKontoKontr = "",
+        .wcKonto = std::string(50, '8'),
+        .wcNazwa = std::string(128, 'M'),
+        .tytulem = std::string(255, 'T') });
+    const QImage page = generate();
+    ASSERT_FALSE(page.isNull());
+    // Copy A's payer account runs on past its field into the gap before copy B: nothing clips it.
+    const int row = 135 + 23;
+    EXPECT_GT(darkPixels(page, QRect(545, row + 2, 30, 14)), 10);
+}
+
+} // namespace
