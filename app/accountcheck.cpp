@@ -1,0 +1,29 @@
+#include "app/accountcheck.h"
+
+AccountCheck checkAccountNumber(const QString& text)
+{
+    QString digits;
+    for (QChar c : text) {
+        if (c != QLatin1Char(' ') && c != QLatin1Char('-'))
+            digits.append(c);
+    }
+    if (digits.startsWith(QLatin1String("PL"), Qt::CaseInsensitive))
+        digits.remove(0, 2);
+    if (digits.size() != 26)
+        return AccountCheck::NotAnAccount;
+    for (QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return AccountCheck::NotAnAccount;
+    }
+    // The IBAN order: the 24 digits after the check digits, "PL" as 2521, then the check digits.
+    const QString rearranged = digits.mid(2) + QStringLiteral("2521") + digits.left(2);
+    int remainder = 0;
+    for (QChar c : rearranged)
+        remainder = (remainder * 10 + (c.unicode() - '0')) % 97;
+    return remainder == 1 ? AccountCheck::Valid : AccountCheck::WrongCheckSum;
+}
+
+QString wrongAccountWarning()
+{
+    return QStringLiteral("Błędna suma kontrolna numeru rachunku");
+}

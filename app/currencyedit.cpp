@@ -1,0 +1,125 @@
+#include "app/currencyedit.h"
+
+#include "platform/regional.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+
+TCurrencyEdit::TCurrencyEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textEdited, this,
+        [this](const QString& text) { m_value = platform::parseDecimal(text); });
+    showValue();
+}
+
+void TCurrencyEdit::setValue(std::optional<double> value)
+{
+    m_value = value;
+    showValue();
+}
+
+void TCurrencyEdit::setAmountText(const QString& text)
+{
+    QString cleaned = text;
+    cleaned.remove(platform::thousandsSeparator());
+    setValue(platform::parseDecimal(cleaned));
+}
+
+void TCurrencyEdit::showValue()
+{
+    if (!m_value)
+        setText(QString());
+    else if (hasFocus())
+        setText(platform::formatGeneral(*m_value));
+    else
+        setText(platform::formatFixed(*m_value, 2));
+}
+
+bool TCurrencyEdit::acceptsResult(const QString& resultingText)
+{
+    const QChar sep = platform::decimalSeparator();
+    if (resultingText.trimmed() == QLatin1String("-"))
+        return true;
+    if (!platform::parseDecimal(resultingText, sep))
+        return false;
+    return platform::decimalsAfterSeparator(resultingText, sep) <= 2;
+}
+
+void TCurrencyEdit::refuse()
+{
+    QApplication::beep();
+    emit keyRefused();
+}
+
+void TCurrencyEdit::insertChecked(const QString& text)
+{
+    QString result = this->text();
+    int start = cursorPosition();
+    int length = 0;
+    if (hasSelectedText()) {
+        start = selectionStart();
+        length = int(selectedText().size());
+    }
+    result.replace(start, length, text);
+    if (!acceptsResult(result)) {
+        refuse();
+        return;
+    }
+    insert(text);
+    m_value = platform::parseDecimal(this->text());
+}
+
+void TCurrencyEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        QString pasted = QApplication::clipboard()->text();
+        pasted.replace(QLatin1Char('.'), platform::decimalSeparator());
+        pasted.replace(QLatin1Char(','), platform::decimalSeparator());
+        insertChecked(pasted);
+        return;
+    }
+    const QString typed = event->text();
+    const bool isCharacter = typed.size() == 1 && typed.at(0).isPrint()
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!isCharacter) {
+        // Editing and moving keys (Backspace, Delete, arrows, shortcuts) go through unchanged.
+        QLineEdit::keyPressEvent(event);
+        if (!isReadOnly())
+            m_value = platform::parseDecimal(text());
+        return;
+    }
+    QChar c = typed.at(0);
+    if (c == QLatin1Char('.') || c == QLatin1Char(','))
+        c = platform::decimalSeparator();
+    const bool allowed = c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-')
+        || c == QLatin1Char('e') || c == QLatin1Char('E') || c == platform::decimalSeparator();
+    if (!allowed || (c.isDigit() && (c.unicode() < '0' || c.unicode() > '9'))) {
+        refuse();
+        return;
+    }
+    insertChecked(QString(c));
+}
+
+void TCurrencyEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() == Qt::PopupFocusReason)
+        return;
+    showValue();
+    // Showing the shortest form replaced the text, and with it the selection that Tab gives.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+        || event->reason() == Qt::ShortcutFocusReason)
+        selectAll();
+}
+
+void TCurrencyEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A context menu takes the focus only for a moment; the editing goes on.
+    if (event->reason() == Qt::PopupFocusReason)
+        return;
+    m_value = platform::parseDecimal(text());
+    showValue();
+}

@@ -1,0 +1,16 @@
+// The date editor's texts: the regional short date (with an optional time), the words ("Dzisiaj",
+// "Jutro", weekday names, "bom", "eom", "now" ...) with an optional "+"/"-" and up to four digits of
+// days, and the shown form of a date value.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The date the text gives, as days from 30 December 1899, or nothing when it gives none. today is a
+// whole day; now carries today's time of day.
+std::optional<double> parseDateText(const QString& text, double today, double now);
+std::optional<double> parseDateText(const QString& text);
+
+// The regional short date, and after one space the long time when the time of day is not zero; empty
+// for the no-date marker (-700000) and anything below it.
+QString dateDisplayText(double days);

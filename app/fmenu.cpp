@@ -1,0 +1,333 @@
+#include "app/fmenu.h"
+
+#include "app/accountcheck.h"
+#include "app/currencyedit.h"
+#include "app/dateedit.h"
+#include "app/replacealltext.h"
+#include "app/transferfile.h"
+#include "data/dm2.h"
+#include "platform/cp1250.h"
+#include "platform/datetime.h"
+#include "platform/errordisplay.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+
+TfMenu* fMenu = nullptr;
+
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources); // the library is static: its resources are registered by hand
+}
+
+namespace {
+
+QFont tahoma(int pixels)
+{
+    QFont font(platform::substituteFace(QStringLiteral("Tahoma")));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// A label sizes itself to its text; the height is the layout's.
+QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top, int height, int fontPixels = 13)
+{
+    auto* label = new QLabel(text, parent);
+    if (fontPixels != 13)
+        label->setFont(tahoma(fontPixels));
+    label->move(left, top);
+    label->resize(label->sizeHint().width(), height);
+    return label;
+}
+
+template <class Editor>
+Editor* makeEditor(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* editor = new Editor(parent);
+    editor->setObjectName(QString::fromLatin1(name));
+    editor->setGeometry(left, top, width, height);
+    return editor;
+}
+
+// The two bars share a flat look: the bar area and the highlight in red 226, green 225, blue 219,
+// a line along the bottom edge.
+const char* const barStyle = "QMenuBar, QToolBar { background: rgb(226, 225, 219); border: none;"
+                             " border-bottom: 1px solid rgb(160, 160, 160); }"
+                             "QMenuBar::item:selected { background: rgb(226, 225, 219);"
+                             " border: 1px solid rgb(120, 120, 120); }";
+
+} // namespace
+
+TfMenu::TfMenu(QWidget* parent)
+    : QWidget(parent,
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , PropertiesStore1(QStringLiteral("PropertiesStore1"), nullptr)
+{
+    initResources();
+    setObjectName(QStringLiteral("fMenu"));
+    setWindowTitle(QStringLiteral("Przelew"));
+    setWindowIcon(QIcon(QStringLiteral(":/przelew.xpm")));
+    setFont(tahoma(13));
+    setFixedSize(632, 453);
+
+    aOpen = new QAction(QStringLiteral("&Otwórz"), this);
+    aOpen->setObjectName(QStringLiteral("aOpen"));
+    aOpen->setToolTip(QStringLiteral("Otwiera plik z danymi do przelewu"));
+    aOpen->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
+    aPrint = new QAction(QStringLiteral("&Wydruk"), this);
+    aPrint->setObjectName(QStringLiteral("aPrint"));
+    aPrint->setToolTip(QStringLiteral("Wydruk przelewu"));
+    aPrint->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
+    Action3 = new QAction(QStringLiteral("Wyjście"), this);
+    Action3->setObjectName(QStringLiteral("Action3"));
+    Action3->setShortcut(QKeySequence(Qt::Key_Escape));
+    for (QAction* a : { aOpen, aPrint, Action3 }) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a); // the shortcuts work anywhere in the window
+    }
+    connect(aOpen, &QAction::triggered, this, &TfMenu::aOpenExecute);
+    connect(aPrint, &QAction::triggered, this, &TfMenu::aPrintExecute);
+    connect(Action3, &QAction::triggered, this, &TfMenu::Action3Execute);
+
+    ActionMainMenuBar1 = new QMenuBar(this);
+    ActionMainMenuBar1->setObjectName(QStringLiteral("ActionMainMenuBar1"));
+    ActionMainMenuBar1->setNativeMenuBar(false);
+    ActionMainMenuBar1->setFont(tahoma(11));
+    ActionMainMenuBar1->setStyleSheet(QString::fromLatin1(barStyle));
+    ActionMainMenuBar1->setGeometry(0, 0, 632, 24);
+    QMenu* dane = ActionMainMenuBar1->addMenu(QStringLiteral("&Dane"));
+    dane->setFont(tahoma(11));
+    dane->addAction(aOpen);
+    dane->addAction(aPrint);
+    dane->addSeparator();
+    dane->addAction(Action3);
+
+    ActionToolBar1 = new QToolBar(this);
+    ActionToolBar1->setObjectName(QStringLiteral("ActionToolBar1"));
+    ActionToolBar1->setFont(tahoma(11));
+    ActionToolBar1->setStyleSheet(QString::fromLatin1(barStyle));
+    ActionToolBar1->setMovable(false);
+    ActionToolBar1->setFloatable(false);
+    ActionToolBar1->setIconSize(QSize(16, 16));
+    ActionToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    ActionToolBar1->setGeometry(0, 24, 632, 27);
+    ActionToolBar1->addAction(aOpen);
+    ActionToolBar1->addAction(aPrint);
+
+    lNazwaPliku = makeLabel(this, QString(), 8, 56, 16);
+    lNazwaPliku->setObjectName(QStringLiteral("lNazwaPliku"));
+    Label5 = makeLabel(this, QStringLiteral("Nazwa odbiorcy"), 8, 88, 13, 11);
+    eOdbiorca = makeEditor<QLineEdit>(this, "eOdbiorca", 7, 104, 617, 24);
+    Label6 = makeLabel(this, QStringLiteral("Nr rachunku odbiorcy"), 8, 136, 13, 11);
+    eRachunekOdbiorcy = makeEditor<QLineEdit>(this, "eRachunekOdbiorcy", 7, 152, 617, 24);
+    Label2 = makeLabel(this, QStringLiteral("Kwota"), 8, 208, 16);
+    ceKwota = makeEditor<TCurrencyEdit>(this, "ceKwota", 8, 224, 121, 24);
+    Label7 = makeLabel(this, QStringLiteral("Nr rachunku zleceniodawcy"), 8, 256, 16);
+    eRachunekZleceniodawcy = makeEditor<QLineEdit>(this, "eRachunekZleceniodawcy", 7, 272, 617, 24);
+    Label1 = makeLabel(this, QStringLiteral("Nazwa zleceniodawcy"), 8, 304, 16);
+    eZleceniodawca = makeEditor<QLineEdit>(this, "eZleceniodawca", 8, 320, 617, 24);
+    Label3 = makeLabel(this, QStringLiteral("Tytułem"), 8, 352, 16);
+    eTytulem = makeEditor<QLineEdit>(this, "eTytulem", 7, 368, 617, 24);
+    Label4 = makeLabel(this, QStringLiteral("Data"), 8, 400, 16);
+    deData = makeEditor<TDateEdit>(this, "deData", 8, 416, 121, 24);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label4->setObjectName(QStringLiteral("Label4"));
+
+    // The recipient's fields are filled only by the open command: no typing, no tab stop.
+    for (QLineEdit* e : { eOdbiorca, eRachunekOdbiorcy }) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);
+        QPalette p = e->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Button));
+        e->setPalette(p);
+    }
+    setTabOrder(ceKwota, eRachunekZleceniodawcy);
+    setTabOrder(eRachunekZleceniodawcy, eZleceniodawca);
+    setTabOrder(eZleceniodawca, eTytulem);
+    setTabOrder(eTytulem, deData);
+
+    // A wrong check sum is told beside the caption; nothing moves and nothing is blocked.
+    auto makeWarning = [this](QLabel* caption, const char* name) {
+        auto* w = new QLabel(wrongAccountWarning(), this);
+        w->setObjectName(QString::fromLatin1(name));
+        w->setFont(tahoma(11));
+        QPalette p = w->palette();
+        p.setColor(QPalette::WindowText, QColor(200, 0, 0));
+        w->setPalette(p);
+        w->move(caption->x() + caption->width() + 12, caption->y());
+        w->resize(w->sizeHint().width(), caption->height());
+        w->hide();
+        return w;
+    };
+    lOdbiorcaCheck = makeWarning(Label6, "lOdbiorcaCheck");
+    lZleceniodawcaCheck = makeWarning(Label7, "lZleceniodawcaCheck");
+    connect(eRachunekOdbiorcy, &QLineEdit::textChanged, this,
+        [this] { updateAccountCheck(eRachunekOdbiorcy, Label6, lOdbiorcaCheck); });
+    connect(eRachunekZleceniodawcy, &QLineEdit::textChanged, this,
+        [this] { updateAccountCheck(eRachunekZleceniodawcy, Label7, lZleceniodawcaCheck); });
+
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+
+    PropertiesStore1 = TPropertiesStore(QStringLiteral("PropertiesStore1"), eRachunekZleceniodawcy);
+    PropertiesStore1.restore();
+    FormCreate();
+    ceKwota->setFocus(); // the first editor with a tab stop
+}
+
+TfMenu::~TfMenu()
+{
+    PropertiesStore1.storeAndReport();
+    if (fMenu == this)
+        fMenu = nullptr;
+}
+
+void TfMenu::setActionImages(const QList<QIcon>& images)
+{
+    if (images.size() > 0)
+        aOpen->setIcon(images.at(0));
+    if (images.size() > 1)
+        aPrint->setIcon(images.at(1));
+}
+
+void TfMenu::FormCreate()
+{
+    lNazwaPliku->setText(QString());
+    aPrint->setEnabled(false);
+}
+
+void TfMenu::Action3Execute()
+{
+    close();
+}
+
+void TfMenu::FormClose()
+{
+    // The account editor ends its editing before the window closes.
+    if (eRachunekZleceniodawcy->hasFocus())
+        eZleceniodawca->setFocus();
+}
+
+void TfMenu::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TfMenu::updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning)
+{
+    Q_UNUSED(caption);
+    warning->setVisible(checkAccountNumber(editor->text()) == AccountCheck::WrongCheckSum);
+}
+
+QString TfMenu::chooseTransferFile()
+{
+    if (m_chooseFile)
+        return m_chooseFile();
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name of a file that does not exist is returned too; opening it then reports the error.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters { QStringLiteral("Pliki tekstowe (*.txt)"),
+        QStringLiteral("Wszystkie pliki (*.*)") };
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.first());
+    // "*.*" means every name here, also those without a dot; Qt's own dialog would read it literally.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &filters](const QString& filter) {
+        if (filter != filters.at(1))
+            return;
+        if (auto* model = dialog.findChild<QFileSystemModel*>())
+            model->setNameFilters({ QStringLiteral("*") });
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+void TfMenu::aOpenExecute()
+{
+    platform::runGuarded(
+        [this] {
+            const QString path = chooseTransferFile();
+            if (path.isEmpty())
+                return;
+            loadTransferFile(path);
+        },
+        this);
+}
+
+void TfMenu::loadTransferFile(const QString& path)
+{
+    lNazwaPliku->setText(QFileInfo(path).fileName());
+    lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
+    const TransferFileValues v
+        = parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
+
+    auto put = [](QLineEdit* editor, const std::string& value) {
+        editor->setText(platform::fromCp1250(value));
+        editor->setCursorPosition(0); // show the start of a long text
+    };
+    put(eOdbiorca, v.NDNazwa);
+    put(eRachunekOdbiorcy, v.NDKONTOKONTR + ' ' + v.NDKonto);
+    ceKwota->setAmountText(platform::fromCp1250(v.Kwota));
+    put(eZleceniodawca, v.WCNazwa);
+    put(eTytulem, v.Tytulem);
+    deData->setDateText(platform::fromCp1250(v.Data));
+    if (deData->date() <= 0)
+        deData->setDate(platform::today());
+    ceKwota->setFocus();
+    aPrint->setEnabled(true);
+}
+
+void TfMenu::aPrintExecute()
+{
+    platform::runGuarded(
+        [this] {
+            data::TDM2* dm = DM2;
+            if (!dm)
+                return;
+            data::TMemTable& table = dm->mtPlat;
+            if (table.isOpen())
+                table.close();
+            table.open();
+            table.insert();
+            const double date = deData->date();
+            if (date > 0)
+                dm->mtPlatData->setAsDateTime(date);
+            dm->mtPlatKwota->setAsFloat(ceKwota->numericValue());
+            dm->mtPlatWCNazwa->setAsString(platform::toCp1250(eZleceniodawca->text()));
+            dm->mtPlatWCKonto->setAsString(platform::toCp1250(eRachunekZleceniodawcy->text()));
+            dm->mtPlatNDNazwa->setAsString(platform::toCp1250(eOdbiorca->text()));
+            std::string n = ReplaceAllText("-", "", platform::toCp1250(eRachunekOdbiorcy->text()), true);
+            n = ReplaceAllText(" ", "", n, true);
+            const std::string k = n.substr(0, std::min<size_t>(2, n.size()));
+            const std::string r = n.size() > 2 ? n.substr(2) : std::string();
+            dm->mtPlatNDKonto->setAsString(r);
+            dm->mtPlatNDKONTOKONTR->setAsString(k);
+            dm->mtPlatTytulem->setAsString(platform::toCp1250(eTytulem->text()));
+            table.post();
+            if (m_previewReport)
+                m_previewReport();
+        },
+        this);
+}

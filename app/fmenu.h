@@ -1,0 +1,86 @@
+// The main window: the seven values of one transfer, the menu bar "&Dane" and the tool bar with the
+// open, print and exit commands, and the remembered payer account.
+#pragma once
+
+#include "app/propertiesstore.h"
+
+#include <QIcon>
+#include <QList>
+#include <QWidget>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QToolBar;
+class TCurrencyEdit;
+class TDateEdit;
+
+class TfMenu : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfMenu(QWidget* parent = nullptr);
+    // Stores the payer account (the store's failure is shown through the error display).
+    ~TfMenu() override;
+
+    // The images of the actions come from the data module once it exists.
+    void setActionImages(const QList<QIcon>& images);
+
+    // What the print command does once the record is posted: the report's preview. Until it is set,
+    // the command ends after posting.
+    void setPreviewReport(std::function<void()> previewReport) { m_previewReport = std::move(previewReport); }
+
+    // The open dialog; tests put a function that returns a path (or an empty text for a cancel).
+    void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
+
+    void FormCreate();
+    void aOpenExecute();
+    void aPrintExecute();
+    void Action3Execute();
+
+    // The steps of aOpenExecute after the dialog; raises the file error.
+    void loadTransferFile(const QString& path);
+
+    // Components, named as in the window's layout table.
+    QMenuBar* ActionMainMenuBar1;
+    QToolBar* ActionToolBar1;
+    QLabel* lNazwaPliku;
+    QLabel* Label5;
+    QLineEdit* eOdbiorca;
+    QLabel* Label6;
+    QLineEdit* eRachunekOdbiorcy;
+    QLabel* Label2;
+    TCurrencyEdit* ceKwota;
+    QLabel* Label7;
+    QLineEdit* eRachunekZleceniodawcy;
+    QLabel* Label1;
+    QLineEdit* eZleceniodawca;
+    QLabel* Label3;
+    QLineEdit* eTytulem;
+    QLabel* Label4;
+    TDateEdit* deData;
+    // The account checks beside the captions of the two account fields.
+    QLabel* lOdbiorcaCheck;
+    QLabel* lZleceniodawcaCheck;
+
+    QAction* aOpen;
+    QAction* aPrint;
+    QAction* Action3;
+
+    TPropertiesStore PropertiesStore1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormClose();
+    QString chooseTransferFile();
+    void updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning);
+
+    std::function<void()> m_previewReport;
+    std::function<QString()> m_chooseFile;
+};
+
+// The one main window of the program, created first at start-up.
+extern TfMenu* fMenu;

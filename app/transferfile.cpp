@@ -1,0 +1,73 @@
+#include "app/transferfile.h"
+
+#include "platform/cp1250.h"
+
+#include <QString>
+#include <array>
+
+namespace {
+
+// Keys compare by the regional rules for letters; the bytes are code page 1250 text.
+bool sameKey(std::string_view lineKey, std::string_view key)
+{
+    if (lineKey.size() != key.size())
+        return false;
+    return platform::fromCp1250(lineKey).compare(
+               QLatin1String(key.data(), qsizetype(key.size())), Qt::CaseInsensitive)
+        == 0;
+}
+
+} // namespace
+
+TransferFileValues parseTransferFile(std::string_view bytes)
+{
+    const size_t nul = bytes.find('\0');
+    if (nul != std::string_view::npos)
+        bytes = bytes.substr(0, nul);
+
+    TransferFileValues values;
+    struct Slot {
+        std::string_view key;
+        std::string* value;
+        bool found = false;
+    };
+    std::array<Slot, 7> wanted { {
+        { "NDNazwa", &values.NDNazwa },
+        { "NDKONTOKONTR", &values.NDKONTOKONTR },
+        { "NDKonto", &values.NDKonto },
+        { "Kwota", &values.Kwota },
+        { "WCNazwa", &values.WCNazwa },
+        { "Tytulem", &values.Tytulem },
+        { "Data", &values.Data },
+    } };
+    size_t remaining = wanted.size(); // the scan stops once every key was found
+
+    size_t pos = 0;
+    while (pos < bytes.size() && remaining > 0) {
+        size_t end = bytes.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        const std::string_view line = bytes.substr(pos, end - pos);
+        pos = end;
+        if (pos < bytes.size()) {
+            // CR LF is one line end; a lone CR or LF is one as well.
+            if (bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n')
+                pos += 2;
+            else
+                pos += 1;
+        }
+        const size_t eq = line.find('=');
+        if (eq == std::string_view::npos)
+            continue;
+        const std::string_view key = line.substr(0, eq);
+        for (Slot& slot : wanted) {
+            if (!slot.found && sameKey(key, slot.key)) {
+                slot.found = true;
+                *slot.value = std::string(line.substr(eq + 1));
+                --remaining;
+                break;
+            }
+        }
+    }
+    return values;
+}

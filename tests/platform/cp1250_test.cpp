@@ -1,0 +1,33 @@
+#include "platform/cp1250.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Cp1250, PolishLettersAreOneByteEach)
+{
+    const std::string bytes = toCp1250(QStringLiteral("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ"));
+    EXPECT_EQ(bytes, "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF");
+    EXPECT_EQ(fromCp1250(bytes), QStringLiteral("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ"));
+}
+
+TEST(Cp1250, EveryByteSurvivesARoundTrip)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(char(b));
+    const QString text = fromCp1250(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(toCp1250(text), all);
+}
+
+TEST(Cp1250, CharactersOutsideTheCodePageBecomeOneQuestionMark)
+{
+    EXPECT_EQ(toCp1250(QStringLiteral("a€b")),
+        "a\x80"
+        "b"); // the euro sign is in the code page
+    EXPECT_EQ(toCp1250(QStringLiteral("ж")), "?");
+    EXPECT_EQ(
+        toCp1250(QString::fromUtf8("x\xF0\x9F\x98\x80y")), "x?y"); // one character beyond the basic plane
+    EXPECT_EQ(cp1250Byte(QChar(0x00A0)), 0xA0);
+}
