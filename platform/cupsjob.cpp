@@ -39,7 +39,7 @@ CupsJob::CupsJob(QString printer, QString title, Options options)
 CupsJob::~CupsJob()
 {
     // A job that never got all its bytes must not stay held in the spooler.
-    if (m_id != 0 && !m_released)
+    if (m_id != 0 && !m_released && !m_cancelled)
         cancel(m_printer, m_id);
 }
 
@@ -103,7 +103,7 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
     const ipp_status_t finished = cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.constData());
     if (cancelled) {
         cancel(m_printer, m_id);
-        m_id = 0;
+        m_cancelled = true;
         return 0;
     }
     if (finished > IPP_STATUS_OK_EVENTS_COMPLETE)

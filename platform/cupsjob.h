@@ -22,13 +22,15 @@ public:
 
     // Sends the document and lets the spooler print it. The job is held in the spooler until every
     // byte has arrived, so a job cancelled on the way (keepGoing() answers false between chunks)
-    // is purged before anything was printed. Returns the job id, or 0 when it was cancelled.
+    // is cancelled before anything was printed. Returns the job id, or 0 when it was cancelled.
     // Raises EPrinter when the spooler refuses or cannot be reached.
     int submit(const QString& path, const QByteArray& mimeType, const std::function<bool()>& keepGoing);
 
+    // The spooler's id of the job once created, also when it was cancelled on the way.
     int id() const { return m_id; }
+    bool cancelled() const { return m_cancelled; }
 
-    // Cancels and purges a job of this spooler; false when the spooler refused.
+    // Cancels a job of this spooler; false when the spooler refused.
     static bool cancel(const QString& printer, int id);
 
     // device-uri of every queue, by queue name; empty when the spooler is not reachable.
@@ -48,6 +50,7 @@ private:
     Options m_options;
     int m_id = 0;
     bool m_released = false;
+    bool m_cancelled = false;
 };
 
 } // namespace platform

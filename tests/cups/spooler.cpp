@@ -1,0 +1,108 @@
+#include "spooler.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+namespace spooler {
+
+namespace {
+
+// Every client in this programme, Qt's printer list included, talks to the private cupsd only.
+const bool serverChosen = [] {
+    qputenv("CUPS_SERVER", QByteArrayLiteral(PRZELEW_CUPS_DIR "/cups.sock"));
+    return true;
+}();
+
+} // namespace
+
+QString folder()
+{
+    return QStringLiteral(PRZELEW_CUPS_DIR);
+}
+
+QString unavailableReason()
+{
+    QFile marker(folder() + QStringLiteral("/unavailable"));
+    if (marker.open(QIODevice::ReadOnly))
+        return QString::fromUtf8(marker.readAll()).trimmed();
+    if (!QFile::exists(folder() + QStringLiteral("/cups.sock")))
+        return QStringLiteral("the private cupsd is not running; run these tests through ctest");
+    return {};
+}
+
+QString cupsPdfFolder()
+{
+    QFile file(folder() + QStringLiteral("/cups-pdf-out"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+int waitForJob(const QString& printer, int id)
+{
+    const QByteArray name = printer.toUtf8();
+    QDeadlineTimer deadline(60000);
+    while (!deadline.hasExpired()) {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 0, CUPS_WHICHJOBS_ALL);
+        int state = 0;
+        for (int i = 0; i < count; ++i) {
+            if (jobs[i].id == id)
+                state = jobs[i].state;
+        }
+        cupsFreeJobs(count, jobs);
+        if (state == 0 || state >= IPP_JSTATE_CANCELED)
+            return state;
+        QThread::msleep(50);
+    }
+    return -1;
+}
+
+QString run(const QString& program, const QStringList& arguments, int* exitCode)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000)) {
+        ADD_FAILURE() << program.toStdString() << " did not run: " << process.errorString().toStdString();
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    if (exitCode)
+        *exitCode = process.exitCode();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+PdfInfo pdfInfo(const QString& path)
+{
+    PdfInfo info;
+    const QString text = run(QStringLiteral("pdfinfo"), { path });
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon < 0)
+            continue;
+        const QString key = line.left(colon);
+        const QString value = line.mid(colon + 1).trimmed();
+        if (key == QLatin1String("Pages"))
+            info.pages = value.toInt();
+        else if (key == QLatin1String("Page size"))
+            info.pageSize = value.section(QLatin1String(" pts"), 0, 0);
+        else if (key == QLatin1String("Title")) {
+            info.title = value;
+            info.titleLine = true;
+        }
+    }
+    return info;
+}
+
+QString pdfText(const QString& path)
+{
+    return run(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") });
+}
+
+} // namespace spooler
