@@ -10,7 +10,8 @@
 #
 # Clients reach this scheduler only through CUPS_SERVER=DIR/cups.sock. When cupsd cannot run here
 # (not root, not installed), "start" writes the reason to DIR/unavailable and still exits 0, so the
-# spooler tests can skip with that reason instead of failing.
+# spooler tests skip with that reason. As root with everything installed, a scheduler that does not
+# come up fails "start" (exit 1): there the tests must run.
 set -euo pipefail
 
 action=${1:-}
@@ -49,6 +50,14 @@ unavailable() {
     echo "cupsd-env: $1" >&2
     stop_scheduler
     exit 0
+}
+
+# Root with every package installed and still no working spooler: that is a failure, not a skip.
+broken() {
+    echo "$1" >"$dir/unavailable"
+    echo "cupsd-env: $1" >&2
+    stop_scheduler
+    exit 1
 }
 
 # The folder cups-pdf writes into for the user who submits the job (its Out line, ${HOME} expanded).
@@ -128,26 +137,26 @@ CONF
         kill -0 "$(cat "$pidfile")" 2>/dev/null || break
         sleep 0.1
     done
-    [[ $ready == 1 ]] || unavailable "cupsd did not start: $(tail -n 3 "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null | tr '\n' ' ')"
+    [[ $ready == 1 ]] || broken "cupsd did not start: $(tail -n 3 "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null | tr '\n' ' ')"
 
     export CUPS_SERVER=$socket
     local pdfppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
     local fileppd=/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
     if [[ -f $pdfppd && -x /usr/lib/cups/backend/cups-pdf ]]; then
         lpadmin -p PDF -E -v cups-pdf:/ -P "$pdfppd" -o TitlePref=1 -o PageSize=A4 ||
-            unavailable "lpadmin could not create the cups-pdf queue"
+            broken "lpadmin could not create the cups-pdf queue"
     else
         unavailable "cups-pdf is not installed (package printer-driver-cups-pdf)"
     fi
     [[ -f $fileppd ]] || unavailable "the generic PDF driver is missing (package cups-filters)"
     lpadmin -p File -E -v "file://$dir/out/file.pdf" -P "$fileppd" -o PageSize=A4 ||
-        unavailable "lpadmin could not create the file queue"
+        broken "lpadmin could not create the file queue"
     # A printer with four different margins on A4 (left 12 pt, bottom 20, right 24, top 30), to see
     # that the printable-area offsets follow the paper when it is turned to landscape.
     sed 's#^\*ImageableArea A4/A4: .*#*ImageableArea A4/A4: "12 20 571 812"#' "$fileppd" >"$dir/uneven.ppd"
     lpadmin -p Uneven -E -v "file://$dir/out/uneven.pdf" -P "$dir/uneven.ppd" -o PageSize=A4 ||
-        unavailable "lpadmin could not create the queue with uneven margins"
-    lpadmin -d PDF || unavailable "lpadmin could not set the default printer"
+        broken "lpadmin could not create the queue with uneven margins"
+    lpadmin -d PDF || broken "lpadmin could not set the default printer"
     cups_pdf_out >"$dir/cups-pdf-out"
     echo "cupsd-env: scheduler running on $socket; queues: $(lpstat -e | tr '\n' ' ')default: PDF"
 }
