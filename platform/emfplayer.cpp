@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <cmath>
+#include <numbers>
 
 namespace platform {
 
@@ -294,6 +295,55 @@ void EmfPlayer::text(const MetafileReader& r, bool wide)
     m_renderer->text(rx, ry, string, advances, opaque, clip);
 }
 
+void EmfPlayer::pathPoints(const QPolygonF& points, bool continueFigure)
+{
+    if (points.isEmpty())
+        return;
+    if (!continueFigure || m_path.empty() || m_path.back().closed) {
+        m_path.push_back(Figure { points, false });
+        return;
+    }
+    Figure& figure = m_path.back();
+    // A continued figure already holds the current position as its last point.
+    figure.points += points.mid(1);
+}
+
+void EmfPlayer::drawPath(bool fill, bool stroke)
+{
+    std::vector<Figure> path;
+    path.swap(m_path);
+    if (!m_renderer || path.empty())
+        return;
+    syncRenderer();
+    if (fill) {
+        std::vector<QPolygonF> polygons;
+        for (const Figure& figure : path)
+            polygons.push_back(figure.points);
+        if (!stroke) {
+            GdiPen none;
+            none.style = GdiPen::Null;
+            m_renderer->setPen(none);
+        }
+        m_renderer->polygons(polygons);
+        return;
+    }
+    if (stroke) {
+        for (const Figure& figure : path) {
+            QPolygonF points = figure.points;
+            if (figure.closed && !points.isEmpty())
+                points.append(points.first());
+            // A stroked path draws its last point too: extend by one so the end-point rule keeps it.
+            if (points.size() >= 2) {
+                const QPointF d = points.last() - points[points.size() - 2];
+                const double steps = std::max(std::abs(d.x()), std::abs(d.y()));
+                if (steps > 0)
+                    points.append(points.last() + d / steps / std::max(1e-9, std::abs(m_mapping.m11())));
+            }
+            m_renderer->polyline(points);
+        }
+    }
+}
+
 void EmfPlayer::record(quint32 type, const MetafileReader& r)
 {
     auto draw = [this] {
@@ -306,21 +356,29 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
     case 2: // POLYBEZIER
     case 85: {
         const QPolygonF p = points(r, 24, 28, type == 85);
-        if (draw())
+        if (m_inPath)
+            pathPoints(flattenBeziers(p), false);
+        else if (draw())
             m_renderer->polyline(flattenBeziers(p));
         break;
     }
     case 3: // POLYGON
     case 86: {
         const QPolygonF p = points(r, 24, 28, type == 86);
-        if (draw())
+        if (m_inPath) {
+            pathPoints(p, false);
+            if (!m_path.empty())
+                m_path.back().closed = true;
+        } else if (draw())
             m_renderer->polygons({ p });
         break;
     }
     case 4: // POLYLINE
     case 87: {
         const QPolygonF p = points(r, 24, 28, type == 87);
-        if (draw())
+        if (m_inPath)
+            pathPoints(p, false);
+        else if (draw())
             m_renderer->polyline(p);
         break;
     }
@@ -334,7 +392,9 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
         p.prepend(QPointF(m_dc.curX, m_dc.curY));
         m_dc.curX = p.last().x();
         m_dc.curY = p.last().y();
-        if (draw())
+        if (m_inPath)
+            pathPoints(type == 5 || type == 88 ? flattenBeziers(p) : p, true);
+        else if (draw())
             m_renderer->polyline(type == 5 || type == 88 ? flattenBeziers(p) : p);
         break;
     }
@@ -391,6 +451,8 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
     case 27: // MOVETOEX
         m_dc.curX = r.i32(8);
         m_dc.curY = r.i32(12);
+        if (m_inPath)
+            m_path.push_back(Figure { QPolygonF { QPointF(m_dc.curX, m_dc.curY) }, false });
         break;
     case 29: // EXCLUDECLIPRECT: a hole in the clip region is not kept
         r.need(8, 16);
@@ -499,7 +561,19 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
     case 42: // ELLIPSE
     case 43: { // RECTANGLE
         const double l = r.i32(8), t = r.i32(12), rr = r.i32(16), b = r.i32(20);
-        if (draw()) {
+        if (m_inPath) {
+            QPolygonF shape;
+            if (type == 43) {
+                shape << QPointF(l, t) << QPointF(rr, t) << QPointF(rr, b) << QPointF(l, b);
+            } else {
+                for (int i = 0; i < 64; ++i) {
+                    const double a = i * 2 * std::numbers::pi / 64;
+                    shape << QPointF(
+                        (l + rr) / 2 + (rr - l) / 2 * std::cos(a), (t + b) / 2 + (b - t) / 2 * std::sin(a));
+                }
+            }
+            m_path.push_back(Figure { shape, true });
+        } else if (draw()) {
             if (type == 42)
                 m_renderer->ellipse(l, t, rr, b);
             else
@@ -516,18 +590,38 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
     }
     case 54: { // LINETO
         const double x = r.i32(8), y = r.i32(12);
-        if (draw())
+        if (m_inPath)
+            pathPoints(QPolygonF { QPointF(m_dc.curX, m_dc.curY), QPointF(x, y) }, true);
+        else if (draw())
             m_renderer->line(m_dc.curX, m_dc.curY, x, y);
         m_dc.curX = x;
         m_dc.curY = y;
         break;
     }
-    case 59: // BEGINPATH: the path is not drawn (fills and strokes of paths are skipped)
+    case 59: // BEGINPATH
         m_inPath = true;
+        m_path.clear();
         break;
     case 60: // ENDPATH
+        m_inPath = false;
+        break;
     case 68: // ABORTPATH
         m_inPath = false;
+        m_path.clear();
+        break;
+    case 61: // CLOSEFIGURE
+        if (m_inPath && !m_path.empty())
+            m_path.back().closed = true;
+        break;
+    case 62: // FILLPATH
+    case 63: // STROKEANDFILLPATH
+    case 64: // STROKEPATH
+        r.need(8, 16);
+        if (!m_inPath)
+            drawPath(type != 64, type != 62);
+        break;
+    case 67: // SELECTCLIPPATH: clipping to a path is not kept; the path is used up
+        m_path.clear();
         break;
     case 75: { // EXTSELECTCLIPRGN
         const quint32 bytes = r.u32(8);

@@ -52,6 +52,14 @@ private:
     std::vector<Object> m_objects;
     QTransform m_mapping;
     bool m_inPath = false;
+    // The path being built between BeginPath and EndPath: figures in logical coordinates.
+    struct Figure {
+        QPolygonF points;
+        bool closed = false;
+    };
+    std::vector<Figure> m_path;
+    void pathPoints(const QPolygonF& points, bool continueFigure);
+    void drawPath(bool fill, bool stroke);
     bool m_mappingDirty = true;
     bool m_clipDirty = true;
     bool m_ended = false;
