@@ -153,4 +153,21 @@ bool CupsJob::supports(const QString& printer, const char* option, const QByteAr
     return supported;
 }
 
+QByteArray CupsJob::defaultValue(const QString& printer, const char* option)
+{
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr);
+    if (!dest)
+        return {};
+    QByteArray value;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        if (ipp_attribute_t* found = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, option)) {
+            if (const char* text = ippGetString(found, 0, nullptr))
+                value = text;
+        }
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return value;
+}
+
 } // namespace platform

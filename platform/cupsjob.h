@@ -39,6 +39,9 @@ public:
     // Whether the queue accepts the value for a job option ("media-source", "top").
     static bool supports(const QString& printer, const char* option, const QByteArray& value);
 
+    // The queue's default for a job option ("media-source" -> "auto"); empty when it has none.
+    static QByteArray defaultValue(const QString& printer, const char* option);
+
     // The spooler's text for its last failure on this thread.
     static QString lastError();
 

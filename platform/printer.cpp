@@ -236,7 +236,8 @@ DeviceSettings TPrinter::defaultDeviceSettings()
     setPaperOf(settings, size);
     settings.orientation = orientPortrait;
     settings.copies = 1;
-    settings.paperSource = binAuto;
+    settings.paperSource = paperSourceForMediaSource(
+        QString::fromUtf8(CupsJob::defaultValue(printer().device, "media-source")));
     settings.duplex = duplexCode(info.defaultDuplexMode(), QPageLayout::Portrait);
     const QPrinter device(info, QPrinter::HighResolution);
     settings.resolution = device.resolution();
