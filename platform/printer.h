@@ -134,8 +134,8 @@ public:
     void newPage();
     // Ends the job and hands it to the spooler; returns the spooler's job id (0 if aborted meanwhile).
     int endDoc();
-    // Throws the job away: before endDoc() nothing reaches the spooler; during it the held job is
-    // purged. Harmless when no job is open.
+    // Throws the job away: before endDoc() nothing reaches the spooler; during it the job, still held
+    // in the spooler, is cancelled. Harmless when no job is open.
     void abort();
 
     bool printing() const { return m_printing; }

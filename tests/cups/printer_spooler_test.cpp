@@ -365,7 +365,8 @@ TEST(SpoolerJob, DefaultPrinterMakesAPdfThroughCupsPdf)
     QString made;
     const QDir folder(spooler::cupsPdfFolder());
     for (const QFileInfo& file : folder.entryInfoList({ "*.pdf" }, QDir::Files)) {
-        if (file.fileName().contains(QStringLiteral("job_%1").arg(id)) && file.lastModified() >= started)
+        const QRegularExpression ofThisJob(QStringLiteral("job_%1(\\D|$)").arg(id));
+        if (file.fileName().contains(ofThisJob) && file.lastModified() >= started)
             made = file.filePath();
     }
     ASSERT_FALSE(made.isEmpty()) << "no file of job " << id << " in " << folder.path().toStdString();
@@ -402,7 +403,7 @@ TEST(SpoolerJob, AbortBeforeTheEndSendsNothing)
     EXPECT_EQ(spooler::pdfInfo(out).pages, 1);
 }
 
-TEST(SpoolerJob, AbortWhileSendingPurgesTheHeldJob)
+TEST(SpoolerJob, AbortWhileSendingCancelsTheHeldJob)
 {
     SKIP_WITHOUT_SPOOLER();
     const QString out = fileQueueOutput("File");
