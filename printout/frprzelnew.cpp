@@ -13,6 +13,8 @@
 #include <array>
 #include <stdexcept>
 
+printout::TfrPrzelNew* frPrzelNew = nullptr;
+
 namespace printout {
 
 namespace {

@@ -54,3 +54,6 @@ private:
 };
 
 } // namespace printout
+
+// The one report form of the program, created at start-up after DM2.
+extern printout::TfrPrzelNew* frPrzelNew;

@@ -435,6 +435,20 @@ TEST_F(FrPrzelNewPage, ValuesPrintInEveryCopy)
     page.save(QStringLiteral("/tmp/przelew-printout-page.png"));
 }
 
+TEST_F(FrPrzelNewPage, CopyFrameEdges)
+{
+    write({});
+    const QImage page = generate();
+    ASSERT_FALSE(page.isNull());
+    // Copy B's frame is the rectangle (583, 31) to (1072, 330), right and bottom exclusive.
+    EXPECT_EQ(page.pixel(583, 200), qRgb(0, 0, 0));
+    EXPECT_EQ(page.pixel(1071, 200), qRgb(0, 0, 0));
+    EXPECT_EQ(page.pixel(1072, 200), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(582, 200), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(900, 329), qRgb(0, 0, 0));
+    EXPECT_EQ(page.pixel(900, 328), qRgb(0xC0, 0xC0, 0xC0));
+}
+
 TEST_F(FrPrzelNewPage, LongValuesStillGenerateAndRunPastTheField)
 {
     write({ .ndNazwa = std::string(128, 'W'),
@@ -444,7 +458,7 @@ TEST_F(FrPrzelNewPage, LongValuesStillGenerateAndRunPastTheField)
         .wcKontoKontr = "",
         .wcKonto = std::string(50, '8'),
         .wcNazwa = std::string(128, 'M'),
-        .tytulem = std::string(255, 'T') });
+        .tytulem = std::string(100, 'T') + "\r\n" + std::string(153, 'T') });
     const QImage page = generate();
     ASSERT_FALSE(page.isNull());
     // Copy A's payer account runs on past its field into the gap before copy B: nothing clips it.
