@@ -11,10 +11,12 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
@@ -233,6 +235,29 @@ TEST(SpoolerDevice, SettingsReachAQPrinter)
     EXPECT_EQ(printer.deviceSettings().orientation, orientPortrait);
     EXPECT_EQ(printer.deviceSettings().copies, 2);
     EXPECT_EQ(printer.deviceSettings().paperCode, 11);
+}
+
+TEST(SpoolerDevice, PrintDialogRoundTrip)
+{
+    SKIP_WITHOUT_SPOOLER();
+    TPrinter printer;
+    printer.selectPrinter("Uneven");
+    printer.setOrientation(orientLandscape);
+    printer.setCopies(3);
+    QPrinter qt(QPrinter::HighResolution);
+    printer.applyTo(qt);
+    QPrintDialog dialog(&qt);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    // Under the offscreen platform exec() waits for code to close the dialog.
+    QTimer::singleShot(0, &dialog, &QDialog::accept);
+    ASSERT_EQ(dialog.exec(), QDialog::Accepted);
+
+    TPrinter fresh;
+    fresh.readFrom(qt);
+    EXPECT_EQ(fresh.printer().device, "Uneven");
+    EXPECT_EQ(fresh.deviceSettings().orientation, orientLandscape);
+    EXPECT_EQ(fresh.deviceSettings().copies, 3);
+    EXPECT_EQ(fresh.deviceSettings().paperCode, 9);
 }
 
 TEST(SpoolerDevice, PrintableAreaTurnsWithThePaper)
