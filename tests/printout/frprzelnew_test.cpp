@@ -411,8 +411,23 @@ TEST_F(FrPrzelNewPage, EmptyTemplateColours)
             12)
             << p.what << " at " << p.x << "," << p.y << ": " << std::hex << c;
     }
-    // No value text in copy A's first row.
+    // No value text in copy A's first row, and no date in any copy.
     EXPECT_EQ(darkPixels(page, QRect(60, 40, 400, 16)), 0);
+    for (const QPoint& date : { QPoint(27, 353), QPoint(560, 353), QPoint(27, 729), QPoint(560, 729) })
+        EXPECT_EQ(darkPixels(page, QRect(date.x() + 26, date.y() + 23, 60, 12)), 0)
+            << date.x() << "," << date.y();
+}
+
+TEST_F(FrPrzelNewPage, SameTransferTwiceGivesTheSamePage)
+{
+    write({ .ndNazwa = "Jan", .ndKontoKontr = "12", .ndKonto = "3456", .kwota = 7.25, .data = 46000.5 });
+    const QImage first = generate();
+    const QImage second = generate();
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first, second);
+    for (const QPoint& date : { QPoint(27, 353), QPoint(560, 353), QPoint(27, 729), QPoint(560, 729) })
+        EXPECT_GT(darkPixels(first, QRect(date.x() + 26, date.y() + 23, 60, 12)), 20)
+            << date.x() << "," << date.y();
 }
 
 TEST_F(FrPrzelNewPage, ValuesPrintInEveryCopy)
