@@ -179,6 +179,45 @@ TEST(SpoolerPrinters, NoDefaultPrinterGivesTheMessage)
     EXPECT_TRUE(printer.hasDeviceSettings());
 }
 
+TEST(SpoolerPrinters, PrinterRemovedMeanwhileIsNotValid)
+{
+    SKIP_WITHOUT_SPOOLER();
+    int code = -1;
+    spooler::run("lpadmin",
+        { "-p", "Brief", "-E", "-v", "file:///dev/null", "-P", spooler::folder() + "/uneven.ppd" }, &code);
+    ASSERT_EQ(code, 0);
+    TPrinter printer;
+    printer.selectPrinter("Brief");
+    EXPECT_TRUE(printer.hasDeviceSettings());
+    spooler::run("lpadmin", { "-x", "Brief" }, &code);
+    ASSERT_EQ(code, 0);
+
+    // The list stays as it was read; the queue behind the entry is gone.
+    EXPECT_EQ(printer.printer().device, "Brief");
+    for (const auto& [name, action] : std::vector<std::pair<const char*, std::function<void()>>> {
+             { "measures", [&] { printer.metrics(); } },
+             { "job", [&] { printer.beginDoc(); } },
+             { "driver defaults", [&] { printer.defaultDeviceSettings(); } },
+         }) {
+        try {
+            action();
+            ADD_FAILURE() << name << ": no error";
+        } catch (const EPrinter& e) {
+            EXPECT_EQ(e.message(), "Printer selected is not valid") << name;
+        }
+    }
+    EXPECT_FALSE(printer.printing());
+    // A printer object made now has one printer less: the old place is out of range.
+    TPrinter later;
+    EXPECT_EQ(later.printers().size(), 3u);
+    try {
+        later.setPrinterIndex(3);
+        ADD_FAILURE() << "no error";
+    } catch (const EPrinter& e) {
+        EXPECT_EQ(e.message(), "Printer index out of range");
+    }
+}
+
 TEST(SpoolerDevice, DriverDefaults)
 {
     SKIP_WITHOUT_SPOOLER();
@@ -360,6 +399,37 @@ TEST(SpoolerJob, DrawingStartsAtThePrintableCorner)
             EXPECT_NEAR(box.yMax, row.paperAnchor, 0.5) << row.name;
         }
     }
+}
+
+TEST(SpoolerJob, DeviceSettingsTravelWithTheJob)
+{
+    SKIP_WITHOUT_SPOOLER();
+    const QString out = fileQueueOutput("File");
+    QFile::remove(out);
+    TPrinter printer;
+    printer.selectPrinter("File");
+    DeviceSettings s = printer.deviceSettings();
+    s.paperCode = 11; // A5
+    s.orientation = orientLandscape;
+    s.copies = 2;
+    s.duplex = duplexShortEdge;
+    printer.setDeviceSettings(s);
+    printer.setTitle(QStringLiteral("Przelew próbny"));
+    const int id = printPages(printer, { "A5" });
+    ASSERT_EQ(spooler::waitForJob("File", id), IPP_JSTATE_COMPLETED);
+
+    const QMap<QString, QString> job = spooler::jobAttributes(id);
+    EXPECT_EQ(job.value("job-name"), "Przelew próbny");
+    EXPECT_EQ(job.value("copies"), "2");
+    EXPECT_EQ(job.value("sides"), "two-sided-short-edge");
+    EXPECT_EQ(job.value("orientation-requested"), "landscape");
+    EXPECT_TRUE(job.value("media") == "A5" || job.value("media").startsWith("iso_a5"))
+        << job.value("media").toStdString();
+
+    const spooler::PdfInfo info = spooler::pdfInfo(out);
+    EXPECT_EQ(info.title, "Przelew próbny");
+    EXPECT_EQ(info.pageSize, "595 x 420") << "A5 landscape";
+    EXPECT_GE(info.pages, 2) << "two copies (a duplex printer may add blank backs)";
 }
 
 TEST(SpoolerJob, CopiesAreMadeBySpooler)

@@ -78,6 +78,25 @@ QString run(const QString& program, const QStringList& arguments, int* exitCode)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+QMap<QString, QString> jobAttributes(int id)
+{
+    QMap<QString, QString> attributes;
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(id);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "all");
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/jobs");
+    for (ipp_attribute_t* a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
+        if (!ippGetName(a))
+            continue;
+        char text[1024];
+        ippAttributeString(a, text, sizeof text);
+        attributes.insert(QString::fromUtf8(ippGetName(a)), QString::fromUtf8(text));
+    }
+    ippDelete(response);
+    return attributes;
+}
+
 PdfInfo pdfInfo(const QString& path)
 {
     PdfInfo info;

@@ -2,6 +2,7 @@
 // for a job, reading a PDF back with poppler's tools.
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,9 @@ int waitForJob(const QString& printer, int id);
 
 // Runs a command; its standard output, or a failed test if it cannot run.
 QString run(const QString& program, const QStringList& arguments, int* exitCode = nullptr);
+
+// The attributes the spooler keeps for a job, as text ("copies" -> "2").
+QMap<QString, QString> jobAttributes(int id);
 
 struct PdfInfo {
     int pages = -1;
