@@ -2,9 +2,11 @@
 
 #include "platform/fonts.h"
 #include "report/rpdataset.h"
+#include "report/rppreviewhost.h"
 #include "report/rpprinter.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <algorithm>
 
 namespace report {
@@ -73,6 +75,50 @@ void TRpReport::cancelGeneration()
         m_printer->RequestCancel();
 }
 
+void TRpReport::PreviewReport()
+{
+    processEvents();
+    if (!m_available)
+        return;
+    // The window owns the target; the report only remembers the newest one, through a guarded pointer,
+    // so a target released by its window is never touched again.
+    auto* target = new TRpPrinter(TRpPrinterDestination::PageStore, m_screenPpi);
+    m_printer = target;
+    target->setMaster(this);
+    target->setTitle(ReportTitle);
+    if (m_previewHost)
+        m_previewHost->showPreview(target);
+    else
+        target->setParent(this); // nobody shows it: released with the report at the latest
+
+    const QPointer<TRpPrinter> guard(target);
+    GenerateReport(*target);
+    if (m_cancelled) {
+        if (m_printer == target)
+            m_printer = nullptr;
+        // A cancelled target goes now, unless a window still holds it (it then releases it itself).
+        if (guard && (!m_previewHost || !m_previewHost->showsPreview(target)))
+            delete target;
+        return;
+    }
+    if (!m_previewHost)
+        return;
+    while (guard && m_printer == target && m_previewHost->showsPreview(target)
+        && !QCoreApplication::closingDown())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void TRpReport::previewClosed(TRpPrinter* target)
+{
+    if (!m_available) {
+        // Whichever run is going on (the preview's own, or a print from it) stops.
+        cancelGeneration();
+        return;
+    }
+    if (target == m_printer)
+        m_printer = nullptr;
+}
+
 void TRpReport::processEvents()
 {
     if (QCoreApplication::instance())
@@ -134,11 +180,16 @@ void TRpReport::GenerateReport(TRpPrinter& target)
     const TRpUnit savedUnits = m_units;
     m_units = TRpUnit::Native;
 
+    // The window that owns the target may release it while events run during the run; from then on
+    // the run stops and touches it no more.
+    m_runTarget = &target;
     const auto finishDocument = [&] {
+        if (!m_runTarget)
+            return;
         if (m_cancelled)
-            target.AbortDocument();
+            m_runTarget->AbortDocument();
         else
-            target.CloseDocument();
+            m_runTarget->CloseDocument();
     };
 
     try {
@@ -160,7 +211,7 @@ void TRpReport::GenerateReport(TRpPrinter& target)
 
         m_printX = roundHalfEven(Page.leftMargin());
         m_lastPage = true;
-        if (!m_cancelled)
+        if (!m_cancelled && m_runTarget)
             endPage();
         m_units = savedUnits;
         forEachComponent(&TRpPrintable::EndOutput);
@@ -195,7 +246,13 @@ void TRpReport::GenerateReport(TRpPrinter& target)
 void TRpReport::recordLoop()
 {
     TRpBand* band = detailBand();
-    TRpPrinter& target = *m_printer;
+    // Events may cancel the run or release its target.
+    const auto stopped = [&] {
+        processEvents();
+        if (!m_runTarget)
+            m_cancelled = true;
+        return !m_runTarget;
+    };
     const auto printDetail = [&] {
         if (band)
             printDetailBand(*band);
@@ -217,20 +274,20 @@ void TRpReport::recordLoop()
         printDetail();
     int detailNumber = 0;
     if (more) {
-        processEvents();
-        if (m_cancelled || target.cancelled())
+        if (stopped() || m_cancelled || m_runTarget->cancelled())
             return;
     }
     while (more) {
-        processEvents();
-        if (target.cancelled())
+        if (stopped() || m_runTarget->cancelled())
             break;
         ++detailNumber;
         printDetail();
+        if (!m_runTarget)
+            break;
         DataSet->next();
         more = !DataSet->eof();
         if (recordCount != 0)
-            target.setProgress(detailNumber * 100 / recordCount);
+            m_runTarget->setProgress(detailNumber * 100 / recordCount);
     }
 }
 
@@ -239,10 +296,14 @@ void TRpReport::printDetailBand(TRpBand& band)
     bool printBand = band.Enabled;
     if (band.Enabled && band.BeforePrint)
         band.BeforePrint(&band, printBand);
+    if (!m_runTarget) {
+        m_cancelled = true; // the handler let the target's window close
+        return;
+    }
     if (!printBand)
         return;
 
-    TRpPrinter& target = *m_printer;
+    TRpPrinter& target = *m_runTarget;
     const int bandHeight = roundHalfEven(band.height());
     const TRpDeviceSettings& settings = target.deviceSettings();
     const long double paperLength
@@ -277,7 +338,7 @@ void TRpReport::newPage()
     if (m_pageCount > 0)
         endPage();
     ++m_pageCount;
-    m_printer->NextPage();
+    m_runTarget->NextPage();
     m_printY = roundHalfEven(Page.topMargin());
 }
 

@@ -18,6 +18,7 @@ namespace report {
 
 class TRpDataSet;
 class TRpPrinter;
+class TRpPreviewHost;
 
 struct TRpReportOptions {
     bool FirstPageHeader = false;
@@ -79,6 +80,18 @@ public:
     // document is aborted.
     void cancelGeneration();
 
+    // The preview side that PreviewReport shows its window through (not owned); none: no preview.
+    void setPreviewHost(TRpPreviewHost* host) { m_previewHost = host; }
+    TRpPreviewHost* previewHost() const { return m_previewHost; }
+
+    // Shows a preview window on a new page store, generates the pages into it and returns when the window
+    // has closed (or at once after a cancelled run). Window events keep running meanwhile. Exceptions of
+    // the run propagate after the document has been ended; the window stays open with the pages so far.
+    void PreviewReport();
+    // The preview-closed notification of the window showing `target` (sent synchronously, before the
+    // window releases its target): cancels a run in progress, else ends PreviewReport's wait.
+    void previewClosed(TRpPrinter* target);
+
 private:
     void transferSettings(TRpPrinter& target);
     void forEachComponent(void (TRpPrintable::*call)());
@@ -93,7 +106,9 @@ private:
     int m_zoom = 100;
     int m_screenPpi;
     std::vector<std::unique_ptr<TRpBand>> m_bands;
+    TRpPreviewHost* m_previewHost = nullptr;
     QPointer<TRpPrinter> m_printer;
+    QPointer<TRpPrinter> m_runTarget; // the target of the run in progress
 
     bool m_available = true;
     bool m_cancelled = false;
