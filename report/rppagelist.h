@@ -29,6 +29,9 @@ public:
     // Rewrites the header with the final page count.
     void finish();
     void clear() { m_pageCount = 0; }
+    // The page count of a report file opened as the stream (its header's count, checked against its
+    // records).
+    void setLoadedPageCount(int count) { m_pageCount = count; }
 
 private:
     void writeHeader();

@@ -3,6 +3,8 @@
 #include "platform/fonts.h"
 #include "platform/metafile.h"
 #include "report/rperror.h"
+#include "report/rpreport.h"
+#include "report/rpreportfile.h"
 #include "report/rpunits.h"
 
 #include <QCoreApplication>
@@ -63,6 +65,8 @@ void TRpPrinter::OpenDocument()
         throw ERpError(QStringLiteral("RpPrinter not ready"));
     m_pagesStarted = 0;
     m_status = TRpPrinterStatus::Generating;
+    ++m_documentSerial;
+    m_loadedFromFile = false;
     m_recorder.reset();
     m_pageList.setStream(nullptr);
     m_stream = std::make_unique<TRpStream>(MemoryLimit);
@@ -109,8 +113,17 @@ void TRpPrinter::CloseDocument()
         throw;
     }
     m_status = TRpPrinterStatus::Finished;
-    if (QCoreApplication::instance())
+    const int serial = m_documentSerial;
+    if (QCoreApplication::instance()) {
+        // The window that owns this target may release it while events run.
+        const QPointer<TRpPrinter> self(this);
         QCoreApplication::processEvents();
+        if (!self)
+            return;
+    }
+    // A report file loaded meanwhile has replaced this document.
+    if (serial != m_documentSerial)
+        return;
     // Only a page that was really stored is announced: a document without pages has none available.
     if (stored) {
         ++m_pagesAvailable;
@@ -153,6 +166,73 @@ std::optional<TRpGeneratedPage> TRpPrinter::PageAt(int n)
         return std::nullopt;
     const platform::MetafileInfo info = platform::inspectMetafile(bytes->constData(), bytes->size());
     return TRpGeneratedPage { *bytes, info.sizePx };
+}
+
+void TRpPrinter::setPreviewShown(bool on)
+{
+    const bool wasShown = m_previewShown;
+    m_previewShown = on;
+    if (wasShown && !on && m_status == TRpPrinterStatus::Generating) {
+        if (m_master && m_master->currentPrinter() == this)
+            m_master->cancelGeneration();
+        RequestCancel();
+    }
+}
+
+void TRpPrinter::Save(const QString& fileName)
+{
+    if (m_status != TRpPrinterStatus::Finished || !m_stream)
+        return;
+    saveStreamToFile(*m_stream, fileName);
+}
+
+void TRpPrinter::Load(const QString& fileName)
+{
+    if (m_status != TRpPrinterStatus::Ready) {
+        if (m_status == TRpPrinterStatus::Generating) {
+            if (m_master && m_master->currentPrinter() == this)
+                m_master->cancelGeneration();
+            RequestCancel();
+            // The page being drawn belongs to the cancelled run, not to the file.
+            m_recorder.reset();
+        }
+        m_pageList.setStream(nullptr);
+        m_stream.reset();
+        m_pageList.clear();
+        m_pagesStarted = 0;
+        m_pagesAvailable = 0;
+        m_status = TRpPrinterStatus::Ready;
+        m_loadedFromFile = false;
+    }
+    ++m_documentSerial;
+    std::unique_ptr<TRpStream> stream = TRpStream::openFile(fileName);
+    const int count = checkReportFile(*stream);
+    m_pageList.setStream(stream.get());
+    m_pageList.setLoadedPageCount(count);
+    m_pixelsPerUnitX = m_screenPpi / NativePerInch;
+    m_pixelsPerUnitY = m_screenPpi / NativePerInch;
+    try {
+        if (count >= 1) {
+            const std::optional<QByteArray> first = m_pageList.pageAt(1);
+            const platform::MetafileInfo info = platform::inspectMetafile(first->constData(), first->size());
+            const std::optional<TRpPaperGuess> guess
+                = guessPaper(info.sizePx, m_pixelsPerUnitX, &pageStoreAcceptsPaper);
+            if (guess) {
+                m_settings.setPaper(guess->size);
+                m_settings.orientation = guess->orientation;
+            }
+        }
+    } catch (...) {
+        m_pageList.setStream(nullptr);
+        m_pageList.clear();
+        throw;
+    }
+    m_stream = std::move(stream);
+    m_pagesStarted = count;
+    m_pagesAvailable = count;
+    m_status = TRpPrinterStatus::Finished;
+    printerSetupHook = nullptr;
+    m_loadedFromFile = true;
 }
 
 } // namespace report

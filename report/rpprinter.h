@@ -89,6 +89,20 @@ public:
     // How page canvases are made; by default EMF recorders.
     void setRecorderFactory(TRpPageRecorderFactory factory) { m_recorderFactory = std::move(factory); }
 
+    // Set while a preview window shows this target; clearing it while generating cancels the run.
+    bool previewShown() const { return m_previewShown; }
+    void setPreviewShown(bool on);
+
+    // Writes the stored pages to a report file, byte for byte; only when the status is finished,
+    // otherwise nothing happens.
+    void Save(const QString& fileName);
+    // Replaces the stored pages by those of a report file (a running generation is cancelled first and
+    // adds nothing to them), guesses the paper from page 1 and makes the status finished. A failed
+    // load leaves the status ready with no pages.
+    void Load(const QString& fileName);
+    // The pages came from a report file (printing replays them).
+    bool loadedFromFile() const { return m_loadedFromFile; }
+
     TRpPageList& pageList() { return m_pageList; }
     TRpStream* stream() const { return m_stream.get(); }
 
@@ -112,6 +126,11 @@ private:
     TRpReport* m_master = nullptr;
     std::string m_title;
     bool m_compression = false;
+    bool m_previewShown = false;
+    bool m_loadedFromFile = false;
+    // Counts documents (and loads), so a document that a load replaced while it was closing leaves the
+    // loaded pages alone.
+    int m_documentSerial = 0;
     TRpPageRecorderFactory m_recorderFactory;
     std::unique_ptr<TRpPageRecorder> m_recorder;
     std::unique_ptr<TRpStream> m_stream;

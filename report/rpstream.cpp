@@ -1,8 +1,10 @@
 #include "report/rpstream.h"
 
+#include "platform/files.h"
 #include "report/rperror.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cstring>
@@ -25,6 +27,22 @@ TRpStream::TRpStream(qint64 memoryLimit)
 }
 
 TRpStream::~TRpStream() = default; // QTemporaryFile removes its file
+
+std::unique_ptr<TRpStream> TRpStream::openFile(const QString& fileName)
+{
+    const QString fullName = QFileInfo(fileName).absoluteFilePath();
+    // A folder or a pipe is no report file, and reading a pipe could wait forever.
+    if (QFileInfo(fileName).exists() && !QFileInfo(fileName).isFile())
+        throw ERpError(platform::cannotOpenFileMessage(fullName, QStringLiteral("Not a regular file")));
+    auto file = std::make_unique<QFile>(fileName);
+    if (!file->open(QIODevice::ReadOnly))
+        throw ERpError(platform::cannotOpenFileMessage(fullName, file->errorString()));
+    auto stream = std::make_unique<TRpStream>(0);
+    stream->m_size = file->size();
+    stream->m_file = std::move(file);
+    stream->m_readOnly = true;
+    return stream;
+}
 
 qint64 TRpStream::size() const
 {
@@ -65,6 +83,8 @@ void TRpStream::write(const char* data, qint64 count)
     std::lock_guard guard(m_lock);
     if (count <= 0)
         return;
+    if (m_readOnly)
+        throw writeError();
     if (m_file) {
         if (!m_file->seek(m_pos) || m_file->write(data, count) != count)
             throw writeError();

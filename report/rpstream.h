@@ -8,13 +8,17 @@
 #include <memory>
 #include <mutex>
 
-class QTemporaryFile;
+class QFile;
 
 namespace report {
 
 class TRpStream {
 public:
     explicit TRpStream(qint64 memoryLimit);
+    // A stream on an existing report file, opened for reading while other programs may read and write
+    // it, and kept open until the stream is freed (the file is not deleted then). Raises ERpError
+    // "Cannot open file "<name>". <reason>".
+    static std::unique_ptr<TRpStream> openFile(const QString& fileName);
     ~TRpStream();
     TRpStream(const TRpStream&) = delete;
     TRpStream& operator=(const TRpStream&) = delete;
@@ -34,7 +38,7 @@ public:
     void writeInt32(qint32 value);
 
     bool inFile() const { return m_file != nullptr; }
-    // The temporary file's name while the stream lives in one.
+    // The temporary file's name while the stream lives in one, or the opened file's name.
     QString fileName() const;
 
     std::recursive_mutex& lock() const { return m_lock; }
@@ -44,7 +48,8 @@ private:
 
     qint64 m_memoryLimit;
     QByteArray m_memory;
-    std::unique_ptr<QTemporaryFile> m_file;
+    std::unique_ptr<QFile> m_file;
+    bool m_readOnly = false;
     qint64 m_pos = 0;
     qint64 m_size = 0;
     mutable std::recursive_mutex m_lock;

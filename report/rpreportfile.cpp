@@ -1,0 +1,197 @@
+#include "report/rpreportfile.h"
+
+#include "platform/metafile.h"
+#include "report/rperror.h"
+#include "report/rppagelist.h"
+#include "report/rpprinter.h"
+#include "report/rpstream.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QtEndian>
+#include <cmath>
+#include <mutex>
+
+namespace report {
+
+namespace {
+
+ERpError cannotCreate(const QString& fileName, const QString& reason)
+{
+    return ERpError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason));
+}
+
+ERpError damaged(const QString& reason)
+{
+    return ERpError(QStringLiteral("The report file is damaged: %1").arg(reason));
+}
+
+void commit(QSaveFile& file, const QString& fileName)
+{
+    if (!file.commit())
+        throw cannotCreate(fileName, file.errorString());
+}
+
+} // namespace
+
+void saveStreamToFile(TRpStream& stream, const QString& fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw cannotCreate(fileName, file.errorString());
+    std::lock_guard guard(stream.lock());
+    const qint64 position = stream.pos();
+    stream.seek(0);
+    char block[10240];
+    try {
+        for (;;) {
+            const qint64 n = stream.read(block, sizeof block);
+            if (n <= 0)
+                break;
+            if (file.write(block, n) != n) {
+                // Without this the save file would still be committed with the bytes it took.
+                file.cancelWriting();
+                throw cannotCreate(fileName, file.errorString());
+            }
+        }
+    } catch (...) {
+        stream.seek(position);
+        throw;
+    }
+    stream.seek(position);
+    commit(file, fileName);
+}
+
+int checkReportFile(TRpStream& stream)
+{
+    std::lock_guard guard(stream.lock());
+    const qint64 size = stream.size();
+    if (size < TRpPageList::HeaderSize)
+        throw damaged(QStringLiteral("it is shorter than its header"));
+    stream.seek(8);
+    const qint32 count = stream.readInt32();
+    if (count < 0)
+        throw damaged(QStringLiteral("its page count is negative"));
+
+    qint64 start = TRpPageList::HeaderSize;
+    qint32 records = 0;
+    QByteArray page;
+    while (start < size) {
+        // Page number, link, at least an empty picture, own start.
+        if (start > size - 12)
+            throw damaged(QStringLiteral("page record %1 runs past the end of the file").arg(records + 1));
+        stream.seek(start);
+        const qint32 number = stream.readInt32();
+        const qint64 next = stream.readInt32();
+        if (number != records + 1)
+            throw damaged(
+                QStringLiteral("page record %1 carries the page number %2").arg(records + 1).arg(number));
+        if (next < start + 12 || next > size)
+            throw damaged(QStringLiteral("page record %1 points outside the file").arg(number));
+        const qint64 room = next - start - 12;
+        page.resize(room);
+        stream.readExact(page.data(), room);
+        const platform::MetafileInfo info = platform::inspectMetafile(page.constData(), room);
+        if (info.byteLength != room)
+            throw damaged(QStringLiteral("the picture of page %1 does not fill its record").arg(number));
+        if (stream.readInt32() != start)
+            throw damaged(QStringLiteral("page record %1 does not end with its own offset").arg(number));
+        ++records;
+        if (records > count)
+            break;
+        start = next;
+    }
+    if (records != count)
+        throw damaged(
+            QStringLiteral("its page count %1 does not match its %2 page records").arg(count).arg(records));
+    stream.seek(0);
+    return count;
+}
+
+bool pageStoreAcceptsPaper(TRpPaperSize size)
+{
+    // The page store lists each sheet Qt knows once: A4Small and LetterSmall are A4 and Letter again.
+    const QPageSize::PageSizeId id = paperInfo(size).pageSizeId;
+    if (id == QPageSize::Custom)
+        return false;
+    for (const TRpPaperInfo& entry : paperTable()) {
+        if (entry.pageSizeId == id)
+            return entry.size == size;
+    }
+    return false;
+}
+
+std::optional<TRpPaperGuess> guessPaper(
+    QSize pagePx, long double pixelsPerUnit, const std::function<bool(TRpPaperSize)>& accepts)
+{
+    if (pixelsPerUnit <= 0)
+        return std::nullopt;
+    // Whole units of 4 mm, so a page a pixel off still finds its paper.
+    const long double w = std::trunc(pagePx.width() / pixelsPerUnit / 40);
+    const long double l = std::trunc(pagePx.height() / pixelsPerUnit / 40);
+    std::optional<TRpPaperGuess> guess;
+    for (const TRpPaperInfo& entry : paperTable()) {
+        if (entry.size == TRpPaperSize::Default || entry.size == TRpPaperSize::Custom)
+            continue;
+        if (accepts && !accepts(entry.size))
+            continue;
+        const long double tw = std::trunc(entry.widthMm / 4);
+        const long double tl = std::trunc(entry.lengthMm / 4);
+        if (w == tw && l == tl)
+            guess = TRpPaperGuess { entry.size, poPortrait };
+        if (l == tw && w == tl)
+            guess = TRpPaperGuess { entry.size, poLandscape };
+    }
+    return guess;
+}
+
+void savePdf(TRpPrinter& printer, const QString& fileName)
+{
+    if (printer.status() != TRpPrinterStatus::Finished)
+        return;
+    const TRpDeviceSettings& settings = printer.deviceSettings();
+    const QPageSize::PageSizeId id = paperInfo(settings.paperSize).pageSizeId;
+    const QPageSize pageSize = settings.paperSize != TRpPaperSize::Custom && id != QPageSize::Custom
+        ? QPageSize(id)
+        : QPageSize(QSizeF(double(std::min(settings.paperWidth, settings.paperLength)) / 10,
+                        double(std::max(settings.paperWidth, settings.paperLength)) / 10),
+            QPageSize::Millimeter);
+    const QPageLayout layout(pageSize,
+        settings.orientation == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw cannotCreate(fileName, file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Przelew"));
+        writer.setPageLayout(layout);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            throw cannotCreate(fileName, file.errorString());
+        }
+        const int pages = printer.PagesStarted();
+        try {
+            for (int n = 1; n <= pages; ++n) {
+                if (n > 1)
+                    writer.newPage();
+                if (std::optional<TRpGeneratedPage> page = printer.PageAt(n)) {
+                    const QRectF target(0, 0, writer.width(), writer.height());
+                    platform::playMetafile(page->bytes, painter, target);
+                }
+            }
+        } catch (...) {
+            painter.end();
+            file.cancelWriting();
+            throw;
+        }
+        painter.end();
+    }
+    commit(file, fileName);
+}
+
+} // namespace report

@@ -1,0 +1,45 @@
+// Report files: the byte-for-byte copy of a page store into a file, the check of a file's header and
+// record chain before its pages are used, the paper a page size stands for, and PDF output of pages.
+#pragma once
+
+#include "report/rppage.h"
+#include "report/rppapersize.h"
+
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace report {
+
+class TRpPrinter;
+class TRpStream;
+
+// Copies the whole stream into the file through a save file: either the file holds every byte or an
+// ERpError "Cannot create file "<name>". <reason>" is raised and an existing file is left as it was.
+void saveStreamToFile(TRpStream& stream, const QString& fileName);
+
+// Checks a loaded report file: at least a header, every record inside the file and linked to the
+// next, each page an enhanced (or placeable) metafile that fills its record, and as many records as
+// the header's page count. Returns the page count; raises ERpError with the reason otherwise.
+int checkReportFile(TRpStream& stream);
+
+struct TRpPaperGuess {
+    TRpPaperSize size;
+    TRpOrientation orientation;
+    bool operator==(const TRpPaperGuess&) const = default;
+};
+
+// The paper of the table whose size in whole units of 4 mm matches a page of pagePx pixels at
+// pixelsPerUnit pixels per 0.1 mm, in either orientation; later entries win, as far as accepts allows.
+std::optional<TRpPaperGuess> guessPaper(
+    QSize pagePx, long double pixelsPerUnit, const std::function<bool(TRpPaperSize)>& accepts = {});
+
+// Whether a paper can be taken by a page store: Qt must know its size.
+bool pageStoreAcceptsPaper(TRpPaperSize size);
+
+// Writes the printer's stored pages as a vector PDF on its paper, one PDF page per page, through a
+// save file (same errors as saveStreamToFile). Nothing is written while the pages are not finished.
+void savePdf(TRpPrinter& printer, const QString& fileName);
+
+} // namespace report
