@@ -25,6 +25,10 @@ namespace printout {
 
 class TfrPrzelNew : public QObject {
     Q_OBJECT
+    // Declared before rp, so the report and its data texts never outlive the data set they point at.
+    data::TMemTable& m_mtPlat;
+    TMemTableDataSet m_dataSet;
+
 public:
     // mtPlat is the transfer table of the data module; it must outlive the form.
     explicit TfrPrzelNew(data::TMemTable& mtPlat, QObject* parent = nullptr);
@@ -48,8 +52,6 @@ private:
     void buildBand();
     report::TRpLabel& labelRef(const char* name) const;
 
-    data::TMemTable& m_mtPlat;
-    TMemTableDataSet m_dataSet;
     std::map<std::string, report::TRpPrintable*> m_components;
 };
 

@@ -18,10 +18,10 @@ using printout::TfrPrzelNew;
 namespace {
 
 struct Transfer {
-    std::string ndNazwa, ndKontoKontr, ndKonto;
+    std::string ndNazwa {}, ndKontoKontr {}, ndKonto {};
     double kwota = 0;
     bool kwotaSet = true;
-    std::string wcKontoKontr, wcKonto, wcNazwa, tytulem;
+    std::string wcKontoKontr {}, wcKonto {}, wcNazwa {}, tytulem {};
     double data = 0; // days from 30.12.1899; 0: no date
 };
 
@@ -91,34 +91,25 @@ std::string spaced(const std::string& text)
     return out;
 }
 
-TEST_F(FrPrzelNew, ReportSettings)
+TEST_F(FrPrzelNew, ReportWalksMtPlat)
 {
     report::TRpReport& rp = form.rp;
-    EXPECT_EQ(rp.Units(), report::TRpUnit::MM);
-    EXPECT_EQ(rp.Page.paperSize(), report::TRpPaperSize::A4);
     EXPECT_EQ(rp.Page.orientation(), report::poLandscape);
     EXPECT_DOUBLE_EQ(double(rp.Page.width()), 2970.0);
-    EXPECT_DOUBLE_EQ(double(rp.Page.length()), 2100.0);
-    EXPECT_DOUBLE_EQ(double(rp.Page.topMargin()), 60.0);
     EXPECT_DOUBLE_EQ(double(rp.Page.bottomMargin()), 76.2);
-    EXPECT_DOUBLE_EQ(double(rp.Page.leftMargin()), 70.0);
-    EXPECT_DOUBLE_EQ(double(rp.Page.rightMargin()), 70.0);
-    EXPECT_EQ(rp.Page.columns(), 1);
-    EXPECT_TRUE(rp.PrintIfEmpty);
-    EXPECT_TRUE(rp.Options.FirstPageHeader);
-    EXPECT_TRUE(rp.Options.LastPageFooter);
-    EXPECT_FALSE(rp.Options.Compression);
-    EXPECT_EQ(rp.Zoom(), 100);
-    EXPECT_EQ(rp.Font.Name, QStringLiteral("Arial"));
-    EXPECT_EQ(rp.Font.Size, 10);
-    EXPECT_EQ(rp.Font.Charset, report::EASTEUROPE_CHARSET);
-    EXPECT_EQ(rp.Font.Color, report::clWindowText);
-    EXPECT_EQ(rp.PrinterSettings.Copies, 1);
     EXPECT_EQ(rp.DataSet, &form.dataSet());
     EXPECT_FALSE(rp.DataSet->active());
-    write({});
+    write({ .data = 46000.5 });
     EXPECT_TRUE(rp.DataSet->active());
     EXPECT_EQ(rp.DataSet->recordCount(), 1);
+    rp.DataSet->first();
+    EXPECT_FALSE(rp.DataSet->eof());
+    ASSERT_NE(rp.DataSet->findField("Data"), nullptr);
+    EXPECT_EQ(rp.DataSet->findField("Data"), rp.DataSet->findField("Data"));
+    EXPECT_EQ(rp.DataSet->findField("Data")->displayText(), "9.12.2025 12:00:00");
+    EXPECT_EQ(rp.DataSet->findField("Brak"), nullptr);
+    rp.DataSet->next();
+    EXPECT_TRUE(rp.DataSet->eof());
 }
 
 TEST_F(FrPrzelNew, BandHoldsTheLayoutInDrawingOrder)
