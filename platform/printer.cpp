@@ -375,13 +375,13 @@ void TPrinter::beginDoc()
         QMarginsF()));
     job->setDocName(m_title);
     job->setCreator(QStringLiteral("przelew"));
-    auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(job.get()))
+    if (!m_painter)
+        m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(job.get()))
         throw EPrinter(kNotValid);
 
     m_spool = std::move(spool);
     m_job = std::move(job);
-    m_painter = std::move(painter);
     m_jobMetrics = measures;
     m_printing = true;
     m_aborted = false;
@@ -410,9 +410,10 @@ void TPrinter::newPage()
 
 void TPrinter::closeJob()
 {
+    // The painter object itself lives on with the printer object: a canvas drawing on it that is
+    // destroyed after the job finds it inactive instead of freed.
     if (m_painter && m_painter->isActive())
         m_painter->end();
-    m_painter.reset();
     m_job.reset();
     m_spool.reset();
     m_printing = false;

@@ -127,7 +127,8 @@ public:
     void setAbortCallback(std::function<bool()> callback) { m_abortCallback = std::move(callback); }
 
     // Starts a job and its first page. Drawing goes to canvas() in device pixels of metrics(),
-    // (0, 0) the printable area's corner. Nothing reaches the spooler before endDoc().
+    // (0, 0) the printable area's corner. Nothing reaches the spooler before endDoc(). The painter
+    // stays the same object for the printer object's life, inactive between jobs.
     void beginDoc();
     QPainter& canvas();
     // Ends the current page and starts the next.
