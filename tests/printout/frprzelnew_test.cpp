@@ -187,6 +187,26 @@ TEST_F(FrPrzelNew, ComponentsCarryTheirPensFontsAndColours)
     EXPECT_EQ(date->FontSize, 8);
 }
 
+// The layout's widths are the measured widths of the defined Arial texts (captions, "PLN" in the data
+// labels, "Data" in the date texts): measuring again must not move them, or a wrong font would go
+// unnoticed. The currency caption's screen face is substituted, so its width is not the layout's.
+TEST_F(FrPrzelNew, ArialTextsMeasureToTheirLayoutWidths)
+{
+    int checked = 0;
+    for (const printout::ComponentDef& def : printout::bandLayout()) {
+        if (def.kind == printout::ComponentKind::Shape || def.font.face != std::string("Arial"))
+            continue;
+        auto* label = dynamic_cast<report::TRpCustomLabel*>(form.component(def.name));
+        ASSERT_TRUE(label) << def.name;
+        label->measure();
+        EXPECT_EQ(label->screenBounds().width(), def.width) << def.name << " \"" << def.caption << "\"";
+        EXPECT_EQ(label->screenBounds().left(), def.left) << def.name;
+        EXPECT_EQ(label->screenBounds().height(), def.height) << def.name;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 56 + 48 + 4);
+}
+
 TEST_F(FrPrzelNew, FillsTheWorkedAccountExample)
 {
     write({ .ndNazwa = "Jan", .ndKontoKontr = "12", .ndKonto = "345678901234567890123456", .kwota = 1234.5 });
