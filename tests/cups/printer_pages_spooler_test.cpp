@@ -17,25 +17,6 @@ using namespace platform;
 
 namespace {
 
-struct WordBox {
-    double xMin = -1, yMin = -1, xMax = -1, yMax = -1;
-};
-
-WordBox firstWord(const QString& path, const QString& word)
-{
-    const QString html
-        = spooler::run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), path, QStringLiteral("-") });
-    static const QRegularExpression pattern(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (auto it = pattern.globalMatch(html); it.hasNext();) {
-        const auto match = it.next();
-        if (match.captured(5) == word)
-            return { match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble(),
-                match.captured(4).toDouble() };
-    }
-    return {};
-}
-
 constexpr double kPointsPerTenthMm = 72.0 / 254.0;
 
 } // namespace
@@ -75,7 +56,7 @@ TEST(SpoolerPages, RecordedPageIsStretchedOntoThePrintableArea)
     // the landscape page's left edge is the fed paper's bottom, so it shows as distance from there.
     const double printableWidthPt = double(m.printableWidth) / m.dpiX * 72;
     const double expected = m.leftOffset * kPointsPerTenthMm + 112.0 / 1123.0 * printableWidthPt;
-    const WordBox box = firstWord(out, QStringLiteral("Zlecenie"));
+    const spooler::WordBox box = spooler::wordBox(out, QStringLiteral("Zlecenie"));
     ASSERT_GE(box.yMax, 0) << "word not found";
     EXPECT_NEAR(842 - box.yMax, expected, 1.0);
 }
@@ -107,7 +88,7 @@ TEST(SpoolerPages, CanvasDrawsInPrinterPixelsFromThePrintableCorner)
 
     for (const auto& [word, tenths] :
         { std::pair { QStringLiteral("Dziesięć"), 100 }, std::pair { QStringLiteral("Sto"), 1000 } }) {
-        const WordBox box = firstWord(out, word);
+        const spooler::WordBox box = spooler::wordBox(out, word);
         ASSERT_GE(box.xMin, 0) << word.toStdString() << " not found";
         EXPECT_NEAR(box.xMin, tenths * kPointsPerTenthMm, 0.5) << word.toStdString();
     }

@@ -79,26 +79,6 @@ JobRecord newestJob(const QString& queue)
     return newest;
 }
 
-struct WordBox {
-    double xMin = -1, yMin = -1, xMax = -1, yMax = -1;
-};
-
-// The box pdftotext finds for a word on the first page, in points of the page as it is shown.
-WordBox wordBox(const QString& path, const QString& word)
-{
-    const QString html
-        = spooler::run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), path, QStringLiteral("-") });
-    static const QRegularExpression pattern(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (auto it = pattern.globalMatch(html); it.hasNext();) {
-        const auto match = it.next();
-        if (match.captured(5) == word)
-            return { match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble(),
-                match.captured(4).toDouble() };
-    }
-    return {};
-}
-
 // Restores the spooler's default printer at the end of a test that takes it away.
 struct DefaultPrinterGuard {
     ~DefaultPrinterGuard()
@@ -389,7 +369,7 @@ TEST(SpoolerJob, DrawingStartsAtThePrintableCorner)
         printer.setOrientation(row.orientation);
         const int id = printPages(printer, { "Corner" });
         ASSERT_EQ(spooler::waitForJob(row.device, id), IPP_JSTATE_COMPLETED) << row.name;
-        const WordBox box = wordBox(out, "Corner");
+        const spooler::WordBox box = spooler::wordBox(out, "Corner");
         ASSERT_GE(box.xMin, 0) << row.name << ": no word found";
         if (row.orientation == orientPortrait) {
             EXPECT_NEAR(box.xMin, row.paperLeft, 0.5) << row.name;
@@ -522,8 +502,9 @@ TEST(SpoolerJob, AbortWhileSendingCancelsTheHeldJob)
     cups_job_t* jobs = nullptr;
     const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "File", 0, CUPS_WHICHJOBS_ALL);
     for (int i = 0; i < count; ++i) {
-        if (jobs[i].id > newestBefore)
+        if (jobs[i].id > newestBefore) {
             EXPECT_EQ(jobs[i].state, IPP_JSTATE_CANCELED) << "job " << jobs[i].id;
+        }
     }
     cupsFreeJobs(count, jobs);
     EXPECT_FALSE(QFile::exists(out)) << "a cancelled job prints nothing";

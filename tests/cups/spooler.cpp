@@ -124,4 +124,19 @@ QString pdfText(const QString& path)
     return run(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") });
 }
 
+WordBox wordBox(const QString& path, const QString& word)
+{
+    const QString html
+        = run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), path, QStringLiteral("-") });
+    static const QRegularExpression pattern(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (auto it = pattern.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        if (match.captured(5) == word)
+            return { match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble(),
+                match.captured(4).toDouble() };
+    }
+    return {};
+}
+
 } // namespace spooler

@@ -34,6 +34,13 @@ struct PdfInfo {
 PdfInfo pdfInfo(const QString& path);
 QString pdfText(const QString& path);
 
+// The box pdftotext gives the first such word of a PDF, in points of the page as it is shown
+// (the paper as it is fed); all -1 when the word is not there.
+struct WordBox {
+    double xMin = -1, yMin = -1, xMax = -1, yMax = -1;
+};
+WordBox wordBox(const QString& path, const QString& word);
+
 } // namespace spooler
 
 // Skips the current test with the reason when the private cupsd could not start.
