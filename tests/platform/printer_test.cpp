@@ -231,8 +231,9 @@ TEST(PaperSources, BinsTravelAsMediaSources)
              Row { binLargeCapacity, "large-capacity" }, Row { binAuto, "" }, Row { binTractor, "" },
              Row { binLower | binUserFlag, "bottom" } }) {
         EXPECT_EQ(mediaSourceForPaperSource(row.bin), row.keyword) << "bin " << row.bin;
-        if (*row.keyword)
+        if (*row.keyword) {
             EXPECT_EQ(paperSourceForMediaSource(row.keyword), row.bin & ~binUserFlag) << row.keyword;
+        }
     }
     EXPECT_EQ(paperSourceForMediaSource("tray-7"), binAuto);
 }
