@@ -21,6 +21,16 @@ if [[ -z $action || -z $dir ]]; then
     exit 2
 fi
 
+# "start" empties the folder: only an absolute path of a new folder or one this script made is taken.
+if [[ $dir != /* || $dir == / ]]; then
+    echo "cupsd-env: DIR must be an absolute folder path, not \"$dir\"" >&2
+    exit 2
+fi
+if [[ $action == start && -d $dir && -n $(ls -A "$dir") && ! -f $dir/etc/cupsd.conf && ! -f $dir/unavailable ]]; then
+    echo "cupsd-env: $dir holds files of something else; not touching it" >&2
+    exit 2
+fi
+
 socket=$dir/cups.sock
 pidfile=$dir/cupsd.pid
 
