@@ -283,8 +283,9 @@ void TfMenu::loadTransferFile(const QString& path)
     const TransferFileValues v
         = parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
 
+    // An editor keeps at most maxLength() characters; converting more of a huge value would only cost time.
     auto put = [](QLineEdit* editor, const std::string& value) {
-        editor->setText(platform::fromCp1250(value));
+        editor->setText(platform::fromCp1250(std::string_view(value).substr(0, size_t(editor->maxLength()))));
         editor->setCursorPosition(0); // show the start of a long text
     };
     put(eOdbiorca, v.NDNazwa);

@@ -75,12 +75,14 @@ std::string readWholeFile(const QString& path, ShareMode mode)
             // A file system without locks (some network mounts) is read unlocked rather than refused.
         }
     }
+    // Read straight into the result; a file that grows while read is taken to its end all the same.
     std::string bytes;
-    if (st.st_size > 0)
-        bytes.reserve(size_t(st.st_size));
-    char buf[65536];
+    size_t used = 0;
+    bytes.resize(st.st_size > 0 ? size_t(st.st_size) : 65536);
     for (;;) {
-        const ssize_t n = ::read(d.fd, buf, sizeof buf);
+        if (used == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(d.fd, bytes.data() + used, bytes.size() - used);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -88,8 +90,9 @@ std::string readWholeFile(const QString& path, ShareMode mode)
         }
         if (n == 0)
             break;
-        bytes.append(buf, size_t(n));
+        used += size_t(n);
     }
+    bytes.resize(used);
     return bytes;
 }
 

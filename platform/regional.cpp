@@ -47,10 +47,10 @@ QString formatFixed(double value, int decimals)
 {
     if (!std::isfinite(value))
         return QString::number(value);
-    // 17 significant digits in decimal (locale-free), then round half away from zero at the wanted place.
+    // 18 significant digits in decimal (locale-free), then round half away from zero at the wanted place.
     char buf[64];
     const auto res
-        = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 16);
+        = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
     const std::string s(buf, res.ptr);
     const auto ePos = s.find('e');
     const std::string digits = s.substr(0, 1) + s.substr(2, ePos - 2);

@@ -19,7 +19,7 @@ QChar dateSeparator();
 QString longTimeFormat();
 
 // The "0.00" form: fixed decimals, the regional decimal separator, no thousands separator; halves are
-// rounded away from zero on the number's 17 significant digits, as a user reading decimals expects.
+// rounded away from zero on the number's 18 significant digits, as a user reading decimals expects.
 QString formatFixed(double value, int decimals = 2);
 // The shortest general form with up to 15 significant digits and the regional decimal separator
 // ("1234,5").

@@ -60,7 +60,11 @@ Registry::Registry()
 {
     const QString path = filePath();
     QFileInfo info(path);
-    if (info.exists()) {
+    if (info.exists() && !info.isFile()) {
+        m_status = Status::Unreadable;
+        m_detail
+            = info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("It is not a regular file");
+    } else if (info.exists()) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             m_status = Status::Unreadable;

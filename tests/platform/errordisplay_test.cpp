@@ -1,6 +1,7 @@
 #include "platform/error.h"
 #include "platform/errordisplay.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace platform;

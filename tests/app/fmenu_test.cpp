@@ -1,0 +1,507 @@
+#include "app/currencyedit.h"
+#include "app/dateedit.h"
+#include "app/fmenu.h"
+#include "apptestsupport.h"
+#include "data/dm2.h"
+#include "platform/datetime.h"
+#include "platform/error.h"
+#include "platform/registry.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+class FMenuTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        DM2 = new data::TDM2;
+        open();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        delete DM2;
+        DM2 = nullptr;
+        AppTest::TearDown();
+    }
+    void open()
+    {
+        window = std::make_unique<TfMenu>();
+        window->setActionImages(DM2->ImageList1);
+        window->setFileChooser([this] { return chosenFile; });
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->activateWindow();
+        (void)QTest::qWaitForWindowActive(window.get());
+    }
+    // Ends the run as the program does: close, then destroy (which stores the payer account).
+    void closeAndReopen()
+    {
+        window->close();
+        window.reset();
+        open();
+    }
+    QString writeFile(const QByteArray& bytes, const QString& name = QStringLiteral("przelew.txt"))
+    {
+        const QString path = m_files.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+    void load(const QByteArray& bytes)
+    {
+        chosenFile = writeFile(bytes);
+        window->aOpen->trigger();
+    }
+    void print() { window->aPrint->trigger(); }
+
+    std::unique_ptr<TfMenu> window;
+    QString chosenFile;
+    QTemporaryDir m_files;
+};
+
+const QByteArray sampleFile = "NDNazwa=Firma Sp. z o.o.\r\n"
+                              "NDKONTOKONTR=61\r\n"
+                              "NDKonto=1090 1014 0000 0712 1981 2874\r\n"
+                              "Kwota=1234,5\r\n"
+                              "WCNazwa=Jan Kowalski\r\n"
+                              "Tytulem=Faktura 12/2024\r\n"
+                              "Data=15.05.2024\r\n";
+
+} // namespace
+
+TEST_F(FMenuTest, StartState)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Przelew"));
+    EXPECT_EQ(window->size(), QSize(632, 453));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()); // fixed border
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(QFontInfo(window->font()).family(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(window->font().pixelSize(), 13);
+    EXPECT_FALSE(window->aPrint->isEnabled());
+    EXPECT_TRUE(window->aOpen->isEnabled());
+    EXPECT_EQ(window->lNazwaPliku->text(), QString());
+    EXPECT_TRUE(window->ceKwota->hasFocus());
+    for (QLineEdit* e : { window->eOdbiorca, window->eRachunekOdbiorcy,
+             static_cast<QLineEdit*>(window->ceKwota), window->eRachunekZleceniodawcy, window->eZleceniodawca,
+             window->eTytulem, static_cast<QLineEdit*>(window->deData) })
+        EXPECT_EQ(e->text(), QString()) << e->objectName().toStdString();
+    EXPECT_EQ(window->deData->date(), platform::NoDate);
+}
+
+TEST_F(FMenuTest, ControlsSitWhereTheLayoutPutsThem)
+{
+    struct Row {
+        QWidget* widget;
+        QRect geometry;
+    };
+    const Row rows[] = {
+        { window->ActionMainMenuBar1, { 0, 0, 632, 24 } },
+        { window->ActionToolBar1, { 0, 24, 632, 27 } },
+        { window->eOdbiorca, { 7, 104, 617, 24 } },
+        { window->eRachunekOdbiorcy, { 7, 152, 617, 24 } },
+        { window->ceKwota, { 8, 224, 121, 24 } },
+        { window->eRachunekZleceniodawcy, { 7, 272, 617, 24 } },
+        { window->eZleceniodawca, { 8, 320, 617, 24 } },
+        { window->eTytulem, { 7, 368, 617, 24 } },
+        { window->deData, { 8, 416, 121, 24 } },
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(r.widget->geometry(), r.geometry) << r.widget->objectName().toStdString();
+    struct LabelRow {
+        QLabel* label;
+        const char* text;
+        QPoint at;
+        int height;
+        int fontPixels;
+    };
+    const LabelRow labels[] = {
+        { window->Label5, "Nazwa odbiorcy", { 8, 88 }, 13, 11 },
+        { window->Label6, "Nr rachunku odbiorcy", { 8, 136 }, 13, 11 },
+        { window->Label2, "Kwota", { 8, 208 }, 16, 13 },
+        { window->Label7, "Nr rachunku zleceniodawcy", { 8, 256 }, 16, 13 },
+        { window->Label1, "Nazwa zleceniodawcy", { 8, 304 }, 16, 13 },
+        { window->Label3, "Tytułem", { 8, 352 }, 16, 13 },
+        { window->Label4, "Data", { 8, 400 }, 16, 13 },
+    };
+    for (const LabelRow& l : labels) {
+        EXPECT_EQ(l.label->text(), QString::fromUtf8(l.text));
+        EXPECT_EQ(l.label->pos(), l.at) << l.text;
+        EXPECT_EQ(l.label->height(), l.height) << l.text;
+        EXPECT_EQ(l.label->font().pixelSize(), l.fontPixels) << l.text;
+    }
+    EXPECT_EQ(window->lNazwaPliku->pos(), QPoint(8, 56));
+}
+
+TEST_F(FMenuTest, ActionsMenuAndToolBar)
+{
+    EXPECT_EQ(window->aOpen->text(), QStringLiteral("&Otwórz"));
+    EXPECT_EQ(window->aOpen->toolTip(), QStringLiteral("Otwiera plik z danymi do przelewu"));
+    EXPECT_EQ(window->aOpen->shortcut(), QKeySequence(Qt::ALT | Qt::Key_O));
+    EXPECT_EQ(window->aPrint->text(), QStringLiteral("&Wydruk"));
+    EXPECT_EQ(window->aPrint->toolTip(), QStringLiteral("Wydruk przelewu"));
+    EXPECT_EQ(window->aPrint->shortcut(), QKeySequence(Qt::ALT | Qt::Key_W));
+    EXPECT_EQ(window->Action3->text(), QStringLiteral("Wyjście"));
+    EXPECT_EQ(window->Action3->shortcut(), QKeySequence(Qt::Key_Escape));
+    EXPECT_FALSE(window->aOpen->icon().isNull());
+    EXPECT_FALSE(window->aPrint->icon().isNull());
+    EXPECT_TRUE(window->Action3->icon().isNull());
+
+    const QList<QAction*> menus = window->ActionMainMenuBar1->actions();
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("&Dane"));
+    const QList<QAction*> items = menus[0]->menu()->actions();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items[0], window->aOpen);
+    EXPECT_EQ(items[1], window->aPrint);
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[3], window->Action3);
+    EXPECT_EQ(window->ActionToolBar1->actions(), (QList<QAction*> { window->aOpen, window->aPrint }));
+    auto* printButton = qobject_cast<QToolButton*>(window->ActionToolBar1->widgetForAction(window->aPrint));
+    ASSERT_NE(printButton, nullptr);
+    EXPECT_FALSE(printButton->isEnabled()); // greyed with its action
+    EXPECT_EQ(printButton->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+}
+
+TEST_F(FMenuTest, TabCyclesTheFiveTypedEditors)
+{
+    QWidget* expected[] = { window->eRachunekZleceniodawcy, window->eZleceniodawca, window->eTytulem,
+        window->deData, window->ceKwota };
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+}
+
+TEST_F(FMenuTest, RecipientFieldsTakeNoTypedInput)
+{
+    EXPECT_TRUE(window->eOdbiorca->isReadOnly());
+    EXPECT_TRUE(window->eRachunekOdbiorcy->isReadOnly());
+    window->eOdbiorca->setFocus();
+    QTest::keyClicks(window->eOdbiorca, QStringLiteral("abc"));
+    EXPECT_EQ(window->eOdbiorca->text(), QString());
+}
+
+TEST_F(FMenuTest, AltWDoesNothingBeforeALoadAndEscCloses)
+{
+    QTest::keyClick(window->ceKwota, Qt::Key_W, Qt::AltModifier);
+    EXPECT_EQ(DM2->mtPlat.isOpen(), false);
+    EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(window->ceKwota, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(FMenuTest, ImportFillsTheEditorsAndEnablesPrinting)
+{
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("PL 12-34"));
+    window->ceKwota->setValue(99.0);
+    load(sampleFile);
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("przelew.txt"));
+    EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));
+    EXPECT_EQ(window->eRachunekOdbiorcy->text(), QStringLiteral("61 1090 1014 0000 0712 1981 2874"));
+    EXPECT_DOUBLE_EQ(window->ceKwota->numericValue(), 1234.5);
+    EXPECT_EQ(window->eZleceniodawca->text(), QStringLiteral("Jan Kowalski"));
+    EXPECT_EQ(window->eTytulem->text(), QStringLiteral("Faktura 12/2024"));
+    EXPECT_EQ(window->deData->date(), platform::toDays(QDate(2024, 5, 15)));
+    EXPECT_EQ(window->eRachunekZleceniodawcy->text(), QStringLiteral("PL 12-34")); // never touched
+    EXPECT_TRUE(window->ceKwota->hasFocus());
+    EXPECT_TRUE(window->aPrint->isEnabled());
+    EXPECT_FALSE(window->lOdbiorcaCheck->isVisible()); // a valid account
+    window->eZleceniodawca->setFocus();
+    EXPECT_EQ(window->ceKwota->text(), QStringLiteral("1234,50"));
+}
+
+TEST_F(FMenuTest, AFileWithoutKeysEmptiesTheEditorsAndGivesToday)
+{
+    load(sampleFile);
+    load("nothing here\n");
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(window->eOdbiorca->text(), QString());
+    EXPECT_EQ(window->eRachunekOdbiorcy->text(), QStringLiteral(" "));
+    EXPECT_FALSE(window->ceKwota->value().has_value());
+    EXPECT_EQ(window->eTytulem->text(), QString());
+    EXPECT_EQ(window->deData->date(), platform::today());
+    EXPECT_TRUE(window->aPrint->isEnabled());
+}
+
+TEST_F(FMenuTest, ImportEdgeCases)
+{
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        double amount;
+        double date;
+        QString recipient;
+    };
+    const double today = platform::today();
+    const Row rows[] = {
+        { "amount with a point is none", "Kwota=1234.5\nData=2024-13-45", 0.0, today, QString() },
+        { "CP1250 name", "NDNazwa=\xA3\xF3\x64\x9F S.A.", 0.0, today, QStringLiteral("Łódź S.A.") },
+        { "binary after NUL", QByteArray("NDNazwa=A\0\xff\xfe NDNazwa=B", 24), 0.0, today,
+            QStringLiteral("A") },
+        { "date word", "Data=Jutro", 0.0, today + 1, QString() },
+        { "date on day zero counts as none", "Data=30.12.1899", 0.0, today, QString() },
+    };
+    for (const Row& r : rows) {
+        load(r.bytes);
+        EXPECT_EQ(window->ceKwota->numericValue(), r.amount) << r.name;
+        EXPECT_EQ(window->deData->date(), r.date) << r.name;
+        EXPECT_EQ(window->eOdbiorca->text(), r.recipient) << r.name;
+    }
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(FMenuTest, AFileThatCannotBeOpenedLeavesTheEditorsAndReportsThePath)
+{
+    window->eTytulem->setText(QStringLiteral("typed"));
+    chosenFile = m_files.filePath(QStringLiteral("brak.txt"));
+    window->aOpen->trigger();
+    EXPECT_EQ(errors,
+        QStringList {
+            QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(chosenFile) });
+    EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("brak.txt"));
+    EXPECT_EQ(window->eTytulem->text(), QStringLiteral("typed"));
+    EXPECT_FALSE(window->aPrint->isEnabled());
+}
+
+TEST_F(FMenuTest, AFileAnotherProgramWritesIsRefused)
+{
+    const QString path = writeFile(sampleFile);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR);
+    struct flock lock { };
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    ASSERT_EQ(::fcntl(fd, F_OFD_SETLK, &lock), 0);
+    chosenFile = path;
+    window->aOpen->trigger();
+    ::close(fd);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path)));
+    EXPECT_FALSE(window->aPrint->isEnabled());
+}
+
+TEST_F(FMenuTest, CancellingTheDialogChangesNothing)
+{
+    load(sampleFile);
+    chosenFile.clear();
+    window->aOpen->trigger();
+    EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("przelew.txt"));
+    EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));
+}
+
+TEST_F(FMenuTest, AHugeFileLoadsCleanly)
+{
+    QByteArray bytes("Tytulem=");
+    bytes += QByteArray(100 * 1024 * 1024, 'x');
+    bytes += "\nKwota=5";
+    load(bytes);
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_DOUBLE_EQ(window->ceKwota->numericValue(), 5.0);
+    EXPECT_EQ(window->eTytulem->text().size(), window->eTytulem->maxLength());
+}
+
+TEST_F(FMenuTest, PrintWritesTheRecord)
+{
+    load(sampleFile);
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("PL 12-34"));
+    int previews = 0;
+    window->setPreviewReport([&] {
+        ++previews;
+        EXPECT_EQ(DM2->mtPlat.recordCount(), 1); // posted before the preview
+    });
+    print();
+    print();
+    EXPECT_EQ(previews, 2);
+    data::TMemTable& t = DM2->mtPlat;
+    ASSERT_EQ(t.recordCount(), 1);
+    t.first();
+    EXPECT_EQ(DM2->mtPlatData->asDateTime(), platform::toDays(QDate(2024, 5, 15)));
+    EXPECT_EQ(DM2->mtPlatKwota->asFloat(), 1234.5);
+    EXPECT_EQ(DM2->mtPlatWCNazwa->asString(), "Jan Kowalski");
+    EXPECT_EQ(DM2->mtPlatWCKonto->asString(), "PL 12-34");
+    EXPECT_EQ(DM2->mtPlatNDNazwa->asString(), "Firma Sp. z o.o.");
+    EXPECT_EQ(DM2->mtPlatNDKONTOKONTR->asString(), "61");
+    EXPECT_EQ(DM2->mtPlatNDKonto->asString(), "109010140000071219812874");
+    EXPECT_EQ(DM2->mtPlatTytulem->asString(), "Faktura 12/2024");
+    EXPECT_TRUE(DM2->mtPlatWCKONTOKONTR->isNull());
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(FMenuTest, PrintSplitsTheRecipientAccount)
+{
+    struct Row {
+        const char* name;
+        QString account;
+        std::string checkDigits;
+        std::string rest;
+    };
+    const Row rows[] = {
+        { "grouped with hyphen", QStringLiteral("12 3456-7890 1234 5678 9012 3456"), "12",
+            "345678901234567890123456" },
+        { "one space", QStringLiteral(" "), "", "" },
+        { "one character", QStringLiteral("5"), "5", "" },
+        { "longer than 52", QString(60, QLatin1Char('9')), "99", std::string(50, '9') },
+        { "tab and nbsp stay", QStringLiteral("1\t2\u00A03"), "1\t",
+            "2\xA0"
+            "3" },
+    };
+    load(sampleFile);
+    for (const Row& r : rows) {
+        window->eRachunekOdbiorcy->setText(r.account);
+        print();
+        EXPECT_EQ(DM2->mtPlatNDKONTOKONTR->asString(), r.checkDigits) << r.name;
+        EXPECT_EQ(DM2->mtPlatNDKonto->asString(), r.rest) << r.name;
+    }
+}
+
+TEST_F(FMenuTest, PrintWithoutDateOrAmount)
+{
+    load(sampleFile);
+    window->deData->clearDate();
+    window->ceKwota->setValue(std::nullopt);
+    window->eTytulem->setText(QString(300, QLatin1Char('t')));
+    print();
+    EXPECT_TRUE(DM2->mtPlatData->isNull());
+    EXPECT_EQ(DM2->mtPlatData->displayText(), "");
+    EXPECT_FALSE(DM2->mtPlatKwota->isNull());
+    EXPECT_EQ(DM2->mtPlatKwota->displayText(), "0,00");
+    EXPECT_EQ(DM2->mtPlatTytulem->asString().size(), 255u);
+}
+
+TEST_F(FMenuTest, AnErrorOfThePreviewIsShownAndTheRecordStaysPosted)
+{
+    load(sampleFile);
+    window->setPreviewReport([] { throw platform::Error(QStringLiteral("Printer selected is not valid")); });
+    print();
+    EXPECT_EQ(errors, QStringList { QStringLiteral("Printer selected is not valid.") });
+    EXPECT_EQ(DM2->mtPlat.recordCount(), 1);
+}
+
+TEST_F(FMenuTest, AccountWarningsBesideTheCaptions)
+{
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("62 1090 1014 0000 0712 1981 2874"));
+    EXPECT_TRUE(window->lZleceniodawcaCheck->isVisible());
+    EXPECT_EQ(window->lZleceniodawcaCheck->text(), QStringLiteral("Błędna suma kontrolna numeru rachunku"));
+    EXPECT_EQ(window->lZleceniodawcaCheck->y(), window->Label7->y());
+    EXPECT_GT(window->lZleceniodawcaCheck->x(), window->Label7->x() + window->Label7->width());
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("61109010140000071219812874"));
+    EXPECT_FALSE(window->lZleceniodawcaCheck->isVisible());
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("12-34"));
+    EXPECT_FALSE(window->lZleceniodawcaCheck->isVisible());
+    EXPECT_EQ(window->eRachunekZleceniodawcy->geometry(), QRect(7, 272, 617, 24));
+}
+
+TEST_F(FMenuTest, PayerAccountComesBackInTheNextRun)
+{
+    const QString typed = QStringLiteral("00012345678901234567890123");
+    window->eRachunekZleceniodawcy->setFocus();
+    QTest::keyClicks(window->eRachunekZleceniodawcy, typed);
+    closeAndReopen(); // closing with the cursor in the account editor keeps what was typed
+    EXPECT_EQ(window->eRachunekZleceniodawcy->text(), typed);
+
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("PL 61 1090-1014"));
+    closeAndReopen();
+    EXPECT_EQ(window->eRachunekZleceniodawcy->text(), QStringLiteral("PL 61 1090-1014"));
+
+    window->eRachunekZleceniodawcy->clear();
+    closeAndReopen();
+    EXPECT_EQ(window->eRachunekZleceniodawcy->text(), QString());
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(FMenuTest, StoreWritesExactlyTheStoresKeys)
+{
+    {
+        platform::Registry r;
+        r.createKey(QStringLiteral("PropertiesStore1"));
+        r.writeString(QStringLiteral("PropertiesStore1/Other"), QStringLiteral("X"), QStringLiteral("1"));
+        r.writeString(QStringLiteral("PropertiesStore1/eRachunekZleceniodawcy"), QStringLiteral("Extra"),
+            QStringLiteral("2"));
+    }
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("11"));
+    window->close();
+    window.reset();
+    platform::Registry r;
+    EXPECT_FALSE(r.keyExists(QStringLiteral("PropertiesStore1/Other")));
+    EXPECT_EQ(r.valueNames(QStringLiteral("PropertiesStore1/eRachunekZleceniodawcy")),
+        QStringList { QStringLiteral("Text") });
+    EXPECT_EQ(r.readString(QStringLiteral("PropertiesStore1/eRachunekZleceniodawcy/[ClassName]"),
+                  QStringLiteral("ClassName")),
+        QStringLiteral("TPropertiesStoreComponent"));
+    EXPECT_EQ(r.readString(QStringLiteral("PropertiesStore1/eRachunekZleceniodawcy"), QStringLiteral("Text")),
+        QStringLiteral("11"));
+    open();
+}
+
+TEST_F(FMenuTest, AnUnwritableRegistryIsReportedOnceAndTheEditorStartsEmpty)
+{
+    window->close();
+    window.reset();
+    errors.clear();
+    QDir(configPath() + QStringLiteral("/przelew")).removeRecursively();
+    // The registry file's place is taken by a folder: it can be neither read nor written.
+    QDir().mkpath(configPath() + QStringLiteral("/przelew/registry.ini"));
+    open();
+    EXPECT_EQ(window->eRachunekZleceniodawcy->text(), QString());
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("123"));
+    window->close();
+    window.reset();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot read the registry file")));
+    open();
+}
+
+TEST_F(FMenuTest, ARegistryThatCannotBeCreatedRaisesTheStoreError)
+{
+    window->close();
+    window.reset();
+    errors.clear();
+    QDir(configPath() + QStringLiteral("/przelew")).removeRecursively();
+    QFile blocker(configPath() + QStringLiteral("/przelew"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    open();
+    window->close();
+    window.reset();
+    EXPECT_EQ(errors, QStringList { QStringLiteral("Can't create the registry key: \\PropertiesStore1.") });
+    open();
+}
+
+TEST_F(FMenuTest, ADamagedRegistryIsReportedAndKept)
+{
+    window->close();
+    window.reset();
+    errors.clear();
+    QDir().mkpath(configPath() + QStringLiteral("/przelew"));
+    QFile damaged(configPath() + QStringLiteral("/przelew/registry.ini"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray("\x00\xff\xfe", 3));
+    damaged.close();
+    open();
+    EXPECT_EQ(window->eRachunekZleceniodawcy->text(), QString());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("registry.ini.corrupt")));
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("77"));
+    closeAndReopen();
+    EXPECT_EQ(window->eRachunekZleceniodawcy->text(), QStringLiteral("77"));
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(QFile::exists(configPath() + QStringLiteral("/przelew/registry.ini.corrupt")));
+}
