@@ -2,6 +2,7 @@
 // ellipse, ~150 texts in Arial 6/8/10/12 pt with Polish letters) recorded as an EMF and played at 96 and
 // 600 ppi, next to the same drawing recorded and replayed with QPicture.
 #include "platform/emfrecorder.h"
+#include "platform/fonts.h"
 #include "platform/metafile.h"
 #include "platform/paintercanvas.h"
 
@@ -63,6 +64,78 @@ QByteArray recordPage()
     return recorder.finish();
 }
 
+// The same operations with Qt's plain calls (drawRect, drawLine, drawEllipse, drawText with a QFont), for a
+// QPicture that records Qt's own text items rather than positioned glyph runs.
+class PlainQtCanvas : public Canvas {
+public:
+    explicit PlainQtCanvas(QPainter& painter)
+        : m_painter(painter)
+    {
+    }
+    int dpiX() const override { return 96; }
+    int dpiY() const override { return 96; }
+    void setPen(const Pen& pen) override
+    {
+        if (pen.style == PenStyle::Clear) {
+            m_painter.setPen(Qt::NoPen);
+            return;
+        }
+        QPen qpen(color(pen.color), std::max(1, pen.width));
+        if (pen.style == PenStyle::Dot)
+            qpen.setStyle(Qt::DotLine);
+        m_painter.setPen(qpen);
+    }
+    void setBrush(const Brush& brush) override
+    {
+        m_painter.setBrush(brush.clear ? QBrush() : QBrush(color(brush.color)));
+    }
+    void setFont(const FontSpec& font) override
+    {
+        m_font = font;
+        m_painter.setFont(drawingFont(font, 96));
+    }
+    void fillRect(int l, int t, int r, int b) override
+    {
+        m_painter.fillRect(QRect(l, t, r - l, b - t), m_painter.brush());
+    }
+    void rectangle(int l, int t, int r, int b) override
+    {
+        m_painter.drawRect(QRect(l, t, r - l - 1, b - t - 1));
+    }
+    void ellipse(int l, int t, int r, int b) override
+    {
+        m_painter.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+    }
+    void line(int x1, int y1, int x2, int y2) override { m_painter.drawLine(x1, y1, x2, y2); }
+    void textOut(int x, int y, TextAlign, const QString& text) override
+    {
+        const QPen pen = m_painter.pen();
+        m_painter.setPen(color(m_font.color));
+        m_painter.drawText(QPoint(x, y + m_painter.fontMetrics().ascent()), text);
+        m_painter.setPen(pen);
+    }
+    void removeClip() override { m_painter.setClipping(false); }
+    QSize textExtent(const QString& text) override { return measureText(m_font, text, 96); }
+
+private:
+    static QColor color(ColorRef c)
+    {
+        return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
+    }
+    QPainter& m_painter;
+    FontSpec m_font;
+};
+
+QPicture plainPictureOfPage()
+{
+    QPicture picture;
+    QPainter painter(&picture);
+    PlainQtCanvas canvas(painter);
+    drawPage(canvas);
+    painter.end();
+    return picture;
+}
+
 QPicture pictureOfPage()
 {
     QPicture picture;
@@ -99,6 +172,12 @@ void BM_QPictureRecordPage(benchmark::State& state)
         benchmark::DoNotOptimize(pictureOfPage());
 }
 
+void BM_QPicturePlainRecordPage(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plainPictureOfPage());
+}
+
 void BM_EmfPlayPage(benchmark::State& state)
 {
     const int ppi = int(state.range(0));
@@ -111,10 +190,9 @@ void BM_EmfPlayPage(benchmark::State& state)
     }
 }
 
-void BM_QPicturePlayPage(benchmark::State& state)
+void playPicture(benchmark::State& state, const QPicture& picture)
 {
     const int ppi = int(state.range(0));
-    const QPicture picture = pictureOfPage();
     QImage& image = target(ppi);
     image.fill(Qt::white);
     for (auto _ : state) {
@@ -124,9 +202,21 @@ void BM_QPicturePlayPage(benchmark::State& state)
     }
 }
 
+void BM_QPicturePlayPage(benchmark::State& state)
+{
+    playPicture(state, pictureOfPage());
+}
+
+void BM_QPicturePlainPlayPage(benchmark::State& state)
+{
+    playPicture(state, plainPictureOfPage());
+}
+
 } // namespace
 
 BENCHMARK(BM_EmfRecordPage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QPictureRecordPage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EmfPlayPage)->Arg(96)->Arg(600)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QPicturePlayPage)->Arg(96)->Arg(600)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QPicturePlainRecordPage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QPicturePlainPlayPage)->Arg(96)->Arg(600)->Unit(benchmark::kMillisecond);
