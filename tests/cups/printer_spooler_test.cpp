@@ -128,6 +128,31 @@ TEST(SpoolerPrinters, DefaultPrinterIsTheSpoolersDefault)
     EXPECT_TRUE(printer.hasDeviceSettings());
 }
 
+TEST(SpoolerPrinters, UsersOwnDefaultComesFirst)
+{
+    SKIP_WITHOUT_SPOOLER();
+    // The user's PRINTER setting plays the part of the profile's "device" entry; the spooler matches
+    // it without regard to case, and one naming no queue leaves no default at all.
+    struct Row {
+        const char* printer;
+        const char* device; // "" = no default printer
+    };
+    for (const Row& row : { Row { "File", "File" }, Row { "uneven", "Uneven" }, Row { "Nonexistent", "" } }) {
+        qputenv("PRINTER", row.printer);
+        TPrinter printer;
+        try {
+            EXPECT_EQ(printer.printers()[std::size_t(printer.defaultPrinterIndex())].device, row.device)
+                << row.printer;
+        } catch (const EPrinter& e) {
+            EXPECT_EQ(*row.device, '\0') << row.printer << ": " << e.what();
+            EXPECT_EQ(e.message(), "There is no default printer currently selected") << row.printer;
+        }
+    }
+    qunsetenv("PRINTER");
+    TPrinter printer;
+    EXPECT_EQ(printer.printers()[std::size_t(printer.defaultPrinterIndex())].device, "PDF");
+}
+
 TEST(SpoolerPrinters, NoDefaultPrinterGivesTheMessage)
 {
     SKIP_WITHOUT_SPOOLER();

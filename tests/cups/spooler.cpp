@@ -13,8 +13,11 @@ namespace spooler {
 namespace {
 
 // Every client in this programme, Qt's printer list included, talks to the private cupsd only.
+// A user default from the caller's shell would hide the spooler's own default.
 const bool serverChosen = [] {
     qputenv("CUPS_SERVER", QByteArrayLiteral(PRZELEW_CUPS_DIR "/cups.sock"));
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
     return true;
 }();
 
