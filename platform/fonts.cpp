@@ -124,4 +124,9 @@ int screenPpi()
     return 96;
 }
 
+QSize referenceTextExtent(const FontSpec& spec, const QString& text)
+{
+    return measureText(spec, text, screenPpi());
+}
+
 } // namespace platform

@@ -37,4 +37,8 @@ std::vector<int> textAdvances(const FontSpec& spec, const QString& text, int ppi
 // The logical resolution of the screen (96 when there is none).
 int screenPpi();
 
+// The reference context that reports and labels measure on: a text's extent at the screen's resolution,
+// with the whole-pixel advances of the measuring font.
+QSize referenceTextExtent(const FontSpec& spec, const QString& text);
+
 } // namespace platform

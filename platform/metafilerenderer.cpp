@@ -84,6 +84,14 @@ MetafileRenderer::MetafileRenderer(QPainter& painter)
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setBackgroundMode(Qt::TransparentMode);
+    if (const QPaintDevice* device = m_painter.device()) {
+        bool invertible = false;
+        const QTransform inverse = m_painter.worldTransform().inverted(&invertible);
+        if (invertible)
+            m_visible = inverse.mapRect(QRectF(0, 0, device->width(), device->height()));
+    }
+    if (m_visible.isEmpty())
+        m_visible = QRectF(-coordinateLimit, -coordinateLimit, 2 * coordinateLimit, 2 * coordinateLimit);
 }
 
 MetafileRenderer::~MetafileRenderer()
@@ -150,11 +158,15 @@ int MetafileRenderer::penPixels() const
     return std::clamp(safeRound(m_pen.width * scale), 1, 10000);
 }
 
-QPen MetafileRenderer::strokePen() const
+QPen MetafileRenderer::strokePen(const QRectF& extent) const
 {
     QPen pen(color(m_pen.color), penPixels());
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
+    // A styled outline far larger than the device would be cut into millions of dashes: draw it solid.
+    const double reach = 4 * std::max(m_visible.width(), m_visible.height());
+    if (extent.width() > reach || extent.height() > reach)
+        return pen;
     switch (m_pen.style) {
     case GdiPen::Dash:
         pen.setDashPattern({ 18, 6 });
@@ -226,7 +238,7 @@ void MetafileRenderer::rectangle(double l, double t, double r, double b)
         fillPixels(QRect(orr - pw, ot, pw, ob - ot), c);
         return;
     }
-    m_painter.setPen(strokePen());
+    m_painter.setPen(strokePen(box));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(QRectF(L + 0.5, T + 0.5, R - L - 1, B - T - 1));
 }
@@ -236,7 +248,7 @@ void MetafileRenderer::roundRect(double l, double t, double r, double b, double 
     const QRect box = deviceRect(l, t, r, b);
     const double rx = std::min(std::abs(cx * m_sx) / 2, box.width() / 2.0);
     const double ry = std::min(std::abs(cy * m_sy) / 2, box.height() / 2.0);
-    m_painter.setPen(m_pen.style == GdiPen::Null ? QPen(Qt::NoPen) : strokePen());
+    m_painter.setPen(m_pen.style == GdiPen::Null ? QPen(Qt::NoPen) : strokePen(box));
     m_painter.setBrush(brush());
     m_painter.drawRoundedRect(
         QRectF(box.left() + 0.5, box.top() + 0.5, box.width() - 1, box.height() - 1), rx, ry);
@@ -255,7 +267,7 @@ void MetafileRenderer::ellipse(double l, double t, double r, double b)
         m_painter.drawEllipse(QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1));
         return;
     }
-    m_painter.setPen(strokePen());
+    m_painter.setPen(strokePen(box));
     m_painter.setBrush(brush());
     const double inset = m_pen.style == GdiPen::InsideFrame ? (penPixels() - 1) / 2.0 : 0.0;
     m_painter.drawEllipse(QRectF(box.left() + 0.5 + inset, box.top() + 0.5 + inset,
@@ -296,9 +308,18 @@ void MetafileRenderer::line(double x1, double y1, double x2, double y2)
                                                                           : dashDotDot;
             const int length = to - from;
             const bool forward = horizontal ? X2 > X1 : Y2 > Y1;
-            int pos = 0;
+            // Walk the pattern only over the part of the line that can show.
+            const double lo = horizontal ? m_visible.left() : m_visible.top();
+            const double hi = horizontal ? m_visible.right() : m_visible.bottom();
+            int period = 0;
+            for (int n : pattern)
+                period += n;
+            const int skipped = forward ? int(std::max(0.0, lo - from)) : int(std::max(0.0, to - hi));
+            int pos = std::min(length, skipped / period * period);
+            const int end = forward ? int(std::clamp(hi + 1 - from, 0.0, double(length)))
+                                    : int(std::clamp(to - (lo - 1), 0.0, double(length)));
             std::size_t i = 0;
-            while (pos < length) {
+            while (pos < end) {
                 const int n = std::min(pattern[i], length - pos);
                 if (i % 2 == 0) {
                     if (forward)
@@ -314,7 +335,7 @@ void MetafileRenderer::line(double x1, double y1, double x2, double y2)
     }
     const double dx = X2 - X1, dy = Y2 - Y1;
     const double steps = std::max(std::abs(dx), std::abs(dy));
-    m_painter.setPen(strokePen());
+    m_painter.setPen(strokePen(QRectF(QPointF(X1, Y1), QPointF(X2, Y2)).normalized()));
     m_painter.drawLine(QPointF(X1 + 0.5, Y1 + 0.5), QPointF(X2 - dx / steps + 0.5, Y2 - dy / steps + 0.5));
 }
 
@@ -336,7 +357,7 @@ void MetafileRenderer::polyline(const QPolygonF& points)
     const double steps = std::max(std::abs(last.x() - before.x()), std::abs(last.y() - before.y()));
     if (steps > 0)
         last -= (last - before) / steps;
-    m_painter.setPen(strokePen());
+    m_painter.setPen(strokePen(device.boundingRect()));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawPolyline(device);
 }
@@ -360,7 +381,7 @@ void MetafileRenderer::polygons(const std::vector<QPolygonF>& polygons)
     if (!m_brush.null)
         m_painter.fillPath(fillPath, brush());
     if (m_pen.style != GdiPen::Null)
-        m_painter.strokePath(strokePath, strokePen());
+        m_painter.strokePath(strokePath, strokePen(strokePath.boundingRect()));
 }
 
 MetafileRenderer::FontData& MetafileRenderer::fontData()

@@ -104,7 +104,7 @@ private:
     int deviceY(double y) const;
     QRect deviceRect(double l, double t, double r, double b) const;
     int penPixels() const;
-    QPen strokePen() const;
+    QPen strokePen(const QRectF& extent = {}) const;
     void fillPixels(const QRect& r, ColorRef color);
     QBrush brush() const;
 
@@ -120,6 +120,7 @@ private:
     bool m_winding = false;
     bool m_hadClip = false;
     QPainterPath m_baseClip;
+    QRectF m_visible; // the device's area in painter coordinates: patterns are only walked where they show
     FontData* m_fontData = nullptr;
     QHash<QString, FontData*> m_fonts;
 };

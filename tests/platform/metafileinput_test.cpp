@@ -170,6 +170,28 @@ TEST(MetafileInput, MappingModesSaveRestoreStockObjectsAndClip)
     EXPECT_EQ(at(image, 190, 50), 0x000000u) << "polyline, second segment";
 }
 
+TEST(MetafileInput, HugeDottedShapesAreDrawnOnlyWhereTheyShow)
+{
+    // Coordinates near the limits of a damaged file: the dot pattern must not be walked for 10^8 pixels.
+    EmfWriter writer(200, 100);
+    writer.add(U_EMRCREATEPEN_set(1, logpen_set(U_PS_DOT, U_POINT { 1, 0 }, U_RGB(0, 0, 0))));
+    writer.add(U_EMRSELECTOBJECT_set(1));
+    writer.add(U_EMRSELECTOBJECT_set(U_NULL_BRUSH));
+    writer.add(U_EMRMOVETOEX_set(U_POINTL { -2000000000, 50 }));
+    writer.add(U_EMRLINETO_set(U_POINTL { 2000000000, 50 }));
+    writer.add(U_EMRMOVETOEX_set(U_POINTL { 100, 2000000000 }));
+    writer.add(U_EMRLINETO_set(U_POINTL { 100, -2000000000 }));
+    writer.add(U_EMRELLIPSE_set(U_RECTL { -1000000000, -1000000000, 1000000000, 1000000000 }));
+    writer.add(U_EMRMOVETOEX_set(U_POINTL { -2000000000, -1000000000 }));
+    writer.add(U_EMRLINETO_set(U_POINTL { 2000000000, 1000000000 }));
+    const QImage image = play(writer.finish(), QSize(200, 100));
+    int ink = 0;
+    for (int x = 0; x < 200; ++x)
+        ink += at(image, x, 50) == 0;
+    EXPECT_GT(ink, 50); // the visible stretch of the dotted line is there, with its gaps
+    EXPECT_LT(ink, 150);
+}
+
 TEST(MetafileInput, HeaderFaultsAreRejected)
 {
     const QByteArray page = smallPage();
