@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -38,6 +39,8 @@ QFont tahoma(int pixels)
 {
     QFont font(platform::substituteFace(QStringLiteral("Tahoma")));
     font.setPixelSize(pixels);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
@@ -159,6 +162,8 @@ TfMenu::TfMenu(QWidget* parent)
         p.setColor(QPalette::Base, p.color(QPalette::Button));
         e->setPalette(p);
     }
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        e->installEventFilter(this);
     setTabOrder(ceKwota, eRachunekZleceniodawcy);
     setTabOrder(eRachunekZleceniodawcy, eZleceniodawca);
     setTabOrder(eZleceniodawca, eTytulem);
@@ -230,6 +235,20 @@ void TfMenu::closeEvent(QCloseEvent* event)
 {
     FormClose();
     event->accept();
+}
+
+bool TfMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    // An Alt+letter that no shortcut took (Alt+W while printing is disabled) is no typed character:
+    // the editors would otherwise insert the letter.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !key->text().isEmpty()
+            && key->text().at(0).isPrint())
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfMenu::updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning)

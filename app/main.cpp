@@ -5,6 +5,9 @@
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -12,6 +15,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Przelew"));
     QApplication::setQuitOnLastWindowClosed(true);
     platform::loadApplicationFonts();
+    // The system's dialogs (file open, print) speak the user's language when Qt's translations are there.
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslations);
 
     fMenu = new TfMenu;
     DM2 = new data::TDM2;

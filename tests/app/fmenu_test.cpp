@@ -202,7 +202,10 @@ TEST_F(FMenuTest, RecipientFieldsTakeNoTypedInput)
 TEST_F(FMenuTest, AltWDoesNothingBeforeALoadAndEscCloses)
 {
     QTest::keyClick(window->ceKwota, Qt::Key_W, Qt::AltModifier);
+    QTest::keyClick(window->eTytulem, Qt::Key_W, Qt::AltModifier);
     EXPECT_EQ(DM2->mtPlat.isOpen(), false);
+    EXPECT_EQ(window->ceKwota->text(), QString()); // the key is no character to type either
+    EXPECT_EQ(window->eTytulem->text(), QString());
     EXPECT_TRUE(window->isVisible());
     QTest::keyClick(window->ceKwota, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
@@ -504,4 +507,51 @@ TEST_F(FMenuTest, ADamagedRegistryIsReportedAndKept)
     EXPECT_EQ(window->eRachunekZleceniodawcy->text(), QStringLiteral("77"));
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(QFile::exists(configPath() + QStringLiteral("/przelew/registry.ini.corrupt")));
+}
+
+TEST_F(FMenuTest, LabelsAreAsWideAsTheirText)
+{
+    // Tahoma with whole-pixel advances gives the original's widths; "Tytułem" comes out 2 pixels narrower.
+    struct Row {
+        QLabel* label;
+        int width;
+        int tolerance;
+    };
+    const Row rows[] = {
+        { window->Label5, 76, 0 },
+        { window->Label6, 102, 0 },
+        { window->Label2, 35, 0 },
+        { window->Label7, 155, 0 },
+        { window->Label1, 124, 0 },
+        { window->Label3, 47, 2 },
+        { window->Label4, 26, 0 },
+    };
+    for (const Row& r : rows)
+        EXPECT_NEAR(r.label->width(), r.width, r.tolerance) << r.label->text().toStdString();
+}
+
+TEST_F(FMenuTest, ShortcutsWorkAnywhereInTheWindow)
+{
+    chosenFile = writeFile(sampleFile);
+    window->eTytulem->setFocus();
+    QTest::keyClick(window->eTytulem, Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));
+    EXPECT_TRUE(window->ceKwota->hasFocus());
+    int previews = 0;
+    window->setPreviewReport([&] { ++previews; });
+    QTest::keyClick(window->deData, Qt::Key_W, Qt::AltModifier);
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(DM2->mtPlat.recordCount(), 1);
+    QTest::keyClick(window->eRachunekZleceniodawcy, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(FMenuTest, TheDateBeingTypedIsTheOneThatPrints)
+{
+    load(sampleFile);
+    window->deData->setFocus();
+    window->deData->selectAll();
+    QTest::keyClicks(window->deData, QStringLiteral("2.01.2025"));
+    QTest::keyClick(window->deData, Qt::Key_W, Qt::AltModifier);
+    EXPECT_EQ(DM2->mtPlatData->asDateTime(), platform::toDays(QDate(2025, 1, 2)));
 }

@@ -1,0 +1,37 @@
+// The seven values of one transfer as the main window's editors hold them: what a transfer data file
+// puts into the editors, and what the print command writes from them into the transfer record. The
+// window and the command-line renderer share these, so both read files and fill records alike.
+#pragma once
+
+#include "app/transferfile.h"
+#include "platform/datetime.h"
+
+#include <QString>
+#include <optional>
+
+namespace data {
+class TDM2;
+}
+
+struct TransferEditorValues {
+    QString recipientName; // eOdbiorca
+    QString recipientAccount; // eRachunekOdbiorcy
+    std::optional<double> amount; // ceKwota: a number or nothing
+    QString payerAccount; // eRachunekZleceniodawcy
+    QString payerName; // eZleceniodawca
+    QString title; // eTytulem
+    double date = platform::NoDate; // deData
+};
+
+// A text given to the amount editor: the regional thousands separators are removed and the rest is read
+// as a regional decimal number; anything else gives nothing.
+std::optional<double> amountFromText(const QString& text);
+
+// What the file gives the six editors it covers (the payer account stays empty): the recipient account
+// is the check digits, one space and the rest; the date is today's when the file gives none.
+TransferEditorValues editorValuesFromFile(const TransferFileValues& file);
+
+// The print command's record: closes and reopens mtPlat, inserts one record, writes the date (only one
+// after 30 December 1899), the amount (0 for nothing), the names, the payer account as typed, the recipient
+// account split into check digits and the rest after removing hyphens and spaces, the title, and posts.
+void writeTransferRecord(data::TDM2& dm, const TransferEditorValues& values);
