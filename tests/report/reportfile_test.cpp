@@ -1,0 +1,266 @@
+// Report files: the saved bytes and their fields, save -> load -> save, the paper guess, and files
+// that are short, badly linked or miscounted, which are refused with a message.
+#include "platform/metafile.h"
+#include "previewsupport.h"
+#include "report/rperror.h"
+#include "report/rppagelist.h"
+#include "report/rpreportfile.h"
+#include "report/rpstream.h"
+
+#include <QDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace report;
+using namespace previewtest;
+
+namespace {
+
+QByteArray storeBytes(TRpPrinter& printer)
+{
+    TRpStream& s = *printer.stream();
+    QByteArray all(s.size(), Qt::Uninitialized);
+    s.seek(0);
+    s.readExact(all.data(), all.size());
+    return all;
+}
+
+qint32 int32At(const QByteArray& bytes, qint64 offset)
+{
+    return qFromLittleEndian<qint32>(bytes.constData() + offset);
+}
+
+void putInt32(QByteArray& bytes, qint64 offset, qint32 value)
+{
+    qToLittleEndian<qint32>(value, bytes.data() + offset);
+}
+
+TEST(ReportFile, AOnePageReportIs128Plus12PlusTheMetafile)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("one.RPF"));
+    auto store = finishedStore(1);
+    store->Save(name);
+    const QByteArray file = readFile(name);
+    const QByteArray emf = store->PageAt(1)->bytes;
+    ASSERT_EQ(file.size(), 128 + 12 + emf.size());
+    EXPECT_EQ(qFromLittleEndian<quint16>(file.constData()), 3);
+    EXPECT_EQ(qFromLittleEndian<quint16>(file.constData() + 2), 350);
+    EXPECT_EQ(int32At(file, 8), 1);
+    EXPECT_EQ(file[25], 0);
+    EXPECT_EQ(int32At(file, 128), 1);
+    EXPECT_EQ(int32At(file, 132), file.size());
+    EXPECT_EQ(file.mid(136, emf.size()), emf);
+    EXPECT_EQ(int32At(file, file.size() - 4), 128);
+    EXPECT_EQ(file, storeBytes(*store)); // byte for byte the store
+}
+
+TEST(ReportFile, SaveLoadSaveGivesTheSameBytes)
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.RPF"));
+    const QString second = dir.filePath(QStringLiteral("second.RPF"));
+    finishedStore(3)->Save(first);
+    TRpPrinter loaded(TRpPrinterDestination::PageStore, 96);
+    loaded.Load(first);
+    EXPECT_EQ(loaded.status(), TRpPrinterStatus::Finished);
+    EXPECT_EQ(loaded.PagesStarted(), 3);
+    EXPECT_TRUE(loaded.loadedFromFile());
+    loaded.Save(second);
+    EXPECT_EQ(readFile(second), readFile(first));
+    // The pages read back in any order.
+    for (int n : { 3, 1, 2, 3 })
+        EXPECT_TRUE(loaded.PageAt(n).has_value()) << n;
+}
+
+TEST(ReportFile, SavingOverAnExistingFileReplacesIt)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("old.RPF"));
+    writeFile(name, QByteArray(50000, 'x'));
+    auto store = finishedStore(1);
+    store->Save(name);
+    EXPECT_EQ(readFile(name), storeBytes(*store));
+}
+
+TEST(ReportFile, NothingIsWrittenWhileThePagesAreNotFinished)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("none.RPF"));
+    TRpPrinter store(TRpPrinterDestination::PageStore, 96);
+    store.Save(name); // ready
+    store.OpenDocument();
+    store.NextPage();
+    store.Save(name); // generating
+    EXPECT_FALSE(QFile::exists(name));
+    store.CloseDocument();
+}
+
+TEST(ReportFile, AFileThatCannotBeCreatedIsReportedAndNothingIsLeft)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("missing/folder/x.RPF"));
+    auto store = finishedStore(1);
+    try {
+        store->Save(name);
+        FAIL() << "no error";
+    } catch (const ERpError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(name)))
+            << e.what();
+    }
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST(ReportFile, AFileThatDoesNotOpenIsReported)
+{
+    TRpPrinter store(TRpPrinterDestination::PageStore, 96);
+    try {
+        store.Load(QStringLiteral("/nonexistent/x.RPF"));
+        FAIL() << "no error";
+    } catch (const ERpError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Cannot open file \"/nonexistent/x.RPF\". ")))
+            << e.what();
+    }
+    EXPECT_EQ(store.status(), TRpPrinterStatus::Ready);
+}
+
+struct GuessRow {
+    const char* name;
+    QSize pagePx;
+    bool anyPaper; // false: only the papers a page store takes
+    std::optional<TRpPaperGuess> expected;
+};
+
+class PaperGuess : public ::testing::TestWithParam<GuessRow> { };
+
+TEST_P(PaperGuess, FromThePageSizeInUnitsOf4Mm)
+{
+    const auto accepts = GetParam().anyPaper ? std::function<bool(TRpPaperSize)>() : &pageStoreAcceptsPaper;
+    EXPECT_EQ(guessPaper(GetParam().pagePx, 96 / 254.0L, accepts), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(ReportFile, PaperGuess,
+    ::testing::Values(
+        // 1123 x 794 px at 96 ppi: w = 74, l = 52; A4 is 52 x 74 -> landscape.
+        GuessRow { "A4Landscape", { 1123, 794 }, false, TRpPaperGuess { TRpPaperSize::A4, poLandscape } },
+        GuessRow { "A4Portrait", { 794, 1123 }, false, TRpPaperGuess { TRpPaperSize::A4, poPortrait } },
+        // A4Small has the same size and comes later: it wins where the paper is taken.
+        GuessRow { "A4SmallWhereEveryPaperIsTaken", { 1123, 794 }, true,
+            TRpPaperGuess { TRpPaperSize::A4Small, poLandscape } },
+        // Letter (53 x 69) is matched again by Note (215.9 x 279 mm), which comes later.
+        GuessRow {
+            "LetterSizeIsNote", { 816, 1056 }, false, TRpPaperGuess { TRpPaperSize::Note, poPortrait } },
+        GuessRow { "A3Landscape", { 1588, 1123 }, false, TRpPaperGuess { TRpPaperSize::A3, poLandscape } },
+        // 1587 px are 419.9 mm: 104 whole units against A3's 105, so the paper stays as it was.
+        GuessRow { "A3RoundedDownIsMissed", { 1587, 1123 }, false, std::nullopt },
+        GuessRow { "NoPaperOfThatSize", { 300, 300 }, false, std::nullopt }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReportFile, LoadGuessesA4LandscapeFromPageOne)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("a4.RPF"));
+    finishedStore(1)->Save(name);
+    TRpPrinter loaded(TRpPrinterDestination::PageStore, 96);
+    loaded.deviceSettings().setPaper(TRpPaperSize::Letter);
+    loaded.deviceSettings().orientation = poPortrait;
+    loaded.printerSetupHook = [] {};
+    loaded.Load(name);
+    EXPECT_EQ(loaded.deviceSettings().paperSize, TRpPaperSize::A4);
+    EXPECT_EQ(loaded.deviceSettings().orientation, poLandscape);
+    EXPECT_EQ(loaded.deviceSettings().orientedWidth(), 2970);
+    EXPECT_FALSE(loaded.printerSetupHook);
+}
+
+TEST(ReportFile, AFileWithoutPagesKeepsThePaper)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("empty.RPF"));
+    QByteArray header(128, '\0');
+    writeFile(name, header);
+    TRpPrinter loaded(TRpPrinterDestination::PageStore, 96);
+    loaded.deviceSettings().setPaper(TRpPaperSize::Letter);
+    loaded.Load(name);
+    EXPECT_EQ(loaded.PagesStarted(), 0);
+    EXPECT_EQ(loaded.status(), TRpPrinterStatus::Finished);
+    EXPECT_EQ(loaded.deviceSettings().paperSize, TRpPaperSize::Letter);
+    EXPECT_FALSE(loaded.PageAt(1).has_value());
+}
+
+TEST(ReportFile, TheLoadedFileStaysReadableByOthersAndUnchanged)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("shared.RPF"));
+    finishedStore(2)->Save(name);
+    const QByteArray before = readFile(name);
+    TRpPrinter loaded(TRpPrinterDestination::PageStore, 96);
+    loaded.Load(name);
+    EXPECT_EQ(readFile(name), before);
+    loaded.PageAt(2);
+    loaded.PageAt(1);
+    EXPECT_EQ(readFile(name), before);
+}
+
+// A damaged copy of a good two-page file.
+struct DamageRow {
+    const char* name;
+    void (*damage)(QByteArray& file);
+    const char* message; // part of the message
+};
+
+class DamagedFile : public ::testing::TestWithParam<DamageRow> { };
+
+TEST_P(DamagedFile, IsRefusedWithAMessage)
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.RPF"));
+    const QString bad = dir.filePath(QStringLiteral("bad.RPF"));
+    finishedStore(2)->Save(good);
+    QByteArray bytes = readFile(good);
+    GetParam().damage(bytes);
+    writeFile(bad, bytes);
+
+    auto store = finishedStore(1); // the pages it had are discarded by the load
+    try {
+        store->Load(bad);
+        FAIL() << "accepted";
+    } catch (const platform::Error& e) {
+        EXPECT_TRUE(e.message().contains(QString::fromUtf8(GetParam().message))) << e.what();
+    }
+    EXPECT_EQ(store->status(), TRpPrinterStatus::Ready);
+    EXPECT_FALSE(store->PageAt(1).has_value());
+    const QString again = dir.filePath(QStringLiteral("again.RPF"));
+    store->Save(again);
+    EXPECT_FALSE(QFile::exists(again));
+}
+
+INSTANTIATE_TEST_SUITE_P(ReportFile, DamagedFile,
+    ::testing::Values(DamageRow { "Empty", [](QByteArray& f) { f.clear(); }, "shorter than its header" },
+        DamageRow {
+            "ShorterThanTheHeader", [](QByteArray& f) { f.truncate(127); }, "shorter than its header" },
+        DamageRow { "TruncatedInTheSecondPage", [](QByteArray& f) { f.chop(100); }, "outside the file" },
+        DamageRow { "TruncatedInARecordHead", [](QByteArray& f) { f.truncate(136); }, "runs past the end" },
+        DamageRow { "CountTooHigh", [](QByteArray& f) { putInt32(f, 8, 3); }, "does not match" },
+        DamageRow { "CountTooLow", [](QByteArray& f) { putInt32(f, 8, 1); }, "does not match" },
+        DamageRow { "NegativeCount", [](QByteArray& f) { putInt32(f, 8, -1); }, "negative" },
+        DamageRow { "HugeCount", [](QByteArray& f) { putInt32(f, 8, 0x7fffffff); }, "does not match" },
+        DamageRow {
+            "LinkPastTheEnd", [](QByteArray& f) { putInt32(f, 132, f.size() + 1000); }, "outside the file" },
+        DamageRow { "LinkBackwards", [](QByteArray& f) { putInt32(f, 132, 100); }, "outside the file" },
+        DamageRow { "WrongPageNumber", [](QByteArray& f) { putInt32(f, 128, 7); }, "page number 7" },
+        DamageRow {
+            "WrongOwnOffset", [](QByteArray& f) { putInt32(f, int32At(f, 132) - 4, 0); }, "own offset" },
+        DamageRow { "NotAMetafile", [](QByteArray& f) { f[136] = 'X'; }, "Metafile is not valid" },
+        DamageRow { "GarbageAfterTheRecords", [](QByteArray& f) { f.append(QByteArray(40, '\x01')); },
+            "page number" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReportFile, AFolderIsNoReportFile)
+{
+    QTemporaryDir dir;
+    TRpPrinter store(TRpPrinterDestination::PageStore, 96);
+    EXPECT_THROW(store.Load(dir.path()), ERpError);
+    EXPECT_EQ(store.status(), TRpPrinterStatus::Ready);
+}
+
+} // namespace
