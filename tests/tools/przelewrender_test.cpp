@@ -1,0 +1,125 @@
+// The command-line renderer, run as a user runs it: exit codes, messages, and the files it writes.
+#include "platform/metafile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RenderRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+RenderRun render(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(PRZELEW_RENDER), args);
+    process.waitForFinished(60000);
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+QString sample() { return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt"); }
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(PrzelewRender, BadArgumentsGiveUsageAndTwo)
+{
+    const QStringList cases[] = {
+        {},
+        { sample() },
+        { sample(), QStringLiteral("out.txt") },
+        { QStringLiteral("--dpi"), QStringLiteral("0"), sample(), QStringLiteral("out.png") },
+        { QStringLiteral("--dpi") },
+        { QStringLiteral("--colour"), sample(), QStringLiteral("out.png") },
+    };
+    for (const QStringList& args : cases) {
+        const RenderRun run = render(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Usage: przelew-render"))) << run.err.toStdString();
+    }
+}
+
+TEST(PrzelewRender, HelpDocumentsTheFormats)
+{
+    const RenderRun run = render({ QStringLiteral("--help") });
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* word : { ".rpf", ".emf", ".png", ".pdf", "--payer-account", "--dpi" })
+        EXPECT_TRUE(run.out.contains(QLatin1String(word))) << word;
+}
+
+TEST(PrzelewRender, UnreadableInputOrUnwritableOutputGivesOne)
+{
+    QTemporaryDir dir;
+    const RenderRun missing = render({ dir.filePath(QStringLiteral("none.txt")), dir.filePath(QStringLiteral("out.png")) });
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Cannot open file"))) << missing.err.toStdString();
+
+    const RenderRun unwritable = render({ sample(), dir.filePath(QStringLiteral("no/such/folder/out.emf")) });
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Cannot create file"))) << unwritable.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("no/such/folder/out.emf"))));
+}
+
+TEST(PrzelewRender, WritesEveryFormat)
+{
+    QTemporaryDir dir;
+    const QString rpf = dir.filePath(QStringLiteral("t.rpf"));
+    const QString emf = dir.filePath(QStringLiteral("t.emf"));
+    const QString png = dir.filePath(QStringLiteral("t.png"));
+    const QString png300 = dir.filePath(QStringLiteral("t300.png"));
+    const QString pdf = dir.filePath(QStringLiteral("t.pdf"));
+    ASSERT_EQ(render({ sample(), rpf }).exitCode, 0);
+    ASSERT_EQ(render({ sample(), emf }).exitCode, 0);
+    ASSERT_EQ(render({ sample(), png }).exitCode, 0);
+    ASSERT_EQ(render({ QStringLiteral("--dpi"), QStringLiteral("300"), sample(), png300 }).exitCode, 0);
+    ASSERT_EQ(render({ sample(), pdf }).exitCode, 0);
+
+    // The EMF is one complete A4 landscape page at 96 ppi; the report file holds it as its one record.
+    const QByteArray page = readAll(emf);
+    const platform::MetafileInfo info = platform::inspectMetafile(page.constData(), page.size());
+    EXPECT_EQ(info.sizePx, QSize(1123, 794));
+    EXPECT_EQ(info.byteLength, page.size());
+    const QByteArray store = readAll(rpf);
+    ASSERT_EQ(store.size(), 128 + 12 + page.size());
+    EXPECT_EQ(qFromLittleEndian<qint32>(store.constData() + 8), 1);
+    EXPECT_EQ(store.mid(136, page.size()), page);
+
+    // The PNG is white paper with copy B's silver background; at 300 dpi it scales.
+    const QImage image(png);
+    EXPECT_EQ(image.size(), QSize(1123, 794));
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(900, 320), qRgb(192, 192, 192));
+    EXPECT_EQ(QImage(png300).size(), QSize(3509, 2481));
+
+    EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
+}
+
+TEST(PrzelewRender, PayerAccountReachesTheRecord)
+{
+    QTemporaryDir dir;
+    const QString with = dir.filePath(QStringLiteral("with.emf"));
+    const QString without = dir.filePath(QStringLiteral("without.emf"));
+    ASSERT_EQ(render({ QStringLiteral("--payer-account"), QStringLiteral("12345678901234567890123456"), sample(), with })
+                  .exitCode,
+        0);
+    ASSERT_EQ(render({ sample(), without }).exitCode, 0);
+    EXPECT_NE(readAll(with), readAll(without));
+    // The payer account is spaced out like every value: "1  2  3 ..." in UTF-16 in the page's text records.
+    const QByteArray spaced = QByteArray::fromRawData(
+        reinterpret_cast<const char*>(u"1  2  3  4"), 10 * sizeof(char16_t));
+    EXPECT_TRUE(readAll(with).contains(spaced));
+}
