@@ -29,12 +29,15 @@ void TCurrencyEdit::setAmountText(const QString& text)
 
 void TCurrencyEdit::showValue()
 {
-    if (!m_value)
+    m_showsFixed = false;
+    if (!m_value) {
         setText(QString());
-    else if (hasFocus())
+    } else if (hasFocus()) {
         setText(platform::formatGeneral(*m_value));
-    else
+    } else {
         setText(platform::formatFixed(*m_value, 2));
+        m_showsFixed = true;
+    }
 }
 
 bool TCurrencyEdit::acceptsResult(const QString& resultingText)
@@ -107,6 +110,9 @@ void TCurrencyEdit::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
     if (event->reason() == Qt::PopupFocusReason)
         return;
+    // Coming back from another window keeps what was being typed; the "0.00" form gives way as usual.
+    if (event->reason() == Qt::ActiveWindowFocusReason && !m_showsFixed)
+        return;
     showValue();
     // Showing the shortest form replaced the text, and with it the selection that Tab gives.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
@@ -117,8 +123,8 @@ void TCurrencyEdit::focusInEvent(QFocusEvent* event)
 void TCurrencyEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    // A context menu takes the focus only for a moment; the editing goes on.
-    if (event->reason() == Qt::PopupFocusReason)
+    // A context menu or another window takes the focus only for a while; the editing goes on.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
         return;
     m_value = platform::parseDecimal(text());
     showValue();

@@ -37,4 +37,5 @@ private:
     void refuse();
 
     std::optional<double> m_value;
+    bool m_showsFixed = false; // the text is the "0.00" form of the value
 };

@@ -113,8 +113,9 @@ void TDateEdit::keyPressEvent(QKeyEvent* event)
 void TDateEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() == Qt::PopupFocusReason)
-        return; // the calendar or a context menu: still editing
+    // The calendar, a context menu or another window: still editing.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
     if (!acceptTypedText())
         showDate(); // the date held stays; so does its text
 }

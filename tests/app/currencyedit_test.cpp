@@ -122,3 +122,23 @@ TEST_F(CurrencyEditTest, GivenTexts)
     leave();
     EXPECT_EQ(edit->text(), QStringLiteral("0,13"));
 }
+
+TEST_F(CurrencyEditTest, AnotherWindowDoesNotInterruptTyping)
+{
+    QTest::keyClicks(edit, QStringLiteral("12,"));
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &out);
+    EXPECT_EQ(edit->text(), QStringLiteral("12,"));
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &in);
+    EXPECT_EQ(edit->text(), QStringLiteral("12,"));
+}
+
+TEST_F(CurrencyEditTest, AValueGivenWhileTheWindowWasInactiveShowsItsShortFormOnReturn)
+{
+    leave();
+    edit->setValue(1234.5);
+    EXPECT_EQ(edit->text(), QStringLiteral("1234,50"));
+    edit->setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(edit->text(), QStringLiteral("1234,5"));
+}

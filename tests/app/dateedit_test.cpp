@@ -190,3 +190,14 @@ TEST_F(DateEditTest, CalendarButtons)
     EXPECT_EQ(edit->date(), platform::NoDate);
     EXPECT_EQ(edit->text(), QString());
 }
+
+TEST_F(DateEditTest, AnotherWindowTakingTheFocusDoesNotJudgeTheText)
+{
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("1.0"));
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &out);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(edit->text(), QStringLiteral("1.0"));
+}

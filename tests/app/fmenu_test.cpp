@@ -8,14 +8,18 @@
 #include "platform/registry.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <fcntl.h>
@@ -554,4 +558,33 @@ TEST_F(FMenuTest, TheDateBeingTypedIsTheOneThatPrints)
     QTest::keyClicks(window->deData, QStringLiteral("2.01.2025"));
     QTest::keyClick(window->deData, Qt::Key_W, Qt::AltModifier);
     EXPECT_EQ(DM2->mtPlatData->asDateTime(), platform::toDays(QDate(2025, 1, 2)));
+}
+
+TEST_F(FMenuTest, OpenDialogOffersTextFilesThenEveryName)
+{
+    const QString path = writeFile(sampleFile, QStringLiteral("dane_bez_kropki"));
+    window->setFileChooser({}); // the real dialog
+    QStringList filters;
+    QStringList afterAllFiles;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        if (combo) {
+            combo->setCurrentIndex(1);
+            emit combo->activated(1);
+            emit combo->textActivated(combo->itemText(1));
+        }
+        if (auto* model = dialog->findChild<QFileSystemModel*>())
+            afterAllFiles = model->nameFilters();
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window->aOpen->trigger();
+    EXPECT_EQ(filters,
+        (QStringList { QStringLiteral("Pliki tekstowe (*.txt)"), QStringLiteral("Wszystkie pliki (*.*)") }));
+    EXPECT_EQ(afterAllFiles, QStringList { QStringLiteral("*") }); // names without a dot show too
+    EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("dane_bez_kropki"));
+    EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));
 }
