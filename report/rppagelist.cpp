@@ -40,20 +40,31 @@ void TRpPageList::addPage(const QByteArray& metafile)
     if (!m_stream)
         return;
     std::lock_guard streamGuard(m_stream->lock());
+    const qint64 sizeBefore = m_stream->size();
     ++m_pageCount;
-    if (m_pageCount == 1)
-        writeHeader();
-    const qint64 start = m_stream->size();
-    m_stream->seek(start);
-    m_stream->writeInt32(m_pageCount);
-    const qint64 link = m_stream->pos();
-    m_stream->writeInt32(qint32(link));
-    m_stream->write(metafile.constData(), metafile.size());
-    m_stream->writeInt32(qint32(start));
-    const qint64 end = m_stream->pos();
-    m_stream->seek(link);
-    m_stream->writeInt32(qint32(end));
-    m_stream->seek(end);
+    try {
+        if (m_pageCount == 1)
+            writeHeader();
+        const qint64 start = m_stream->size();
+        m_stream->seek(start);
+        m_stream->writeInt32(m_pageCount);
+        const qint64 link = m_stream->pos();
+        m_stream->writeInt32(qint32(link));
+        m_stream->write(metafile.constData(), metafile.size());
+        m_stream->writeInt32(qint32(start));
+        const qint64 end = m_stream->pos();
+        m_stream->seek(link);
+        m_stream->writeInt32(qint32(end));
+        m_stream->seek(end);
+    } catch (...) {
+        // A page that could not be stored whole is dropped, so the pages before it stay readable.
+        --m_pageCount;
+        try {
+            m_stream->truncate(sizeBefore);
+        } catch (...) {
+        }
+        throw;
+    }
 }
 
 void TRpPageList::finish()

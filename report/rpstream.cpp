@@ -99,6 +99,22 @@ void TRpStream::write(const char* data, qint64 count)
         spill();
 }
 
+void TRpStream::truncate(qint64 size)
+{
+    std::lock_guard guard(m_lock);
+    if (m_readOnly)
+        throw writeError();
+    size = std::clamp<qint64>(size, 0, m_size);
+    if (m_file) {
+        if (!m_file->resize(size))
+            throw writeError();
+    } else {
+        m_memory.truncate(size);
+    }
+    m_size = size;
+    m_pos = std::min(m_pos, size);
+}
+
 void TRpStream::spill()
 {
     auto file

@@ -32,6 +32,10 @@ public:
     // temporary file cannot take the bytes.
     void write(const char* data, qint64 count);
 
+    // Cuts the stream to a size (no larger than it is); a stream on a loaded file raises "Stream write
+    // error".
+    void truncate(qint64 size);
+
     // Exact reads and little-endian integers; a short read raises ERpError "Stream read error".
     void readExact(char* data, qint64 count);
     qint32 readInt32();

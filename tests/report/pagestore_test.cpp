@@ -218,3 +218,57 @@ TEST(PageStore, StreamReadsAndWritesAcrossTheSpill)
 }
 
 } // namespace
+
+namespace {
+
+// Points the temporary folder at one that takes no files, for one test.
+class UnwritableTemp {
+public:
+    UnwritableTemp()
+        : m_old(qgetenv("TMPDIR"))
+    {
+        qputenv("TMPDIR", "/proc"); // a folder, but no file can be created there, even by root
+    }
+    ~UnwritableTemp()
+    {
+        if (m_old.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", m_old);
+    }
+
+private:
+    QByteArray m_old;
+};
+
+TEST(PageStore, AFailedSpillIsReportedAndThePagesBeforeItStayReadable)
+{
+    TRpStream stream(TRpPrinter::MemoryLimit);
+    TRpPageList list;
+    list.setStream(&stream);
+    const QByteArray big = page(640, 3000);
+    int pages = 0;
+    while (stream.size() + big.size() + 12 <= 100000) {
+        list.addPage(big);
+        ++pages;
+    }
+    {
+        UnwritableTemp temp;
+        try {
+            list.addPage(big);
+            FAIL() << "the spill cannot succeed";
+        } catch (const ERpError& e) {
+            EXPECT_TRUE(e.message().startsWith(QStringLiteral("Cannot create file \""))) << e.what();
+        }
+    }
+    EXPECT_EQ(list.pageCount(), pages);
+    EXPECT_FALSE(stream.inFile());
+    for (int n : { pages, 1, pages })
+        EXPECT_EQ(list.pageAt(n), big) << n;
+    list.addPage(big); // with a usable folder the same page spills normally
+    EXPECT_TRUE(stream.inFile());
+    EXPECT_EQ(list.pageAt(pages + 1), big);
+    EXPECT_EQ(list.pageAt(1), big);
+}
+
+} // namespace
