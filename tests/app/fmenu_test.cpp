@@ -266,6 +266,9 @@ TEST_F(FMenuTest, ImportEdgeCases)
             QStringLiteral("A") },
         { "date word", "Data=Jutro", 0.0, today + 1, QString() },
         { "date on day zero counts as none", "Data=30.12.1899", 0.0, today, QString() },
+        { "UTF-16 text stops at its first NUL", QByteArray("\xff\xfeN\0D\0", 6), 0.0, today, QString() },
+        { "UTF-8 letters read as single bytes", "NDNazwa=\xc5\x81\xc3\xb3", 0.0, today,
+            QStringLiteral("Ĺ\u0081Ăł") },
     };
     for (const Row& r : rows) {
         load(r.bytes);
