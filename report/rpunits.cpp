@@ -1,11 +1,17 @@
 #include "report/rpunits.h"
 
 #include <cmath>
+#include <limits>
 
 namespace report {
 
 int roundHalfEven(long double value)
 {
+    // Coordinates far outside any page (a damaged definition) saturate instead of overflowing.
+    if (!(value > (long double)std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    if (!(value < (long double)std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
     const long double lower = std::floor(value);
     const long double diff = value - lower;
     long double result = lower;

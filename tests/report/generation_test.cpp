@@ -72,6 +72,12 @@ TEST(Generation, AtHundredTwentyPpiThePageAndBandScale)
     const Call& band = run.calls().front();
     // 70 x 120/254 = 33.07, 60 x 120/254 = 28.35, 2901.04 x 120/254 = 1370.57, 2041.73 x 120/254 = 964.6
     EXPECT_EQ((std::array { band.a, band.b, band.c, band.d }), (std::array { 33, 28, 1371, 965 }));
+    // The silver frame: each edge mapped on its own, (1543.70, 81.17)-(2837.51, 872.27) native.
+    const auto rects = run.callsOf("rectangle");
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(
+        (std::array { rects[0].a, rects[0].b, rects[0].c, rects[0].d }), (std::array { 729, 38, 1341, 412 }));
+    EXPECT_EQ(rects[0].pen.width, 1); // still one device pixel
 }
 
 // Every layout position of the band maps to device pixel (L + 26, T + 23) at 96 ppi.

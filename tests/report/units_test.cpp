@@ -5,6 +5,7 @@
 #include "report/rpunits.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace report;
 
@@ -42,6 +43,13 @@ TEST(Units, DeviceMappingRoundsHalvesToEven)
     EXPECT_EQ(target.DeviceY(2.5L), 2);
     EXPECT_EQ(target.DeviceWidth(3.5L), 4);
     EXPECT_EQ(target.DeviceHeight(4.5L), 4);
+}
+
+TEST(Units, CoordinatesBeyondTheIntegerRangeSaturate)
+{
+    EXPECT_EQ(roundHalfEven(1e30L), std::numeric_limits<int>::max());
+    EXPECT_EQ(roundHalfEven(-1e30L), std::numeric_limits<int>::min());
+    EXPECT_EQ(roundHalfEven(std::numeric_limits<long double>::quiet_NaN()), std::numeric_limits<int>::min());
 }
 
 TEST(Units, LayoutUnitsAreUnrounded)
