@@ -568,6 +568,30 @@ TEST(SpoolerJob, CancelledSubmissionNeverPrints)
     EXPECT_FALSE(QFile::exists(out)) << "a cancelled job prints nothing";
 }
 
+TEST(SpoolerJob, QueueRefusingJobsIsReportedNotHidden)
+{
+    SKIP_WITHOUT_SPOOLER();
+    int code = -1;
+    spooler::run("cupsreject", { "File" }, &code);
+    ASSERT_EQ(code, 0);
+    struct Accept {
+        ~Accept() { spooler::run("cupsaccept", { "File" }); }
+    } accept;
+    const QString out = fileQueueOutput("File");
+    QFile::remove(out);
+
+    TPrinter printer;
+    printer.selectPrinter("File");
+    try {
+        printPages(printer, { "Odrzucony" });
+        ADD_FAILURE() << "a refused job was reported as printed";
+    } catch (const EPrinter& e) {
+        EXPECT_TRUE(e.message().startsWith("The print job for \"File\" could not be created: ")) << e.what();
+    }
+    EXPECT_FALSE(printer.printing());
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 TEST(SpoolerDown, CleanErrorsAndNoWaiting)
 {
     // Needs no running spooler: libcups is pointed at a socket nobody listens on.
