@@ -69,7 +69,11 @@ Editor* makeEditor(QWidget* parent, const char* name, int left, int top, int wid
 const char* const barStyle = "QMenuBar, QToolBar { background: rgb(226, 225, 219); border: none;"
                              " border-bottom: 1px solid rgb(160, 160, 160); }"
                              "QMenuBar::item:selected { background: rgb(226, 225, 219);"
-                             " border: 1px solid rgb(120, 120, 120); }";
+                             " border: 1px solid rgb(120, 120, 120); }"
+                             "QToolBar QToolButton { border: 1px solid transparent; padding: 1px 3px; }"
+                             "QToolBar QToolButton:hover { background: rgb(226, 225, 219);"
+                             " border: 1px solid rgb(120, 120, 120); }"
+                             "QToolBar QToolButton:pressed { background: palette(button); }";
 
 } // namespace
 
@@ -77,7 +81,7 @@ TfMenu::TfMenu(QWidget* parent)
     : QWidget(parent,
         Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , PropertiesStore1(QStringLiteral("PropertiesStore1"), nullptr)
+    , PropertiesStore1(QStringLiteral("PropertiesStore1"))
 {
     initResources();
     setObjectName(QStringLiteral("fMenu"));
@@ -192,7 +196,7 @@ TfMenu::TfMenu(QWidget* parent)
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
-    PropertiesStore1 = TPropertiesStore(QStringLiteral("PropertiesStore1"), eRachunekZleceniodawcy);
+    PropertiesStore1.setComponent(eRachunekZleceniodawcy);
     PropertiesStore1.restore();
     FormCreate();
     ceKwota->setFocus(); // the first editor with a tab stop

@@ -6,9 +6,8 @@
 
 #include <QLineEdit>
 
-TPropertiesStore::TPropertiesStore(QString storageName, QLineEdit* editor)
+TPropertiesStore::TPropertiesStore(QString storageName)
     : m_storageName(std::move(storageName))
-    , m_editor(editor)
 {
 }
 
@@ -17,11 +16,15 @@ void TPropertiesStore::report(const QString& message)
     if (m_failureShown)
         return;
     m_failureShown = true;
-    platform::showError(message, m_editor->window());
+    // At the end of the program the window is already closed: the box then stands alone.
+    QWidget* parent = m_editor && m_editor->window()->isVisible() ? m_editor->window() : nullptr;
+    platform::showError(message, parent);
 }
 
 void TPropertiesStore::restore()
 {
+    if (!m_editor)
+        return;
     platform::Registry registry;
     switch (registry.status()) {
     case platform::Registry::Status::Ok:
@@ -47,6 +50,8 @@ void TPropertiesStore::restore()
 
 void TPropertiesStore::store()
 {
+    if (!m_editor)
+        return;
     const QString failure = QStringLiteral("Can't create the registry key: \\%1").arg(m_storageName);
     platform::Registry registry;
     if (registry.status() == platform::Registry::Status::Unreadable)

@@ -8,7 +8,12 @@ class QLineEdit;
 
 class TPropertiesStore {
 public:
-    TPropertiesStore(QString storageName, QLineEdit* editor);
+    explicit TPropertiesStore(QString storageName);
+    TPropertiesStore(const TPropertiesStore&) = delete;
+    TPropertiesStore& operator=(const TPropertiesStore&) = delete;
+
+    // The editor whose "Text" is kept; its object name names the key below the store's key.
+    void setComponent(QLineEdit* editor) { m_editor = editor; }
 
     const QString& storageName() const { return m_storageName; }
 
@@ -25,6 +30,6 @@ private:
     void report(const QString& message);
 
     QString m_storageName;
-    QLineEdit* m_editor;
+    QLineEdit* m_editor = nullptr;
     bool m_failureShown = false;
 };
