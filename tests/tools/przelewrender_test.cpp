@@ -20,6 +20,10 @@ struct RenderRun {
 RenderRun render(const QStringList& args)
 {
     QProcess process;
+    // The amount and date of the sample file are written the Polish way.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("pl_PL.UTF-8"));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(PRZELEW_RENDER), args);
     process.waitForFinished(60000);
     return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -122,4 +126,8 @@ TEST(PrzelewRender, PayerAccountReachesTheRecord)
     const QByteArray spaced = QByteArray::fromRawData(
         reinterpret_cast<const char*>(u"1  2  3  4"), 10 * sizeof(char16_t));
     EXPECT_TRUE(readAll(with).contains(spaced));
+    // The amount of the file, read with the Polish decimal comma, is spaced out too.
+    const QByteArray amount = QByteArray::fromRawData(
+        reinterpret_cast<const char*>(u"1  2  3  4  ,  5  6"), 19 * sizeof(char16_t));
+    EXPECT_TRUE(readAll(without).contains(amount));
 }
