@@ -33,7 +33,7 @@ MetafileInfo inspectEmf(const MetafileReader& r, qint64 available)
     const quint32 headerSize = r.u32(4);
     const quint32 bytes = r.u32(48);
     if (r.u32(0) != 1 || r.u32(40) != EmfSignature || headerSize < EmfHeaderMinimum || headerSize % 4 != 0
-        || bytes % 4 != 0 || bytes < qint64(headerSize) + 20 || bytes > available)
+        || bytes % 4 != 0 || bytes < qint64(headerSize) + 20)
         throw MetafileError();
     const double devX = r.i32(72), devY = r.i32(76), mmX = r.i32(80), mmY = r.i32(84);
     if (devX <= 0 || devY <= 0 || mmX <= 0 || mmY <= 0)
@@ -60,8 +60,7 @@ MetafileInfo inspectWmf(const MetafileReader& r, qint64 available)
     // The size in 16-bit words is stored as two halves, low first.
     const qint64 words = qint64(r.u16(PlaceableSize + 6)) | (qint64(r.u16(PlaceableSize + 8)) << 16);
     const qint64 inch = r.u16(14);
-    if ((type != 1 && type != 2) || headerWords != 9 || inch == 0 || words < WmfHeaderSize / 2
-        || words * 2 > available - PlaceableSize)
+    if ((type != 1 && type != 2) || headerWords != 9 || inch == 0 || words < WmfHeaderSize / 2)
         throw MetafileError();
     const double width = double(r.i16(10)) - r.i16(6), height = double(r.i16(12)) - r.i16(8);
     const int ppi = screenPpi();
@@ -88,6 +87,8 @@ MetafileInfo inspectMetafile(const char* data, qint64 available)
 void playMetafile(const QByteArray& bytes, QPainter& painter, const QRectF& target)
 {
     const MetafileInfo info = inspectMetafile(bytes.constData(), bytes.size());
+    if (info.byteLength > bytes.size())
+        throw MetafileError();
     if (info.placeableWmf) {
         WmfPlayer player(bytes.constData(), info.byteLength);
         player.validate();

@@ -26,8 +26,10 @@ struct MetafileInfo {
     bool placeableWmf = false; // a placeable WMF rather than an EMF
 };
 
-// Checks the header of the metafile that starts at data and may run for at most `available` bytes;
-// throws MetafileError.
+// Checks the header of the metafile that starts at data, of which `available` bytes are at hand; throws
+// MetafileError when the header itself is missing or wrong. A sound header may announce more bytes than
+// are available: byteLength then exceeds `available`, and the caller reports its short read (a page store
+// says "Stream read error").
 MetafileInfo inspectMetafile(const char* data, qint64 available);
 
 // Draws a whole EMF (or placeable WMF) stretched into target; validates everything first, so a corrupt

@@ -254,6 +254,19 @@ TEST(MetafileInput, RecordFaultsAreRejected)
     }
 }
 
+TEST(MetafileInput, HeaderAnnouncesMoreBytesThanAreAvailable)
+{
+    // A store that holds only part of a page learns the page's full length and reports its short read.
+    const QByteArray page = smallPage();
+    const MetafileInfo info = inspectMetafile(page.left(200).constData(), 200);
+    EXPECT_EQ(info.byteLength, page.size());
+    EXPECT_FALSE(playsOrRejects(page.left(200)));
+    const QByteArray wmf = fixture("foreign-shapes.wmf");
+    EXPECT_EQ(inspectMetafile(wmf.constData(), 100).byteLength,
+        inspectMetafile(wmf.constData(), wmf.size()).byteLength);
+    EXPECT_THROW(inspectMetafile(page.constData(), 87), MetafileError); // the header itself is cut
+}
+
 TEST(MetafileInput, EveryTruncationIsRejected)
 {
     const QByteArray page = smallPage();
