@@ -1,5 +1,6 @@
 #include "app/currencyedit.h"
 
+#include "app/transferrecord.h"
 #include "platform/regional.h"
 
 #include <QApplication>
@@ -22,9 +23,7 @@ void TCurrencyEdit::setValue(std::optional<double> value)
 
 void TCurrencyEdit::setAmountText(const QString& text)
 {
-    QString cleaned = text;
-    cleaned.remove(platform::thousandsSeparator());
-    setValue(platform::parseDecimal(cleaned));
+    setValue(amountFromText(text));
 }
 
 void TCurrencyEdit::showValue()

@@ -3,11 +3,9 @@
 #include "app/accountcheck.h"
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
-#include "app/replacealltext.h"
 #include "app/transferfile.h"
+#include "app/transferrecord.h"
 #include "data/dm2.h"
-#include "platform/cp1250.h"
-#include "platform/datetime.h"
 #include "platform/errordisplay.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
@@ -303,22 +301,18 @@ void TfMenu::loadTransferFile(const QString& path)
 {
     lNazwaPliku->setText(QFileInfo(path).fileName());
     lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
-    const TransferFileValues v
-        = parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
-
-    // An editor keeps at most maxLength() characters; converting more of a huge value would only cost time.
-    auto put = [](QLineEdit* editor, const std::string& value) {
-        editor->setText(platform::fromCp1250(std::string_view(value).substr(0, size_t(editor->maxLength()))));
+    const TransferEditorValues v = editorValuesFromFile(
+        parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite)));
+    auto put = [](QLineEdit* editor, const QString& value) {
+        editor->setText(value);
         editor->setCursorPosition(0); // show the start of a long text
     };
-    put(eOdbiorca, v.NDNazwa);
-    put(eRachunekOdbiorcy, v.NDKONTOKONTR + ' ' + v.NDKonto);
-    ceKwota->setAmountText(platform::fromCp1250(v.Kwota));
-    put(eZleceniodawca, v.WCNazwa);
-    put(eTytulem, v.Tytulem);
-    deData->setDateText(platform::fromCp1250(v.Data));
-    if (deData->date() <= 0)
-        deData->setDate(platform::today());
+    put(eOdbiorca, v.recipientName);
+    put(eRachunekOdbiorcy, v.recipientAccount);
+    ceKwota->setValue(v.amount);
+    put(eZleceniodawca, v.payerName);
+    put(eTytulem, v.title);
+    deData->setDate(v.date);
     ceKwota->setFocus();
     aPrint->setEnabled(true);
 }
@@ -330,26 +324,15 @@ void TfMenu::aPrintExecute()
             data::TDM2* dm = DM2;
             if (!dm)
                 return;
-            data::TMemTable& table = dm->mtPlat;
-            if (table.isOpen())
-                table.close();
-            table.open();
-            table.insert();
-            const double date = deData->date();
-            if (date > 0)
-                dm->mtPlatData->setAsDateTime(date);
-            dm->mtPlatKwota->setAsFloat(ceKwota->numericValue());
-            dm->mtPlatWCNazwa->setAsString(platform::toCp1250(eZleceniodawca->text()));
-            dm->mtPlatWCKonto->setAsString(platform::toCp1250(eRachunekZleceniodawcy->text()));
-            dm->mtPlatNDNazwa->setAsString(platform::toCp1250(eOdbiorca->text()));
-            std::string n = ReplaceAllText("-", "", platform::toCp1250(eRachunekOdbiorcy->text()), true);
-            n = ReplaceAllText(" ", "", n, true);
-            const std::string k = n.substr(0, std::min<size_t>(2, n.size()));
-            const std::string r = n.size() > 2 ? n.substr(2) : std::string();
-            dm->mtPlatNDKonto->setAsString(r);
-            dm->mtPlatNDKONTOKONTR->setAsString(k);
-            dm->mtPlatTytulem->setAsString(platform::toCp1250(eTytulem->text()));
-            table.post();
+            TransferEditorValues values;
+            values.recipientName = eOdbiorca->text();
+            values.recipientAccount = eRachunekOdbiorcy->text();
+            values.amount = ceKwota->numericValue();
+            values.payerAccount = eRachunekZleceniodawcy->text();
+            values.payerName = eZleceniodawca->text();
+            values.title = eTytulem->text();
+            values.date = deData->date();
+            writeTransferRecord(*dm, values);
             if (m_previewReport)
                 m_previewReport();
         },

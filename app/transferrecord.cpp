@@ -15,15 +15,25 @@ std::optional<double> amountFromText(const QString& text)
     return platform::parseDecimal(cleaned);
 }
 
+namespace {
+
+// Converting more than an editor keeps of a huge value would only cost time.
+QString editorText(std::string_view bytes)
+{
+    return platform::fromCp1250(bytes.substr(0, EditorTextLimit));
+}
+
+} // namespace
+
 TransferEditorValues editorValuesFromFile(const TransferFileValues& file)
 {
     TransferEditorValues values;
-    values.recipientName = platform::fromCp1250(file.NDNazwa);
-    values.recipientAccount = platform::fromCp1250(file.NDKONTOKONTR + ' ' + file.NDKonto);
-    values.amount = amountFromText(platform::fromCp1250(file.Kwota));
-    values.payerName = platform::fromCp1250(file.WCNazwa);
-    values.title = platform::fromCp1250(file.Tytulem);
-    values.date = parseDateText(platform::fromCp1250(file.Data)).value_or(platform::NoDate);
+    values.recipientName = editorText(file.NDNazwa);
+    values.recipientAccount = editorText(file.NDKONTOKONTR + ' ' + file.NDKonto);
+    values.amount = amountFromText(editorText(file.Kwota));
+    values.payerName = editorText(file.WCNazwa);
+    values.title = editorText(file.Tytulem);
+    values.date = parseDateText(editorText(file.Data)).value_or(platform::NoDate);
     if (values.date <= 0)
         values.date = platform::today();
     return values;

@@ -23,6 +23,9 @@ struct TransferEditorValues {
     double date = platform::NoDate; // deData
 };
 
+// The most characters an editor keeps (Qt's line editor limit).
+inline constexpr std::size_t EditorTextLimit = 32767;
+
 // A text given to the amount editor: the regional thousands separators are removed and the rest is read
 // as a regional decimal number; anything else gives nothing.
 std::optional<double> amountFromText(const QString& text);
