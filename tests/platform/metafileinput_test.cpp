@@ -103,7 +103,92 @@ private:
     int m_count = 0;
 };
 
+// A placeable WMF assembled record by record: 16-bit parameters, objects in the lowest free slot.
+class WmfWriter {
+public:
+    WmfWriter(qint16 width, qint16 height, quint16 inch)
+    {
+        m_bytes.resize(40);
+        emftest::putU32(m_bytes, 0, 0x9AC6CDD7);
+        put16(6, 0);
+        put16(8, 0);
+        put16(10, quint16(width));
+        put16(12, quint16(height));
+        put16(14, inch);
+        quint16 checksum = 0;
+        for (int i = 0; i < 10; ++i)
+            checksum ^= qFromLittleEndian<quint16>(m_bytes.constData() + 2 * i);
+        put16(20, checksum);
+        put16(22, 1); // in memory
+        put16(24, 9); // header words
+        put16(26, 0x300);
+        put16(32, 4); // objects
+    }
+    void add(quint16 function, std::initializer_list<qint16> params, const QByteArray& tail = {})
+    {
+        QByteArray record(6, '\0');
+        for (qint16 p : params)
+            record.append(reinterpret_cast<const char*>(&p), 2);
+        record.append(tail);
+        if (record.size() % 2)
+            record.append('\0');
+        emftest::putU32(record, 0, std::uint32_t(record.size() / 2));
+        qToLittleEndian<quint16>(function, record.data() + 4);
+        m_bytes.append(record);
+    }
+    QByteArray finish()
+    {
+        add(0x0000, {});
+        const auto words = std::uint32_t((m_bytes.size() - 22) / 2);
+        put16(28, quint16(words & 0xffff));
+        put16(30, quint16(words >> 16));
+        return m_bytes;
+    }
+
+private:
+    void put16(int offset, quint16 value) { qToLittleEndian<quint16>(value, m_bytes.data() + offset); }
+    QByteArray m_bytes;
+};
+
 } // namespace
+
+TEST(MetafileInput, WmfShapesTextAndSavedStates)
+{
+    WmfWriter writer(400, 200, 192); // 192 units per inch: half a pixel at 96 ppi
+    writer.add(0x02FC, { 0, 0x00ff, 0x0000, 0 }); // CREATEBRUSHINDIRECT solid red -> slot 0
+    writer.add(0x02FA, { 0, 0, 0, 0, 0 }); // CREATEPENINDIRECT solid black, width 0 -> slot 1
+    writer.add(0x012D, { 0 });
+    writer.add(0x012D, { 1 });
+    writer.add(0x041B, { 100, 100, 20, 20 }); // RECTANGLE left 20 top 20 right 100 bottom 100
+    writer.add(0x001E, {}); // SAVEDC
+    writer.add(0x020B, { 0, -200 }); // SETWINDOWORG y 0, x -200: later drawing moves 100 px right
+    writer.add(0x0418, { 100, 100, 20, 20 }); // ELLIPSE, moved
+    writer.add(0x0127, { -1 }); // RESTOREDC
+    writer.add(0x0214, { 150, 20 }); // MOVETO y 150 x 20
+    writer.add(0x0213, { 150, 380 }); // LINETO y 150 x 380
+    writer.add(0x0325, { 2, 20, 180, 100, 180 }); // POLYLINE (20,180)-(100,180)
+    // EXTTEXTOUT "AB" at (20, 120) with advances 60 and 60 (30 px each)
+    QByteArray text("AB");
+    text.append("\x3c\x00\x3c\x00", 4);
+    writer.add(0x0A32, { 120, 20, 2, 0 }, text);
+    const QImage image = play(writer.finish(), QSize(200, 100));
+    EXPECT_EQ(at(image, 30, 30), 0xff0000u) << "rectangle fill";
+    EXPECT_EQ(at(image, 10, 30), 0x000000u) << "rectangle outline";
+    EXPECT_EQ(at(image, 50, 30), 0xffffffu) << "right edge exclusive";
+    EXPECT_EQ(at(image, 130, 30), 0xff0000u) << "ellipse drawn at the moved window origin";
+    EXPECT_EQ(at(image, 100, 75), 0x000000u) << "line after the origin was restored";
+    EXPECT_EQ(at(image, 5, 75), 0xffffffu);
+    EXPECT_EQ(at(image, 30, 90), 0x000000u) << "polyline";
+    int inkA = 0, inkB = 0;
+    for (int y = 58; y < 75; ++y) {
+        for (int x = 10; x < 25; ++x)
+            inkA += at(image, x, y) != 0xffffffu;
+        for (int x = 40; x < 55; ++x)
+            inkB += at(image, x, y) != 0xffffffu;
+    }
+    EXPECT_GT(inkA, 5) << "A at its reference point";
+    EXPECT_GT(inkB, 5) << "B one advance (30 px) further";
+}
 
 TEST(MetafileInput, ForeignEmfWithPathsAndMappingIsDrawn)
 {
