@@ -1,7 +1,5 @@
 #include "report/rpprintersettings.h"
 
-#include <algorithm>
-
 namespace report {
 
 void TRpDeviceSettings::setPaper(TRpPaperSize size)
@@ -16,12 +14,12 @@ void TRpDeviceSettings::setPaper(TRpPaperSize size)
 
 long double TRpDeviceSettings::orientedWidth() const
 {
-    return orientation == poLandscape ? std::max(paperWidth, paperLength) : std::min(paperWidth, paperLength);
+    return orientation == poLandscape ? paperLength : paperWidth;
 }
 
 long double TRpDeviceSettings::orientedLength() const
 {
-    return orientation == poLandscape ? std::min(paperWidth, paperLength) : std::max(paperWidth, paperLength);
+    return orientation == poLandscape ? paperWidth : paperLength;
 }
 
 bool TRpDeviceSettings::pageInRange(int k) const

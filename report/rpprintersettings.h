@@ -18,7 +18,7 @@ struct TRpPrinterSettings {
 };
 
 // The device settings of a page target for one document. Paper width and length are those of the paper
-// in portrait, in native units; the oriented* functions turn them for the orientation.
+// in portrait, in native units, as a printer takes them; the oriented* functions turn them for landscape.
 struct TRpDeviceSettings {
     TRpPaperSize paperSize = TRpPaperSize::A4;
     long double paperWidth = 2100; // native units, portrait
@@ -36,7 +36,7 @@ struct TRpDeviceSettings {
 
     // Sets the paper from the paper table (Default and Custom keep the current width and length).
     void setPaper(TRpPaperSize size);
-    // The paper in the orientation: landscape puts the longer side across.
+    // The paper in the orientation: landscape swaps width and length.
     long double orientedWidth() const;
     long double orientedLength() const;
     // Page k (from 1) is printed when it lies inside the range; 0 leaves an end open.

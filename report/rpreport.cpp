@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "report/rpdataset.h"
 #include "report/rppreviewhost.h"
+#include "report/rpprintdialog.h"
 #include "report/rpprinter.h"
 
 #include <QCoreApplication>
@@ -86,6 +87,7 @@ void TRpReport::PreviewReport()
     m_printer = target;
     target->setMaster(this);
     target->setTitle(ReportTitle);
+    installPrinterSetup(*this, *target);
     if (m_previewHost)
         m_previewHost->showPreview(target);
     else
@@ -149,8 +151,10 @@ void TRpReport::transferSettings(TRpPrinter& target)
     if (Page.paperSize() != TRpPaperSize::Default)
         settings.setPaper(Page.paperSize());
     if (Page.paperSize() == TRpPaperSize::Custom) {
-        settings.paperWidth = Page.width();
-        settings.paperLength = Page.length();
+        // The page's own size is as the page lies; the device takes it in portrait terms.
+        const bool landscape = Page.orientation() == poLandscape;
+        settings.paperWidth = landscape ? Page.length() : Page.width();
+        settings.paperLength = landscape ? Page.width() : Page.length();
     }
     settings.orientation = Page.orientation();
     settings.copies = PrinterSettings.Copies;

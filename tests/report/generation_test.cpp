@@ -451,6 +451,43 @@ TEST(Generation, UnitsAreNativeDuringTheRunAndRestoredAfter)
     EXPECT_DOUBLE_EQ(double(run.rp.toUnits(run.rp.Page.topMargin())), 6.0);
 }
 
+struct PaperRow {
+    const char* name;
+    TRpPaperSize paper;
+    TRpOrientation orientation;
+    long double customWidth;
+    long double customLength;
+    int widthPx;
+    int heightPx;
+};
+
+class PageSizes : public ::testing::TestWithParam<PaperRow> { };
+
+TEST_P(PageSizes, ThePageCanvasTakesThePaperInItsOrientation)
+{
+    const PaperRow& row = GetParam();
+    GenRun run;
+    run.rp.Page.setPaperSize(row.paper);
+    run.rp.Page.setOrientation(row.orientation);
+    run.rp.Page.setWidth(row.customWidth);
+    run.rp.Page.setLength(row.customLength);
+    run.band->setLayoutSize(100, 100);
+    run.generate();
+    ASSERT_EQ(run.recorder.pages.size(), 1u);
+    EXPECT_EQ(run.recorder.pages[0]->width, row.widthPx);
+    EXPECT_EQ(run.recorder.pages[0]->height, row.heightPx);
+}
+
+INSTANTIATE_TEST_SUITE_P(Generation, PageSizes,
+    ::testing::Values(PaperRow { "A4Portrait", TRpPaperSize::A4, poPortrait, 0, 0, 794, 1123 },
+        PaperRow { "A4Landscape", TRpPaperSize::A4, poLandscape, 0, 0, 1123, 794 },
+        PaperRow { "A5Landscape", TRpPaperSize::A5, poLandscape, 0, 0, 794, 559 },
+        // Ledger is wider than long even in portrait.
+        PaperRow { "LedgerPortrait", TRpPaperSize::Ledger, poPortrait, 0, 0, 1632, 1056 },
+        PaperRow { "CustomWidePortrait", TRpPaperSize::Custom, poPortrait, 2540, 1270, 960, 480 },
+        PaperRow { "CustomLandscape", TRpPaperSize::Custom, poLandscape, 2540, 1270, 960, 480 }),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Generation, NegativePrintableSizeDropsTheMargins)
 {
     GenRun run;
