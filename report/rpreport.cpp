@@ -3,7 +3,6 @@
 #include "platform/fonts.h"
 #include "report/rpdataset.h"
 #include "report/rppreviewhost.h"
-#include "report/rpprintdialog.h"
 #include "report/rpprinter.h"
 
 #include <QCoreApplication>
@@ -87,7 +86,6 @@ void TRpReport::PreviewReport()
     m_printer = target;
     target->setMaster(this);
     target->setTitle(ReportTitle);
-    installPrinterSetup(*this, *target);
     if (m_previewHost)
         m_previewHost->showPreview(target);
     else
