@@ -1,5 +1,6 @@
 #include "report/rpprinter.h"
 
+#include "platform/cp1250.h"
 #include "platform/fonts.h"
 #include "platform/metafile.h"
 #include "report/rperror.h"
@@ -20,6 +21,8 @@ TRpPrinter::TRpPrinter(TRpPrinterDestination destination, int screenPpi, QObject
     , m_pixelsPerUnitY(m_screenPpi / NativePerInch)
     , m_recorderFactory(&createEmfPageRecorder)
 {
+    if (destination == TRpPrinterDestination::Printer)
+        m_printerTarget = std::make_unique<TRpPrinterTarget>();
 }
 
 TRpPrinter::~TRpPrinter()
@@ -49,14 +52,17 @@ int TRpPrinter::DeviceHeight(long double h) const
 
 platform::Canvas* TRpPrinter::canvas() const
 {
+    if (m_printerTarget)
+        return m_printerCanvas;
     return m_recorder ? &m_recorder->canvas() : nullptr;
 }
 
 void TRpPrinter::OpenDocument()
 {
-    if (m_destination == TRpPrinterDestination::Printer)
-        throw ERpError(
-            QStringLiteral("Printer selected is not valid")); // printing comes with the printer target
+    if (m_printerTarget) {
+        openPrinterDocument();
+        return;
+    }
     m_deviceOriginX = 0;
     m_deviceOriginY = 0;
     m_cancelled = false;
@@ -77,6 +83,31 @@ void TRpPrinter::OpenDocument()
     m_pixelsPerUnitY = m_screenPpi / NativePerInch;
 }
 
+void TRpPrinter::openPrinterDocument()
+{
+    m_cancelled = false;
+    m_pagesAvailable = 0;
+    if (m_status != TRpPrinterStatus::Ready)
+        throw ERpError(QStringLiteral("RpPrinter not ready"));
+    m_printerTarget->selectPrinter(m_master ? m_master->PrinterSettings.PrinterIndex : -1, m_settings);
+    const platform::PrinterMetrics m = m_printerTarget->applyDeviceSettings(m_settings);
+    // The offsets of the paper as it is printed: measured with the report's orientation applied, or a
+    // landscape page would be placed by the portrait offsets of a printer with uneven margins.
+    m_settings.leftOffset = m.leftOffset;
+    m_settings.topOffset = m.topOffset;
+    m_deviceOriginX = m.leftOffset;
+    m_deviceOriginY = m.topOffset;
+    m_printerTarget->setTitle(platform::fromCp1250(m_title));
+    const QPointer<TRpPrinter> self(this);
+    m_printerTarget->setKeepGoing(
+        [self] { return self && !(self->m_master && self->m_master->cancelled()); });
+    m_pagesStarted = 0;
+    m_printerCanvas = nullptr;
+    m_status = TRpPrinterStatus::Generating;
+    m_pixelsPerUnitX = m.dpiX / NativePerInch;
+    m_pixelsPerUnitY = m.dpiY / NativePerInch;
+}
+
 void TRpPrinter::storeOpenPage()
 {
     // The recorder goes first, so a failing store never stores the same page twice.
@@ -88,6 +119,15 @@ void TRpPrinter::NextPage()
 {
     if (m_status != TRpPrinterStatus::Generating)
         throw ERpError(QStringLiteral("Illegal call to NewPage"));
+    if (m_printerTarget) {
+        if (m_printerCanvas) {
+            m_printerCanvas = nullptr;
+            m_printerTarget->endPage(m_pagesStarted, m_settings);
+        }
+        ++m_pagesStarted;
+        m_printerCanvas = m_printerTarget->beginPage(m_pagesStarted, m_settings);
+        return;
+    }
     if (m_recorder) {
         storeOpenPage();
         ++m_pagesAvailable;
@@ -102,6 +142,12 @@ void TRpPrinter::CloseDocument()
 {
     if (m_status != TRpPrinterStatus::Generating)
         return;
+    if (m_printerTarget) {
+        m_printerCanvas = nullptr;
+        m_status = TRpPrinterStatus::Finished;
+        m_printerTarget->close();
+        return;
+    }
     bool stored = false;
     try {
         if (m_pagesStarted > 0 && m_recorder) {
@@ -134,6 +180,12 @@ void TRpPrinter::CloseDocument()
 
 void TRpPrinter::AbortDocument()
 {
+    if (m_printerTarget) {
+        m_printerCanvas = nullptr;
+        m_status = TRpPrinterStatus::Finished;
+        m_printerTarget->abort();
+        return;
+    }
     try {
         if (m_recorder)
             storeOpenPage();

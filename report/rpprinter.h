@@ -7,6 +7,7 @@
 #include "report/rppagelist.h"
 #include "report/rppagerecorder.h"
 #include "report/rpprintersettings.h"
+#include "report/rpprintertarget.h"
 #include "report/rpstream.h"
 
 #include <QObject>
@@ -104,11 +105,14 @@ public:
     bool loadedFromFile() const { return m_loadedFromFile; }
 
     TRpPageList& pageList() { return m_pageList; }
+    // The printer side of a printer-destination target; nullptr for the page store.
+    TRpPrinterTarget* printerTarget() const { return m_printerTarget.get(); }
     TRpStream* stream() const { return m_stream.get(); }
 
 private:
     void storeOpenPage();
     void notify(const char* method, int value);
+    void openPrinterDocument();
 
     TRpPrinterDestination m_destination;
     TRpPrinterStatus m_status = TRpPrinterStatus::Ready;
@@ -135,6 +139,8 @@ private:
     std::unique_ptr<TRpPageRecorder> m_recorder;
     std::unique_ptr<TRpStream> m_stream;
     TRpPageList m_pageList;
+    std::unique_ptr<TRpPrinterTarget> m_printerTarget;
+    platform::Canvas* m_printerCanvas = nullptr;
 };
 
 } // namespace report

@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "report/rpdataset.h"
 #include "report/rppreviewhost.h"
+#include "report/rpprintdialog.h"
 #include "report/rpprinter.h"
 
 #include <QCoreApplication>
@@ -86,6 +87,7 @@ void TRpReport::PreviewReport()
     m_printer = target;
     target->setMaster(this);
     target->setTitle(ReportTitle);
+    installPrinterSetup(*this, *target);
     if (m_previewHost)
         m_previewHost->showPreview(target);
     else

@@ -4,6 +4,7 @@
 #include "report/rppreview.h"
 #include "report/rppreviewicons.h"
 #include "report/rppreviewimage.h"
+#include "report/rpprint.h"
 #include "report/rpprinter.h"
 #include "report/rpreport.h"
 #include "report/rpreportfile.h"
@@ -184,7 +185,8 @@ TRpStandardPreview::TRpStandardPreview(TRpPrinter* printer, QWidget* parent)
     m_exitButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_exitButton->setFocusPolicy(Qt::NoFocus);
     m_exitButton->setAutoRaise(true);
-    m_exitButton->setFixedSize(45, 22);
+    // 45 x 22 as designed, wider where the caption needs it in the user's font.
+    m_exitButton->setFixedSize(std::max(45, m_exitButton->sizeHint().width()), 22);
     m_exitButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Z));
     connect(m_exitButton, &QToolButton::clicked, this, [this] { ExitClick(); });
     m_toolBar->addWidget(m_exitButton);
@@ -355,6 +357,8 @@ void TRpStandardPreview::PrintClick()
     }
     if (printFunction())
         printFunction()(*p);
+    else
+        platform::runGuarded([&] { Print(*p); }, this);
 }
 
 void TRpStandardPreview::SaveClick()

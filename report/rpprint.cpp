@@ -1,0 +1,119 @@
+#include "report/rpprint.h"
+
+#include "platform/cp1250.h"
+#include "platform/errordisplay.h"
+#include "platform/metafile.h"
+#include "report/rpprinter.h"
+#include "report/rpprintertarget.h"
+#include "report/rpprogressform.h"
+#include "report/rpreport.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QPainter>
+#include <QPointer>
+#include <algorithm>
+#include <memory>
+
+namespace report {
+
+namespace {
+
+bool printerInstalled()
+{
+    return !globalPrinter().printers().empty();
+}
+
+} // namespace
+
+void Print(TRpPrinter& printer)
+{
+    if (TRpReport* report = printer.master(); report && !printer.loadedFromFile()) {
+        const QPointer<TRpReport> target(report);
+        QMetaObject::invokeMethod(
+            report,
+            [target] {
+                if (target)
+                    platform::runGuarded([&] { printGeneratedReport(*target); });
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    if (printer.status() == TRpPrinterStatus::Finished && printerInstalled())
+        printLoadedReport(printer);
+}
+
+void printGeneratedReport(TRpReport& report)
+{
+    if (!report.available() || !printerInstalled())
+        return;
+    const QPointer<TRpPrinter> previewPrinter(report.currentPrinter());
+    // Freed in this order whatever happens: the printing target, then the preview's target is current
+    // again, then the progress window.
+    struct Cleanup {
+        TRpReport& report;
+        const QPointer<TRpPrinter>& previewPrinter;
+        std::unique_ptr<TRpProgressForm> form;
+        std::unique_ptr<TRpPrinter> target;
+        ~Cleanup()
+        {
+            target.reset();
+            report.setCurrentPrinter(previewPrinter.data());
+            form.reset();
+        }
+    } run { report, previewPrinter, nullptr, nullptr };
+    run.target = std::make_unique<TRpPrinter>(TRpPrinterDestination::Printer, report.screenPpi());
+    run.target->setMaster(&report);
+    run.form = std::make_unique<TRpProgressForm>(run.target.get());
+    if (report.ShowProgress)
+        run.form->show();
+    run.target->setClient(run.form.get());
+    report.GenerateReport(*run.target);
+}
+
+void printLoadedReport(TRpPrinter& printer)
+{
+    TRpPrinterTarget target;
+    TRpDeviceSettings settings = printer.deviceSettings();
+    const int index = printer.master() ? printer.master()->PrinterSettings.PrinterIndex : -1;
+    target.selectPrinter(index, settings);
+    platform::TPrinter& device = target.printer();
+    device.setTitle(platform::fromCp1250(printer.title()));
+    if (device.printing())
+        device.abort();
+    const int count = printer.PagesStarted();
+    const int from = settings.firstPage > 0 ? settings.firstPage : 1;
+    const int to = std::min(settings.lastPage > 0 ? settings.lastPage : count, count);
+    // A range past the last page prints nothing: no empty job reaches the spooler.
+    if (from > to)
+        return;
+    const platform::PrinterMetrics m = target.applyDeviceSettings(settings);
+    const QPointer<TRpPrinter> guard(&printer);
+    device.beginDoc();
+    try {
+        for (int i = from; i <= to; ++i) {
+            QCoreApplication::processEvents();
+            // The window holding the pages may have been closed meanwhile: the job is thrown away.
+            if (!guard) {
+                device.abort();
+                return;
+            }
+            const std::optional<TRpGeneratedPage> page = printer.PageAt(i);
+            if (page)
+                platform::playMetafile(
+                    page->bytes, device.canvas(), QRectF(0, 0, m.printableWidth, m.printableHeight));
+            if (i < to)
+                device.newPage();
+        }
+    } catch (...) {
+        // What was drawn is still printed; the failure is shown afterwards.
+        try {
+            device.endDoc();
+        } catch (...) {
+        }
+        throw;
+    }
+    device.endDoc();
+}
+
+} // namespace report

@@ -1,0 +1,128 @@
+#include "report/rpprintdialog.h"
+
+#include "platform/errordisplay.h"
+#include "platform/printer.h"
+#include "report/rpprinter.h"
+#include "report/rpprintertarget.h"
+#include "report/rpreport.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
+
+namespace report {
+
+namespace {
+
+TRpPrintDialog::ExecFunction& execFunction()
+{
+    static TRpPrintDialog::ExecFunction f;
+    return f;
+}
+
+} // namespace
+
+TRpPrintDialog::ExecFunction TRpPrintDialog::setExecFunction(ExecFunction exec)
+{
+    return std::exchange(execFunction(), std::move(exec));
+}
+
+TRpPrintDialog::TRpPrintDialog(platform::TPrinter& printer)
+    : m_printer(printer)
+{
+}
+
+bool TRpPrintDialog::Execute()
+{
+    QPrinter qprinter(QPrinter::HighResolution);
+    m_printer.applyTo(qprinter);
+    qprinter.setCopyCount(Copies);
+    qprinter.setCollateCopies(Collate);
+    qprinter.setPrintRange(QPrinter::AllPages);
+    QPrintDialog dialog(&qprinter);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies
+        | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setMinMax(MinPage, MaxPage);
+    dialog.setFromTo(FromPage, ToPage);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    // Placed once, a third down the screen, before it shows.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->geometry();
+            dialog.move(area.x() + (area.width() - dialog.width()) / 2,
+                area.y() + (area.height() - dialog.height()) / 3);
+        }
+    });
+    const int result = execFunction() ? execFunction()(dialog) : dialog.exec();
+    if (result != QDialog::Accepted)
+        return false;
+    m_printer.readFrom(qprinter);
+    Collate = qprinter.collateCopies();
+    PrintToFile = !qprinter.outputFileName().isEmpty();
+    switch (dialog.printRange()) {
+    case QAbstractPrintDialog::Selection:
+        PrintRange = TRpPrintRange::Selection;
+        break;
+    case QAbstractPrintDialog::PageRange:
+        PrintRange = TRpPrintRange::PageNums;
+        break;
+    default:
+        PrintRange = TRpPrintRange::AllPages;
+        break;
+    }
+    FromPage = dialog.fromPage();
+    ToPage = dialog.toPage();
+    const int copies = qprinter.copyCount();
+    Copies = copies == 1 && m_printer.hasDeviceSettings() ? m_printer.deviceSettings().copies : copies;
+    return true;
+}
+
+void PrinterSetup(TRpReport& report, TRpPrinter* previewPrinter)
+{
+    platform::TPrinter& printer = globalPrinter();
+    TRpPrintDialog dialog(printer);
+    // The current printer's own defaults first, then the remembered printer.
+    printer.setPrinterIndex(printer.printerIndex());
+    printer.setPrinterIndex(report.PrinterSettings.PrinterIndex);
+    if (previewPrinter && previewPrinter->status() == TRpPrinterStatus::Finished) {
+        dialog.MinPage = 1;
+        dialog.MaxPage = std::max(1, previewPrinter->PagesStarted());
+        dialog.FromPage = 1;
+        dialog.ToPage = dialog.MaxPage;
+    }
+    dialog.Collate = false;
+    dialog.PrintRange = TRpPrintRange::AllPages;
+    printer.setOrientation(
+        report.Page.orientation() == poLandscape ? platform::orientLandscape : platform::orientPortrait);
+    printer.setCopies(report.PrinterSettings.Copies);
+    dialog.Copies = report.PrinterSettings.Copies;
+    if (!dialog.Execute())
+        return;
+    report.PrinterSettings.Copies = dialog.Copies;
+    report.PrinterSettings.PrinterIndex = printer.printerIndex();
+    report.Page.setOrientation(
+        printer.deviceSettings().orientation == platform::orientLandscape ? poLandscape : poPortrait);
+    if (dialog.PrintRange == TRpPrintRange::PageNums) {
+        report.PrinterSettings.FirstPage = dialog.FromPage;
+        report.PrinterSettings.LastPage = dialog.ToPage;
+    } else {
+        report.PrinterSettings.FirstPage = 0;
+        report.PrinterSettings.LastPage = 0;
+    }
+}
+
+void installPrinterSetup(TRpReport& report, TRpPrinter& previewPrinter)
+{
+    const QPointer<TRpReport> owner(&report);
+    const QPointer<TRpPrinter> target(&previewPrinter);
+    previewPrinter.printerSetupHook = [owner, target] {
+        if (owner)
+            platform::runGuarded([&] { PrinterSetup(*owner, target.data()); });
+    };
+}
+
+} // namespace report

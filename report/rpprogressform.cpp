@@ -1,0 +1,75 @@
+#include "report/rpprogressform.h"
+
+#include "report/rpprinter.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace report {
+
+TRpProgressForm::TRpProgressForm(TRpPrinter* printer, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+    , m_printer(printer)
+    , m_gauge(new QProgressBar(this))
+    , m_info(new QLabel(this))
+    , m_cancelButton(new QPushButton(QStringLiteral("Cancel"), this))
+{
+    setObjectName(QStringLiteral("RpProgressForm"));
+    setWindowTitle(QStringLiteral("Printing progress"));
+    setFixedSize(149, 97);
+    m_gauge->setObjectName(QStringLiteral("Gauge"));
+    m_gauge->setGeometry(16, 18, 114, 16);
+    m_gauge->setRange(0, 100);
+    m_gauge->setValue(0);
+    m_gauge->setTextVisible(false);
+    m_info->setObjectName(QStringLiteral("Info"));
+    m_info->setGeometry(0, 44, 145, 13);
+    m_info->setAlignment(Qt::AlignCenter);
+    m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
+    m_cancelButton->setGeometry(36, 60, 75, 25);
+    connect(m_cancelButton, &QPushButton::clicked, this, &TRpProgressForm::CancelButtonClick);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+QString TRpProgressForm::progressText(int percent)
+{
+    return QString::number(percent) + QStringLiteral("% ") + QStringLiteral(" Completed");
+}
+
+void TRpProgressForm::progressUpdate(int)
+{
+    // The queued value may be stale: the printer's own progress is what is shown.
+    if (!m_printer)
+        return;
+    const int percent = m_printer->progress();
+    if (percent % 5 != 0)
+        return;
+    m_gauge->setValue(percent);
+    m_info->setText(progressText(percent));
+    QCoreApplication::processEvents();
+}
+
+void TRpProgressForm::pageAvailable(int) { }
+
+void TRpProgressForm::CancelButtonClick()
+{
+    if (m_printer)
+        m_printer->RequestCancel();
+}
+
+void TRpProgressForm::closeEvent(QCloseEvent* event)
+{
+    // Closing the window by its frame stops the print like the button; the print closes it itself.
+    CancelButtonClick();
+    event->ignore();
+}
+
+} // namespace report

@@ -1,0 +1,45 @@
+// The small always-on-top window shown while a report is printed: a gauge, the percentage text and a
+// button that stops the print after the page in progress.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace report {
+
+class TRpPrinter;
+
+class TRpProgressForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TRpProgressForm(TRpPrinter* printer, QWidget* parent = nullptr);
+
+    TRpPrinter* printer() const { return m_printer; }
+    QProgressBar* Gauge() const { return m_gauge; }
+    QLabel* Info() const { return m_info; }
+    QPushButton* CancelButton() const { return m_cancelButton; }
+
+    // The text shown for a percentage ("5%  Completed").
+    static QString progressText(int percent);
+
+public slots:
+    // Notifications of the printer (queued calls).
+    void progressUpdate(int percent);
+    void pageAvailable(int pagesAvailable);
+    void CancelButtonClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPointer<TRpPrinter> m_printer;
+    QProgressBar* m_gauge;
+    QLabel* m_info;
+    QPushButton* m_cancelButton;
+};
+
+} // namespace report
