@@ -237,6 +237,7 @@ void TfMenu::closeEvent(QCloseEvent* event)
 {
     FormClose();
     event->accept();
+    emit closed();
 }
 
 bool TfMenu::eventFilter(QObject* watched, QEvent* event)
@@ -322,7 +323,7 @@ void TfMenu::aPrintExecute()
     platform::runGuarded(
         [this] {
             data::TDM2* dm = DM2;
-            if (!dm)
+            if (!dm || (m_reportBusy && m_reportBusy()))
                 return;
             TransferEditorValues values;
             values.recipientName = eOdbiorca->text();

@@ -30,6 +30,9 @@ public:
     // What the print command does once the record is posted: the report's preview. Until it is set,
     // the command ends after posting.
     void setPreviewReport(std::function<void()> previewReport) { m_previewReport = std::move(previewReport); }
+    // Whether the report is still generating pages from mtPlat; the print command then leaves the table
+    // alone, since emptying it would pull the record from under the running generation.
+    void setReportBusy(std::function<bool()> reportBusy) { m_reportBusy = std::move(reportBusy); }
 
     // The open dialog; tests put a function that returns a path (or an empty text for a cancel).
     void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
@@ -70,6 +73,10 @@ public:
 
     TPropertiesStore PropertiesStore1;
 
+signals:
+    // The window has closed (after FormClose): the program ends.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +87,7 @@ private:
     void updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning);
 
     std::function<void()> m_previewReport;
+    std::function<bool()> m_reportBusy;
     std::function<QString()> m_chooseFile;
 };
 

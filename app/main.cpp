@@ -3,6 +3,8 @@
 #include "app/fmenu.h"
 #include "data/dm2.h"
 #include "platform/fonts.h"
+#include "printout/frprzelnew.h"
+#include "report/rpstandardpreview.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -24,13 +26,22 @@ int main(int argc, char** argv)
     fMenu = new TfMenu;
     DM2 = new data::TDM2;
     fMenu->setActionImages(DM2->ImageList1);
-    // The report form frPrzelNew is created here, third, and its report's preview connected to the
-    // print command with fMenu->setPreviewReport(...).
+    frPrzelNew = new printout::TfrPrzelNew(DM2->mtPlat);
+    frPrzelNew->rp.setPreviewHost(&report::TRpStandardPreviewInterface::instance());
+    fMenu->setPreviewReport([] { frPrzelNew->rp.PreviewReport(); });
+    fMenu->setReportBusy([] { return !frPrzelNew->rp.available(); });
+    // Closing the main window ends the program, also while preview windows are open.
+    QObject::connect(fMenu, &TfMenu::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     fMenu->show();
     const int result = app.exec();
 
+    // Preview windows still open close first, so their report forgets their pages while it exists.
+    QApplication::closeAllWindows();
     delete fMenu; // stores the payer account
+    fMenu = nullptr;
+    delete frPrzelNew;
+    frPrzelNew = nullptr;
     delete DM2;
     DM2 = nullptr;
     return result;
