@@ -140,9 +140,18 @@ void TRpPreview::updateSize()
     // 4 pixels more than the page hold its frame and shadow.
     const int w = pageWidthAt(m_zoom) + 4;
     const int h = pageLengthAt(m_zoom) + 4;
-    const QSize viewport = maximumViewportSize();
-    const QSize canvas(
-        std::max(w, std::min(width(), viewport.width())), std::max(h, std::min(height(), viewport.height())));
+    // The scroll bars are decided here rather than left to the scroll area, which decides them in a
+    // queued call and can keep both once they have been needed.
+    const QSize room = contentsRect().size(); // inside the frame, without any scroll bar
+    const int barWidth = verticalScrollBar()->sizeHint().width();
+    const int barHeight = horizontalScrollBar()->sizeHint().height();
+    bool needH = w > room.width();
+    bool needV = h > room.height() - (needH ? barHeight : 0);
+    needH = w > room.width() - (needV ? barWidth : 0);
+    setHorizontalScrollBarPolicy(needH ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(needV ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const QSize visible(room.width() - (needV ? barWidth : 0), room.height() - (needH ? barHeight : 0));
+    const QSize canvas(std::max(w, visible.width()), std::max(h, visible.height()));
     // Centred on the view's outer size, as long as it fits; the frame of the view must not push a
     // centred page past the canvas and call up a scroll bar.
     const int left = w < width() ? std::min((width() - w) / 2, canvas.width() - w) : 0;
