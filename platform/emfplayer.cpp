@@ -49,6 +49,88 @@ QPolygonF flattenBeziers(const QPolygonF& points)
     return out;
 }
 
+// A device-independent bitmap of a bitmap record (uncompressed 1, 4, 8, 16, 24 or 32 bits per pixel).
+// Offsets and sizes outside the record reject the metafile; formats not drawn give a null image.
+QImage decodeDib(const MetafileReader& r, quint32 offBmi, quint32 cbBmi, quint32 offBits, quint32 cbBits,
+    quint32 usage, bool build)
+{
+    r.need(offBmi, cbBmi);
+    r.need(offBits, cbBits);
+    if (cbBmi < 40)
+        throw MetafileError();
+    const MetafileReader bmi(r.data() + offBmi, cbBmi);
+    const quint32 headerSize = bmi.u32(0);
+    const qint64 width = bmi.i32(4), signedHeight = bmi.i32(8);
+    const quint16 bits = bmi.u16(14);
+    const quint32 compression = bmi.u32(16);
+    const qint64 height = std::abs(signedHeight);
+    if (headerSize < 40 || headerSize > cbBmi)
+        throw MetafileError();
+    if (width <= 0 || height == 0 || width > 30000 || height > 30000 || width * height > 64LL * 1024 * 1024)
+        return {};
+    if (compression != 0 || usage != 0
+        || (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32))
+        return {};
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    if (stride > 0 && height > qint64(cbBits) / stride)
+        throw MetafileError();
+    qint64 colours = 0;
+    if (bits <= 8) {
+        colours = bmi.u32(32) ? qint64(bmi.u32(32)) : (qint64(1) << bits);
+        colours = std::min<qint64>(colours, qint64(1) << bits);
+        bmi.need(headerSize, colours, 4);
+    }
+    if (!build)
+        return {};
+    QList<QRgb> palette;
+    for (qint64 i = 0; i < colours; ++i)
+        palette.append(0xff000000u | (bmi.u32(headerSize + i * 4) & 0xffffff));
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    const auto* data = reinterpret_cast<const uchar*>(r.data() + offBits);
+    for (qint64 y = 0; y < height; ++y) {
+        const uchar* row = data + (signedHeight > 0 ? height - 1 - y : y) * stride;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(int(y)));
+        for (qint64 x = 0; x < width; ++x) {
+            QRgb rgb = 0xff000000u;
+            switch (bits) {
+            case 1:
+            case 4:
+            case 8: {
+                const qint64 bit = x * bits;
+                const int index = (row[bit / 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1);
+                rgb = index < palette.size() ? palette[index] : 0xff000000u;
+                break;
+            }
+            case 16: {
+                const int v = row[x * 2] | (row[x * 2 + 1] << 8);
+                rgb = qRgb(((v >> 10) & 31) * 255 / 31, ((v >> 5) & 31) * 255 / 31, (v & 31) * 255 / 31);
+                break;
+            }
+            case 24:
+                rgb = qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+                break;
+            default:
+                rgb = qRgb(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]);
+                break;
+            }
+            out[x] = rgb;
+        }
+    }
+    return image;
+}
+
+// The part of a bitmap a record copies, in top-down rows.
+QImage sourcePart(const QImage& image, qint64 x, qint64 y, qint64 w, qint64 h)
+{
+    if (image.isNull() || w <= 0 || h <= 0)
+        return image;
+    if (x == 0 && y == 0 && w == image.width() && h == image.height())
+        return image;
+    if (x < 0 || y < 0 || x + w > image.width() || y + h > image.height())
+        return image;
+    return image.copy(int(x), int(y), int(w), int(h));
+}
+
 } // namespace
 
 EmfPlayer::EmfPlayer(const char* data, qint64 size)
@@ -653,11 +735,22 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
         m_clipDirty = true;
         break;
     }
+    case 77: // STRETCHBLT
     case 76: { // BITBLT: without a source bitmap it fills with the brush or a fixed colour
         const double x = r.i32(24), y = r.i32(28), cx = r.i32(32), cy = r.i32(36);
         const quint32 rop = r.u32(40);
         const quint32 bmiBytes = r.u32(88);
-        if (bmiBytes != 0 || !draw())
+        if (bmiBytes != 0) {
+            const bool stretch = type == 77;
+            decodeDib(r, r.u32(84), bmiBytes, r.u32(92), r.u32(96), r.u32(80), false);
+            const qint64 sw = stretch ? r.i32(100) : qint64(cx), sh = stretch ? r.i32(104) : qint64(cy);
+            if (draw())
+                m_renderer->image(x, y, x + cx, y + cy,
+                    sourcePart(decodeDib(r, r.u32(84), bmiBytes, r.u32(92), r.u32(96), r.u32(80), true),
+                        r.i32(44), r.i32(48), sw, sh));
+            break;
+        }
+        if (type == 77 || !draw())
             break;
         if (rop == 0x00F00021) // PATCOPY
             m_renderer->fillWithBrush(x, y, x + cx, y + cy);
@@ -665,6 +758,19 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
             m_renderer->fill(x, y, x + cx, y + cy, 0);
         else if (rop == 0x00FF0062) // WHITENESS
             m_renderer->fill(x, y, x + cx, y + cy, 0xffffff);
+        break;
+    }
+    case 81: { // STRETCHDIBITS
+        const double x = r.i32(24), y = r.i32(28);
+        const qint64 xSrc = r.i32(32), ySrc = r.i32(36), cxSrc = r.i32(40), cySrc = r.i32(44);
+        const double cx = r.i32(72), cy = r.i32(76);
+        decodeDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), r.u32(64), false);
+        if (!draw())
+            break;
+        const QImage bitmap = decodeDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), r.u32(64), true);
+        // The source rectangle counts rows from the bitmap's bottom.
+        m_renderer->image(
+            x, y, x + cx, y + cy, sourcePart(bitmap, xSrc, bitmap.height() - ySrc - cySrc, cxSrc, cySrc));
         break;
     }
     case 82: { // EXTCREATEFONTINDIRECTW

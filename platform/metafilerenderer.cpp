@@ -208,6 +208,16 @@ void MetafileRenderer::fillWithBrush(double l, double t, double r, double b)
         fill(l, t, r, b, m_brush.color);
 }
 
+void MetafileRenderer::image(double l, double t, double r, double b, const QImage& image)
+{
+    const QRect box = deviceRect(l, t, r, b);
+    if (box.isEmpty() || image.isNull())
+        return;
+    // A negative extent mirrors the bitmap, as GDI's stretching does.
+    const bool mirrorX = (mapX(r) < mapX(l)), mirrorY = (mapY(b) < mapY(t));
+    m_painter.drawImage(box, mirrorX || mirrorY ? image.mirrored(mirrorX, mirrorY) : image);
+}
+
 void MetafileRenderer::rectangle(double l, double t, double r, double b)
 {
     const QRect box = deviceRect(l, t, r, b);

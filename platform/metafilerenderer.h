@@ -6,6 +6,7 @@
 #include "platform/canvas.h"
 
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -85,6 +86,8 @@ public:
     // Fills with a colour, right and bottom exclusive, no outline.
     void fill(double l, double t, double r, double b, ColorRef color);
     void fillWithBrush(double l, double t, double r, double b);
+    // A bitmap stretched over a rectangle, right and bottom exclusive.
+    void image(double l, double t, double r, double b, const QImage& image);
     // Text at a reference point; advances in logical units (empty: the font's own). opaqueRect is filled
     // with the background colour first; clipRect clips the glyphs.
     void text(double x, double y, const QString& text, const std::vector<double>& advances,
