@@ -150,6 +150,45 @@ private:
     QByteArray m_bytes;
 };
 
+// A page with one StretchDIBits record of 2 x 2 pixels (red, green over blue, white) stretched to 40 x 40.
+QByteArray bitmapRecord()
+{
+    // 2 x 2 pixels, 24 bits, bottom-up: the first stored row is the bottom one (blue, white).
+    QByteArray record(80 + 40 + 16, '\0');
+    auto put = [&record](int offset, std::uint32_t value) { emftest::putU32(record, offset, value); };
+    put(0, U_EMR_STRETCHDIBITS);
+    put(4, std::uint32_t(record.size()));
+    put(24, 20); // destination x, y
+    put(28, 10);
+    put(40, 2); // source width, height
+    put(44, 2);
+    put(48, 80); // header
+    put(52, 40);
+    put(56, 120); // pixels
+    put(60, 16);
+    put(68, 0x00CC0020); // SRCCOPY
+    put(72, 40); // destination width, height
+    put(76, 40);
+    put(80, 40);
+    put(84, 2);
+    put(88, 2);
+    qToLittleEndian<quint16>(1, record.data() + 92);
+    qToLittleEndian<quint16>(24, record.data() + 94);
+    const char pixels[16] = { char(255), 0, 0, char(255), char(255), char(255), 0, 0, // blue, white, padding
+        0, 0, char(255), 0, char(255), 0, 0, 0 }; // red, green, padding
+    std::memcpy(record.data() + 120, pixels, 16);
+    return record;
+}
+
+QByteArray bitmapPage(const QByteArray& record)
+{
+    EmfWriter writer(200, 100);
+    QByteArray bytes = writer.finish();
+    bytes.insert(bytes.size() - 20, record);
+    emftest::putU32(bytes, 48, std::uint32_t(bytes.size()));
+    return bytes;
+}
+
 } // namespace
 
 TEST(MetafileInput, WmfShapesTextAndSavedStates)
@@ -279,37 +318,10 @@ TEST(MetafileInput, HugeDottedShapesAreDrawnOnlyWhereTheyShow)
 
 TEST(MetafileInput, StretchedBitmapIsDrawnAndItsFaultsRejected)
 {
-    // 2 x 2 pixels, 24 bits, bottom-up: the first stored row is the bottom one (blue, white).
-    QByteArray record(80 + 40 + 16, '\0');
-    auto put = [&record](int offset, std::uint32_t value) { emftest::putU32(record, offset, value); };
-    put(0, U_EMR_STRETCHDIBITS);
-    put(4, std::uint32_t(record.size()));
-    put(24, 20); // destination x, y
-    put(28, 10);
-    put(40, 2); // source width, height
-    put(44, 2);
-    put(48, 80); // header
-    put(52, 40);
-    put(56, 120); // pixels
-    put(60, 16);
-    put(68, 0x00CC0020); // SRCCOPY
-    put(72, 40); // destination width, height
-    put(76, 40);
-    put(80, 40);
-    put(84, 2);
-    put(88, 2);
-    qToLittleEndian<quint16>(1, record.data() + 92);
-    qToLittleEndian<quint16>(24, record.data() + 94);
-    const char pixels[16] = { char(255), 0, 0, char(255), char(255), char(255), 0, 0, // blue, white, padding
-        0, 0, char(255), 0, char(255), 0, 0, 0 }; // red, green, padding
-    std::memcpy(record.data() + 120, pixels, 16);
-    auto page = [&](const QByteArray& bitmapRecord) {
-        EmfWriter writer(200, 100);
-        QByteArray bytes = writer.finish();
-        bytes.insert(bytes.size() - 20, bitmapRecord);
-        emftest::putU32(bytes, 48, std::uint32_t(bytes.size()));
-        return bytes;
-    };
+    const QByteArray record = bitmapRecord();
+    auto put
+        = [](QByteArray& bytes, int offset, std::uint32_t value) { emftest::putU32(bytes, offset, value); };
+    auto page = [](const QByteArray& r) { return bitmapPage(r); };
     const QImage image = play(page(record), QSize(200, 100));
     EXPECT_EQ(at(image, 25, 15), 0xff0000u);
     EXPECT_EQ(at(image, 55, 15), 0x00ff00u);
@@ -328,7 +340,7 @@ TEST(MetafileInput, StretchedBitmapIsDrawnAndItsFaultsRejected)
              Row { "header past the record", 48, 130 }, Row { "header size beyond its bytes", 80, 400 } }) {
         SCOPED_TRACE(row.name);
         QByteArray bad = record;
-        emftest::putU32(bad, row.offset, row.value);
+        put(bad, row.offset, row.value);
         EXPECT_FALSE(playsOrRejects(page(bad)));
     }
 }
@@ -432,7 +444,7 @@ TEST(MetafileInput, SeededBitFlipsPlayOrAreRejected)
     };
     const Source sources[]
         = { { "recorded page", smallPage() }, { "foreign EMF", fixture("foreign-shapes.emf") },
-              { "placeable WMF", fixture("foreign-shapes.wmf") } };
+              { "placeable WMF", fixture("foreign-shapes.wmf") }, { "bitmap", bitmapPage(bitmapRecord()) } };
     for (const Source& source : sources) {
         SCOPED_TRACE(source.name);
         ASSERT_FALSE(source.bytes.isEmpty());
