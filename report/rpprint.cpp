@@ -43,10 +43,10 @@ void Print(TRpPrinter& printer)
         printLoadedReport(printer);
 }
 
-void printGeneratedReport(TRpReport& report)
+int printGeneratedReport(TRpReport& report)
 {
     if (!report.available() || !printerInstalled())
-        return;
+        return 0;
     const QPointer<TRpPrinter> previewPrinter(report.currentPrinter());
     // Freed in this order whatever happens: the printing target, then the preview's target is current
     // again, then the progress window.
@@ -69,9 +69,10 @@ void printGeneratedReport(TRpReport& report)
         run.form->show();
     run.target->setClient(run.form.get());
     report.GenerateReport(*run.target);
+    return run.target->printerTarget()->jobId();
 }
 
-void printLoadedReport(TRpPrinter& printer)
+int printLoadedReport(TRpPrinter& printer)
 {
     TRpPrinterTarget target;
     TRpDeviceSettings settings = printer.deviceSettings();
@@ -86,7 +87,7 @@ void printLoadedReport(TRpPrinter& printer)
     const int to = std::min(settings.lastPage > 0 ? settings.lastPage : count, count);
     // A range past the last page prints nothing: no empty job reaches the spooler.
     if (from > to)
-        return;
+        return 0;
     const platform::PrinterMetrics m = target.applyDeviceSettings(settings);
     const QPointer<TRpPrinter> guard(&printer);
     device.beginDoc();
@@ -96,7 +97,7 @@ void printLoadedReport(TRpPrinter& printer)
             // The window holding the pages may have been closed meanwhile: the job is thrown away.
             if (!guard) {
                 device.abort();
-                return;
+                return 0;
             }
             const std::optional<TRpGeneratedPage> page = printer.PageAt(i);
             if (page)
@@ -113,7 +114,7 @@ void printLoadedReport(TRpPrinter& printer)
         }
         throw;
     }
-    device.endDoc();
+    return device.endDoc();
 }
 
 } // namespace report

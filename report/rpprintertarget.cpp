@@ -167,7 +167,8 @@ int TRpPrinterTarget::close()
         return 0;
     m_jobStarted = false;
     m_pageOpen = false;
-    return m_printer->endDoc();
+    m_jobId = m_printer->endDoc();
+    return m_jobId;
 }
 
 void TRpPrinterTarget::abort()

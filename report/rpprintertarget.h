@@ -47,6 +47,8 @@ public:
     // Throws a started job away; nothing happens without one.
     void abort();
     bool jobStarted() const { return m_jobStarted; }
+    // The spooler's id of the ended job; 0 while none was ended or it was thrown away.
+    int jobId() const { return m_jobId; }
     // Pages that reached the printer (a page of the range counts once).
     int printedPages() const { return m_printedPages; }
 
@@ -62,6 +64,7 @@ private:
     bool m_jobStarted = false;
     bool m_pageOpen = false;
     int m_printedPages = 0;
+    int m_jobId = 0;
     std::unique_ptr<platform::Canvas> m_canvas;
     QImage m_scratch;
     std::unique_ptr<QPainter> m_scratchPainter;

@@ -1,0 +1,354 @@
+// The report engine printing through the private spooler: a generated report onto the File and Uneven
+// queues, page range and copies, cancelling, a loaded report file, the set-up dialog driven by a timer.
+#include "platform/errordisplay.h"
+#include "platform/printer.h"
+#include "report/rpband.h"
+#include "report/rpdataset.h"
+#include "report/rplabel.h"
+#include "report/rpprint.h"
+#include "report/rpprintdialog.h"
+#include "report/rpprinter.h"
+#include "report/rpprintertarget.h"
+#include "report/rpprogressform.h"
+#include "report/rpreport.h"
+#include "spooler.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+using namespace report;
+
+namespace {
+
+constexpr double kPointsPerTenthMm = 72.0 / 254.0;
+
+QString fileQueueOutput(const QString& queue)
+{
+    return spooler::folder() + QStringLiteral("/out/") + queue.toLower() + QStringLiteral(".pdf");
+}
+
+int queueIndex(const QString& queue)
+{
+    const auto& printers = globalPrinter().printers();
+    for (std::size_t i = 0; i < printers.size(); ++i) {
+        if (printers[i].device == queue)
+            return int(i);
+    }
+    return -2;
+}
+
+int newestJobId(const QString& queue)
+{
+    cups_job_t* jobs = nullptr;
+    const int count
+        = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+    int newest = 0;
+    for (int i = 0; i < count; ++i)
+        newest = std::max(newest, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    return newest;
+}
+
+// Records that only count: one page per record.
+class CountingDataSet : public TRpDataSet {
+public:
+    explicit CountingDataSet(int records)
+        : m_records(records)
+    {
+    }
+    bool active() const override { return true; }
+    void first() override { m_current = 0; }
+    void next() override { ++m_current; }
+    bool eof() const override { return m_current >= m_records; }
+    int recordCount() const override { return m_records; }
+    TRpField* findField(const std::string&) override { return nullptr; }
+    int current() const { return m_current; }
+
+private:
+    int m_records;
+    int m_current = 0;
+};
+
+// A4 landscape with the transfer printout's margins; a band taller than half the printable height, so
+// every record begins a page; its label reads "Strona<record>" 10 mm from the paper's left edge and
+// 20 mm from its top.
+struct PrintReport {
+    TRpReport rp;
+    CountingDataSet data;
+    TRpBand* band;
+    TRpLabel* label;
+    // Runs in the band's before-print handler with the record number (from 1).
+    std::function<void(int)> onRecord;
+
+    explicit PrintReport(int records, const QString& queue)
+        : data(records)
+    {
+        rp.setScreenPpi(96);
+        rp.Page.setPaperSize(TRpPaperSize::A4);
+        rp.Page.setOrientation(poLandscape);
+        rp.Page.setTopMargin(60);
+        rp.Page.setBottomMargin(76.2L);
+        rp.Page.setLeftMargin(70);
+        rp.Page.setRightMargin(70);
+        rp.DataSet = &data;
+        rp.PrinterSettings.PrinterIndex = queueIndex(queue);
+        band = rp.addBand("DetailBand1", rbDetail);
+        band->Size.Values = { 1500, 2830 };
+        label = band->add<TRpLabel>("Strona");
+        label->Font.Name = QStringLiteral("Arial");
+        label->FontSize = 10;
+        label->setSizeValues(60, 30, 140, 600); // 10 mm from the paper's left, 20 mm from its top
+        band->BeforePrint = [this](TRpBand*, bool&) {
+            const int record = data.current() + 1;
+            label->setCaption("Strona" + std::to_string(record));
+            if (onRecord)
+                onRecord(record);
+        };
+    }
+};
+
+TRpProgressForm* progressWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<TRpProgressForm*>(w))
+            return form;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(ReportPrint, GeneratedReportIsOneLandscapeA4PageAndThePreviewTargetComesBack)
+{
+    SKIP_WITHOUT_SPOOLER();
+    const QString out = fileQueueOutput("File");
+    QFile::remove(out);
+    PrintReport run(1, "File");
+    TRpPrinter preview;
+    run.rp.setCurrentPrinter(&preview);
+    bool progressShown = false;
+    run.onRecord = [&](int) { progressShown = progressWindow() && progressWindow()->isVisible(); };
+
+    const int id = printGeneratedReport(run.rp);
+    ASSERT_GT(id, 0);
+    EXPECT_TRUE(progressShown) << "the progress window shows while the report prints";
+    EXPECT_EQ(progressWindow(), nullptr) << "and is gone afterwards";
+    EXPECT_EQ(run.rp.currentPrinter(), &preview) << "the preview's target is the current one again";
+    EXPECT_TRUE(run.rp.available());
+    ASSERT_EQ(spooler::waitForJob("File", id), IPP_JSTATE_COMPLETED);
+
+    const spooler::PdfInfo info = spooler::pdfInfo(out);
+    EXPECT_EQ(info.pages, 1);
+    EXPECT_EQ(info.pageSize, "842 x 595") << "A4 landscape";
+    EXPECT_EQ(info.title, "") << "the job title is the report's, empty";
+    EXPECT_EQ(spooler::jobAttributes(id).value("copies", "1"), "1");
+    EXPECT_TRUE(spooler::pdfText(out).contains("Strona1"));
+}
+
+TEST(ReportPrint, ElementLandsAtItsDistanceFromThePaperEdgeOnUnevenMargins)
+{
+    SKIP_WITHOUT_SPOOLER();
+    // Uneven's offsets differ on every side: with the portrait offsets on a landscape page the label
+    // would land millimetres away from where it belongs.
+    const QString out = fileQueueOutput("Uneven");
+    QFile::remove(out);
+    PrintReport run(1, "Uneven");
+    const int id = printGeneratedReport(run.rp);
+    ASSERT_GT(id, 0);
+    ASSERT_EQ(spooler::waitForJob("Uneven", id), IPP_JSTATE_COMPLETED);
+    EXPECT_EQ(spooler::pdfInfo(out).pageSize, "842 x 595");
+    const spooler::WordBox box = spooler::wordBox(out, QStringLiteral("Strona1"));
+    ASSERT_GE(box.yMax, 0) << "word not found";
+    // The landscape page's left edge is the fed paper's bottom edge.
+    EXPECT_NEAR(842 - box.yMax, 100 * kPointsPerTenthMm, 5 * kPointsPerTenthMm) << "10 mm from the left edge";
+}
+
+struct RangeRow {
+    const char* name;
+    int first;
+    int last;
+    int copies;
+    int pages; // pages in the output; 0: no job at all
+    QStringList printed;
+    QStringList notPrinted;
+};
+
+class ReportPrintRange : public testing::TestWithParam<RangeRow> { };
+
+TEST_P(ReportPrintRange, PagesAndCopies)
+{
+    SKIP_WITHOUT_SPOOLER();
+    const RangeRow& row = GetParam();
+    const QString out = fileQueueOutput("File");
+    QFile::remove(out);
+    const int newestBefore = newestJobId("File");
+    PrintReport run(3, "File");
+    run.rp.PrinterSettings.FirstPage = row.first;
+    run.rp.PrinterSettings.LastPage = row.last;
+    run.rp.PrinterSettings.Copies = row.copies;
+    const int id = printGeneratedReport(run.rp);
+    if (row.pages == 0) {
+        EXPECT_EQ(id, 0);
+        EXPECT_EQ(newestJobId("File"), newestBefore) << "no job reached the spooler";
+        EXPECT_FALSE(QFile::exists(out));
+        return;
+    }
+    ASSERT_GT(id, 0);
+    ASSERT_EQ(spooler::waitForJob("File", id), IPP_JSTATE_COMPLETED);
+    EXPECT_EQ(spooler::pdfInfo(out).pages, row.pages);
+    const QString text = spooler::pdfText(out);
+    for (const QString& word : row.printed)
+        EXPECT_TRUE(text.contains(word)) << word.toStdString();
+    for (const QString& word : row.notPrinted)
+        EXPECT_FALSE(text.contains(word)) << word.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ReportPrintRange,
+    testing::Values(RangeRow { "AllPages", 0, 0, 1, 3, { "Strona1", "Strona2", "Strona3" }, {} },
+        RangeRow { "SecondToThird", 2, 3, 1, 2, { "Strona2", "Strona3" }, { "Strona1" } },
+        RangeRow { "FromSecondOpenEnd", 2, 0, 1, 2, { "Strona2", "Strona3" }, { "Strona1" } },
+        RangeRow { "OnlyFirst", 1, 1, 1, 1, { "Strona1" }, { "Strona2", "Strona3" } },
+        RangeRow { "SecondTwice", 2, 2, 2, 2, { "Strona2" }, { "Strona1", "Strona3" } },
+        RangeRow { "PastTheLastPage", 4, 0, 1, 0, {}, {} }),
+    [](const testing::TestParamInfo<RangeRow>& info) { return std::string(info.param.name); });
+
+TEST(ReportPrint, ClosingThePreviewDuringThePrintLeavesNoOutput)
+{
+    SKIP_WITHOUT_SPOOLER();
+    const QString out = fileQueueOutput("File");
+    QFile::remove(out);
+    const int newestBefore = newestJobId("File");
+    PrintReport run(3, "File");
+    TRpPrinter preview;
+    run.rp.setCurrentPrinter(&preview);
+    // Page 1 is on the printer when the preview window closes.
+    run.onRecord = [&](int record) {
+        if (record == 2)
+            run.rp.previewClosed(&preview);
+    };
+    EXPECT_EQ(printGeneratedReport(run.rp), 0);
+    EXPECT_TRUE(run.rp.available());
+    EXPECT_EQ(newestJobId("File"), newestBefore) << "the started job never reached the spooler";
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST(ReportPrint, CancelButtonPrintsWhatWasDrawn)
+{
+    SKIP_WITHOUT_SPOOLER();
+    const QString out = fileQueueOutput("File");
+    QFile::remove(out);
+    PrintReport run(3, "File");
+    run.onRecord = [&](int record) {
+        if (record == 2 && progressWindow())
+            progressWindow()->CancelButton()->click();
+    };
+    const int id = printGeneratedReport(run.rp);
+    ASSERT_GT(id, 0);
+    ASSERT_EQ(spooler::waitForJob("File", id), IPP_JSTATE_COMPLETED);
+    EXPECT_EQ(spooler::pdfInfo(out).pages, 2) << "the page in progress is finished, no later one begun";
+    EXPECT_FALSE(spooler::pdfText(out).contains("Strona3"));
+}
+
+TEST(ReportPrint, LoadedReportFileIsReplayedInItsRange)
+{
+    SKIP_WITHOUT_SPOOLER();
+    QTemporaryDir dir;
+    const QString file = dir.filePath("raport.rpf");
+    {
+        PrintReport run(3, "File");
+        TRpPrinter store;
+        run.rp.GenerateReport(store);
+        store.Save(file);
+    }
+    const QString out = fileQueueOutput("File");
+    QFile::remove(out);
+    TRpPrinter loaded;
+    loaded.Load(file);
+    ASSERT_TRUE(loaded.loadedFromFile());
+    loaded.deviceSettings().firstPage = 2;
+    loaded.deviceSettings().lastPage = 0;
+    TRpReport owner;
+    owner.PrinterSettings.PrinterIndex = queueIndex("File");
+    loaded.setMaster(&owner);
+    const int id = printLoadedReport(loaded);
+    ASSERT_GT(id, 0);
+    ASSERT_EQ(spooler::waitForJob("File", id), IPP_JSTATE_COMPLETED);
+    const spooler::PdfInfo info = spooler::pdfInfo(out);
+    EXPECT_EQ(info.pages, 2);
+    EXPECT_EQ(info.pageSize, "842 x 595");
+    const QString text = spooler::pdfText(out);
+    EXPECT_TRUE(text.contains("Strona2") && text.contains("Strona3")) << text.toStdString();
+    EXPECT_FALSE(text.contains("Strona1"));
+
+    // A range past the last stored page sends no job.
+    const int newestBefore = newestJobId("File");
+    loaded.deviceSettings().firstPage = 5;
+    EXPECT_EQ(printLoadedReport(loaded), 0);
+    EXPECT_EQ(newestJobId("File"), newestBefore);
+}
+
+TEST(ReportPrint, SetupDialogAcceptedKeepsCopiesPrinterAndRangeCancelledChangesNothing)
+{
+    SKIP_WITHOUT_SPOOLER();
+    PrintReport run(1, "File");
+    run.rp.PrinterSettings.PrinterIndex = queueIndex("Uneven");
+    TRpPrinter preview;
+    run.rp.GenerateReport(preview);
+    ASSERT_EQ(preview.status(), TRpPrinterStatus::Finished);
+
+    int minPage = -1, maxPage = -1;
+    const auto previous = TRpPrintDialog::setExecFunction([&](QPrintDialog& dialog) {
+        minPage = dialog.minPage();
+        maxPage = dialog.maxPage();
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            if (auto* copies = dialog.findChild<QSpinBox*>("copies"))
+                copies->setValue(3);
+            dialog.accept();
+        });
+        return dialog.exec();
+    });
+    PrinterSetup(run.rp, &preview);
+    EXPECT_EQ(minPage, 1);
+    EXPECT_EQ(maxPage, 1) << "limits from the finished preview";
+    EXPECT_EQ(run.rp.PrinterSettings.Copies, 3);
+    EXPECT_EQ(run.rp.PrinterSettings.PrinterIndex, queueIndex("Uneven"));
+    EXPECT_EQ(run.rp.PrinterSettings.FirstPage, 0);
+    EXPECT_EQ(run.rp.PrinterSettings.LastPage, 0);
+    EXPECT_EQ(run.rp.Page.orientation(), poLandscape);
+
+    TRpPrintDialog::setExecFunction([&](QPrintDialog& dialog) {
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            if (auto* copies = dialog.findChild<QSpinBox*>("copies"))
+                copies->setValue(5);
+            dialog.reject();
+        });
+        return dialog.exec();
+    });
+    PrinterSetup(run.rp, &preview);
+    TRpPrintDialog::setExecFunction(previous);
+    EXPECT_EQ(run.rp.PrinterSettings.Copies, 3) << "a cancelled dialog changes nothing";
+    EXPECT_EQ(run.rp.PrinterSettings.PrinterIndex, queueIndex("Uneven"));
+}
+
+TEST(ReportPrint, RemovedPrinterShowsTheMessageAndThePreviewTargetStays)
+{
+    SKIP_WITHOUT_SPOOLER();
+    PrintReport run(1, "File");
+    run.rp.PrinterSettings.PrinterIndex = 99; // printers removed since it was chosen
+    TRpPrinter preview;
+    run.rp.setCurrentPrinter(&preview);
+    QStringList shown;
+    const auto previous = platform::setErrorHandler([&](const QString& text) { shown << text; });
+    platform::runGuarded([&] { printGeneratedReport(run.rp); });
+    platform::setErrorHandler(previous);
+    EXPECT_EQ(shown, QStringList { "Printer index out of range." });
+    EXPECT_EQ(run.rp.currentPrinter(), &preview);
+    EXPECT_TRUE(run.rp.available()) << "the next print or preview can run";
+    EXPECT_EQ(progressWindow(), nullptr);
+}
