@@ -1,13 +1,18 @@
 // przelew-render: renders a transfer data file, read with the program's own import rules and filled into
-// the record as the print command fills it, to a report file, an EMF page, a PNG or a PDF, without a window.
+// the record as the print command fills it, to a report file, an EMF page, a PNG or a PDF, or prints it
+// through the spooler, without a window. A saved report file is converted or printed the same way.
 #include "app/transferrecord.h"
 #include "data/dm2.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/metafile.h"
+#include "platform/printer.h"
 #include "printout/frprzelnew.h"
+#include "report/rpprint.h"
 #include "report/rpprinter.h"
+#include "report/rpprintertarget.h"
+#include "report/rpreport.h"
 #include "report/rpreportfile.h"
 
 #include <QApplication>
@@ -21,21 +26,27 @@
 
 namespace {
 
-const char usageText[] = R"(Usage: przelew-render [--payer-account TEXT] [--dpi N] INPUT.txt OUTPUT
+const char usageText[] = R"(Usage: przelew-render [--payer-account TEXT] [--dpi N] [--page N] INPUT OUTPUT
+       przelew-render [--payer-account TEXT] --print [QUEUE] INPUT
 
 Renders the transfer order of a transfer data file (key=value lines in code page 1250: NDNazwa,
 NDKONTOKONTR, NDKonto, Kwota, WCNazwa, Tytulem, Data) without opening a window. The file is read with the
-program's import rules and the record is filled as the print command fills it.
+program's import rules and the record is filled as the print command fills it. INPUT may also be a
+saved report file (.rpf), whose stored pages are converted or printed as they are.
 
 OUTPUT is written by its extension:
   .rpf   the page store's bytes, as a report file the preview can load
   .emf   the page as an enhanced metafile
   .png   the page drawn at 96 pixels per inch (or --dpi N)
-  .pdf   the page as a vector PDF, A4 landscape
+  .pdf   the pages as a vector PDF
+With --print there is no OUTPUT: the report is printed through the spooler on QUEUE, or on the
+default printer when no queue is named, and the spooler's request id is written to standard output.
 
 Options:
   --payer-account TEXT   the payer's account number, as typed into the main window (default: empty)
   --dpi N                resolution of a PNG, 24 to 1200 (default: 96)
+  --page N               the page an .emf or .png shows, from 1 (default: 1)
+  --print [QUEUE]        print instead of writing a file
   --help                 show this text
 
 Exit status: 0 on success, 2 for bad arguments, 1 when a file cannot be read or written.
@@ -44,6 +55,9 @@ Exit status: 0 on success, 2 for bad arguments, 1 when a file cannot be read or 
 struct Options {
     QString payerAccount;
     int dpi = 96;
+    int page = 1;
+    bool print = false;
+    QString queue; // empty: the default printer
     QString input;
     QString output;
 };
@@ -74,8 +88,8 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw platform::Error(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+        throw platform::Error(QStringLiteral("Cannot create file \"%1\". %2")
+                                  .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
     }
 }
 
@@ -94,24 +108,34 @@ void writePng(const QString& path, const report::TRpGeneratedPage& page, int dpi
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        throw platform::Error(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+        throw platform::Error(QStringLiteral("Cannot create file \"%1\". %2")
+                                  .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
     }
 }
 
-int render(const Options& options, Format format)
+// The place of the named queue in the printer list; −1 (the default printer) when none is named.
+int queueIndex(const QString& queue)
 {
-    TransferEditorValues values
-        = editorValuesFromFile(parseTransferFile(platform::readWholeFile(options.input, platform::ShareMode::DenyWrite)));
-    values.payerAccount = options.payerAccount;
+    if (queue.isEmpty())
+        return -1;
+    const auto& printers = report::globalPrinter().printers();
+    for (std::size_t i = 0; i < printers.size(); ++i) {
+        if (printers[i].device.compare(queue, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    throw platform::EPrinter(QStringLiteral("There is no printer named \"%1\"").arg(queue));
+}
 
-    data::TDM2 dm;
-    printout::TfrPrzelNew form(dm.mtPlat);
-    writeTransferRecord(dm, values);
+void reportJob(const Options& options, int id)
+{
+    if (id <= 0)
+        throw platform::EPrinter(QStringLiteral("Nothing was printed"));
+    const QString queue = options.queue.isEmpty() ? report::globalPrinter().printer().device : options.queue;
+    std::fprintf(stdout, "request id is %s-%d\n", qPrintable(queue), id);
+}
 
-    report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
-    form.rp.GenerateReport(printer);
-
+void writePages(const Options& options, Format format, report::TRpPrinter& printer)
+{
     switch (format) {
     case Format::Rpf:
         printer.Save(options.output);
@@ -121,9 +145,12 @@ int render(const Options& options, Format format)
         break;
     case Format::Emf:
     case Format::Png: {
-        const std::optional<report::TRpGeneratedPage> page = printer.PageAt(1);
-        if (!page)
-            throw platform::Error(QStringLiteral("The report produced no page"));
+        const std::optional<report::TRpGeneratedPage> page = printer.PageAt(options.page);
+        if (!page) {
+            if (options.page == 1)
+                throw platform::Error(QStringLiteral("The report produced no page"));
+            throw platform::Error(QStringLiteral("The report has no page %1").arg(options.page));
+        }
         if (format == Format::Emf)
             writeBytes(options.output, page->bytes);
         else
@@ -131,6 +158,55 @@ int render(const Options& options, Format format)
         break;
     }
     }
+}
+
+bool isReportFile(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("rpf"), Qt::CaseInsensitive) == 0;
+}
+
+int convertReportFile(const Options& options, std::optional<Format> format)
+{
+    report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
+    printer.Load(options.input);
+    if (options.print) {
+        report::TRpReport settings;
+        settings.PrinterSettings.PrinterIndex = queueIndex(options.queue);
+        printer.setMaster(&settings);
+        const int id = report::printLoadedReport(printer);
+        printer.setMaster(nullptr);
+        reportJob(options, id);
+        return 0;
+    }
+    writePages(options, *format, printer);
+    return 0;
+}
+
+int render(const Options& options, std::optional<Format> format)
+{
+    if (isReportFile(options.input))
+        return convertReportFile(options, format);
+    TransferEditorValues values = editorValuesFromFile(
+        parseTransferFile(platform::readWholeFile(options.input, platform::ShareMode::DenyWrite)));
+    values.payerAccount = options.payerAccount;
+
+    data::TDM2 dm;
+    printout::TfrPrzelNew form(dm.mtPlat);
+    writeTransferRecord(dm, values);
+
+    if (options.print) {
+        form.rp.PrinterSettings.PrinterIndex = queueIndex(options.queue);
+        form.rp.ShowProgress = false;
+        // Without any printer the report would quietly print nothing: say why.
+        if (report::globalPrinter().printers().empty())
+            report::globalPrinter().setPrinterIndex(form.rp.PrinterSettings.PrinterIndex);
+        reportJob(options, report::printGeneratedReport(form.rp));
+        return 0;
+    }
+
+    report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
+    form.rp.GenerateReport(printer);
+    writePages(options, *format, printer);
     return 0;
 }
 
@@ -145,12 +221,30 @@ int main(int argc, char** argv)
 
     Options options;
     QStringList positional;
+    int queueCandidate = -1; // the place in positional of the word right after --print
     const QStringList args = QCoreApplication::arguments().mid(1);
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             std::fputs(usageText, stdout);
             return 0;
+        }
+        if (arg == QLatin1String("--print")) {
+            options.print = true;
+            if (i + 1 < args.size() && !args.at(i + 1).startsWith(QLatin1String("--"))) {
+                queueCandidate = int(positional.size());
+                positional << args.at(++i);
+            }
+            continue;
+        }
+        if (arg == QLatin1String("--page")) {
+            if (i + 1 >= args.size())
+                return usage("--page needs a value");
+            bool ok = false;
+            options.page = args.at(++i).toInt(&ok);
+            if (!ok || options.page < 1)
+                return usage("--page takes a whole number from 1");
+            continue;
         }
         if (arg == QLatin1String("--payer-account") || arg == QLatin1String("--dpi")) {
             if (i + 1 >= args.size())
@@ -170,16 +264,29 @@ int main(int argc, char** argv)
             positional << arg;
         }
     }
-    if (positional.size() != 2)
-        return usage("give one input file and one output file");
-    options.input = positional.at(0);
-    options.output = positional.at(1);
-    const std::optional<Format> format = formatOf(options.output);
-    if (!format)
-        return usage("the output file must end in .rpf, .emf, .png or .pdf");
+    std::optional<Format> format;
+    if (options.print) {
+        // "--print QUEUE INPUT" names a queue; "--print INPUT" prints on the default printer.
+        if (positional.size() == 2 && queueCandidate == 0) {
+            options.queue = positional.at(0);
+            options.input = positional.at(1);
+        } else if (positional.size() == 1) {
+            options.input = positional.at(0);
+        } else {
+            return usage("with --print give one input file and no output file");
+        }
+    } else {
+        if (positional.size() != 2)
+            return usage("give one input file and one output file");
+        options.input = positional.at(0);
+        options.output = positional.at(1);
+        format = formatOf(options.output);
+        if (!format)
+            return usage("the output file must end in .rpf, .emf, .png or .pdf");
+    }
 
     try {
-        return render(options, *format);
+        return render(options, format);
     } catch (const platform::Error& error) {
         std::fprintf(stderr, "przelew-render: %s\n", qPrintable(error.message()));
         return 1;
