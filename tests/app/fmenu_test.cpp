@@ -355,6 +355,26 @@ TEST_F(FMenuTest, PrintWritesTheRecord)
     EXPECT_TRUE(errors.isEmpty());
 }
 
+TEST_F(FMenuTest, PrintLeavesTheTableAloneWhileTheReportGenerates)
+{
+    load(sampleFile);
+    print();
+    ASSERT_EQ(DM2->mtPlat.recordCount(), 1);
+    window->eTytulem->setText(QStringLiteral("Inny tytuł"));
+    int previews = 0;
+    window->setPreviewReport([&] { ++previews; });
+    window->setReportBusy([] { return true; });
+    print();
+    EXPECT_EQ(previews, 0);
+    DM2->mtPlat.first();
+    EXPECT_EQ(DM2->mtPlatTytulem->asString(), "Faktura 12/2024"); // the record the generation reads
+    window->setReportBusy([] { return false; });
+    print();
+    EXPECT_EQ(previews, 1);
+    DM2->mtPlat.first();
+    EXPECT_EQ(DM2->mtPlatTytulem->asString(), "Inny tytu\xb3");
+}
+
 TEST_F(FMenuTest, PrintSplitsTheRecipientAccount)
 {
     struct Row {
