@@ -1,0 +1,92 @@
+// przelew-render --print against the private spooler: the transfer file and a saved report file each
+// become one A4 landscape page on the named queue, or on the default queue when none is named.
+#include "spooler.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#ifdef PRZELEW_RENDER
+
+namespace {
+
+struct RenderRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+RenderRun render(const QStringList& args)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("pl_PL.UTF-8"));
+    environment.remove(QStringLiteral("PRINTER"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(PRZELEW_RENDER), args);
+    process.waitForFinished(120000);
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAllStandardOutput()),
+        QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+// The job id of "request id is QUEUE-N"; 0 when the line is not there.
+int requestId(const QString& out, const QString& queue)
+{
+    const QRegularExpression line(QStringLiteral("request id is %1-(\\d+)").arg(queue));
+    const QRegularExpressionMatch match = line.match(out);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+QString sample()
+{
+    return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt");
+}
+
+} // namespace
+
+TEST(RenderPrint, TransferFileAndSavedReportPrintOnTheNamedQueue)
+{
+    SKIP_WITHOUT_SPOOLER();
+    QTemporaryDir dir;
+    const QString rpf = dir.filePath(QStringLiteral("przelew.rpf"));
+    ASSERT_EQ(render({ sample(), rpf }).exitCode, 0);
+    const QString out = spooler::folder() + QStringLiteral("/out/file.pdf");
+    for (const QString& input : { sample(), rpf }) {
+        QFile::remove(out);
+        const RenderRun run = render({ QStringLiteral("--print"), QStringLiteral("File"), input });
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const int id = requestId(run.out, QStringLiteral("File"));
+        ASSERT_GT(id, 0) << run.out.toStdString();
+        ASSERT_EQ(spooler::waitForJob(QStringLiteral("File"), id), IPP_JSTATE_COMPLETED);
+        const spooler::PdfInfo info = spooler::pdfInfo(out);
+        EXPECT_EQ(info.pages, 1) << input.toStdString();
+        EXPECT_EQ(info.pageSize, "842 x 595") << input.toStdString();
+        EXPECT_EQ(info.title, "");
+        EXPECT_TRUE(spooler::pdfText(out).contains(QStringLiteral("PLN"))) << input.toStdString();
+    }
+}
+
+TEST(RenderPrint, NoQueueNamedPrintsOnTheDefaultOne)
+{
+    SKIP_WITHOUT_SPOOLER();
+    const RenderRun run = render({ QStringLiteral("--print"), sample() });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const int id = requestId(run.out, QStringLiteral("PDF"));
+    ASSERT_GT(id, 0) << run.out.toStdString();
+    EXPECT_EQ(spooler::waitForJob(QStringLiteral("PDF"), id), IPP_JSTATE_COMPLETED);
+}
+
+TEST(RenderPrint, UnknownQueueIsNamedInTheMessage)
+{
+    SKIP_WITHOUT_SPOOLER();
+    const RenderRun run = render({ QStringLiteral("--print"), QStringLiteral("Nowhere"), sample() });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("There is no printer named \"Nowhere\"")))
+        << run.err.toStdString();
+}
+
+#endif

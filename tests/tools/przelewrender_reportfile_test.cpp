@@ -1,0 +1,117 @@
+// The renderer with a saved report file as input, and its --print and --page arguments where no
+// spooler is needed (printing itself is tested against the private spooler in tests/cups).
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RenderRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+RenderRun render(const QStringList& args, const QString& cupsServer = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("pl_PL.UTF-8"));
+    if (!cupsServer.isEmpty())
+        environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(PRZELEW_RENDER), args);
+    process.waitForFinished(60000);
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAllStandardOutput()),
+        QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+QString sample()
+{
+    return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt");
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(PrzelewRenderReportFile, SavedReportConvertsLikeTheTransferFile)
+{
+    QTemporaryDir dir;
+    const QString rpf = dir.filePath(QStringLiteral("przelew.rpf"));
+    ASSERT_EQ(render({ sample(), rpf }).exitCode, 0);
+    const QString direct = dir.filePath(QStringLiteral("direct.png"));
+    ASSERT_EQ(render({ sample(), direct }).exitCode, 0);
+
+    const QString fromFile = dir.filePath(QStringLiteral("fromfile.png"));
+    const RenderRun png = render({ QStringLiteral("--page"), QStringLiteral("1"), rpf, fromFile });
+    ASSERT_EQ(png.exitCode, 0) << png.err.toStdString();
+    EXPECT_EQ(QImage(fromFile), QImage(direct)) << "the stored page draws as the generated one";
+
+    const QString copy = dir.filePath(QStringLiteral("copy.rpf"));
+    ASSERT_EQ(render({ rpf, copy }).exitCode, 0);
+    EXPECT_EQ(readAll(copy), readAll(rpf)) << "a report file saved again is byte for byte the same";
+
+    const QString pdf = dir.filePath(QStringLiteral("przelew.pdf"));
+    ASSERT_EQ(render({ rpf, pdf }).exitCode, 0);
+    EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
+
+    const RenderRun noPage = render({ QStringLiteral("--page"), QStringLiteral("2"), rpf, fromFile });
+    EXPECT_EQ(noPage.exitCode, 1);
+    EXPECT_TRUE(noPage.err.contains(QStringLiteral("The report has no page 2"))) << noPage.err.toStdString();
+}
+
+TEST(PrzelewRenderReportFile, DamagedReportFileIsRefusedWithAMessage)
+{
+    QTemporaryDir dir;
+    const QString rpf = dir.filePath(QStringLiteral("zly.rpf"));
+    QFile file(rpf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a report file at all");
+    file.close();
+    for (const QStringList& args : { QStringList { rpf, dir.filePath(QStringLiteral("out.png")) },
+             QStringList { QStringLiteral("--print"), rpf } }) {
+        const RenderRun run = render(args, dir.filePath(QStringLiteral("no-spooler.sock")));
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.png"))));
+    }
+}
+
+TEST(PrzelewRenderReportFile, PrintArgumentsAreChecked)
+{
+    const struct {
+        const char* name;
+        QStringList args;
+    } rows[] = {
+        { "print with an output file too",
+            { QStringLiteral("--print"), QStringLiteral("Q"), sample(), QStringLiteral("out.pdf") } },
+        { "print without input", { QStringLiteral("--print") } },
+        { "page zero",
+            { QStringLiteral("--page"), QStringLiteral("0"), sample(), QStringLiteral("out.png") } },
+        { "page without a value", { sample(), QStringLiteral("out.png"), QStringLiteral("--page") } },
+    };
+    for (const auto& row : rows) {
+        const RenderRun run = render(row.args);
+        EXPECT_EQ(run.exitCode, 2) << row.name;
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Usage: przelew-render"))) << row.name;
+    }
+}
+
+TEST(PrzelewRenderReportFile, PrintWithoutASpoolerSaysThereIsNoDefaultPrinter)
+{
+    QTemporaryDir dir;
+    const RenderRun run
+        = render({ QStringLiteral("--print"), sample() }, dir.filePath(QStringLiteral("no-spooler.sock")));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("There is no default printer currently selected")))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+}
