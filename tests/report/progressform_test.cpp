@@ -1,0 +1,91 @@
+// The printing progress window: its layout, the percentage shown only at multiples of 5, and its
+// Cancel button stopping the printer's run.
+#include "report/rpprinter.h"
+#include "report/rpprogressform.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace report;
+
+TEST(ProgressForm, LayoutAndTexts)
+{
+    TRpPrinter printer;
+    TRpProgressForm form(&printer);
+    EXPECT_EQ(form.windowTitle(), "Printing progress");
+    EXPECT_EQ(form.size(), QSize(149, 97));
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(form.Gauge()->geometry(), QRect(16, 18, 114, 16));
+    EXPECT_EQ(form.Gauge()->minimum(), 0);
+    EXPECT_EQ(form.Gauge()->maximum(), 100);
+    EXPECT_EQ(form.Info()->geometry(), QRect(0, 44, 145, 13));
+    EXPECT_TRUE(form.Info()->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(form.Info()->text().isEmpty());
+    EXPECT_EQ(form.CancelButton()->geometry(), QRect(36, 60, 75, 25));
+    EXPECT_EQ(form.CancelButton()->text(), "Cancel");
+}
+
+TEST(ProgressForm, ShowsOnlyMultiplesOfFive)
+{
+    struct Step {
+        int percent;
+        int gauge;
+        const char* info;
+    };
+    const Step steps[] = {
+        { 3, 0, "" },
+        { 5, 5, "5%  Completed" },
+        { 7, 5, "5%  Completed" },
+        { 10, 10, "10%  Completed" },
+        { 99, 10, "10%  Completed" },
+        { 100, 100, "100%  Completed" },
+    };
+    TRpPrinter printer;
+    TRpProgressForm form(&printer);
+    printer.setClient(&form);
+    for (const Step& step : steps) {
+        printer.setProgress(step.percent);
+        QCoreApplication::processEvents(); // the notification is queued
+        EXPECT_EQ(form.Gauge()->value(), step.gauge) << "after " << step.percent;
+        EXPECT_EQ(form.Info()->text(), step.info) << "after " << step.percent;
+    }
+}
+
+TEST(ProgressForm, ShowsThePrintersProgressNotAStaleNotification)
+{
+    TRpPrinter printer;
+    TRpProgressForm form(&printer);
+    printer.setClient(&form);
+    printer.setProgress(5);
+    printer.setProgress(7); // both queued; when they arrive the printer stands at 7
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Info()->text(), "");
+}
+
+TEST(ProgressForm, CancelAndClosingTheWindowStopTheRun)
+{
+    for (const bool byButton : { true, false }) {
+        TRpPrinter printer;
+        TRpProgressForm form(&printer);
+        form.show();
+        if (byButton)
+            form.CancelButton()->click();
+        else
+            form.close();
+        EXPECT_TRUE(printer.cancelled()) << (byButton ? "button" : "window frame");
+        EXPECT_TRUE(form.isVisible()) << "the print closes the window itself";
+    }
+}
+
+TEST(ProgressForm, OutlivingItsPrinterIsHarmless)
+{
+    auto printer = std::make_unique<TRpPrinter>();
+    TRpProgressForm form(printer.get());
+    printer.reset();
+    form.progressUpdate(50);
+    form.CancelButton()->click();
+    EXPECT_TRUE(form.Info()->text().isEmpty());
+}
