@@ -30,11 +30,12 @@ void Print(TRpPrinter& printer)
 {
     if (TRpReport* report = printer.master(); report && !printer.loadedFromFile()) {
         const QPointer<TRpReport> target(report);
+        const QPointer<TRpPrinter> source(&printer);
         QMetaObject::invokeMethod(
             report,
-            [target] {
+            [target, source] {
                 if (target)
-                    platform::runGuarded([&] { printGeneratedReport(*target); });
+                    platform::runGuarded([&] { printGeneratedReport(*target, source.data()); });
             },
             Qt::QueuedConnection);
         return;
@@ -43,7 +44,7 @@ void Print(TRpPrinter& printer)
         printLoadedReport(printer);
 }
 
-int printGeneratedReport(TRpReport& report)
+int printGeneratedReport(TRpReport& report, TRpPrinter* source)
 {
     if (!report.available() || !printerInstalled())
         return 0;
@@ -58,6 +59,7 @@ int printGeneratedReport(TRpReport& report)
         ~Cleanup()
         {
             target.reset();
+            report.setPrintSource(nullptr);
             report.setCurrentPrinter(previewPrinter.data());
             form.reset();
         }
@@ -68,6 +70,7 @@ int printGeneratedReport(TRpReport& report)
     if (report.ShowProgress)
         run.form->show();
     run.target->setClient(run.form.get());
+    report.setPrintSource(source ? source : previewPrinter.data());
     report.GenerateReport(*run.target);
     return run.target->printerTarget()->jobId();
 }

@@ -110,11 +110,18 @@ void TRpReport::PreviewReport()
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+void TRpReport::setPrintSource(TRpPrinter* source)
+{
+    m_printSource = source;
+}
+
 void TRpReport::previewClosed(TRpPrinter* target)
 {
     if (!m_available) {
-        // Whichever run is going on (the preview's own, or a print from it) stops.
-        cancelGeneration();
+        // Only the run that works for the closing window stops: its own generation, or a print started
+        // from it. A newer preview generating meanwhile goes on.
+        if (target == m_printer || target == m_printSource)
+            cancelGeneration();
         return;
     }
     if (target == m_printer)

@@ -91,6 +91,9 @@ public:
     // The preview-closed notification of the window showing `target` (sent synchronously, before the
     // window releases its target): cancels a run in progress, else ends PreviewReport's wait.
     void previewClosed(TRpPrinter* target);
+    // The preview target on whose behalf a print runs: closing that window cancels the print, closing
+    // another one does not. Set by the print around its run.
+    void setPrintSource(TRpPrinter* source);
 
 private:
     void transferSettings(TRpPrinter& target);
@@ -108,6 +111,7 @@ private:
     std::vector<std::unique_ptr<TRpBand>> m_bands;
     TRpPreviewHost* m_previewHost = nullptr;
     QPointer<TRpPrinter> m_printer;
+    QPointer<TRpPrinter> m_printSource;
     QPointer<TRpPrinter> m_runTarget; // the target of the run in progress
 
     bool m_available = true;

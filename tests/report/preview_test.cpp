@@ -101,6 +101,30 @@ TEST(Preview, ClosingTheWindowDuringTheRunCancelsItAndReturnsAtOnce)
     EXPECT_TRUE(host.targets[0].isNull());
 }
 
+TEST(Preview, ClosingAnotherWindowDuringTheRunLetsTheRunGoOn)
+{
+    TRpReport rp;
+    TRpBand* band = buildTestReport(rp, 96);
+    FakeHost host(rp);
+    host.closeLater = false;
+    rp.setPreviewHost(&host);
+    auto* older = new TRpPrinter(TRpPrinterDestination::PageStore, 96);
+    host.showPreview(older);
+    host.closeLater = true; // the newer window closes once its pages are there
+    RowsDataSet data({}, std::vector<std::map<std::string, std::string>>(3));
+    rp.DataSet = &data;
+    int records = 0;
+    band->BeforePrint = [&](TRpBand*, bool&) {
+        if (++records == 1)
+            host.close(older); // the older window closes while the newer one generates
+    };
+    rp.PreviewReport();
+    EXPECT_EQ(records, 3);
+    EXPECT_FALSE(rp.cancelled());
+    EXPECT_EQ(host.pagesWhenClosed, 1);
+    EXPECT_TRUE(rp.available());
+}
+
 TEST(Preview, AWindowThatReleasesItsTargetDuringTheRunIsSurvived)
 {
     TRpReport rp;
