@@ -11,14 +11,17 @@
 #include "report/rpprintertarget.h"
 #include "report/rpprogressform.h"
 #include "report/rpreport.h"
+#include "report/rpstandardpreview.h"
 #include "spooler.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
@@ -351,4 +354,66 @@ TEST(ReportPrint, RemovedPrinterShowsTheMessageAndThePreviewTargetStays)
     EXPECT_EQ(run.rp.currentPrinter(), &preview);
     EXPECT_TRUE(run.rp.available()) << "the next print or preview can run";
     EXPECT_EQ(progressWindow(), nullptr);
+}
+
+TEST(ReportPrint, FromThePreviewWindowSetUpThenPrintAndThePreviewStaysOpen)
+{
+    SKIP_WITHOUT_SPOOLER();
+    const QString out = fileQueueOutput("File");
+    QFile::remove(out);
+    const int newestBefore = newestJobId("File");
+    PrintReport run(1, "Uneven");
+    run.rp.setPreviewHost(&TRpStandardPreviewInterface::instance());
+    const auto previousExec = TRpPrintDialog::setExecFunction([](QPrintDialog& dialog) {
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            if (auto* copies = dialog.findChild<QSpinBox*>("copies"))
+                copies->setValue(2);
+            dialog.accept();
+        });
+        return dialog.exec();
+    });
+    // The remembered printer the dialog starts from is File; the dialog keeps it.
+    run.rp.PrinterSettings.PrinterIndex = queueIndex("File");
+
+    QStringList errors;
+    const auto previousHandler = platform::setErrorHandler([&](const QString& text) { errors << text; });
+    // The spooler is asked nothing while the job may be on its way: its connection is shared, so the
+    // output file tells when the print is through.
+    int step = 0;
+    int ticks = 0;
+    bool stayedOpen = false;
+    std::function<void()> drive = [&] {
+        TRpStandardPreview* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* preview = qobject_cast<TRpStandardPreview*>(w); preview && preview->printer())
+                window = preview;
+        }
+        bool again = true;
+        if (window && step == 0 && window->action("Print")->isEnabled()) {
+            window->action("PrintSetup")->trigger();
+            window->action("Print")->trigger();
+            step = 1;
+        } else if (window && step == 1 && QFile::exists(out) && run.rp.available()
+            && run.rp.currentPrinter() == window->printer()) {
+            stayedOpen = window->isVisible();
+            window->exitButton()->click();
+            again = false;
+        } else if (window && (++ticks > 3000 || !errors.isEmpty())) {
+            window->exitButton()->click(); // never left waiting
+            again = false;
+        }
+        if (again)
+            QTimer::singleShot(10, drive);
+    };
+    QTimer::singleShot(0, drive);
+    run.rp.PreviewReport();
+    TRpPrintDialog::setExecFunction(previousExec);
+    platform::setErrorHandler(previousHandler);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(" | ").toStdString();
+    EXPECT_TRUE(stayedOpen) << "the preview stays open after the print";
+    EXPECT_EQ(run.rp.PrinterSettings.Copies, 2);
+    const int id = newestJobId("File");
+    ASSERT_GT(id, newestBefore);
+    ASSERT_EQ(spooler::waitForJob("File", id), IPP_JSTATE_COMPLETED);
+    EXPECT_EQ(spooler::pdfInfo(out).pages, 2) << "one page, two copies";
 }
