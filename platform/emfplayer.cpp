@@ -762,7 +762,7 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
     }
     case 81: { // STRETCHDIBITS
         const double x = r.i32(24), y = r.i32(28);
-        const qint64 xSrc = r.i32(32), ySrc = r.i32(36), cxSrc = r.i32(40), cySrc = r.i32(44);
+        const qint64 srcX = r.i32(32), srcY = r.i32(36), srcWidth = r.i32(40), srcHeight = r.i32(44);
         const double cx = r.i32(72), cy = r.i32(76);
         decodeDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), r.u32(64), false);
         if (!draw())
@@ -770,7 +770,7 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
         const QImage bitmap = decodeDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), r.u32(64), true);
         // The source rectangle counts rows from the bitmap's bottom.
         m_renderer->image(
-            x, y, x + cx, y + cy, sourcePart(bitmap, xSrc, bitmap.height() - ySrc - cySrc, cxSrc, cySrc));
+            x, y, x + cx, y + cy, sourcePart(bitmap, srcX, bitmap.height() - srcY - srcHeight, srcWidth, srcHeight));
         break;
     }
     case 82: { // EXTCREATEFONTINDIRECTW

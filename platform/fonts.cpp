@@ -49,59 +49,59 @@ int fontPixelHeight(int pointSize, int ppi)
     return -int(std::floor(pixels + 0.5)); // half away from zero, sizes are positive
 }
 
-static QFont baseFont(const FontSpec& spec, int pixelSize)
+static QFont baseFont(const FontSpec& fontRequest, int pixelSize)
 {
-    QFont font(substituteFace(spec.face));
+    QFont font(substituteFace(fontRequest.face));
     font.setPixelSize(std::max(1, pixelSize));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    font.setBold(fontRequest.bold);
+    font.setItalic(fontRequest.italic);
+    font.setUnderline(fontRequest.underline);
+    font.setStrikeOut(fontRequest.strikeOut);
     font.setKerning(false);
     // A fixed-pitch request whose named face is proportional keeps the named face.
-    font.setFixedPitch(spec.fixedPitch);
+    font.setFixedPitch(fontRequest.fixedPitch);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferMatch));
     return font;
 }
 
-QFont measuringFont(const FontSpec& spec, int ppi)
+QFont measuringFont(const FontSpec& fontRequest, int ppi)
 {
-    return measuringFontForPixels(spec, -fontPixelHeight(spec.pointSize, ppi));
+    return measuringFontForPixels(fontRequest, -fontPixelHeight(fontRequest.pointSize, ppi));
 }
 
-QFont drawingFont(const FontSpec& spec, int ppi)
+QFont drawingFont(const FontSpec& fontRequest, int ppi)
 {
-    return drawingFontForPixels(spec, -fontPixelHeight(spec.pointSize, ppi));
+    return drawingFontForPixels(fontRequest, -fontPixelHeight(fontRequest.pointSize, ppi));
 }
 
-QFont measuringFontForPixels(const FontSpec& spec, int pixelSize)
+QFont measuringFontForPixels(const FontSpec& fontRequest, int pixelSize)
 {
-    QFont font = baseFont(spec, pixelSize);
+    QFont font = baseFont(fontRequest, pixelSize);
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
     return font;
 }
 
-QFont drawingFontForPixels(const FontSpec& spec, int pixelSize)
+QFont drawingFontForPixels(const FontSpec& fontRequest, int pixelSize)
 {
-    QFont font = baseFont(spec, pixelSize);
+    QFont font = baseFont(fontRequest, pixelSize);
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::PreferMatch));
     return font;
 }
 
-QSize measureText(const FontSpec& spec, const QString& text, int ppi)
+QSize measureText(const FontSpec& fontRequest, const QString& text, int ppi)
 {
-    const QFontMetrics metrics(measuringFont(spec, ppi));
+    const QFontMetrics metrics(measuringFont(fontRequest, ppi));
     int width = 0;
-    for (int advance : textAdvances(spec, text, ppi))
+    for (int advance : textAdvances(fontRequest, text, ppi))
         width += advance;
     return QSize(width, metrics.height());
 }
 
-std::vector<int> textAdvances(const FontSpec& spec, const QString& text, int ppi)
+std::vector<int> textAdvances(const FontSpec& fontRequest, const QString& text, int ppi)
 {
-    const QFontMetrics metrics(measuringFont(spec, ppi));
+    const QFontMetrics metrics(measuringFont(fontRequest, ppi));
     std::vector<int> advances;
     advances.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -124,9 +124,9 @@ int screenPpi()
     return 96;
 }
 
-QSize referenceTextExtent(const FontSpec& spec, const QString& text)
+QSize referenceTextExtent(const FontSpec& fontRequest, const QString& text)
 {
-    return measureText(spec, text, screenPpi());
+    return measureText(fontRequest, text, screenPpi());
 }
 
 } // namespace platform

@@ -21,24 +21,24 @@ QString substituteFace(const QString& requested);
 int fontPixelHeight(int pointSize, int ppi);
 
 // The measuring font: full hinting, no antialiasing, no kerning, pixel size from fontPixelHeight.
-QFont measuringFont(const FontSpec& spec, int ppi);
+QFont measuringFont(const FontSpec& fontRequest, int ppi);
 // The drawing font: the same face and pixel size, antialiased.
-QFont drawingFont(const FontSpec& spec, int ppi);
+QFont drawingFont(const FontSpec& fontRequest, int ppi);
 // The same two fonts for a pixel size given directly (a font recorded in a metafile); the point size of
-// the spec is not used.
-QFont measuringFontForPixels(const FontSpec& spec, int pixelSize);
-QFont drawingFontForPixels(const FontSpec& spec, int pixelSize);
+// the fontRequest is not used.
+QFont measuringFontForPixels(const FontSpec& fontRequest, int pixelSize);
+QFont drawingFontForPixels(const FontSpec& fontRequest, int pixelSize);
 
 // Width (sum of advances) and height (line height) of a text at a resolution.
-QSize measureText(const FontSpec& spec, const QString& text, int ppi);
+QSize measureText(const FontSpec& fontRequest, const QString& text, int ppi);
 // Whole-pixel advance of each UTF-16 unit of the text, as the text records of a page carry them.
-std::vector<int> textAdvances(const FontSpec& spec, const QString& text, int ppi);
+std::vector<int> textAdvances(const FontSpec& fontRequest, const QString& text, int ppi);
 
 // The logical resolution of the screen (96 when there is none).
 int screenPpi();
 
 // The reference context that reports and labels measure on: a text's extent at the screen's resolution,
 // with the whole-pixel advances of the measuring font.
-QSize referenceTextExtent(const FontSpec& spec, const QString& text);
+QSize referenceTextExtent(const FontSpec& fontRequest, const QString& text);
 
 } // namespace platform

@@ -32,31 +32,31 @@ QColor color(ColorRef c)
 
 FontSpec specOf(const GdiFont& font)
 {
-    FontSpec spec;
-    spec.face = font.face.isEmpty() ? QStringLiteral("Arial") : font.face;
-    spec.bold = font.weight >= 600;
-    spec.italic = font.italic;
-    spec.underline = font.underline;
-    spec.strikeOut = font.strikeOut;
-    spec.charset = font.charset;
-    spec.fixedPitch = (font.pitchAndFamily & 3) == 1;
-    return spec;
+    FontSpec fontRequest;
+    fontRequest.face = font.face.isEmpty() ? QStringLiteral("Arial") : font.face;
+    fontRequest.bold = font.weight >= 600;
+    fontRequest.italic = font.italic;
+    fontRequest.underline = font.underline;
+    fontRequest.strikeOut = font.strikeOut;
+    fontRequest.charset = font.charset;
+    fontRequest.fixedPitch = (font.pitchAndFamily & 3) == 1;
+    return fontRequest;
 }
 
 // QRawFont::fromFont costs a font match; pages use a handful of fonts over and over.
-QRawFont cachedRawFont(const FontSpec& spec, double pixelSize)
+QRawFont cachedRawFont(const FontSpec& fontRequest, double pixelSize)
 {
     static QHash<QString, QRawFont> cache;
-    const QString key = spec.face + QLatin1Char('|') + QString::number(pixelSize, 'f', 3)
-        + (spec.bold ? QLatin1String("|b") : QLatin1String("|r"))
-        + (spec.italic ? QLatin1String("i") : QLatin1String("n"))
-        + (spec.fixedPitch ? QLatin1String("f") : QLatin1String("v"));
+    const QString key = fontRequest.face + QLatin1Char('|') + QString::number(pixelSize, 'f', 3)
+        + (fontRequest.bold ? QLatin1String("|b") : QLatin1String("|r"))
+        + (fontRequest.italic ? QLatin1String("i") : QLatin1String("n"))
+        + (fontRequest.fixedPitch ? QLatin1String("f") : QLatin1String("v"));
     auto it = cache.constFind(key);
     if (it != cache.constEnd())
         return *it;
     if (cache.size() > 512)
         cache.clear();
-    QRawFont raw = QRawFont::fromFont(drawingFontForPixels(spec, std::max(1, int(std::lround(pixelSize)))));
+    QRawFont raw = QRawFont::fromFont(drawingFontForPixels(fontRequest, std::max(1, int(std::lround(pixelSize)))));
     if (raw.isValid() && std::abs(raw.pixelSize() - pixelSize) > 1e-6)
         raw.setPixelSize(pixelSize);
     cache.insert(key, raw);
@@ -410,13 +410,13 @@ MetafileRenderer::FontData& MetafileRenderer::fontData()
     auto* data = new FontData;
     m_fonts.insert(key, data);
     m_fontData = data;
-    const FontSpec spec = specOf(m_font);
+    const FontSpec fontRequest = specOf(m_font);
     double logical = m_font.height < 0 ? -double(m_font.height) : double(m_font.height);
     if (m_font.height == 0)
         logical = 12 / std::max(1e-9, std::abs(m_sy)); // GDI's default size, in device pixels
     if (m_font.height > 0) {
         // A positive height is the cell height: ascent plus descent.
-        const QFontMetrics metrics(measuringFontForPixels(spec, 100));
+        const QFontMetrics metrics(measuringFontForPixels(fontRequest, 100));
         if (metrics.height() > 0)
             logical = logical * 100.0 / metrics.height();
     }
@@ -425,11 +425,11 @@ MetafileRenderer::FontData& MetafileRenderer::fontData()
         || devicePixels > largestGlyphPixels)
         return *data;
     data->logicalPixels = std::max(1, int(std::lround(logical)));
-    data->measuring = measuringFontForPixels(spec, data->logicalPixels);
+    data->measuring = measuringFontForPixels(fontRequest, data->logicalPixels);
     const QFontMetrics metrics(data->measuring);
     data->ascent = metrics.ascent();
     data->descent = metrics.descent();
-    data->raw = cachedRawFont(spec, data->logicalPixels * std::abs(m_sy));
+    data->raw = cachedRawFont(fontRequest, data->logicalPixels * std::abs(m_sy));
     data->valid = data->raw.isValid();
     return *data;
 }

@@ -57,12 +57,12 @@ void TRpCustomLabel::measure()
         return;
     const int ppi = screenPpi();
     const int z = zoom();
-    const platform::FontSpec spec = fontSpec();
+    const platform::FontSpec fontRequest = fontSpec();
 
     int newWidth = 0;
     for (const std::string& line : m_lines) {
         const int measured
-            = line.empty() ? 0 : platform::measureText(spec, platform::fromCp1250(line), ppi).width();
+            = line.empty() ? 0 : platform::measureText(fontRequest, platform::fromCp1250(line), ppi).width();
         newWidth = std::max(newWidth, roundHalfAway((long double)(measured + 1) * z / 100.0L));
     }
 
@@ -72,7 +72,7 @@ void TRpCustomLabel::measure()
         left = left + bounds.width() - newWidth;
     else if (Alignment == taCenter)
         left = left + (bounds.width() - newWidth) / 2; // truncates toward zero
-    const int textHeight = platform::measureText(spec, QStringLiteral("W"), ppi).height();
+    const int textHeight = platform::measureText(fontRequest, QStringLiteral("W"), ppi).height();
     const int minHeight = textHeight * z / 100 + 1;
     const int height = bounds.height() < minHeight ? minHeight : bounds.height();
     setScreenBounds(QRect(left, bounds.top(), newWidth, height));
@@ -86,8 +86,8 @@ void TRpCustomLabel::RenderAt(int originX, int originY)
     platform::Canvas* canvas = target ? target->canvas() : nullptr;
     if (!canvas)
         return;
-    const platform::FontSpec spec = fontSpec();
-    canvas->setFont(spec);
+    const platform::FontSpec fontRequest = fontSpec();
+    canvas->setFont(fontRequest);
     const long double pitch = canvas->textExtent(QStringLiteral("W")).height() / target->PixelsPerUnitY();
 
     const long double x = originX + Size.Values[Left];

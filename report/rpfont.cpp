@@ -11,17 +11,17 @@ int TRpFont::Height(int ppi) const
 
 platform::FontSpec TRpFont::toFontSpec(int pointSize) const
 {
-    platform::FontSpec spec;
-    spec.face = Name;
-    spec.pointSize = pointSize;
-    spec.bold = Bold;
-    spec.italic = Italic;
-    spec.underline = Underline;
-    spec.strikeOut = StrikeOut;
-    spec.charset = std::uint8_t(Charset);
-    spec.fixedPitch = Pitch == fpFixed;
-    spec.color = colorToRef(Color);
-    return spec;
+    platform::FontSpec fontRequest;
+    fontRequest.face = Name;
+    fontRequest.pointSize = pointSize;
+    fontRequest.bold = Bold;
+    fontRequest.italic = Italic;
+    fontRequest.underline = Underline;
+    fontRequest.strikeOut = StrikeOut;
+    fontRequest.charset = std::uint8_t(Charset);
+    fontRequest.fixedPitch = Pitch == fpFixed;
+    fontRequest.color = colorToRef(Color);
+    return fontRequest;
 }
 
 } // namespace report
