@@ -28,7 +28,8 @@ const std::vector<DateWord>& wordsLongestFirst()
             { "Wczoraj", Word::Yesterday, 0 },
             { "Jutro", Word::Tomorrow, 0 },
             { "Niedziela", Word::Weekday, 0 },
-            { "Poniediałek", Word::Weekday, 1 },
+            { "Poniedziałek", Word::Weekday, 1 },
+            { "Poniediałek", Word::Weekday, 1 }, // the spelling the program always knew
             { "Wtorek", Word::Weekday, 2 },
             { "Środa", Word::Weekday, 3 },
             { "Czwartek", Word::Weekday, 4 },
@@ -116,9 +117,26 @@ std::optional<double> parseWord(const QString& text, double today, double now)
     return std::nullopt;
 }
 
-int monthFromName(const QString& name)
+// How a short date is written: the order of its fields, their separator, the month names.
+struct DateConvention {
+    QString format;
+    QChar separator;
+    QLocale locale;
+};
+
+DateConvention desktopConvention()
 {
-    const QLocale locale;
+    return { platform::shortDateFormat(), platform::dateSeparator(), QLocale() };
+}
+
+DateConvention polishConvention()
+{
+    const QLocale polish = platform::polishLocale();
+    return { platform::shortDateFormat(polish), QLatin1Char('.'), polish };
+}
+
+int monthFromName(const QString& name, const QLocale& locale)
+{
     for (int m = 1; m <= 12; ++m) {
         for (auto format : { QLocale::LongFormat, QLocale::ShortFormat }) {
             if (name.compare(locale.monthName(m, format), Qt::CaseInsensitive) == 0
@@ -157,7 +175,7 @@ std::optional<double> parseTime(const QString& text)
     return (values[0] * 3600 + values[1] * 60 + values[2]) / 86400.0;
 }
 
-std::optional<double> parseShortDate(const QString& text, double today)
+std::optional<double> parseShortDate(const QString& text, double today, const DateConvention& convention)
 {
     QString datePart = text;
     double timeOfDay = 0;
@@ -170,7 +188,7 @@ std::optional<double> parseShortDate(const QString& text, double today)
         timeOfDay = *t;
     }
     // The order of day, month and year as the short date format has it.
-    const QString format = platform::shortDateFormat();
+    const QString& format = convention.format;
     const qsizetype d = format.indexOf(QLatin1Char('d'));
     const qsizetype m = format.indexOf(QLatin1Char('M'));
     const qsizetype y = format.indexOf(QLatin1Char('y'));
@@ -179,7 +197,7 @@ std::optional<double> parseShortDate(const QString& text, double today)
     std::vector<std::pair<qsizetype, char>> order { { d, 'd' }, { m, 'm' }, { y, 'y' } };
     std::sort(order.begin(), order.end());
 
-    const QStringList parts = datePart.split(platform::dateSeparator());
+    const QStringList parts = datePart.split(convention.separator);
     if (parts.size() != 2 && parts.size() != 3)
         return std::nullopt;
     const QDate current = platform::dateOfDays(today);
@@ -200,7 +218,7 @@ std::optional<double> parseShortDate(const QString& text, double today)
             if (allDigits(part) && part.size() <= 2)
                 month = part.toInt();
             else
-                month = monthFromName(part);
+                month = monthFromName(part, convention.locale);
             if (month == 0)
                 return std::nullopt;
         } else {
@@ -224,9 +242,24 @@ std::optional<double> parseShortDate(const QString& text, double today)
     return platform::toDays(date) + timeOfDay;
 }
 
-} // namespace
+// Year, month and day joined by hyphens, as machines write dates.
+std::optional<double> parseIsoDate(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('-'));
+    if (parts.size() != 3 || parts[0].size() != 4 || !allDigits(parts[0]))
+        return std::nullopt;
+    for (int i = 1; i < 3; ++i) {
+        if (!allDigits(parts[i]) || parts[i].size() > 2)
+            return std::nullopt;
+    }
+    const QDate date(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return platform::toDays(date);
+}
 
-std::optional<double> parseDateText(const QString& text, double today, double now)
+std::optional<double> parseWithConvention(
+    const QString& text, double today, double now, const DateConvention& convention)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -235,7 +268,21 @@ std::optional<double> parseDateText(const QString& text, double today, double no
         if (auto v = parseWord(trimmed, today, now))
             return v;
     }
-    return parseShortDate(trimmed, today);
+    return parseShortDate(trimmed, today, convention);
+}
+
+} // namespace
+
+std::optional<double> parseDateText(const QString& text, double today, double now)
+{
+    return parseWithConvention(text, today, now, desktopConvention());
+}
+
+std::optional<double> parseFileDateText(const QString& text, double today, double now)
+{
+    if (auto iso = parseIsoDate(text.trimmed()))
+        return iso;
+    return parseWithConvention(text, today, now, polishConvention());
 }
 
 std::optional<double> parseDateText(const QString& text)

@@ -11,6 +11,10 @@
 std::optional<double> parseDateText(const QString& text, double today, double now);
 std::optional<double> parseDateText(const QString& text);
 
+// A date as a transfer file writes it, read the Polish way whatever the desktop's settings: day.month.year
+// (a month also by its Polish name), year-month-day, or one of the date words.
+std::optional<double> parseFileDateText(const QString& text, double today, double now);
+
 // The regional short date, and after one space the long time when the time of day is not zero; empty
 // for the no-date marker (-700000) and anything below it.
 QString dateDisplayText(double days);

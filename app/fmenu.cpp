@@ -6,6 +6,7 @@
 #include "app/transferfile.h"
 #include "app/transferrecord.h"
 #include "data/dm2.h"
+#include "platform/error.h"
 #include "platform/errordisplay.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
@@ -172,8 +173,8 @@ TfMenu::TfMenu(QWidget* parent)
     setTabOrder(eTytulem, deData);
 
     // A wrong check sum is told beside the caption; nothing moves and nothing is blocked.
-    auto makeWarning = [this](QLabel* caption, const char* name) {
-        auto* w = new QLabel(wrongAccountWarning(), this);
+    auto makeWarning = [this](QLabel* caption, const char* name, const QString& text) {
+        auto* w = new QLabel(text, this);
         w->setObjectName(QString::fromLatin1(name));
         w->setFont(tahoma(11));
         QPalette p = w->palette();
@@ -184,8 +185,12 @@ TfMenu::TfMenu(QWidget* parent)
         w->hide();
         return w;
     };
-    lOdbiorcaCheck = makeWarning(Label6, "lOdbiorcaCheck");
-    lZleceniodawcaCheck = makeWarning(Label7, "lZleceniodawcaCheck");
+    lOdbiorcaCheck = makeWarning(Label6, "lOdbiorcaCheck", wrongAccountWarning());
+    lZleceniodawcaCheck = makeWarning(Label7, "lZleceniodawcaCheck", wrongAccountWarning());
+    lKwotaImport = makeWarning(Label2, "lKwotaImport", QString());
+    lDataImport = makeWarning(Label4, "lDataImport", QString());
+    connect(ceKwota, &QLineEdit::textEdited, lKwotaImport, &QWidget::hide);
+    connect(deData, &QLineEdit::textEdited, lDataImport, &QWidget::hide);
     connect(eRachunekOdbiorcy, &QLineEdit::textChanged, this,
         [this] { updateAccountCheck(eRachunekOdbiorcy, Label6, lOdbiorcaCheck); });
     connect(eRachunekZleceniodawcy, &QLineEdit::textChanged, this,
@@ -298,12 +303,57 @@ void TfMenu::aOpenExecute()
         this);
 }
 
+void TfMenu::showImportProblem(QLabel* warning, const QString& text)
+{
+    const int room = width() - warning->x() - 8;
+    warning->setText(warning->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    warning->resize(std::min(room, warning->sizeHint().width()), warning->height());
+    warning->show();
+}
+
+namespace {
+
+QString importProblemText(const FileValueProblem& problem)
+{
+    QString value = problem.value;
+    if (value.size() > 30)
+        value = value.left(29) + QChar(0x2026);
+    const QString where = QStringLiteral("wiersz %1: „%2”").arg(problem.line).arg(value);
+    switch (problem.kind) {
+    case FileValueProblem::Kind::AmbiguousAmount:
+        return QStringLiteral("Niejednoznaczna kwota w pliku (%1) – wpisz ją").arg(where);
+    case FileValueProblem::Kind::UnreadableAmount:
+        return QStringLiteral("Nie odczytano kwoty z pliku (%1)").arg(where);
+    case FileValueProblem::Kind::UnreadableDate:
+        return QStringLiteral("Nie odczytano daty z pliku (%1) – przyjęto dzisiejszą").arg(where);
+    }
+    return QString();
+}
+
+} // namespace
+
 void TfMenu::loadTransferFile(const QString& path)
 {
-    lNazwaPliku->setText(QFileInfo(path).fileName());
-    lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
-    const TransferEditorValues v = editorValuesFromFile(
-        parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite)));
+    const QString previousName = lNazwaPliku->text();
+    auto showName = [this](const QString& name) {
+        lNazwaPliku->setText(name);
+        lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
+    };
+    showName(QFileInfo(path).fileName());
+    const TransferFileValues file = parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
+    if (file.keysFound == 0) {
+        // Loading it would empty every editor for nothing: the window stays as it was.
+        showName(previousName);
+        throw platform::Error(QStringLiteral("Plik nie zawiera danych przelewu."));
+    }
+    std::vector<FileValueProblem> problems;
+    const TransferEditorValues v = editorValuesFromFile(file, &problems);
+    lKwotaImport->hide();
+    lDataImport->hide();
+    for (const FileValueProblem& problem : problems) {
+        const bool date = problem.kind == FileValueProblem::Kind::UnreadableDate;
+        showImportProblem(date ? lDataImport : lKwotaImport, importProblemText(problem));
+    }
     auto put = [](QLineEdit* editor, const QString& value) {
         editor->setText(value);
         editor->setCursorPosition(0); // show the start of a long text

@@ -66,6 +66,10 @@ public:
     // The account checks beside the captions of the two account fields.
     QLabel* lOdbiorcaCheck;
     QLabel* lZleceniodawcaCheck;
+    // Beside the captions of the amount and the date: a value of the loaded file that did not reach the
+    // editor (hidden once the user types there or another file is loaded).
+    QLabel* lKwotaImport;
+    QLabel* lDataImport;
 
     QAction* aOpen;
     QAction* aPrint;
@@ -85,6 +89,7 @@ private:
     void FormClose();
     QString chooseTransferFile();
     void updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning);
+    void showImportProblem(QLabel* warning, const QString& text);
 
     std::function<void()> m_previewReport;
     std::function<bool()> m_reportBusy;

@@ -3,6 +3,7 @@
 #include "platform/cp1250.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -27,24 +28,38 @@ TransferFileValues parseTransferFile(std::string_view bytes)
         bytes = bytes.substr(0, nul);
 
     TransferFileValues values;
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (bytes.substr(0, bom.size()) == bom) {
+        bytes.remove_prefix(bom.size());
+        values.utf8 = true;
+    } else {
+        // Code page 1250 text with Polish letters is almost never well-formed UTF-8: ó alone (0xF3)
+        // starts a four-byte sequence that the next letter cannot continue.
+        const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; });
+        values.utf8 = !ascii && platform::isWellFormedUtf8(bytes);
+    }
+
     struct Slot {
         std::string_view key;
         std::string* value;
+        int* line = nullptr;
         bool found = false;
     };
     std::array<Slot, 7> wanted { {
         { "NDNazwa", &values.NDNazwa },
         { "NDKONTOKONTR", &values.NDKONTOKONTR },
         { "NDKonto", &values.NDKonto },
-        { "Kwota", &values.Kwota },
+        { "Kwota", &values.Kwota, &values.KwotaLine },
         { "WCNazwa", &values.WCNazwa },
         { "Tytulem", &values.Tytulem },
-        { "Data", &values.Data },
+        { "Data", &values.Data, &values.DataLine },
     } };
     size_t remaining = wanted.size(); // the scan stops once every key was found
 
     size_t pos = 0;
+    int lineNumber = 0;
     while (pos < bytes.size() && remaining > 0) {
+        ++lineNumber;
         // memchr for each end byte: find_first_of tests every byte against the set one by one, far
         // slower on a huge line.
         const char* base = bytes.data();
@@ -69,10 +84,13 @@ TransferFileValues parseTransferFile(std::string_view bytes)
             if (!slot.found && sameKey(key, slot.key)) {
                 slot.found = true;
                 *slot.value = std::string(line.substr(eq + 1));
+                if (slot.line)
+                    *slot.line = lineNumber;
                 --remaining;
                 break;
             }
         }
     }
+    values.keysFound = int(wanted.size() - remaining);
     return values;
 }

@@ -1,7 +1,8 @@
 // The transfer data file: single-byte key=value lines written by another program for one transfer.
 // Lines end with CR LF, LF or CR; a NUL byte ends the text; the key is everything before the first "=",
 // the value everything after it; keys compare without letter case; the first matching line wins;
-// nothing is trimmed and no byte order mark is recognised.
+// nothing is trimmed. The text is code page 1250 unless it starts with a UTF-8 byte order mark or is
+// well-formed UTF-8 with letters beyond ASCII; the values keep the file's bytes either way.
 #pragma once
 
 #include <string>
@@ -15,6 +16,15 @@ struct TransferFileValues {
     std::string WCNazwa;
     std::string Tytulem;
     std::string Data;
+
+    // The values are UTF-8 rather than code page 1250 (the byte order mark is not part of any line).
+    bool utf8 = false;
+    // How many of the seven keys some line gave; none means the file holds no transfer.
+    int keysFound = 0;
+    // The lines (from 1) that gave the amount and the date, 0 when none did: messages about a value
+    // that cannot be read name its line.
+    int KwotaLine = 0;
+    int DataLine = 0;
 };
 
 // Walks the bytes once without building a list of lines, so a file of millions of lines costs no

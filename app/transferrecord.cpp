@@ -1,6 +1,7 @@
 #include "app/transferrecord.h"
 
 #include "app/datetext.h"
+#include "app/fileamount.h"
 #include "app/replacealltext.h"
 #include "data/dm2.h"
 #include "platform/cp1250.h"
@@ -17,25 +18,46 @@ std::optional<double> amountFromText(const QString& text)
 
 namespace {
 
-// Converting more than an editor keeps of a huge value would only cost time.
-QString editorText(std::string_view bytes)
+// Converting more than an editor keeps of a huge value would only cost time. A UTF-8 character takes
+// up to four bytes, and the cut is made again once the characters are known.
+QString editorText(std::string_view bytes, bool utf8)
 {
-    return platform::fromCp1250(bytes.substr(0, EditorTextLimit));
+    if (!utf8)
+        return platform::fromCp1250(bytes.substr(0, EditorTextLimit));
+    QString text = QString::fromUtf8(bytes.substr(0, 4 * EditorTextLimit));
+    if (size_t(text.size()) > EditorTextLimit)
+        text.truncate(qsizetype(EditorTextLimit));
+    return text;
 }
 
 } // namespace
 
-TransferEditorValues editorValuesFromFile(const TransferFileValues& file)
+TransferEditorValues editorValuesFromFile(const TransferFileValues& file, std::vector<FileValueProblem>* problems)
 {
+    auto problem = [problems](FileValueProblem::Kind kind, int line, const QString& value) {
+        if (problems)
+            problems->push_back({ kind, line, value });
+    };
     TransferEditorValues values;
-    values.recipientName = editorText(file.NDNazwa);
-    values.recipientAccount = editorText(file.NDKONTOKONTR + ' ' + file.NDKonto);
-    values.amount = amountFromText(editorText(file.Kwota));
-    values.payerName = editorText(file.WCNazwa);
-    values.title = editorText(file.Tytulem);
-    values.date = parseDateText(editorText(file.Data)).value_or(platform::NoDate);
-    if (values.date <= 0)
+    const bool utf8 = file.utf8;
+    values.recipientName = editorText(file.NDNazwa, utf8);
+    values.recipientAccount = editorText(file.NDKONTOKONTR + ' ' + file.NDKonto, utf8);
+    const QString amountText = editorText(file.Kwota, utf8);
+    const FileAmount amount = readFileAmount(amountText);
+    values.amount = amount.value;
+    if (amount.state == FileAmount::State::Unreadable)
+        problem(FileValueProblem::Kind::UnreadableAmount, file.KwotaLine, amountText);
+    else if (amount.state == FileAmount::State::Ambiguous)
+        problem(FileValueProblem::Kind::AmbiguousAmount, file.KwotaLine, amountText);
+    values.payerName = editorText(file.WCNazwa, utf8);
+    values.title = editorText(file.Tytulem, utf8);
+    const QString dateText = editorText(file.Data, utf8);
+    values.date = parseFileDateText(dateText, platform::today(), platform::now()).value_or(platform::NoDate);
+    if (values.date <= 0) {
+        if (!dateText.trimmed().isEmpty())
+            problem(FileValueProblem::Kind::UnreadableDate, file.DataLine, dateText);
         values.date = platform::today();
+    }
     return values;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace data {
 class TDM2;
@@ -30,9 +31,21 @@ inline constexpr std::size_t EditorTextLimit = 32767;
 // as a regional decimal number; anything else gives nothing.
 std::optional<double> amountFromText(const QString& text);
 
+// A value of the file that did not reach its editor: an amount or a date that gives nothing, or an
+// amount that reads as two different numbers.
+struct FileValueProblem {
+    enum class Kind { UnreadableAmount, AmbiguousAmount, UnreadableDate };
+    Kind kind;
+    int line; // from 1
+    QString value; // the value as the file writes it
+};
+
 // What the file gives the six editors it covers (the payer account stays empty): the recipient account
-// is the check digits, one space and the rest; the date is today's when the file gives none.
-TransferEditorValues editorValuesFromFile(const TransferFileValues& file);
+// is the check digits, one space and the rest; the amount and the date are read the Polish way
+// whatever the desktop's settings (an amount that reads two ways gives none); the date is today's when
+// the file gives none. What could not be read is added to problems.
+TransferEditorValues editorValuesFromFile(
+    const TransferFileValues& file, std::vector<FileValueProblem>* problems = nullptr);
 
 // The print command's record: closes and reopens mtPlat, inserts one record, writes the date (only one
 // after 30 December 1899), the amount (0 for nothing), the names, the payer account as typed, the recipient

@@ -81,6 +81,11 @@ std::int32_t TField::asInteger() const
 
 std::string TField::displayText() const
 {
+    return displayText(QLocale());
+}
+
+std::string TField::displayText(const QLocale& locale) const
+{
     const FieldValue& v = value();
     if (std::holds_alternative<std::monostate>(v))
         return {};
@@ -91,14 +96,18 @@ std::string TField::displayText() const
     const double d = std::get<double>(v);
     if (m_def.type == FieldType::DateTime) {
         const QDateTime dt = platform::fromDays(d);
-        QString text = QLocale().toString(dt.date(), platform::shortDateFormat());
+        QString text = locale.toString(dt.date(), platform::shortDateFormat(locale));
         if (platform::hasTimeOfDay(d))
-            text += QLatin1Char(' ') + QLocale().toString(dt.time(), platform::longTimeFormat());
+            text += QLatin1Char(' ') + locale.toString(dt.time(), platform::longTimeFormat(locale));
         return platform::toCp1250(text);
     }
-    if (QString::fromUtf8(m_def.displayFormat) == QLatin1String("0.00"))
-        return platform::toCp1250(platform::formatFixed(d, 2));
-    return platform::toCp1250(platform::formatGeneral(d));
+    QString text = QString::fromUtf8(m_def.displayFormat) == QLatin1String("0.00")
+        ? platform::formatFixed(d, 2)
+        : platform::formatGeneral(d);
+    const QString decimal = locale.decimalPoint();
+    if (!decimal.isEmpty())
+        text.replace(platform::decimalSeparator(), decimal.at(0));
+    return platform::toCp1250(text);
 }
 
 void TField::setAsString(std::string_view text)

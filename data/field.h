@@ -2,6 +2,7 @@
 // value of that column in the table's current record.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -51,6 +52,8 @@ public:
     // Data: the regional short date, then one space and the long time when the time of day is not
     // zero. Kwota: its display format. Empty without value.
     std::string displayText() const;
+    // The same under the given settings rather than the desktop's.
+    std::string displayText(const QLocale& locale) const;
 
     // Writing a text keeps its first size() characters and stops at a NUL character.
     void setAsString(std::string_view text);

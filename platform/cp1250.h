@@ -15,4 +15,8 @@ QString fromCp1250(std::string_view bytes);
 // The code-page byte of one character ("?" for one outside the code page).
 unsigned char cp1250Byte(QChar c);
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF).
+// Plain ASCII is well-formed too.
+bool isWellFormedUtf8(std::string_view bytes);
+
 } // namespace platform

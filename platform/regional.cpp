@@ -23,7 +23,12 @@ QChar thousandsSeparator()
 
 QString shortDateFormat()
 {
-    return QLocale().dateFormat(QLocale::ShortFormat);
+    return shortDateFormat(QLocale());
+}
+
+QString shortDateFormat(const QLocale& locale)
+{
+    return locale.dateFormat(QLocale::ShortFormat);
 }
 
 QChar dateSeparator()
@@ -37,7 +42,17 @@ QChar dateSeparator()
 
 QString longTimeFormat()
 {
-    QString format = QLocale().timeFormat(QLocale::LongFormat);
+    return longTimeFormat(QLocale());
+}
+
+QLocale polishLocale()
+{
+    return QLocale(QLocale::Polish, QLocale::Poland);
+}
+
+QString longTimeFormat(const QLocale& locale)
+{
+    QString format = locale.timeFormat(QLocale::LongFormat);
     // Drop the zone field with the blanks that join it to the rest.
     format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")));
     return format.trimmed();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QChar>
+#include <QLocale>
 #include <QString>
 #include <optional>
 
@@ -13,10 +14,16 @@ QChar decimalSeparator();
 QChar thousandsSeparator();
 // "d.MM.yyyy" under Polish settings.
 QString shortDateFormat();
+QString shortDateFormat(const QLocale& locale);
 // The first character of the short date format that is no letter ("." under Polish settings).
 QChar dateSeparator();
 // The long time format without any time-zone field ("HH:mm:ss" under Polish settings).
 QString longTimeFormat();
+QString longTimeFormat(const QLocale& locale);
+
+// Polish settings, whatever the desktop's: what a Polish bank form is printed with and what a transfer
+// file written for one is read with.
+QLocale polishLocale();
 
 // The "0.00" form: fixed decimals, the regional decimal separator, no thousands separator; halves are
 // rounded away from zero on the number's 18 significant digits, as a user reading decimals expects.

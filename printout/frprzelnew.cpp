@@ -152,9 +152,10 @@ std::string spaced(const std::string& text)
     return SpaceLetters(text, 2, false);
 }
 
+// The form is a Polish one: its amount has a decimal comma whatever the desktop's settings.
 std::string decimalSeparatorText()
 {
-    return std::string(1, char(platform::cp1250Byte(platform::decimalSeparator())));
+    return ",";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "printout/memtabledataset.h"
 
 #include "data/memtable.h"
+#include "platform/regional.h"
 
 namespace printout {
 
@@ -10,7 +11,8 @@ public:
         : m_field(field)
     {
     }
-    std::string displayText() const override { return m_field.displayText(); }
+    // A Polish bank form shows its dates the Polish way, whatever the desktop's settings.
+    std::string displayText() const override { return m_field.displayText(platform::polishLocale()); }
 
 private:
     data::TField& m_field;

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -236,17 +237,19 @@ TEST_F(FMenuTest, ImportFillsTheEditorsAndEnablesPrinting)
     EXPECT_EQ(window->ceKwota->text(), QStringLiteral("1234,50"));
 }
 
-TEST_F(FMenuTest, AFileWithoutKeysEmptiesTheEditorsAndGivesToday)
+TEST_F(FMenuTest, AFileWithoutKeysIsRefusedAndTheWindowStaysAsItWas)
 {
     load(sampleFile);
-    load("nothing here\n");
-    EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(window->eOdbiorca->text(), QString());
-    EXPECT_EQ(window->eRachunekOdbiorcy->text(), QStringLiteral(" "));
-    EXPECT_FALSE(window->ceKwota->value().has_value());
-    EXPECT_EQ(window->eTytulem->text(), QString());
-    EXPECT_EQ(window->deData->date(), platform::today());
-    EXPECT_TRUE(window->aPrint->isEnabled());
+    window->ceKwota->setValue(99.0);
+    for (const QByteArray& bytes : { QByteArray("nothing here\n"), QByteArray("\xff\xfeN\0D\0", 6) }) {
+        chosenFile = writeFile(bytes, QStringLiteral("pusty.txt"));
+        window->aOpen->trigger();
+    }
+    EXPECT_EQ(errors, QStringList(2, QStringLiteral("Plik nie zawiera danych przelewu.")));
+    EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("przelew.txt"));
+    EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));
+    EXPECT_EQ(window->ceKwota->numericValue(), 99.0);
+    EXPECT_EQ(window->deData->date(), platform::toDays(QDate(2024, 5, 15)));
 }
 
 TEST_F(FMenuTest, ImportEdgeCases)
@@ -260,15 +263,15 @@ TEST_F(FMenuTest, ImportEdgeCases)
     };
     const double today = platform::today();
     const Row rows[] = {
-        { "amount with a point is none", "Kwota=1234.5\nData=2024-13-45", 0.0, today, QString() },
+        { "amount with a decimal point", "Kwota=1234.5\nData=2024-13-45", 1234.5, today, QString() },
         { "CP1250 name", "NDNazwa=\xA3\xF3\x64\x9F S.A.", 0.0, today, QStringLiteral("Łódź S.A.") },
         { "binary after NUL", QByteArray("NDNazwa=A\0\xff\xfe NDNazwa=B", 24), 0.0, today,
             QStringLiteral("A") },
         { "date word", "Data=Jutro", 0.0, today + 1, QString() },
         { "date on day zero counts as none", "Data=30.12.1899", 0.0, today, QString() },
-        { "UTF-16 text stops at its first NUL", QByteArray("\xff\xfeN\0D\0", 6), 0.0, today, QString() },
-        { "UTF-8 letters read as single bytes", "NDNazwa=\xc5\x81\xc3\xb3", 0.0, today,
-            QStringLiteral("Ĺ\u0081Ăł") },
+        { "UTF-8 letters", "NDNazwa=\xc5\x81\xc3\xb3" "d\xc5\xba", 0.0, today, QStringLiteral("Łódź") },
+        { "UTF-8 with a byte order mark", "\xEF\xBB\xBFNDNazwa=Firma\nKwota=1", 1.0, today,
+            QStringLiteral("Firma") },
     };
     for (const Row& r : rows) {
         load(r.bytes);
@@ -277,6 +280,51 @@ TEST_F(FMenuTest, ImportEdgeCases)
         EXPECT_EQ(window->eOdbiorca->text(), r.recipient) << r.name;
     }
     EXPECT_TRUE(errors.isEmpty());
+}
+
+// An amount or a date the file gives but the editors cannot take is told beside its caption, naming the
+// line; nothing is told for a value the file does not give.
+TEST_F(FMenuTest, ValuesThatCannotBeReadAreToldBesideTheirCaptions)
+{
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        const char* amountWarning; // part of it; nullptr: hidden
+        const char* dateWarning;
+    };
+    const Row rows[] = {
+        { "both read", sampleFile, nullptr, nullptr },
+        { "no amount, no date given", "NDNazwa=A\nKwota=\n", nullptr, nullptr },
+        { "ambiguous amount", "NDNazwa=A\nKwota=1.234\n", "Niejednoznaczna kwota w pliku (wiersz 2: „1.234”)",
+            nullptr },
+        { "amount that is no number", "Kwota=dużo\r\nData=1.02.2024", "Nie odczytano kwoty z pliku (wiersz 1: „dużo”)",
+            nullptr },
+        { "date that is no date", "A\nB\nData=2024-13-45", nullptr,
+            "Nie odczytano daty z pliku (wiersz 3: „2024-13-45”) – przyjęto dzisiejszą" },
+    };
+    for (const Row& r : rows) {
+        load(r.bytes);
+        for (auto [label, expected] : { std::pair { window->lKwotaImport, r.amountWarning },
+                 std::pair { window->lDataImport, r.dateWarning } }) {
+            EXPECT_EQ(label->isVisible(), expected != nullptr) << r.name;
+            if (expected)
+                EXPECT_TRUE(label->text().contains(QString::fromUtf8(expected))) << r.name << ": "
+                                                                                  << label->text().toStdString();
+        }
+    }
+    EXPECT_TRUE(errors.isEmpty());
+    load("Kwota=1.234");
+    EXPECT_FALSE(window->ceKwota->value().has_value()) << "the ambiguous amount is not taken";
+
+    // The warning stays until the user types the amount; it sits beside the caption, inside the window.
+    load("Kwota=1,2,3");
+    EXPECT_TRUE(window->lKwotaImport->isVisible());
+    EXPECT_GT(window->lKwotaImport->x(), window->Label2->geometry().right());
+    EXPECT_EQ(window->lKwotaImport->y(), window->Label2->y());
+    EXPECT_LE(window->lKwotaImport->geometry().right(), window->width());
+    window->ceKwota->setFocus();
+    QTest::keyClicks(window->ceKwota, QStringLiteral("5"));
+    EXPECT_FALSE(window->lKwotaImport->isVisible());
 }
 
 TEST_F(FMenuTest, AFileThatCannotBeOpenedLeavesTheEditorsAndReportsThePath)

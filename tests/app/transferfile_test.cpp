@@ -25,7 +25,7 @@ TEST(TransferFile, Rows)
                         "0",
                 9),
             &V::Kwota, "5" },
-        { "byte order mark hides the first key", "\xEF\xBB\xBFNDNazwa=A\nTytulem=T", &V::NDNazwa, "" },
+        { "byte order mark is no part of the first key", "\xEF\xBB\xBFNDNazwa=A\nTytulem=T", &V::NDNazwa, "A" },
         { "line after the byte order mark", "\xEF\xBB\xBFNDNazwa=A\nTytulem=T", &V::Tytulem, "T" },
         { "empty value counts as found", "Kwota=\nKwota=7", &V::Kwota, "" },
         { "line without = ignored", "Kwota\nKwota=7", &V::Kwota, "7" },
@@ -41,4 +41,34 @@ TEST(TransferFile, AFileOfMillionsOfEmptyLinesIsWalkedInPlace)
     std::string bytes(5'000'000, '\n');
     bytes += "Tytulem=koniec";
     EXPECT_EQ(parseTransferFile(bytes).Tytulem, "koniec");
+}
+
+TEST(TransferFile, EncodingKeysAndLines)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        bool utf8;
+        int keysFound;
+        int kwotaLine;
+        int dataLine;
+    };
+    const Row rows[] = {
+        { "code page 1250 letters", "NDNazwa=\xA3\xF3\x64\x9F\nKwota=1", false, 2, 2, 0 },
+        { "UTF-8 letters", "NDNazwa=\xC5\x81\xC3\xB3\x64\xC5\xBA\nKwota=1", true, 2, 2, 0 },
+        { "UTF-8 byte order mark, ASCII only", "\xEF\xBB\xBF" "Data=1.02.2024", true, 1, 0, 1 },
+        { "plain ASCII stays code page 1250", "Kwota=5\r\n\r\nData=x", false, 2, 1, 3 },
+        // 0xF3 (ó) followed by a letter is no UTF-8 sequence.
+        { "code page 1250 that starts like UTF-8", "Tytulem=\xF3w", false, 1, 0, 0 },
+        // CR LF is one line end, LF CR two; a later duplicate key keeps the first line.
+        { "line numbers", "a\n\rKwota=1\r\nKwota=2\rData=3", false, 2, 3, 5 },
+        { "no keys", "nothing here\nNDNazwa =x", false, 0, 0, 0 },
+    };
+    for (const Row& r : rows) {
+        const TransferFileValues v = parseTransferFile(r.bytes);
+        EXPECT_EQ(v.utf8, r.utf8) << r.name;
+        EXPECT_EQ(v.keysFound, r.keysFound) << r.name;
+        EXPECT_EQ(v.KwotaLine, r.kwotaLine) << r.name;
+        EXPECT_EQ(v.DataLine, r.dataLine) << r.name;
+    }
 }

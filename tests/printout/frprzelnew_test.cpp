@@ -1,4 +1,5 @@
 #include "data/dm2.h"
+#include "platform/datetime.h"
 #include "platform/metafile.h"
 #include "printout/bandlayout.h"
 #include "printout/frprzelnew.h"
@@ -8,6 +9,7 @@
 #include "report/rpprinter.h"
 #include "report/rpshape.h"
 
+#include <QDate>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -295,10 +297,21 @@ TEST_F(FrPrzelNew, AmountTexts)
         fill();
         expectAllCopies({ "lKwotaA", "lKwotaB", "lKwotaC", "lKwotaD" }, row.text);
     }
-    QLocale::setDefault(QLocale::c());
-    write({ .kwota = 1234.5 });
-    fill();
-    EXPECT_EQ(caption("lKwotaB"), spaced("1234.50"));
+}
+
+// The form is a Polish bank form: its amount has a decimal comma and its date the Polish short form
+// whatever the desktop's settings.
+TEST_F(FrPrzelNew, AmountAndDateArePolishUnderAnySettings)
+{
+    const double day = platform::toDays(QDate(2026, 12, 9));
+    for (const QLocale& locale : { QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+             QLocale(QLocale::Polish, QLocale::Poland) }) {
+        QLocale::setDefault(locale);
+        write({ .kwota = 1234.5, .data = day });
+        fill();
+        EXPECT_EQ(caption("lKwotaB"), spaced("1234,50")) << locale.name().toStdString();
+        EXPECT_EQ(form.dataSet().findField("Data")->displayText(), "9.12.2026") << locale.name().toStdString();
+    }
 }
 
 TEST_F(FrPrzelNew, PolishLettersKeepTheirCase)
