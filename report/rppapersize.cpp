@@ -9,8 +9,8 @@ namespace {
 using P = TRpPaperSize;
 using Q = QPageSize;
 
-// The C, D and E sheets keep the 100 x 100 mm entries the saved-file paper detection compares with;
-// their Qt ids are the ANSI sheets the Windows codes stand for.
+// Each paper with its true size: Executive is 7.25 x 10.5 in, Note is Letter's sheet again, and the C,
+// D and E sheets are the ANSI ones.
 constexpr std::array<TRpPaperInfo, 28> papers { {
     { P::Default, "Default", 0, 0, 0, Q::Custom },
     { P::Letter, "Letter", 215.9, 279.4, 1, Q::Letter },
@@ -19,7 +19,7 @@ constexpr std::array<TRpPaperInfo, 28> papers { {
     { P::Ledger, "Ledger", 431.8, 279.4, 4, Q::Ledger },
     { P::Legal, "Legal", 215.9, 355.6, 5, Q::Legal },
     { P::Statement, "Statement", 139.7, 215.9, 6, Q::Statement },
-    { P::Executive, "Executive", 190.5, 254, 7, Q::Executive },
+    { P::Executive, "Executive", 184.15, 266.7, 7, Q::ExecutiveStandard },
     { P::A3, "A3", 297, 420, 8, Q::A3 },
     { P::A4, "A4", 210, 297, 9, Q::A4 },
     { P::A4Small, "A4Small", 210, 297, 10, Q::A4 },
@@ -30,15 +30,15 @@ constexpr std::array<TRpPaperInfo, 28> papers { {
     { P::Quarto, "Quarto", 215, 275, 15, Q::Quarto },
     { P::rp10X14, "10X14", 254, 355.6, 16, Q::Imperial10x14 },
     { P::rp11X17, "11X17", 279.4, 431.8, 17, Q::Tabloid },
-    { P::Note, "Note", 215.9, 279, 18, Q::Note },
+    { P::Note, "Note", 215.9, 279.4, 18, Q::Note },
     { P::Env9, "Env9", 98.43, 225.4, 19, Q::Envelope9 },
     { P::Env10, "Env10", 104.8, 241.3, 20, Q::Envelope10 },
     { P::Env11, "Env11", 114.3, 263.5, 21, Q::Envelope11 },
-    { P::Env12, "Env12", 101.6, 279.4, 22, Q::Envelope12 },
+    { P::Env12, "Env12", 120.65, 279.4, 22, Q::Envelope12 },
     { P::Env14, "Env14", 127, 292.1, 23, Q::Envelope14 },
-    { P::CSheet, "CSheet", 100, 100, 24, Q::AnsiC },
-    { P::DSheet, "DSheet", 100, 100, 25, Q::AnsiD },
-    { P::ESheet, "ESheet", 100, 100, 26, Q::AnsiE },
+    { P::CSheet, "CSheet", 431.8, 558.8, 24, Q::AnsiC },
+    { P::DSheet, "DSheet", 558.8, 863.6, 25, Q::AnsiD },
+    { P::ESheet, "ESheet", 863.6, 1117.6, 26, Q::AnsiE },
     { P::Custom, "Custom", 0, 0, 256, Q::Custom },
 } };
 

@@ -68,7 +68,7 @@ int printGeneratedReport(TRpReport& report, TRpPrinter* source)
     run.target->setMaster(&report);
     run.form = std::make_unique<TRpProgressForm>(run.target.get());
     if (report.ShowProgress)
-        run.form->show();
+        run.form->showPainted();
     run.target->setClient(run.form.get());
     report.setPrintSource(source ? source : previewPrinter.data());
     report.GenerateReport(*run.target);

@@ -6,9 +6,11 @@
 #include "report/rpprintertarget.h"
 #include "report/rpreport.h"
 
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -49,6 +51,11 @@ bool TRpPrintDialog::Execute()
     dialog.setMinMax(MinPage, MaxPage);
     dialog.setFromTo(FromPage, ToPage);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    // The dialog only stores the settings; Qt labels its accept button as if it printed.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     // Placed once, a third down the screen, before it shows.
     QTimer::singleShot(0, &dialog, [&dialog] {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {

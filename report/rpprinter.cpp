@@ -240,6 +240,28 @@ void TRpPrinter::Save(const QString& fileName)
 
 void TRpPrinter::Load(const QString& fileName)
 {
+    // The file is opened and checked, and its paper found, before anything shown is given up: a file
+    // that cannot be loaded leaves the pages, and what a print prints, as they were.
+    std::unique_ptr<TRpStream> stream = TRpStream::openFile(fileName);
+    const int count = checkReportFile(*stream);
+    const long double pixelsPerUnit = m_screenPpi / NativePerInch;
+    std::optional<TRpPaperGuess> guess;
+    if (count >= 1) {
+        TRpPageList probe;
+        probe.setStream(stream.get());
+        probe.setLoadedPageCount(count);
+        std::optional<QByteArray> first;
+        try {
+            first = probe.pageAt(1);
+        } catch (...) {
+            probe.setStream(nullptr);
+            throw;
+        }
+        probe.setStream(nullptr);
+        const platform::MetafileInfo info = platform::inspectMetafile(first->constData(), first->size());
+        guess = guessPaper(info.sizePx, pixelsPerUnit, &pageStoreAcceptsPaper);
+    }
+
     if (m_status != TRpPrinterStatus::Ready) {
         if (m_status == TRpPrinterStatus::Generating) {
             if (m_master && m_master->currentPrinter() == this)
@@ -251,33 +273,15 @@ void TRpPrinter::Load(const QString& fileName)
         m_pageList.setStream(nullptr);
         m_stream.reset();
         m_pageList.clear();
-        m_pagesStarted = 0;
-        m_pagesAvailable = 0;
-        m_status = TRpPrinterStatus::Ready;
-        m_loadedFromFile = false;
     }
     ++m_documentSerial;
-    std::unique_ptr<TRpStream> stream = TRpStream::openFile(fileName);
-    const int count = checkReportFile(*stream);
     m_pageList.setStream(stream.get());
     m_pageList.setLoadedPageCount(count);
-    m_pixelsPerUnitX = m_screenPpi / NativePerInch;
-    m_pixelsPerUnitY = m_screenPpi / NativePerInch;
-    try {
-        if (count >= 1) {
-            const std::optional<QByteArray> first = m_pageList.pageAt(1);
-            const platform::MetafileInfo info = platform::inspectMetafile(first->constData(), first->size());
-            const std::optional<TRpPaperGuess> guess
-                = guessPaper(info.sizePx, m_pixelsPerUnitX, &pageStoreAcceptsPaper);
-            if (guess) {
-                m_settings.setPaper(guess->size);
-                m_settings.orientation = guess->orientation;
-            }
-        }
-    } catch (...) {
-        m_pageList.setStream(nullptr);
-        m_pageList.clear();
-        throw;
+    m_pixelsPerUnitX = pixelsPerUnit;
+    m_pixelsPerUnitY = pixelsPerUnit;
+    if (guess) {
+        m_settings.setPaper(guess->size);
+        m_settings.orientation = guess->orientation;
     }
     m_stream = std::move(stream);
     m_pagesStarted = count;

@@ -4,16 +4,21 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace report {
 
 TRpProgressForm::TRpProgressForm(TRpPrinter* printer, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+    // A dialog frame: a caption and a close box (which cancels), no minimise or maximise box.
+    : QDialog(parent,
+        Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint)
     , m_printer(printer)
     , m_gauge(new QProgressBar(this))
     , m_info(new QLabel(this))
@@ -29,6 +34,7 @@ TRpProgressForm::TRpProgressForm(TRpPrinter* printer, QWidget* parent)
     m_gauge->setTextVisible(false);
     m_info->setObjectName(QStringLiteral("Info"));
     m_info->setGeometry(0, 44, 145, 13);
+    m_info->setText(progressText(0));
     m_info->setAlignment(Qt::AlignCenter);
     m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
     m_cancelButton->setGeometry(36, 60, 75, 25);
@@ -37,6 +43,20 @@ TRpProgressForm::TRpProgressForm(TRpPrinter* printer, QWidget* parent)
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
+}
+
+void TRpProgressForm::showPainted()
+{
+    show();
+    raise();
+    // The print runs on right away and lets events through only at its checkpoints: wait (briefly) for
+    // the window system to map the window, then paint it at once, or it stays blank until the first
+    // checkpoint.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    repaint();
 }
 
 QString TRpProgressForm::progressText(int percent)

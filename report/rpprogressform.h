@@ -23,6 +23,10 @@ public:
     QLabel* Info() const { return m_info; }
     QPushButton* CancelButton() const { return m_cancelButton; }
 
+    // Shows the window and paints it before returning, so its gauge and text are on screen while the
+    // print runs.
+    void showPainted();
+
     // The text shown for a percentage ("5%  Completed").
     static QString progressText(int percent);
 

@@ -12,6 +12,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QtEndian>
+#include <algorithm>
+#include <cmath>
 #include <cmath>
 #include <mutex>
 
@@ -129,21 +131,30 @@ std::optional<TRpPaperGuess> guessPaper(
 {
     if (pixelsPerUnit <= 0)
         return std::nullopt;
-    // Whole units of 4 mm, so a page a pixel off still finds its paper.
-    const long double w = std::trunc(pagePx.width() / pixelsPerUnit / 40);
-    const long double l = std::trunc(pagePx.height() / pixelsPerUnit / 40);
+    // A page a pixel or two off its paper still finds it; 2 mm keeps neighbours such as Letter
+    // (215.9 mm) and A4 (210 mm) apart.
+    constexpr long double Tolerance = 2.0L;
+    const long double w = pagePx.width() / pixelsPerUnit / 10;
+    const long double l = pagePx.height() / pixelsPerUnit / 10;
     std::optional<TRpPaperGuess> guess;
+    long double best = Tolerance;
     for (const TRpPaperInfo& entry : paperTable()) {
         if (entry.size == TRpPaperSize::Default || entry.size == TRpPaperSize::Custom)
             continue;
         if (accepts && !accepts(entry.size))
             continue;
-        const long double tw = std::trunc(entry.widthMm / 4);
-        const long double tl = std::trunc(entry.lengthMm / 4);
-        if (w == tw && l == tl)
+        const long double pw = entry.widthMm, pl = entry.lengthMm;
+        const long double portrait = std::max(std::fabs(w - pw), std::fabs(l - pl));
+        const long double landscape = std::max(std::fabs(w - pl), std::fabs(l - pw));
+        // The nearest paper wins; of papers as near, the first in the table.
+        if (portrait <= best && (!guess || portrait < best)) {
+            best = portrait;
             guess = TRpPaperGuess { entry.size, poPortrait };
-        if (l == tw && w == tl)
+        }
+        if (landscape <= best && (!guess || landscape < best)) {
+            best = landscape;
             guess = TRpPaperGuess { entry.size, poLandscape };
+        }
     }
     return guess;
 }

@@ -30,8 +30,9 @@ struct TRpPaperGuess {
     bool operator==(const TRpPaperGuess&) const = default;
 };
 
-// The paper of the table whose size in whole units of 4 mm matches a page of pagePx pixels at
-// pixelsPerUnit pixels per 0.1 mm, in either orientation; later entries win, as far as accepts allows.
+// The paper of the table nearest to a page of pagePx pixels at pixelsPerUnit pixels per 0.1 mm, in
+// either orientation, within 2 mm on each side; of papers as near, the first in the table, as far as
+// accepts allows. None when no paper is that near.
 std::optional<TRpPaperGuess> guessPaper(
     QSize pagePx, long double pixelsPerUnit, const std::function<bool(TRpPaperSize)>& accepts = {});
 

@@ -240,8 +240,8 @@ QAction* TRpStandardPreview::addButton(
 {
     QAction* a = m_toolBar->addAction(previewIcon(TRpPreviewPicture(picture)), QString());
     a->setObjectName(QLatin1String(name));
+    // The hint is a tool tip only: as a status tip it would take the status bar's place.
     a->setToolTip(hint);
-    a->setStatusTip(hint);
     connect(a, &QAction::triggered, this,
         [this, click] { platform::runGuarded([&] { (this->*click)(); }, this); });
     return a;
@@ -460,6 +460,14 @@ void TRpStandardPreview::closeEvent(QCloseEvent* event)
         m_preview->setPrinter(nullptr);
     }
     QMainWindow::closeEvent(event);
+}
+
+bool TRpStandardPreview::event(QEvent* event)
+{
+    // The status bar keeps its panels: no hovered widget's status tip replaces them.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
 }
 
 void TRpStandardPreview::resizeEvent(QResizeEvent* event)

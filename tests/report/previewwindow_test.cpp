@@ -9,6 +9,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -307,7 +311,7 @@ TEST(PreviewWindow, LoadShowsPageOneWithPrintEnabledAndPrintSetupDisabled)
     EXPECT_EQ(open.window->panelText(1), QStringLiteral("Page 3 of 3"));
 }
 
-TEST(PreviewWindow, AFailedLoadIsReportedAndLeavesNoPages)
+TEST(PreviewWindow, AFailedLoadIsReportedAndKeepsThePagesShown)
 {
     QTemporaryDir dir;
     Dialogs dialogs;
@@ -319,13 +323,37 @@ TEST(PreviewWindow, AFailedLoadIsReportedAndLeavesNoPages)
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("shorter than its header")))
         << dialogs.errors[0].toStdString();
-    EXPECT_EQ(open.store->status(), TRpPrinterStatus::Ready);
-    // The page text and the buttons stay; the next page shows nothing.
+    // The pages shown stay, and with them what Print prints.
+    EXPECT_EQ(open.store->status(), TRpPrinterStatus::Finished);
     EXPECT_EQ(open.window->panelText(1), QStringLiteral("Page 1 of 2"));
     EXPECT_TRUE(open.window->action(QStringLiteral("Print"))->isEnabled());
     EXPECT_TRUE(open.window->preview()->image()->hasPicture());
     open.window->action(QStringLiteral("ToolButton2"))->trigger();
-    EXPECT_EQ(open.window->preview()->PageNumber(), 1);
+    EXPECT_EQ(open.window->preview()->PageNumber(), 2);
+}
+
+// Resting the pointer on a tool button shows its hint as a tool tip; the status bar keeps its panels.
+TEST(PreviewWindow, HoveringAToolButtonLeavesTheStatusBar)
+{
+    OpenWindow open(finishedStore(2).release());
+    QToolBar* bar = open.window->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    ASSERT_TRUE(bar);
+    for (const char* name : { "Print", "SaveReport", "ToolButton2" }) {
+        QAction* action = open.window->action(QString::fromLatin1(name));
+        QWidget* button = bar->widgetForAction(action);
+        ASSERT_TRUE(button) << name;
+        EXPECT_FALSE(action->toolTip().isEmpty()) << name;
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
+        QCoreApplication::sendEvent(button, &enter);
+        QHoverEvent hover(QEvent::HoverEnter, QPointF(2, 2), QPointF(-1, -1));
+        QCoreApplication::sendEvent(button, &hover);
+        // A widget's own status tip reaches the window the same way.
+        QStatusTipEvent tip(QStringLiteral("hint"));
+        QCoreApplication::sendEvent(button, &tip);
+        EXPECT_TRUE(open.window->statusBar()->currentMessage().isEmpty()) << name;
+        EXPECT_FALSE(open.window->findChild<QLabel*>(QStringLiteral("Panel1"))->isHidden()) << name;
+        EXPECT_EQ(open.window->panelText(1), QStringLiteral("Page 1 of 2")) << name;
+    }
 }
 
 // PreviewReport with the real window. The steps run from zero-time timers, which fire at the

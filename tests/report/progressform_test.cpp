@@ -4,6 +4,7 @@
 #include "report/rpprogressform.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,13 +18,20 @@ TEST(ProgressForm, LayoutAndTexts)
     TRpProgressForm form(&printer);
     EXPECT_EQ(form.windowTitle(), "Printing progress");
     EXPECT_EQ(form.size(), QSize(149, 97));
-    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    // A dialog frame: caption and close box, no minimise or maximise box.
+    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+    EXPECT_TRUE(flags & Qt::CustomizeWindowHint) << "only the frame buttons asked for";
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(form.Gauge()->geometry(), QRect(16, 18, 114, 16));
     EXPECT_EQ(form.Gauge()->minimum(), 0);
     EXPECT_EQ(form.Gauge()->maximum(), 100);
     EXPECT_EQ(form.Info()->geometry(), QRect(0, 44, 145, 13));
     EXPECT_TRUE(form.Info()->alignment() & Qt::AlignHCenter);
-    EXPECT_TRUE(form.Info()->text().isEmpty());
+    EXPECT_EQ(form.Info()->text(), "0%  Completed");
     EXPECT_EQ(form.CancelButton()->geometry(), QRect(36, 60, 75, 25));
     EXPECT_EQ(form.CancelButton()->text(), "Cancel");
 }
@@ -36,7 +44,7 @@ TEST(ProgressForm, ShowsOnlyMultiplesOfFive)
         const char* info;
     };
     const Step steps[] = {
-        { 3, 0, "" },
+        { 3, 0, "0%  Completed" },
         { 5, 5, "5%  Completed" },
         { 7, 5, "5%  Completed" },
         { 10, 10, "10%  Completed" },
@@ -62,7 +70,36 @@ TEST(ProgressForm, ShowsThePrintersProgressNotAStaleNotification)
     printer.setProgress(5);
     printer.setProgress(7); // both queued; when they arrive the printer stands at 7
     QCoreApplication::processEvents();
-    EXPECT_EQ(form.Info()->text(), "");
+    EXPECT_EQ(form.Info()->text(), "0%  Completed");
+}
+
+// The print runs on as soon as the window is shown: the window must be painted, text and gauge, before
+// the print goes on.
+TEST(ProgressForm, IsPaintedBeforeShowingReturns)
+{
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    };
+    TRpPrinter printer;
+    TRpProgressForm form(&printer);
+    PaintCounter info, gauge;
+    form.Info()->installEventFilter(&info);
+    form.Gauge()->installEventFilter(&gauge);
+    form.showPainted();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_GT(info.paints, 0);
+    EXPECT_GT(gauge.paints, 0);
+    const QImage shown = form.grab().toImage();
+    int ink = 0; // the text "0%  Completed" in its row
+    for (int x = 0; x < 145; ++x)
+        for (int y = 44; y < 57; ++y)
+            ink += qGray(shown.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 20);
 }
 
 TEST(ProgressForm, CancelAndClosingTheWindowStopTheRun)
@@ -87,5 +124,5 @@ TEST(ProgressForm, OutlivingItsPrinterIsHarmless)
     printer.reset();
     form.progressUpdate(50);
     form.CancelButton()->click();
-    EXPECT_TRUE(form.Info()->text().isEmpty());
+    EXPECT_EQ(form.Info()->text(), "0%  Completed");
 }

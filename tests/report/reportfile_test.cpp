@@ -133,26 +133,39 @@ struct GuessRow {
 
 class PaperGuess : public ::testing::TestWithParam<GuessRow> { };
 
-TEST_P(PaperGuess, FromThePageSizeInUnitsOf4Mm)
+TEST_P(PaperGuess, NearestPaperWithin2Mm)
 {
     const auto accepts = GetParam().anyPaper ? std::function<bool(TRpPaperSize)>() : &pageStoreAcceptsPaper;
     EXPECT_EQ(guessPaper(GetParam().pagePx, 96 / 254.0L, accepts), GetParam().expected);
 }
 
+// Pixels at 96 ppi: millimetres x 96 / 25.4, rounded as a writer rounds them.
+constexpr TRpPaperGuess portrait(TRpPaperSize size) { return { size, poPortrait }; }
+constexpr TRpPaperGuess landscape(TRpPaperSize size) { return { size, poLandscape }; }
+using PS = TRpPaperSize;
+
 INSTANTIATE_TEST_SUITE_P(ReportFile, PaperGuess,
-    ::testing::Values(
-        // 1123 x 794 px at 96 ppi: w = 74, l = 52; A4 is 52 x 74 -> landscape.
-        GuessRow { "A4Landscape", { 1123, 794 }, false, TRpPaperGuess { TRpPaperSize::A4, poLandscape } },
-        GuessRow { "A4Portrait", { 794, 1123 }, false, TRpPaperGuess { TRpPaperSize::A4, poPortrait } },
-        // A4Small has the same size and comes later: it wins where the paper is taken.
-        GuessRow { "A4SmallWhereEveryPaperIsTaken", { 1123, 794 }, true,
-            TRpPaperGuess { TRpPaperSize::A4Small, poLandscape } },
-        // Letter (53 x 69) is matched again by Note (215.9 x 279 mm), which comes later.
-        GuessRow {
-            "LetterSizeIsNote", { 816, 1056 }, false, TRpPaperGuess { TRpPaperSize::Note, poPortrait } },
-        GuessRow { "A3Landscape", { 1588, 1123 }, false, TRpPaperGuess { TRpPaperSize::A3, poLandscape } },
-        // 1587 px are 419.9 mm: 104 whole units against A3's 105, so the paper stays as it was.
-        GuessRow { "A3RoundedDownIsMissed", { 1587, 1123 }, false, std::nullopt },
+    ::testing::Values(GuessRow { "A4Landscape", { 1123, 794 }, false, landscape(PS::A4) },
+        GuessRow { "A4Portrait", { 794, 1123 }, false, portrait(PS::A4) },
+        // A4Small is the same sheet: the first of the table wins even where it is taken.
+        GuessRow { "A4WhereEveryPaperIsTaken", { 1123, 794 }, true, landscape(PS::A4) },
+        // 148 mm are 559.4 px: a page of 559 px is 147.9 mm, nearest to A5, not below it.
+        GuessRow { "A5Portrait", { 559, 794 }, false, portrait(PS::A5) },
+        GuessRow { "A5Landscape", { 794, 559 }, false, landscape(PS::A5) },
+        // 420 mm are 1587.4 px.
+        GuessRow { "A3Portrait", { 1123, 1587 }, false, portrait(PS::A3) },
+        GuessRow { "A3Landscape", { 1587, 1123 }, false, landscape(PS::A3) },
+        GuessRow { "A3RoundedUp", { 1588, 1123 }, false, landscape(PS::A3) },
+        // 8.5 x 11 in; Note is the same sheet and comes later.
+        GuessRow { "LetterPortrait", { 816, 1056 }, false, portrait(PS::Letter) },
+        GuessRow { "LetterLandscape", { 1056, 816 }, false, landscape(PS::Letter) },
+        GuessRow { "LegalPortrait", { 816, 1344 }, false, portrait(PS::Legal) },
+        GuessRow { "LegalLandscape", { 1344, 816 }, false, landscape(PS::Legal) },
+        // 7.25 x 10.5 in.
+        GuessRow { "ExecutivePortrait", { 696, 1008 }, false, portrait(PS::Executive) },
+        GuessRow { "ExecutiveLandscape", { 1008, 696 }, false, landscape(PS::Executive) },
+        // 3 mm wider than A4 is no A4.
+        GuessRow { "ThreeMillimetresOff", { 805, 1123 }, false, std::nullopt },
         GuessRow { "NoPaperOfThatSize", { 300, 300 }, false, std::nullopt }),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -220,18 +233,20 @@ TEST_P(DamagedFile, IsRefusedWithAMessage)
     GetParam().damage(bytes);
     writeFile(bad, bytes);
 
-    auto store = finishedStore(1); // the pages it had are discarded by the load
+    auto store = finishedStore(1);
+    const QByteArray shown = store->PageAt(1)->bytes;
     try {
         store->Load(bad);
         FAIL() << "accepted";
     } catch (const platform::Error& e) {
         EXPECT_TRUE(e.message().contains(QString::fromUtf8(GetParam().message))) << e.what();
     }
-    EXPECT_EQ(store->status(), TRpPrinterStatus::Ready);
-    EXPECT_FALSE(store->PageAt(1).has_value());
-    const QString again = dir.filePath(QStringLiteral("again.RPF"));
-    store->Save(again);
-    EXPECT_FALSE(QFile::exists(again));
+    // The store keeps what it held: a failed load takes nothing away.
+    EXPECT_EQ(store->status(), TRpPrinterStatus::Finished);
+    EXPECT_FALSE(store->loadedFromFile());
+    EXPECT_EQ(store->PagesStarted(), 1);
+    ASSERT_TRUE(store->PageAt(1).has_value());
+    EXPECT_EQ(store->PageAt(1)->bytes, shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(ReportFile, DamagedFile,

@@ -121,10 +121,9 @@ TEST(Paper, TablesInEnumerationOrderWithTheirCodes)
     EXPECT_EQ(paperInfo(TRpPaperSize::Custom).windowsCode, 256);
     EXPECT_EQ(paperSizeFromWindowsCode(11), TRpPaperSize::A5);
     EXPECT_FALSE(paperSizeFromWindowsCode(99).has_value());
-    // Every real paper's Qt size agrees with the table to the millimetre. The sheets and envelope 12 keep
-    // the engine's own sizes, which saved-file paper detection compares with.
+    // Every real paper's Qt size agrees with the table to the millimetre.
     for (const TRpPaperInfo& info : table) {
-        if (info.widthMm == 0 || info.widthMm == 100 || info.size == TRpPaperSize::Env12)
+        if (info.widthMm == 0)
             continue;
         const QSizeF mm = QPageSize::size(info.pageSizeId, QPageSize::Millimeter);
         EXPECT_NEAR(std::min(mm.width(), mm.height()), std::min(info.widthMm, info.lengthMm), 1.0)
