@@ -68,6 +68,10 @@ MetafileInfo inspectWmf(const MetafileReader& r, qint64 available)
     info.sizePx
         = QSize(clampedRound(std::abs(width) * ppi / inch), clampedRound(std::abs(height) * ppi / inch));
     info.byteLength = PlaceableSize + words * 2;
+    // Some writers count the placeable header in the metafile's size: a size that exceeds the bytes at
+    // hand by exactly that header is the whole picture.
+    if (info.byteLength == available + PlaceableSize)
+        info.byteLength = available;
     info.placeableWmf = true;
     return info;
 }

@@ -29,10 +29,12 @@ namespace {
 const char usageText[] = R"(Usage: przelew-render [--payer-account TEXT] [--dpi N] [--page N] INPUT OUTPUT
        przelew-render [--payer-account TEXT] --print [QUEUE] INPUT
 
-Renders the transfer order of a transfer data file (key=value lines in code page 1250: NDNazwa,
+Renders the transfer order of a transfer data file (key=value lines in code page 1250 or UTF-8: NDNazwa,
 NDKONTOKONTR, NDKonto, Kwota, WCNazwa, Tytulem, Data) without opening a window. The file is read with the
-program's import rules and the record is filled as the print command fills it. INPUT may also be a
-saved report file (.rpf), whose stored pages are converted or printed as they are.
+program's import rules and the record is filled as the print command fills it; the amount and the date
+are read and printed the Polish way whatever the language settings, and an amount that reads as two
+different numbers ("1,234") is refused. INPUT may also be a saved report file (.rpf), whose stored pages
+are converted or printed as they are.
 
 OUTPUT is written by its extension:
   .rpf   the page store's bytes, as a report file the preview can load
@@ -49,7 +51,8 @@ Options:
   --print [QUEUE]        print instead of writing a file
   --help                 show this text
 
-Exit status: 0 on success, 2 for bad arguments, 1 when a file cannot be read or written.
+Exit status: 0 on success, 2 for bad arguments, 1 when a file cannot be read or written, holds no
+transfer or no page, or gives an amount that reads two ways.
 )";
 
 struct Options {
@@ -169,6 +172,10 @@ int convertReportFile(const Options& options, std::optional<Format> format)
 {
     report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
     printer.Load(options.input);
+    // A blank page or an empty job would pass for a converted report.
+    if (printer.PagesStarted() == 0)
+        throw platform::Error(QStringLiteral("The report file \"%1\" holds no page")
+                                  .arg(QFileInfo(options.input).absoluteFilePath()));
     if (options.print) {
         report::TRpReport settings;
         settings.PrinterSettings.PrinterIndex = queueIndex(options.queue);
@@ -186,9 +193,32 @@ int render(const Options& options, std::optional<Format> format)
 {
     if (isReportFile(options.input))
         return convertReportFile(options, format);
-    TransferEditorValues values = editorValuesFromFile(
-        parseTransferFile(platform::readWholeFile(options.input, platform::ShareMode::DenyWrite)));
+    const TransferFileValues file
+        = parseTransferFile(platform::readWholeFile(options.input, platform::ShareMode::DenyWrite));
+    const QString inputName = QFileInfo(options.input).absoluteFilePath();
+    if (file.keysFound == 0)
+        throw platform::Error(QStringLiteral("The file \"%1\" holds no transfer data").arg(inputName));
+    std::vector<FileValueProblem> problems;
+    TransferEditorValues values = editorValuesFromFile(file, &problems);
     values.payerAccount = options.payerAccount;
+    for (const FileValueProblem& problem : problems) {
+        const QString where = QStringLiteral("%1, line %2").arg(inputName).arg(problem.line);
+        switch (problem.kind) {
+        case FileValueProblem::Kind::AmbiguousAmount:
+            // Printing either reading could multiply the amount.
+            throw platform::Error(QStringLiteral("%1: the amount \"%2\" reads as two different numbers; "
+                                                 "write it with a decimal comma and no thousands separator")
+                                      .arg(where, problem.value));
+        case FileValueProblem::Kind::UnreadableAmount:
+            std::fprintf(stderr, "przelew-render: warning: %s: the amount \"%s\" is no number; the form shows 0,00\n",
+                qPrintable(where), qPrintable(problem.value));
+            break;
+        case FileValueProblem::Kind::UnreadableDate:
+            std::fprintf(stderr, "przelew-render: warning: %s: the date \"%s\" is no date; the form shows today's\n",
+                qPrintable(where), qPrintable(problem.value));
+            break;
+        }
+    }
 
     data::TDM2 dm;
     printout::TfrPrzelNew form(dm.mtPlat);

@@ -265,6 +265,29 @@ TEST(MetafileInput, PlaceableWmfIsDrawn)
     EXPECT_GT(ink, 50);
 }
 
+// Some writers count the 22-byte placeable header in the metafile's size; exactly that excess is the
+// whole picture, and any other excess is still a short file.
+TEST(MetafileInput, PlaceableWmfWhoseSizeCountsItsPlaceableHeader)
+{
+    WmfWriter writer(100, 100, 96);
+    writer.add(0x02FC, { 0, 0x00ff, 0x0000, 0 }); // CREATEBRUSHINDIRECT solid red
+    writer.add(0x012D, { 0 });
+    writer.add(0x041B, { 80, 80, 20, 20 }); // RECTANGLE (20,20)-(80,80)
+    QByteArray wmf = writer.finish();
+    auto setWords = [&wmf](qint64 words) {
+        qToLittleEndian<quint16>(quint16(words & 0xffff), wmf.data() + 28);
+        qToLittleEndian<quint16>(quint16(words >> 16), wmf.data() + 30);
+    };
+    setWords(wmf.size() / 2);
+    const MetafileInfo info = inspectMetafile(wmf.constData(), wmf.size());
+    EXPECT_EQ(info.byteLength, wmf.size());
+    EXPECT_EQ(at(play(wmf, QSize(100, 100)), 50, 50), 0xff0000u);
+    for (const qint64 off : { 1, 10, -1 }) {
+        setWords(wmf.size() / 2 + off);
+        EXPECT_FALSE(playsOrRejects(wmf)) << off;
+    }
+}
+
 TEST(MetafileInput, MappingModesSaveRestoreStockObjectsAndClip)
 {
     EmfWriter writer(200, 100);

@@ -68,6 +68,24 @@ TEST(PrzelewRenderReportFile, SavedReportConvertsLikeTheTransferFile)
     EXPECT_TRUE(noPage.err.contains(QStringLiteral("The report has no page 2"))) << noPage.err.toStdString();
 }
 
+// A report file with no page would give a blank PDF or an empty report file that pass for a result.
+TEST(PrzelewRenderReportFile, AReportFileWithoutPagesIsRefusedAndNothingIsWritten)
+{
+    QTemporaryDir dir;
+    const QString rpf = dir.filePath(QStringLiteral("pusty.rpf"));
+    QFile file(rpf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(128, '\0')); // a sound header that counts no page
+    file.close();
+    for (const char* output : { "out.pdf", "out.rpf", "out.png", "out.emf" }) {
+        const QString path = dir.filePath(QString::fromLatin1(output));
+        const RenderRun run = render({ rpf, path });
+        EXPECT_EQ(run.exitCode, 1) << output;
+        EXPECT_TRUE(run.err.contains(QStringLiteral("holds no page"))) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path)) << output;
+    }
+}
+
 TEST(PrzelewRenderReportFile, DamagedReportFileIsRefusedWithAMessage)
 {
     QTemporaryDir dir;

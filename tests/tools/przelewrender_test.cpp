@@ -17,12 +17,11 @@ struct RenderRun {
     QString err;
 };
 
-RenderRun render(const QStringList& args)
+RenderRun render(const QStringList& args, const QString& locale = QStringLiteral("pl_PL.UTF-8"))
 {
     QProcess process;
-    // The amount and date of the sample file are written the Polish way.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("pl_PL.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(PRZELEW_RENDER), args);
     process.waitForFinished(60000);
@@ -130,4 +129,64 @@ TEST(PrzelewRender, PayerAccountReachesTheRecord)
     const QByteArray amount = QByteArray::fromRawData(
         reinterpret_cast<const char*>(u"1  2  3  4  ,  5  6"), 19 * sizeof(char16_t));
     EXPECT_TRUE(readAll(without).contains(amount));
+}
+
+// The desktop's language decides neither how the file's amount and date are read nor how the page
+// prints them: a Polish form always shows a decimal comma and the Polish date.
+TEST(PrzelewRender, AmountAndDateAreReadAndPrintedThePolishWayUnderAnyLanguage)
+{
+    QTemporaryDir dir;
+    auto write = [&dir](const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    };
+    const QString good = write("good.txt", "NDNazwa=Firma\r\nKwota=1 234,5\r\nData=09.12.2026\r\n");
+    const QString twoWays = write("twoways.txt", "NDNazwa=Firma\r\nTytulem=x\r\nKwota=1,234\r\n");
+    const QString empty = write("empty.txt", "no transfer here\n");
+    auto utf16 = [](const char16_t* text) {
+        return QByteArray(reinterpret_cast<const char*>(text), qsizetype(std::char_traits<char16_t>::length(text) * 2));
+    };
+    for (const char* locale : { "C.UTF-8", "en_US.UTF-8", "pl_PL.UTF-8" }) {
+        const QString emf = dir.filePath(QStringLiteral("%1.emf").arg(QString::fromLatin1(locale)));
+        const RenderRun run = render({ good, emf }, QString::fromLatin1(locale));
+        ASSERT_EQ(run.exitCode, 0) << locale << run.err.toStdString();
+        const QByteArray page = readAll(emf);
+        EXPECT_TRUE(page.contains(utf16(u"1  2  3  4  ,  5  0"))) << locale;
+        EXPECT_TRUE(page.contains(utf16(u"9.12.2026"))) << locale;
+
+        // 1,234 is 1,23 zł to a Polish desktop, as it always was; elsewhere it could be 1234 zł.
+        const QString out = dir.filePath(QStringLiteral("twoways.emf"));
+        QFile::remove(out);
+        const RenderRun ambiguous = render({ twoWays, out }, QString::fromLatin1(locale));
+        if (QByteArray(locale).startsWith("pl")) {
+            EXPECT_EQ(ambiguous.exitCode, 0) << ambiguous.err.toStdString();
+            EXPECT_TRUE(readAll(out).contains(utf16(u"1  ,  2  3"))) << locale;
+        } else {
+            EXPECT_EQ(ambiguous.exitCode, 1) << locale;
+            EXPECT_TRUE(ambiguous.err.contains(QStringLiteral("twoways.txt, line 3: the amount \"1,234\"")))
+                << ambiguous.err.toStdString();
+            EXPECT_FALSE(QFile::exists(out)) << locale;
+        }
+
+        const RenderRun none = render({ empty, out }, QString::fromLatin1(locale));
+        EXPECT_EQ(none.exitCode, 1) << locale;
+        EXPECT_TRUE(none.err.contains(QStringLiteral("holds no transfer data"))) << none.err.toStdString();
+    }
+}
+
+TEST(PrzelewRender, ValuesThatCannotBeReadAreWarnedAboutAndTheFormIsStillWritten)
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("zle.txt"));
+    QFile file(input);
+    file.open(QIODevice::WriteOnly);
+    file.write("Kwota=dużo\nData=wczoraj-ish\n");
+    file.close();
+    const RenderRun run = render({ input, dir.filePath(QStringLiteral("out.emf")) });
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("line 1: the amount \"dużo\" is no number"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("line 2: the date \"wczoraj-ish\" is no date"))) << run.err.toStdString();
 }
