@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
 #include <QSpinBox>
@@ -306,9 +307,12 @@ TEST(ReportPrint, SetupDialogAcceptedKeepsCopiesPrinterAndRangeCancelledChangesN
     ASSERT_EQ(preview.status(), TRpPrinterStatus::Finished);
 
     int minPage = -1, maxPage = -1;
+    QString acceptText;
     const auto previous = TRpPrintDialog::setExecFunction([&](QPrintDialog& dialog) {
         minPage = dialog.minPage();
         maxPage = dialog.maxPage();
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly))
+            acceptText = buttons->button(QDialogButtonBox::Ok)->text();
         QTimer::singleShot(0, &dialog, [&dialog] {
             if (auto* copies = dialog.findChild<QSpinBox*>("copies"))
                 copies->setValue(3);
@@ -317,6 +321,7 @@ TEST(ReportPrint, SetupDialogAcceptedKeepsCopiesPrinterAndRangeCancelledChangesN
         return dialog.exec();
     });
     PrinterSetup(run.rp, &preview);
+    EXPECT_EQ(acceptText, QStringLiteral("OK")) << "the dialog stores settings, it does not print";
     EXPECT_EQ(minPage, 1);
     EXPECT_EQ(maxPage, 1) << "limits from the finished preview";
     EXPECT_EQ(run.rp.PrinterSettings.Copies, 3);
@@ -416,4 +421,73 @@ TEST(ReportPrint, FromThePreviewWindowSetUpThenPrintAndThePreviewStaysOpen)
     ASSERT_GT(id, newestBefore);
     ASSERT_EQ(spooler::waitForJob("File", id), IPP_JSTATE_COMPLETED);
     EXPECT_EQ(spooler::pdfInfo(out).pages, 2) << "one page, two copies";
+}
+
+// In the preview: a good report file loaded, then a damaged one refused; Print prints the pages the
+// preview shows (the loaded file's), never the report's own transfer.
+TEST(ReportPrint, FromThePreviewWindowAFailedLoadThenPrintPrintsThePagesShown)
+{
+    SKIP_WITHOUT_SPOOLER();
+    QTemporaryDir dir;
+    const QString good = dir.filePath("dobry.rpf");
+    {
+        PrintReport three(3, "File");
+        TRpPrinter store;
+        three.rp.GenerateReport(store);
+        store.Save(good);
+    }
+    const QString bad = dir.filePath("zly.rpf");
+    {
+        QFile file(bad);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(100, '\0'));
+    }
+    const QString out = fileQueueOutput("File");
+    QFile::remove(out);
+    const int newestBefore = newestJobId("File");
+    PrintReport run(1, "File"); // its own page would be one page, "Strona1"
+    run.rp.setPreviewHost(&TRpStandardPreviewInterface::instance());
+
+    QString answer;
+    const auto previousDialog = TRpStandardPreview::setFileDialog(
+        [&answer](QWidget*, const TRpFileDialogRequest&) { return answer; });
+    QStringList errors;
+    const auto previousHandler = platform::setErrorHandler([&](const QString& text) { errors << text; });
+    int step = 0;
+    int ticks = 0;
+    std::function<void()> drive = [&] {
+        TRpStandardPreview* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* preview = qobject_cast<TRpStandardPreview*>(w); preview && preview->printer())
+                window = preview;
+        }
+        bool again = true;
+        if (window && step == 0 && window->action("Print")->isEnabled()) {
+            answer = good;
+            window->action("LoadReport")->trigger();
+            answer = bad;
+            window->action("LoadReport")->trigger();
+            window->action("Print")->trigger();
+            step = 1;
+        } else if (window && step == 1 && QFile::exists(out)) {
+            window->exitButton()->click();
+            again = false;
+        } else if (window && ++ticks > 3000) {
+            window->exitButton()->click(); // never left waiting
+            again = false;
+        }
+        if (again)
+            QTimer::singleShot(10, drive);
+    };
+    QTimer::singleShot(0, drive);
+    run.rp.PreviewReport();
+    TRpStandardPreview::setFileDialog(previousDialog);
+    platform::setErrorHandler(previousHandler);
+    ASSERT_EQ(errors.size(), 1) << errors.join(" | ").toStdString();
+    EXPECT_TRUE(errors[0].contains("shorter than its header")) << errors[0].toStdString();
+    const int id = newestJobId("File");
+    ASSERT_GT(id, newestBefore);
+    ASSERT_EQ(spooler::waitForJob("File", id), IPP_JSTATE_COMPLETED);
+    EXPECT_EQ(spooler::pdfInfo(out).pages, 3) << "the three loaded pages";
+    EXPECT_TRUE(spooler::pdfText(out).contains("Strona3"));
 }
