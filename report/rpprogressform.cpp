@@ -5,12 +5,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 namespace report {
 
@@ -26,18 +28,24 @@ TRpProgressForm::TRpProgressForm(TRpPrinter* printer, QWidget* parent)
 {
     setObjectName(QStringLiteral("RpProgressForm"));
     setWindowTitle(QStringLiteral("Printing progress"));
-    setFixedSize(149, 97);
+    // 149 x 97 as designed, wider where a window manager's frame (bold caption beside an icon and up to
+    // three buttons) would otherwise cut the caption; the contents stay centred.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    const int captionWidth = QFontMetrics(captionFont).horizontalAdvance(windowTitle()) + CaptionFrameRoom;
+    setFixedSize(std::max(149, captionWidth), 97);
+    const int shift = (width() - 149) / 2;
     m_gauge->setObjectName(QStringLiteral("Gauge"));
-    m_gauge->setGeometry(16, 18, 114, 16);
+    m_gauge->setGeometry(16 + shift, 18, 114, 16);
     m_gauge->setRange(0, 100);
     m_gauge->setValue(0);
     m_gauge->setTextVisible(false);
     m_info->setObjectName(QStringLiteral("Info"));
-    m_info->setGeometry(0, 44, 145, 13);
+    m_info->setGeometry(0, 44, width() - 4, 13);
     m_info->setText(progressText(0));
     m_info->setAlignment(Qt::AlignCenter);
     m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
-    m_cancelButton->setGeometry(36, 60, 75, 25);
+    m_cancelButton->setGeometry(36 + shift, 60, 75, 25);
     connect(m_cancelButton, &QPushButton::clicked, this, &TRpProgressForm::CancelButtonClick);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -18,6 +18,10 @@ class TRpProgressForm : public QDialog {
 public:
     explicit TRpProgressForm(TRpPrinter* printer, QWidget* parent = nullptr);
 
+    // Room a frame takes beside its caption: a window icon, minimise, maximise and close boxes of about
+    // 20 pixels each (some window managers draw all of them whatever a dialog asks for), and margins.
+    static constexpr int CaptionFrameRoom = 120;
+
     TRpPrinter* printer() const { return m_printer; }
     QProgressBar* Gauge() const { return m_gauge; }
     QLabel* Info() const { return m_info; }

@@ -4,6 +4,7 @@
 #include "report/rpprogressform.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,7 +18,13 @@ TEST(ProgressForm, LayoutAndTexts)
     TRpPrinter printer;
     TRpProgressForm form(&printer);
     EXPECT_EQ(form.windowTitle(), "Printing progress");
-    EXPECT_EQ(form.size(), QSize(149, 97));
+    // 149 x 97 as designed, or wider so that a frame shows the caption in full; the contents stay centred.
+    QFont bold = form.font();
+    bold.setBold(true);
+    const int caption = QFontMetrics(bold).horizontalAdvance(form.windowTitle());
+    EXPECT_EQ(form.width(), std::max(149, caption + TRpProgressForm::CaptionFrameRoom));
+    EXPECT_EQ(form.height(), 97);
+    const int shift = (form.width() - 149) / 2;
     // A dialog frame: caption and close box, no minimise or maximise box.
     const Qt::WindowFlags flags = form.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
@@ -26,13 +33,13 @@ TEST(ProgressForm, LayoutAndTexts)
     EXPECT_TRUE(flags & Qt::WindowTitleHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(form.Gauge()->geometry(), QRect(16, 18, 114, 16));
+    EXPECT_EQ(form.Gauge()->geometry(), QRect(16 + shift, 18, 114, 16));
     EXPECT_EQ(form.Gauge()->minimum(), 0);
     EXPECT_EQ(form.Gauge()->maximum(), 100);
-    EXPECT_EQ(form.Info()->geometry(), QRect(0, 44, 145, 13));
+    EXPECT_EQ(form.Info()->geometry(), QRect(0, 44, form.width() - 4, 13));
     EXPECT_TRUE(form.Info()->alignment() & Qt::AlignHCenter);
     EXPECT_EQ(form.Info()->text(), "0%  Completed");
-    EXPECT_EQ(form.CancelButton()->geometry(), QRect(36, 60, 75, 25));
+    EXPECT_EQ(form.CancelButton()->geometry(), QRect(36 + shift, 60, 75, 25));
     EXPECT_EQ(form.CancelButton()->text(), "Cancel");
 }
 
@@ -96,7 +103,7 @@ TEST(ProgressForm, IsPaintedBeforeShowingReturns)
     EXPECT_GT(gauge.paints, 0);
     const QImage shown = form.grab().toImage();
     int ink = 0; // the text "0%  Completed" in its row
-    for (int x = 0; x < 145; ++x)
+    for (int x = 0; x < form.Info()->width(); ++x)
         for (int y = 44; y < 57; ++y)
             ink += qGray(shown.pixel(x, y)) < 128;
     EXPECT_GT(ink, 20);
