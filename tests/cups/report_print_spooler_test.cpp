@@ -117,6 +117,26 @@ struct PrintReport {
     }
 };
 
+// A report file of that many pages, "Strona1" to "Strona<pages>".
+void saveReportFile(int pages, const QString& file)
+{
+    PrintReport run(pages, "File");
+    TRpPrinter store;
+    run.rp.GenerateReport(store);
+    store.Save(file);
+}
+
+// The preview window that shows a page target, if one is open.
+TRpStandardPreview* shownPreview()
+{
+    TRpStandardPreview* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* preview = qobject_cast<TRpStandardPreview*>(w); preview && preview->printer())
+            window = preview;
+    }
+    return window;
+}
+
 TRpProgressForm* progressWindow()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -264,12 +284,7 @@ TEST(ReportPrint, LoadedReportFileIsReplayedInItsRange)
     SKIP_WITHOUT_SPOOLER();
     QTemporaryDir dir;
     const QString file = dir.filePath("raport.rpf");
-    {
-        PrintReport run(3, "File");
-        TRpPrinter store;
-        run.rp.GenerateReport(store);
-        store.Save(file);
-    }
+    saveReportFile(3, file);
     const QString out = fileQueueOutput("File");
     QFile::remove(out);
     TRpPrinter loaded;
@@ -388,11 +403,7 @@ TEST(ReportPrint, FromThePreviewWindowSetUpThenPrintAndThePreviewStaysOpen)
     int ticks = 0;
     bool stayedOpen = false;
     std::function<void()> drive = [&] {
-        TRpStandardPreview* window = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* preview = qobject_cast<TRpStandardPreview*>(w); preview && preview->printer())
-                window = preview;
-        }
+        TRpStandardPreview* window = shownPreview();
         bool again = true;
         if (window && step == 0 && window->action("Print")->isEnabled()) {
             window->action("PrintSetup")->trigger();
@@ -430,12 +441,7 @@ TEST(ReportPrint, FromThePreviewWindowAFailedLoadThenPrintPrintsThePagesShown)
     SKIP_WITHOUT_SPOOLER();
     QTemporaryDir dir;
     const QString good = dir.filePath("dobry.rpf");
-    {
-        PrintReport three(3, "File");
-        TRpPrinter store;
-        three.rp.GenerateReport(store);
-        store.Save(good);
-    }
+    saveReportFile(3, good);
     const QString bad = dir.filePath("zly.rpf");
     {
         QFile file(bad);
@@ -456,11 +462,7 @@ TEST(ReportPrint, FromThePreviewWindowAFailedLoadThenPrintPrintsThePagesShown)
     int step = 0;
     int ticks = 0;
     std::function<void()> drive = [&] {
-        TRpStandardPreview* window = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* preview = qobject_cast<TRpStandardPreview*>(w); preview && preview->printer())
-                window = preview;
-        }
+        TRpStandardPreview* window = shownPreview();
         bool again = true;
         if (window && step == 0 && window->action("Print")->isEnabled()) {
             answer = good;

@@ -31,3 +31,26 @@ TEST(Cp1250, CharactersOutsideTheCodePageBecomeOneQuestionMark)
         toCp1250(QString::fromUtf8("x\xF0\x9F\x98\x80y")), "x?y"); // one character beyond the basic plane
     EXPECT_EQ(cp1250Byte(QChar(0x00A0)), 0xA0);
 }
+
+TEST(Cp1250, WellFormedUtf8)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        bool wellFormed;
+    };
+    const Row rows[] = {
+        { "ASCII", "Kwota=5", true },
+        { "Polish letters", "\xC5\x81\xC3\xB3\x64\xC5\xBA", true },
+        { "four bytes", "\xF0\x9F\x98\x80", true },
+        { "code page 1250 Łódź", "\xA3\xF3\x64\x9F", false },
+        { "overlong slash", "\xC0\xAF", false },
+        { "overlong three bytes", "\xE0\x80\xAF", false },
+        { "surrogate", "\xED\xA0\x80", false },
+        { "past U+10FFFF", "\xF4\x90\x80\x80", false },
+        { "cut at the end", "ab\xC5", false },
+        { "lone continuation", "\x80", false },
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(isWellFormedUtf8(r.bytes), r.wellFormed) << r.name;
+}
