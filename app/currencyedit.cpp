@@ -1,6 +1,6 @@
 #include "app/currencyedit.h"
 
-#include "app/transferrecord.h"
+#include "transfer/transferrecord.h"
 #include "platform/regional.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/dateedit.h"
 
-#include "app/datetext.h"
+#include "transfer/datetext.h"
 #include "platform/datetime.h"
 #include "platform/errordisplay.h"
 

@@ -1,10 +1,10 @@
 #include "app/fmenu.h"
 
-#include "app/accountcheck.h"
+#include "transfer/accountcheck.h"
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
-#include "app/transferfile.h"
-#include "app/transferrecord.h"
+#include "transfer/transferfile.h"
+#include "transfer/transferrecord.h"
 #include "data/dm2.h"
 #include "platform/error.h"
 #include "platform/errordisplay.h"

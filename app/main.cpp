@@ -1,6 +1,7 @@
 // Start-up: the main window fMenu, then the data module DM2, then the report form; the message loop runs
 // until the main window closes, and the main window's destruction stores the payer account.
 #include "app/fmenu.h"
+#include "app/imagelist.h"
 #include "data/dm2.h"
 #include "platform/fonts.h"
 #include "printout/frprzelnew.h"
@@ -25,7 +26,7 @@ int main(int argc, char** argv)
 
     fMenu = new TfMenu;
     DM2 = new data::TDM2;
-    fMenu->setActionImages(DM2->ImageList1);
+    fMenu->setActionImages(ImageList1());
     frPrzelNew = new printout::TfrPrzelNew(DM2->mtPlat);
     frPrzelNew->rp.setPreviewHost(&report::TRpStandardPreviewInterface::instance());
     fMenu->setPreviewReport([] { frPrzelNew->rp.PreviewReport(); });

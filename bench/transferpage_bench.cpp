@@ -1,7 +1,7 @@
 // The transfer order itself: the record filled as the print command fills it and the one page generated
 // into a page store, then that page played onto a screen-sized and a 600-dpi image.
-#include "app/transferfile.h"
-#include "app/transferrecord.h"
+#include "transfer/transferfile.h"
+#include "transfer/transferrecord.h"
 #include "data/dm2.h"
 #include "platform/files.h"
 #include "platform/metafile.h"

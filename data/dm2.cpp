@@ -1,12 +1,5 @@
 #include "data/dm2.h"
 
-#include <QGuiApplication>
-#include <QPixmap>
-
-// The artwork is XPM, which is C source as well as an image file.
-#include "resources/open.xpm"
-#include "resources/print.xpm"
-
 data::TDM2* DM2 = nullptr;
 
 namespace data {
@@ -56,12 +49,6 @@ TDM2::TDM2()
     , mtPlatNDKonto(&mtPlat.field(15))
     , mtPlatTytulem(&mtPlat.field(16))
 {
-    // Pixmaps need a GUI application; a data module made without one (the command-line companion)
-    // simply has no images.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        ImageList1.append(QIcon(QPixmap(open_xpm)));
-        ImageList1.append(QIcon(QPixmap(print_xpm)));
-    }
 }
 
 } // namespace data

@@ -1,11 +1,9 @@
-// The data module: the transfer record table mtPlat with its 17 fields, and the images of the main
-// window's actions (ImageList1: 0 open folder, 1 printer).
+// The data module: the transfer record table mtPlat with its 17 fields.
 #pragma once
 
 #include "data/memtable.h"
 
-#include <QIcon>
-#include <QList>
+#include <vector>
 
 namespace data {
 
@@ -33,8 +31,6 @@ public:
     TField* mtPlatNDKONTOKONTR;
     TField* mtPlatNDKonto;
     TField* mtPlatTytulem;
-
-    QList<QIcon> ImageList1;
 
     // The field list of mtPlat, in order.
     static const std::vector<FieldDef>& platFields();

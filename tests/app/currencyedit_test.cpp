@@ -1,5 +1,5 @@
 #include "app/currencyedit.h"
-#include "apptestsupport.h"
+#include "support/apptestsupport.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -1,7 +1,8 @@
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
 #include "app/fmenu.h"
-#include "apptestsupport.h"
+#include "app/imagelist.h"
+#include "support/apptestsupport.h"
 #include "data/dm2.h"
 #include "platform/datetime.h"
 #include "platform/error.h"
@@ -47,7 +48,7 @@ protected:
     void open()
     {
         window = std::make_unique<TfMenu>();
-        window->setActionImages(DM2->ImageList1);
+        window->setActionImages(ImageList1());
         window->setFileChooser([this] { return chosenFile; });
         window->show();
         QApplication::setActiveWindow(window.get());

@@ -177,18 +177,3 @@ TEST(Dm2States, WritingOutsideAnInsertIsRefused)
     EXPECT_THROW(dm.mtPlatNDNazwa->setAsString("x"), platform::Error);
     EXPECT_THROW(dm.mtPlat.post(), platform::Error);
 }
-
-TEST(Dm2Images, OpenFolderAndPrinter)
-{
-    TDM2 dm;
-    ASSERT_EQ(dm.ImageList1.size(), 2);
-    for (const QIcon& icon : dm.ImageList1) {
-        const QImage image = icon.pixmap(16, 16).toImage();
-        ASSERT_EQ(image.size(), QSize(16, 16));
-        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0); // transparent corner
-    }
-    // The printer's lamps: one green, one red.
-    const QImage printer = dm.ImageList1.at(1).pixmap(16, 16).toImage();
-    EXPECT_EQ(QColor(printer.pixel(11, 9)), QColor(0x00, 0xC0, 0x00));
-    EXPECT_EQ(QColor(printer.pixel(13, 9)), QColor(0xE0, 0x00, 0x00));
-}

@@ -1,4 +1,4 @@
-#include "app/transferfile.h"
+#include "transfer/transferfile.h"
 
 #include "platform/cp1250.h"
 

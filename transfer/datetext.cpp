@@ -1,4 +1,4 @@
-#include "app/datetext.h"
+#include "transfer/datetext.h"
 
 #include "platform/datetime.h"
 #include "platform/regional.h"

@@ -3,7 +3,7 @@
 // window and the command-line renderer share these, so both read files and fill records alike.
 #pragma once
 
-#include "app/transferfile.h"
+#include "transfer/transferfile.h"
 #include "platform/datetime.h"
 
 #include <QString>

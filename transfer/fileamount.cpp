@@ -1,6 +1,6 @@
-#include "app/fileamount.h"
+#include "transfer/fileamount.h"
 
-#include "app/transferrecord.h"
+#include "transfer/transferrecord.h"
 #include "platform/regional.h"
 
 #include <charconv>

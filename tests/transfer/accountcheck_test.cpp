@@ -1,4 +1,4 @@
-#include "app/accountcheck.h"
+#include "transfer/accountcheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/accountcheck.h"
+#include "transfer/accountcheck.h"
 
 AccountCheck checkAccountNumber(const QString& text)
 {

@@ -1,4 +1,4 @@
-#include "app/replacealltext.h"
+#include "transfer/replacealltext.h"
 
 #include <gtest/gtest.h>
 

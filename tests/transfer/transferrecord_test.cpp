@@ -1,5 +1,5 @@
-#include "app/transferrecord.h"
-#include "apptestsupport.h"
+#include "transfer/transferrecord.h"
+#include "support/apptestsupport.h"
 #include "data/dm2.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "app/transferrecord.h"
+#include "transfer/transferrecord.h"
 
-#include "app/datetext.h"
-#include "app/fileamount.h"
-#include "app/replacealltext.h"
+#include "transfer/datetext.h"
+#include "transfer/fileamount.h"
+#include "transfer/replacealltext.h"
 #include "data/dm2.h"
 #include "platform/cp1250.h"
 #include "platform/regional.h"

@@ -1,0 +1,15 @@
+#include "app/imagelist.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+
+// The artwork is XPM, which is C source as well as an image file.
+#include "resources/open.xpm"
+#include "resources/print.xpm"
+
+QList<QIcon> ImageList1()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return {};
+    return { QIcon(QPixmap(open_xpm)), QIcon(QPixmap(print_xpm)) };
+}

@@ -1,0 +1,8 @@
+// The images of the main window's actions (ImageList1): 0 an open folder, 1 a printer.
+#pragma once
+
+#include <QIcon>
+#include <QList>
+
+// Pixmaps need a GUI application: without one the list is empty.
+QList<QIcon> ImageList1();
