@@ -16,6 +16,7 @@
 #include "report/rpreportfile.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -63,6 +64,8 @@ struct Options {
     QString queue; // empty: the default printer
     QString input;
     QString output;
+    bool queueGiven = false; // --print=QUEUE
+    QStringList positional; // the words that are no option, in order
 };
 
 enum class Format { Rpf, Emf, Png, Pdf };
@@ -240,6 +243,62 @@ int render(const Options& options, std::optional<Format> format)
     return 0;
 }
 
+// Reads the command line into options; with no options the exit status to end with (0 after --help,
+// 2 after a usage message). Both "--option VALUE" and "--option=VALUE" are taken.
+int parseArguments(QStringList args, std::optional<Options>& parsed)
+{
+    // "--print" takes an optional queue, which the parser cannot express: "--print=QUEUE" is split here,
+    // and "--print QUEUE INPUT" is told from "--print INPUT" by the number of words that follow.
+    Options options;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i].startsWith(QLatin1String("--print="))) {
+            options.queue = args[i].mid(8);
+            options.queueGiven = true;
+            args[i] = QStringLiteral("--print");
+        }
+    }
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList { QStringLiteral("help"), QStringLiteral("h") });
+    const QCommandLineOption print(QStringLiteral("print"));
+    const QCommandLineOption page(QStringLiteral("page"), QString(), QStringLiteral("N"));
+    const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
+    const QCommandLineOption payer(QStringLiteral("payer-account"), QString(), QStringLiteral("TEXT"));
+    parser.addOptions({ help, print, page, dpi, payer });
+    if (!parser.parse(args)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return usage(qPrintable(QStringLiteral("unknown option --") + parser.unknownOptionNames().constFirst()));
+        // A value missing after an option that takes one.
+        for (const QString& name : { QStringLiteral("page"), QStringLiteral("dpi"), QStringLiteral("payer-account") }) {
+            if (parser.errorText().contains(QStringLiteral("'--%1'").arg(name)))
+                return usage(qPrintable(QStringLiteral("--") + name + QStringLiteral(" needs a value")));
+        }
+        return usage(qPrintable(parser.errorText()));
+    }
+    if (parser.isSet(help)) {
+        std::fputs(usageText, stdout);
+        return 0;
+    }
+    options.print = parser.isSet(print);
+    options.positional = parser.positionalArguments();
+    if (parser.isSet(page)) {
+        bool ok = false;
+        options.page = parser.value(page).toInt(&ok);
+        if (!ok || options.page < 1)
+            return usage("--page takes a whole number from 1");
+    }
+    if (parser.isSet(dpi)) {
+        bool ok = false;
+        options.dpi = parser.value(dpi).toInt(&ok);
+        if (!ok || options.dpi < 24 || options.dpi > 1200)
+            return usage("--dpi takes a whole number from 24 to 1200");
+    }
+    if (parser.isSet(payer))
+        options.payerAccount = parser.value(payer);
+    parsed = options;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -249,55 +308,16 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     platform::loadApplicationFonts();
 
-    Options options;
-    QStringList positional;
-    int queueCandidate = -1; // the place in positional of the word right after --print
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            std::fputs(usageText, stdout);
-            return 0;
-        }
-        if (arg == QLatin1String("--print")) {
-            options.print = true;
-            if (i + 1 < args.size() && !args.at(i + 1).startsWith(QLatin1String("--"))) {
-                queueCandidate = int(positional.size());
-                positional << args.at(++i);
-            }
-            continue;
-        }
-        if (arg == QLatin1String("--page")) {
-            if (i + 1 >= args.size())
-                return usage("--page needs a value");
-            bool ok = false;
-            options.page = args.at(++i).toInt(&ok);
-            if (!ok || options.page < 1)
-                return usage("--page takes a whole number from 1");
-            continue;
-        }
-        if (arg == QLatin1String("--payer-account") || arg == QLatin1String("--dpi")) {
-            if (i + 1 >= args.size())
-                return usage(qPrintable(arg + QStringLiteral(" needs a value")));
-            const QString value = args.at(++i);
-            if (arg == QLatin1String("--payer-account")) {
-                options.payerAccount = value;
-            } else {
-                bool ok = false;
-                options.dpi = value.toInt(&ok);
-                if (!ok || options.dpi < 24 || options.dpi > 1200)
-                    return usage("--dpi takes a whole number from 24 to 1200");
-            }
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return usage(qPrintable(QStringLiteral("unknown option ") + arg));
-        } else {
-            positional << arg;
-        }
-    }
+    std::optional<Options> parsed;
+    if (const int status = parseArguments(QCoreApplication::arguments(), parsed); !parsed)
+        return status;
+    Options options = *parsed;
+    const QStringList positional = options.positional;
     std::optional<Format> format;
     if (options.print) {
-        // "--print QUEUE INPUT" names a queue; "--print INPUT" prints on the default printer.
-        if (positional.size() == 2 && queueCandidate == 0) {
+        // "--print QUEUE INPUT" (or "--print=QUEUE INPUT") names a queue; "--print INPUT" prints on the
+        // default printer.
+        if (positional.size() == 2 && !options.queueGiven) {
             options.queue = positional.at(0);
             options.input = positional.at(1);
         } else if (positional.size() == 1) {

@@ -56,6 +56,25 @@ TEST(PrzelewRender, BadArgumentsGiveUsageAndTwo)
     }
 }
 
+TEST(PrzelewRender, OptionsTakeTheirValueAfterABlankOrAnEqualsSign)
+{
+    QTemporaryDir dir;
+    const QString spaced = dir.filePath(QStringLiteral("spaced.png"));
+    const QString joined = dir.filePath(QStringLiteral("joined.png"));
+    ASSERT_EQ(render({ QStringLiteral("--dpi"), QStringLiteral("48"), QStringLiteral("--payer-account"),
+                  QStringLiteral("12 3456"), sample(), spaced })
+                  .exitCode,
+        0);
+    ASSERT_EQ(render({ QStringLiteral("--dpi=48"), QStringLiteral("--payer-account=12 3456"), sample(), joined })
+                  .exitCode,
+        0);
+    EXPECT_EQ(QImage(spaced).size(), QSize(562, 397));
+    EXPECT_EQ(QImage(joined), QImage(spaced));
+    const RenderRun bad = render({ QStringLiteral("--dpi=5"), sample(), joined });
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("--dpi takes a whole number from 24 to 1200"))) << bad.err.toStdString();
+}
+
 TEST(PrzelewRender, HelpDocumentsTheFormats)
 {
     const RenderRun run = render({ QStringLiteral("--help") });
