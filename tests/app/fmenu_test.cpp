@@ -308,9 +308,10 @@ TEST_F(FMenuTest, ValuesThatCannotBeReadAreToldBesideTheirCaptions)
         for (auto [label, expected] : { std::pair { window->lKwotaImport, r.amountWarning },
                  std::pair { window->lDataImport, r.dateWarning } }) {
             EXPECT_EQ(label->isVisible(), expected != nullptr) << r.name;
-            if (expected)
-                EXPECT_TRUE(label->text().contains(QString::fromUtf8(expected))) << r.name << ": "
-                                                                                  << label->text().toStdString();
+            if (expected) {
+                EXPECT_TRUE(label->text().contains(QString::fromUtf8(expected)))
+                    << r.name << ": " << label->text().toStdString();
+            }
         }
     }
     EXPECT_TRUE(errors.isEmpty());

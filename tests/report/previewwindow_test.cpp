@@ -345,7 +345,7 @@ TEST(PreviewWindow, HoveringAToolButtonLeavesTheStatusBar)
         EXPECT_FALSE(action->toolTip().isEmpty()) << name;
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
         QCoreApplication::sendEvent(button, &enter);
-        QHoverEvent hover(QEvent::HoverEnter, QPointF(2, 2), QPointF(-1, -1));
+        QHoverEvent hover(QEvent::HoverEnter, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)), QPointF(-1, -1));
         QCoreApplication::sendEvent(button, &hover);
         // A widget's own status tip reaches the window the same way.
         QStatusTipEvent tip(QStringLiteral("hint"));

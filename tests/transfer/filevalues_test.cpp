@@ -74,8 +74,9 @@ TEST_F(FileValues, Amounts)
             const std::string where = locale.name().toStdString() + " \"" + r.text + "\"";
             EXPECT_EQ(a.state, e.state) << where;
             EXPECT_EQ(a.value.has_value(), e.state == State::Read) << where;
-            if (a.value)
+            if (a.value) {
                 EXPECT_DOUBLE_EQ(*a.value, e.value) << where;
+            }
         }
     }
 }
@@ -107,8 +108,9 @@ TEST_F(FileValues, DatesAreReadThePolishWayUnderAnySettings)
             const auto v = parseFileDateText(QString::fromUtf8(r.text), today, today);
             const std::string where = locale.name().toStdString() + " \"" + r.text + "\"";
             ASSERT_EQ(v.has_value(), r.expected.has_value()) << where;
-            if (v)
+            if (v) {
                 EXPECT_EQ(platform::dateOfDays(*v), *r.expected) << where;
+            }
         }
     }
 }
