@@ -1,10 +1,10 @@
 // Page recording and playing: a representative transfer page (~300 records: rectangles, lines, a dotted
 // ellipse, ~150 texts in Arial 6/8/10/12 pt with Polish letters) recorded as an EMF and played at 96 and
 // 600 ppi, next to the same drawing recorded and replayed with QPicture.
-#include "platform/emfrecorder.h"
+#include "emf/emfrecorder.h"
 #include "platform/fonts.h"
-#include "platform/metafile.h"
-#include "platform/paintercanvas.h"
+#include "emf/metafile.h"
+#include "emf/paintercanvas.h"
 
 #include <QImage>
 #include <QPainter>
@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 using namespace platform;
+using namespace emf;
 
 namespace {
 

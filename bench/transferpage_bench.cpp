@@ -4,7 +4,7 @@
 #include "transfer/transferrecord.h"
 #include "data/dm2.h"
 #include "platform/files.h"
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "printout/frprzelnew.h"
 #include "report/rpprinter.h"
 
@@ -52,7 +52,7 @@ void BM_TransferPagePlayed(benchmark::State& state)
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        platform::playMetafile(page, painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
+        emf::playMetafile(page, painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
     }
 }
 BENCHMARK(BM_TransferPagePlayed)->Arg(96)->Arg(600)->Unit(benchmark::kMillisecond);

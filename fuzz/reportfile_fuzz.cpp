@@ -4,7 +4,7 @@
 // is a finding.
 #include "platform/error.h"
 #include "platform/fonts.h"
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "report/rpprinter.h"
 
 #include <QDir>
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 continue;
             image.fill(Qt::white);
             QPainter painter(&image);
-            platform::playMetafile(page->bytes, painter, QRectF(0, 0, image.width(), image.height()));
+            emf::playMetafile(page->bytes, painter, QRectF(0, 0, image.width(), image.height()));
         } catch (const platform::Error&) {
         }
     }

@@ -1,7 +1,7 @@
 #include "report/rppagelist.h"
 
 #include "platform/datetime.h"
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "report/rperror.h"
 #include "report/rpstream.h"
 
@@ -148,7 +148,7 @@ QByteArray TRpPageList::readPageBytes()
         throw readError();
     QByteArray bytes(room, Qt::Uninitialized);
     s.readExact(bytes.data(), room);
-    const platform::MetafileInfo info = platform::inspectMetafile(bytes.constData(), room);
+    const emf::MetafileInfo info = emf::inspectMetafile(bytes.constData(), room);
     if (info.byteLength <= 0 || info.byteLength > room)
         throw readError();
     bytes.truncate(info.byteLength);

@@ -1,6 +1,6 @@
 #include "report/rppagerecorder.h"
 
-#include "platform/emfrecorder.h"
+#include "emf/emfrecorder.h"
 
 namespace report {
 
@@ -16,7 +16,7 @@ public:
     QByteArray finish() override { return m_recorder.finish(); }
 
 private:
-    platform::EmfRecorder m_recorder;
+    emf::EmfRecorder m_recorder;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "report/rppreviewimage.h"
 
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "report/rpprinter.h"
 
 #include <QImage>
@@ -36,7 +36,7 @@ void TRpPreviewImage::loadPage(TRpPrinter* printer, int n)
         // show the message, and not from inside a paint event.
         QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&probe);
-        platform::playMetafile(page->bytes, painter, QRectF(0, 0, 1, 1));
+        emf::playMetafile(page->bytes, painter, QRectF(0, 0, 1, 1));
     }
     m_picture = std::move(page);
     repaint();
@@ -56,7 +56,7 @@ QPixmap TRpPreviewImage::render(qreal devicePixelRatio) const
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     try {
-        platform::playMetafile(m_picture->bytes, painter, QRectF(0, 0, w, h));
+        emf::playMetafile(m_picture->bytes, painter, QRectF(0, 0, w, h));
     } catch (const platform::Error&) {
         // Checked when the page was loaded; a page that fails now shows as a blank sheet.
     }

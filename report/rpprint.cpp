@@ -2,7 +2,7 @@
 
 #include "platform/cp1250.h"
 #include "platform/errordisplay.h"
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "report/rpprinter.h"
 #include "report/rpprintertarget.h"
 #include "report/rpprogressform.h"
@@ -104,7 +104,7 @@ int printLoadedReport(TRpPrinter& printer)
             }
             const std::optional<TRpGeneratedPage> page = printer.PageAt(i);
             if (page)
-                platform::playMetafile(
+                emf::playMetafile(
                     page->bytes, device.canvas(), QRectF(0, 0, m.printableWidth, m.printableHeight));
             if (i < to)
                 device.newPage();

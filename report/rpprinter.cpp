@@ -2,7 +2,7 @@
 
 #include "platform/cp1250.h"
 #include "platform/fonts.h"
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "report/rperror.h"
 #include "report/rpreport.h"
 #include "report/rpreportfile.h"
@@ -216,7 +216,7 @@ std::optional<TRpGeneratedPage> TRpPrinter::PageAt(int n)
     std::optional<QByteArray> bytes = m_pageList.pageAt(n);
     if (!bytes)
         return std::nullopt;
-    const platform::MetafileInfo info = platform::inspectMetafile(bytes->constData(), bytes->size());
+    const emf::MetafileInfo info = emf::inspectMetafile(bytes->constData(), bytes->size());
     return TRpGeneratedPage { *bytes, info.sizePx };
 }
 
@@ -258,7 +258,7 @@ void TRpPrinter::Load(const QString& fileName)
             throw;
         }
         probe.setStream(nullptr);
-        const platform::MetafileInfo info = platform::inspectMetafile(first->constData(), first->size());
+        const emf::MetafileInfo info = emf::inspectMetafile(first->constData(), first->size());
         guess = guessPaper(info.sizePx, pixelsPerUnit, &pageStoreAcceptsPaper);
     }
 

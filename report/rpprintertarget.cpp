@@ -1,6 +1,6 @@
 #include "report/rpprintertarget.h"
 
-#include "platform/paintercanvas.h"
+#include "emf/paintercanvas.h"
 #include "report/rpunits.h"
 
 #include <QCoreApplication>
@@ -129,7 +129,7 @@ platform::Canvas* TRpPrinterTarget::beginPage(int k, const TRpDeviceSettings& se
             m_scratch = QImage(1, 1, QImage::Format_RGB32);
         m_scratchPainter = std::make_unique<QPainter>(&m_scratch);
         m_canvas
-            = std::make_unique<platform::PainterCanvas>(*m_scratchPainter, m_metrics.dpiX, m_metrics.dpiY);
+            = std::make_unique<emf::PainterCanvas>(*m_scratchPainter, m_metrics.dpiX, m_metrics.dpiY);
         return m_canvas.get();
     }
     if (!m_jobStarted) {
@@ -140,7 +140,7 @@ platform::Canvas* TRpPrinterTarget::beginPage(int k, const TRpDeviceSettings& se
     }
     // The preceding page break has started this page; a page of the range is started only once.
     ++m_printedPages;
-    m_canvas = std::make_unique<platform::PainterCanvas>(m_printer->canvas(), m_metrics.dpiX, m_metrics.dpiY);
+    m_canvas = std::make_unique<emf::PainterCanvas>(m_printer->canvas(), m_metrics.dpiX, m_metrics.dpiY);
     return m_canvas.get();
 }
 

@@ -1,6 +1,6 @@
 #include "report/rpreportfile.h"
 
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "report/rperror.h"
 #include "report/rppagelist.h"
 #include "report/rpprinter.h"
@@ -96,7 +96,7 @@ int checkReportFile(TRpStream& stream)
         const qint64 room = next - start - 12;
         page.resize(room);
         stream.readExact(page.data(), room);
-        const platform::MetafileInfo info = platform::inspectMetafile(page.constData(), room);
+        const emf::MetafileInfo info = emf::inspectMetafile(page.constData(), room);
         if (info.byteLength != room)
             throw damaged(QStringLiteral("the picture of page %1 does not fill its record").arg(number));
         if (stream.readInt32() != start)
@@ -192,7 +192,7 @@ void savePdf(TRpPrinter& printer, const QString& fileName)
                     writer.newPage();
                 if (std::optional<TRpGeneratedPage> page = printer.PageAt(n)) {
                     const QRectF target(0, 0, writer.width(), writer.height());
-                    platform::playMetafile(page->bytes, painter, target);
+                    emf::playMetafile(page->bytes, painter, target);
                 }
             }
         } catch (...) {

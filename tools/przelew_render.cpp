@@ -6,7 +6,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "platform/printer.h"
 #include "printout/frprzelnew.h"
 #include "report/rpprint.h"
@@ -110,7 +110,7 @@ void writePng(const QString& path, const report::TRpGeneratedPage& page, int dpi
     image.setDotsPerMeterY(dotsPerMeter);
     {
         QPainter painter(&image);
-        platform::playMetafile(page.bytes, painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        emf::playMetafile(page.bytes, painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {

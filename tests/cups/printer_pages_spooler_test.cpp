@@ -1,9 +1,9 @@
 // Pages as the report engine will print them, through the real spooler: a recorded EMF page played
 // stretched onto the printable area (printing a loaded report), and the canvas drawing straight onto
 // the printer page in its own pixels (printing a generated report).
-#include "platform/emfrecorder.h"
-#include "platform/metafile.h"
-#include "platform/paintercanvas.h"
+#include "emf/emfrecorder.h"
+#include "emf/metafile.h"
+#include "emf/paintercanvas.h"
 #include "platform/printer.h"
 #include "spooler.h"
 
@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace emf;
 
 namespace {
 

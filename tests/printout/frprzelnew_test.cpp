@@ -1,6 +1,6 @@
 #include "data/dm2.h"
 #include "platform/datetime.h"
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "printout/bandlayout.h"
 #include "printout/frprzelnew.h"
 #include "report/rpband.h"
@@ -391,7 +391,7 @@ protected:
         QImage image(page->sizePx, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        platform::playMetafile(page->bytes, painter, QRectF(QPointF(0, 0), QSizeF(page->sizePx)));
+        emf::playMetafile(page->bytes, painter, QRectF(QPointF(0, 0), QSizeF(page->sizePx)));
         painter.end();
         return image;
     }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/canvas.h"
-#include "platform/emfrecorder.h"
+#include "emf/emfrecorder.h"
 #include "platform/fonts.h"
 #include "report/rppagerecorder.h"
 
@@ -97,7 +97,7 @@ private:
         QByteArray finish() override
         {
             m_page->calls = m_canvas.calls;
-            return platform::EmfRecorder(m_w, m_h, m_ppi).finish();
+            return emf::EmfRecorder(m_w, m_h, m_ppi).finish();
         }
 
     private:

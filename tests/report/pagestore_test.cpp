@@ -1,7 +1,7 @@
 // The page store: the stream's spill to a temporary file, the header and linked records, and fetching
 // pages forward and backward.
-#include "platform/emfrecorder.h"
-#include "platform/metafile.h"
+#include "emf/emfrecorder.h"
+#include "emf/metafile.h"
 #include "report/rperror.h"
 #include "report/rppagelist.h"
 #include "report/rpprinter.h"
@@ -19,7 +19,7 @@ namespace {
 // A real EMF whose width tells the pages apart; `lines` grows its size.
 QByteArray page(int width, int lines = 0)
 {
-    platform::EmfRecorder recorder(width, 100, 96);
+    emf::EmfRecorder recorder(width, 100, 96);
     for (int i = 0; i < lines; ++i)
         recorder.line(i % width, 0, i % width, 99);
     return recorder.finish();
@@ -27,7 +27,7 @@ QByteArray page(int width, int lines = 0)
 
 int widthOf(const QByteArray& bytes)
 {
-    return platform::inspectMetafile(bytes.constData(), bytes.size()).sizePx.width();
+    return emf::inspectMetafile(bytes.constData(), bytes.size()).sizePx.width();
 }
 
 QByteArray streamBytes(TRpStream& stream)

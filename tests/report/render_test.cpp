@@ -1,5 +1,5 @@
 // A generated page through the real EMF recorder and the page store, played back and probed by pixel.
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "report/rpprinter.h"
 #include "testsupport.h"
 
@@ -17,7 +17,7 @@ QImage playPage(const TRpGeneratedPage& page)
     QImage image(page.sizePx, QImage::Format_RGB32);
     image.fill(QColor(0x80, 0x40, 0x20)); // anything the page does not paint stays this colour
     QPainter painter(&image);
-    platform::playMetafile(page.bytes, painter, QRectF(QPointF(0, 0), QSizeF(page.sizePx)));
+    emf::playMetafile(page.bytes, painter, QRectF(QPointF(0, 0), QSizeF(page.sizePx)));
     painter.end();
     return image;
 }

@@ -1,6 +1,6 @@
 // Report files: the saved bytes and their fields, save -> load -> save, the paper guess, and files
 // that are short, badly linked or miscounted, which are refused with a message.
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 #include "previewsupport.h"
 #include "report/rperror.h"
 #include "report/rppagelist.h"

@@ -1,5 +1,5 @@
 // The command-line renderer, run as a user runs it: exit codes, messages, and the files it writes.
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,7 +112,7 @@ TEST(PrzelewRender, WritesEveryFormat)
 
     // The EMF is one complete A4 landscape page at 96 ppi; the report file holds it as its one record.
     const QByteArray page = readAll(emf);
-    const platform::MetafileInfo info = platform::inspectMetafile(page.constData(), page.size());
+    const emf::MetafileInfo info = emf::inspectMetafile(page.constData(), page.size());
     EXPECT_EQ(info.sizePx, QSize(1123, 794));
     EXPECT_EQ(info.byteLength, page.size());
     const QByteArray store = readAll(rpf);

@@ -2,14 +2,14 @@
 // bounding box fills the target rectangle; every record size and count is checked before it is read.
 #pragma once
 
-#include "platform/metafiledc.h"
+#include "emf/metafiledc.h"
 
 #include <QRectF>
 #include <vector>
 
 class QPainter;
 
-namespace platform {
+namespace emf {
 
 class MetafileReader;
 
@@ -47,4 +47,4 @@ private:
     bool m_ended = false;
 };
 
-} // namespace platform
+} // namespace emf

@@ -2,12 +2,12 @@
 // record's size in 64-bit arithmetic and a read past its end throws MetafileError.
 #pragma once
 
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 
 #include <QtEndian>
 #include <cstring>
 
-namespace platform {
+namespace emf {
 
 class MetafileReader {
 public:
@@ -59,4 +59,4 @@ private:
     qint64 m_size;
 };
 
-} // namespace platform
+} // namespace emf

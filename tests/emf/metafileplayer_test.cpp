@@ -1,8 +1,8 @@
 #include "emftestpage.h"
-#include "platform/emfrecorder.h"
+#include "emf/emfrecorder.h"
 #include "platform/fonts.h"
-#include "platform/metafile.h"
-#include "platform/paintercanvas.h"
+#include "emf/metafile.h"
+#include "emf/paintercanvas.h"
 
 #include <QImage>
 #include <QPainter>
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace emf;
 
 namespace {
 

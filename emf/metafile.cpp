@@ -1,15 +1,15 @@
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 
-#include "platform/emfplayer.h"
+#include "emf/emfplayer.h"
 #include "platform/fonts.h"
-#include "platform/metafilereader.h"
-#include "platform/wmfplayer.h"
+#include "emf/metafilereader.h"
+#include "emf/wmfplayer.h"
 
 #include <QPainter>
 #include <QStringDecoder>
 #include <cmath>
 
-namespace platform {
+namespace emf {
 
 namespace {
 
@@ -63,7 +63,7 @@ MetafileInfo inspectWmf(const MetafileReader& r, qint64 available)
     if ((type != 1 && type != 2) || headerWords != 9 || inch == 0 || words < WmfHeaderSize / 2)
         throw MetafileError();
     const double width = double(r.i16(10)) - r.i16(6), height = double(r.i16(12)) - r.i16(8);
-    const int ppi = screenPpi();
+    const int ppi = platform::screenPpi();
     MetafileInfo info;
     info.sizePx
         = QSize(clampedRound(std::abs(width) * ppi / inch), clampedRound(std::abs(height) * ppi / inch));
@@ -136,4 +136,4 @@ QString decodeMetafileText(const char* bytes, qsizetype length, std::uint8_t cha
     return text.size() == length ? text : QString::fromLatin1(bytes, length);
 }
 
-} // namespace platform
+} // namespace emf

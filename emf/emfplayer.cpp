@@ -1,12 +1,12 @@
-#include "platform/emfplayer.h"
+#include "emf/emfplayer.h"
 
-#include "platform/metafilereader.h"
+#include "emf/metafilereader.h"
 
 #include <QPainter>
 #include <cmath>
 #include <numbers>
 
-namespace platform {
+namespace emf {
 
 namespace {
 
@@ -831,4 +831,4 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
     }
 }
 
-} // namespace platform
+} // namespace emf

@@ -10,12 +10,12 @@
 
 class QPainter;
 
-namespace platform {
+namespace emf {
 
-class MetafileError : public Error {
+class MetafileError : public platform::Error {
 public:
     MetafileError()
-        : Error(QStringLiteral("Metafile is not valid"))
+        : platform::Error(QStringLiteral("Metafile is not valid"))
     {
     }
 };
@@ -36,4 +36,4 @@ MetafileInfo inspectMetafile(const char* data, qint64 available);
 // metafile draws nothing; throws MetafileError.
 void playMetafile(const QByteArray& bytes, QPainter& painter, const QRectF& target);
 
-} // namespace platform
+} // namespace emf

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace platform {
+namespace emf {
 
-class EmfRecorder : public Canvas {
+class EmfRecorder : public platform::Canvas {
 public:
     EmfRecorder(int widthPx, int heightPx, int ppi);
     ~EmfRecorder() override;
@@ -22,15 +22,15 @@ public:
     int dpiX() const override { return m_ppi; }
     int dpiY() const override { return m_ppi; }
 
-    void setPen(const Pen& pen) override;
-    void setBrush(const Brush& brush) override;
-    void setFont(const FontSpec& font) override;
+    void setPen(const platform::Pen& pen) override;
+    void setBrush(const platform::Brush& brush) override;
+    void setFont(const platform::FontSpec& font) override;
 
     void fillRect(int left, int top, int right, int bottom) override;
     void rectangle(int left, int top, int right, int bottom) override;
     void ellipse(int left, int top, int right, int bottom) override;
     void line(int x1, int y1, int x2, int y2) override;
-    void textOut(int x, int y, TextAlign align, const QString& text) override;
+    void textOut(int x, int y, platform::TextAlign align, const QString& text) override;
     void removeClip() override;
 
     QSize textExtent(const QString& text) override;
@@ -47,12 +47,12 @@ private:
     void append(char* record); // takes a libUEMF record and frees it
     void appendRaw(const QByteArray& record);
     std::uint32_t allocateHandle();
-    void selectPen(const Pen& pen);
-    void selectBrush(const Brush& brush);
+    void selectPen(const platform::Pen& pen);
+    void selectBrush(const platform::Brush& brush);
     void selectFont();
     void selectStock(std::uint32_t stock, Slot slot);
     void replaceObject(Slot slot, std::uint32_t handle);
-    void setTextColor(ColorRef color);
+    void setTextColor(platform::ColorRef color);
     void setTextAlign(std::uint32_t align);
 
     int m_width;
@@ -64,20 +64,20 @@ private:
     std::vector<bool> m_handles; // index = handle; handle 0 is the metafile itself
     std::uint32_t m_maxHandle = 0;
 
-    Pen m_pen;
-    Brush m_brush;
-    FontSpec m_font;
+    platform::Pen m_pen;
+    platform::Brush m_brush;
+    platform::FontSpec m_font;
     // What the recorded device context holds now; objects are written only when a drawing needs them.
     bool m_penRecorded = false;
     bool m_brushRecorded = false;
     bool m_fontRecorded = false;
-    Pen m_recordedPen;
-    Brush m_recordedBrush;
-    FontSpec m_recordedFont;
+    platform::Pen m_recordedPen;
+    platform::Brush m_recordedBrush;
+    platform::FontSpec m_recordedFont;
     bool m_nullPenSelected = false;
     std::uint32_t m_selected[3] = { 0, 0, 0 }; // our handle selected per slot, 0 = a stock object
-    ColorRef m_textColor = 0;
+    platform::ColorRef m_textColor = 0;
     std::uint32_t m_textAlign = 0;
 };
 
-} // namespace platform
+} // namespace emf

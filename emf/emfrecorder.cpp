@@ -1,4 +1,4 @@
-#include "platform/emfrecorder.h"
+#include "emf/emfrecorder.h"
 
 #include "platform/fonts.h"
 
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <uemf.h>
 
-namespace platform {
+namespace emf {
 
 namespace {
 
@@ -36,28 +36,28 @@ void putU32(QByteArray& bytes, qsizetype offset, std::uint32_t value)
     qToLittleEndian<quint32>(value, bytes.data() + offset);
 }
 
-std::uint32_t penStyle(PenStyle style)
+std::uint32_t penStyle(platform::PenStyle style)
 {
     switch (style) {
-    case PenStyle::Solid:
+    case platform::PenStyle::Solid:
         return U_PS_SOLID;
-    case PenStyle::Dash:
+    case platform::PenStyle::Dash:
         return U_PS_DASH;
-    case PenStyle::Dot:
+    case platform::PenStyle::Dot:
         return U_PS_DOT;
-    case PenStyle::DashDot:
+    case platform::PenStyle::DashDot:
         return U_PS_DASHDOT;
-    case PenStyle::DashDotDot:
+    case platform::PenStyle::DashDotDot:
         return U_PS_DASHDOTDOT;
-    case PenStyle::Clear:
+    case platform::PenStyle::Clear:
         return U_PS_NULL;
-    case PenStyle::InsideFrame:
+    case platform::PenStyle::InsideFrame:
         return U_PS_INSIDEFRAME;
     }
     return U_PS_SOLID;
 }
 
-U_COLORREF colorRef(ColorRef c)
+U_COLORREF colorRef(platform::ColorRef c)
 {
     return U_RGB(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
 }
@@ -143,13 +143,13 @@ void EmfRecorder::selectStock(std::uint32_t stock, Slot slot)
     replaceObject(slot, 0);
 }
 
-void EmfRecorder::selectPen(const Pen& pen)
+void EmfRecorder::selectPen(const platform::Pen& pen)
 {
     if (m_penRecorded && m_recordedPen == pen)
         return;
     m_penRecorded = true;
     m_recordedPen = pen;
-    if (pen.style == PenStyle::Clear) {
+    if (pen.style == platform::PenStyle::Clear) {
         selectStock(U_NULL_PEN, Slot::Pen);
         return;
     }
@@ -160,7 +160,7 @@ void EmfRecorder::selectPen(const Pen& pen)
     replaceObject(Slot::Pen, handle);
 }
 
-void EmfRecorder::selectBrush(const Brush& brush)
+void EmfRecorder::selectBrush(const platform::Brush& brush)
 {
     if (m_brushRecorded && m_recordedBrush == brush)
         return;
@@ -179,14 +179,14 @@ void EmfRecorder::selectBrush(const Brush& brush)
 void EmfRecorder::selectFont()
 {
     // The colour is not part of the font object.
-    FontSpec withoutColor = m_font;
+    platform::FontSpec withoutColor = m_font;
     withoutColor.color = 0;
     if (!(m_fontRecorded && m_recordedFont == withoutColor)) {
         m_fontRecorded = true;
         m_recordedFont = withoutColor;
         std::u16string face = m_font.face.left(U_LF_FACESIZE - 1).toStdU16String();
         face.resize(U_LF_FACESIZE, u'\0');
-        const U_LOGFONT logFont = logfont_set(fontPixelHeight(m_font.pointSize, m_ppi), 0, 0, 0,
+        const U_LOGFONT logFont = logfont_set(platform::fontPixelHeight(m_font.pointSize, m_ppi), 0, 0, 0,
             m_font.bold ? U_FW_BOLD : U_FW_NORMAL, m_font.italic, m_font.underline, m_font.strikeOut,
             m_font.charset, U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
             m_font.fixedPitch ? U_FIXED_PITCH : U_DEFAULT_PITCH, reinterpret_cast<uint16_t*>(face.data()));
@@ -198,7 +198,7 @@ void EmfRecorder::selectFont()
     setTextColor(m_font.color);
 }
 
-void EmfRecorder::setTextColor(ColorRef color)
+void EmfRecorder::setTextColor(platform::ColorRef color)
 {
     if (color == m_textColor)
         return;
@@ -214,15 +214,15 @@ void EmfRecorder::setTextAlign(std::uint32_t align)
     append(U_EMRSETTEXTALIGN_set(align));
 }
 
-void EmfRecorder::setPen(const Pen& pen)
+void EmfRecorder::setPen(const platform::Pen& pen)
 {
     m_pen = pen;
 }
-void EmfRecorder::setBrush(const Brush& brush)
+void EmfRecorder::setBrush(const platform::Brush& brush)
 {
     m_brush = brush;
 }
-void EmfRecorder::setFont(const FontSpec& font)
+void EmfRecorder::setFont(const platform::FontSpec& font)
 {
     m_font = font;
 }
@@ -282,22 +282,22 @@ void EmfRecorder::line(int x1, int y1, int x2, int y2)
     append(U_EMRLINETO_set(pointl(x2, y2)));
 }
 
-void EmfRecorder::textOut(int x, int y, TextAlign align, const QString& text)
+void EmfRecorder::textOut(int x, int y, platform::TextAlign align, const QString& text)
 {
     if (m_finished || text.isEmpty())
         return;
     selectFont();
     setTextAlign(U_TA_TOP
-        | (align == TextAlign::Right         ? U_TA_RIGHT
-                : align == TextAlign::Center ? U_TA_CENTER
+        | (align == platform::TextAlign::Right         ? U_TA_RIGHT
+                : align == platform::TextAlign::Center ? U_TA_CENTER
                                              : U_TA_LEFT));
 
-    const std::vector<int> advances = textAdvances(m_font, text, m_ppi);
+    const std::vector<int> advances = platform::textAdvances(m_font, text, m_ppi);
     int width = 0;
     for (int a : advances)
         width += a;
-    const int height = measureText(m_font, QStringLiteral("W"), m_ppi).height();
-    const int left = align == TextAlign::Right ? x - width : align == TextAlign::Center ? x - width / 2 : x;
+    const int height = platform::measureText(m_font, QStringLiteral("W"), m_ppi).height();
+    const int left = align == platform::TextAlign::Right ? x - width : align == platform::TextAlign::Center ? x - width / 2 : x;
     const U_RECTL bounds = rectl(left, y, left + width, y + height);
 
     std::vector<uint32_t> dx(advances.begin(), advances.end());
@@ -325,7 +325,7 @@ void EmfRecorder::removeClip()
 
 QSize EmfRecorder::textExtent(const QString& text)
 {
-    return measureText(m_font, text, m_ppi);
+    return platform::measureText(m_font, text, m_ppi);
 }
 
 QByteArray EmfRecorder::finish()
@@ -358,4 +358,4 @@ QByteArray EmfRecorder::finish()
     return result;
 }
 
-} // namespace platform
+} // namespace emf

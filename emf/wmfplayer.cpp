@@ -1,11 +1,11 @@
-#include "platform/wmfplayer.h"
+#include "emf/wmfplayer.h"
 
-#include "platform/metafilereader.h"
+#include "emf/metafilereader.h"
 
 #include <QPainter>
 #include <cmath>
 
-namespace platform {
+namespace emf {
 
 namespace {
 
@@ -359,4 +359,4 @@ void WmfPlayer::record(quint16 function, const MetafileReader& r)
     }
 }
 
-} // namespace platform
+} // namespace emf

@@ -1,14 +1,15 @@
 #include "emftestpage.h"
 #include "emfwalk.h"
-#include "platform/emfrecorder.h"
+#include "emf/emfrecorder.h"
 #include "platform/fonts.h"
-#include "platform/metafile.h"
+#include "emf/metafile.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
 
 using namespace platform;
+using namespace emf;
 
 namespace {
 

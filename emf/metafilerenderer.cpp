@@ -1,4 +1,4 @@
-#include "platform/metafilerenderer.h"
+#include "emf/metafilerenderer.h"
 
 #include "platform/fonts.h"
 
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace platform {
+namespace emf {
 
 namespace {
 
@@ -25,14 +25,14 @@ int safeRound(double v)
     return int(std::floor(v + 0.5));
 }
 
-QColor color(ColorRef c)
+QColor color(platform::ColorRef c)
 {
     return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
 }
 
-FontSpec specOf(const GdiFont& font)
+platform::FontSpec specOf(const GdiFont& font)
 {
-    FontSpec fontRequest;
+    platform::FontSpec fontRequest;
     fontRequest.face = font.face.isEmpty() ? QStringLiteral("Arial") : font.face;
     fontRequest.bold = font.weight >= 600;
     fontRequest.italic = font.italic;
@@ -44,7 +44,7 @@ FontSpec specOf(const GdiFont& font)
 }
 
 // QRawFont::fromFont costs a font match; pages use a handful of fonts over and over.
-QRawFont cachedRawFont(const FontSpec& fontRequest, double pixelSize)
+QRawFont cachedRawFont(const platform::FontSpec& fontRequest, double pixelSize)
 {
     static QHash<QString, QRawFont> cache;
     const QString key = fontRequest.face + QLatin1Char('|') + QString::number(pixelSize, 'f', 3)
@@ -56,7 +56,7 @@ QRawFont cachedRawFont(const FontSpec& fontRequest, double pixelSize)
         return *it;
     if (cache.size() > 512)
         cache.clear();
-    QRawFont raw = QRawFont::fromFont(drawingFontForPixels(fontRequest, std::max(1, int(std::lround(pixelSize)))));
+    QRawFont raw = QRawFont::fromFont(platform::drawingFontForPixels(fontRequest, std::max(1, int(std::lround(pixelSize)))));
     if (raw.isValid() && std::abs(raw.pixelSize() - pixelSize) > 1e-6)
         raw.setPixelSize(pixelSize);
     cache.insert(key, raw);
@@ -191,13 +191,13 @@ QBrush MetafileRenderer::brush() const
     return m_brush.null ? QBrush(Qt::NoBrush) : QBrush(color(m_brush.color));
 }
 
-void MetafileRenderer::fillPixels(const QRect& r, ColorRef c)
+void MetafileRenderer::fillPixels(const QRect& r, platform::ColorRef c)
 {
     if (r.width() > 0 && r.height() > 0)
         m_painter.fillRect(r, color(c));
 }
 
-void MetafileRenderer::fill(double l, double t, double r, double b, ColorRef c)
+void MetafileRenderer::fill(double l, double t, double r, double b, platform::ColorRef c)
 {
     fillPixels(deviceRect(l, t, r, b), c);
 }
@@ -241,7 +241,7 @@ void MetafileRenderer::rectangle(double l, double t, double r, double b)
             const int a = (pw - 1) / 2;
             ol = L - a, ot = T - a, orr = R - 1 - a + pw, ob = B - 1 - a + pw;
         }
-        const ColorRef c = m_pen.color;
+        const platform::ColorRef c = m_pen.color;
         fillPixels(QRect(ol, ot, orr - ol, pw), c);
         fillPixels(QRect(ol, ob - pw, orr - ol, pw), c);
         fillPixels(QRect(ol, ot, pw, ob - ot), c);
@@ -410,13 +410,13 @@ MetafileRenderer::FontData& MetafileRenderer::fontData()
     auto* data = new FontData;
     m_fonts.insert(key, data);
     m_fontData = data;
-    const FontSpec fontRequest = specOf(m_font);
+    const platform::FontSpec fontRequest = specOf(m_font);
     double logical = m_font.height < 0 ? -double(m_font.height) : double(m_font.height);
     if (m_font.height == 0)
         logical = 12 / std::max(1e-9, std::abs(m_sy)); // GDI's default size, in device pixels
     if (m_font.height > 0) {
         // A positive height is the cell height: ascent plus descent.
-        const QFontMetrics metrics(measuringFontForPixels(fontRequest, 100));
+        const QFontMetrics metrics(platform::measuringFontForPixels(fontRequest, 100));
         if (metrics.height() > 0)
             logical = logical * 100.0 / metrics.height();
     }
@@ -425,7 +425,7 @@ MetafileRenderer::FontData& MetafileRenderer::fontData()
         || devicePixels > largestGlyphPixels)
         return *data;
     data->logicalPixels = std::max(1, int(std::lround(logical)));
-    data->measuring = measuringFontForPixels(fontRequest, data->logicalPixels);
+    data->measuring = platform::measuringFontForPixels(fontRequest, data->logicalPixels);
     const QFontMetrics metrics(data->measuring);
     data->ascent = metrics.ascent();
     data->descent = metrics.descent();
@@ -510,4 +510,4 @@ void MetafileRenderer::text(double x, double y, const QString& text, const std::
         m_painter.restore();
 }
 
-} // namespace platform
+} // namespace emf

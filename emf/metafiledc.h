@@ -2,14 +2,14 @@
 // objects, colours, alignment and clip. SaveDC pushes a copy, RestoreDC pops back to one.
 #pragma once
 
-#include "platform/metafilerenderer.h"
+#include "emf/metafilerenderer.h"
 
 #include <QRectF>
 #include <QString>
 #include <QTransform>
 #include <optional>
 
-namespace platform {
+namespace emf {
 
 struct MetafileDc {
     int mapMode = 1; // MM_TEXT
@@ -19,8 +19,8 @@ struct MetafileDc {
     GdiPen pen; // the stock black pen: one pixel, solid
     GdiBrush brush; // the stock white brush
     GdiFont font = defaultFont();
-    ColorRef textColor = 0;
-    ColorRef bkColor = 0xffffff;
+    platform::ColorRef textColor = 0;
+    platform::ColorRef bkColor = 0xffffff;
     bool bkOpaque = true;
     std::uint32_t textAlign = 0;
     bool winding = false;
@@ -116,4 +116,4 @@ inline GdiPen::Style gdiPenStyle(std::uint32_t style)
 // Single-byte text of a metafile in the code page of the font's character set.
 QString decodeMetafileText(const char* bytes, qsizetype length, std::uint8_t charset);
 
-} // namespace platform
+} // namespace emf

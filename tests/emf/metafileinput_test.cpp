@@ -2,8 +2,8 @@
 // rejected with "Metafile is not valid" without reading past the end.
 #include "emftestpage.h"
 #include "emfwalk.h"
-#include "platform/emfrecorder.h"
-#include "platform/metafile.h"
+#include "emf/emfrecorder.h"
+#include "emf/metafile.h"
 
 #include <QFile>
 #include <QImage>
@@ -15,6 +15,7 @@
 #include <uemf.h>
 
 using namespace platform;
+using namespace emf;
 
 namespace {
 

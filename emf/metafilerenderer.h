@@ -17,19 +17,19 @@
 #include <optional>
 #include <vector>
 
-namespace platform {
+namespace emf {
 
 struct GdiPen {
     enum Style { Solid, Dash, Dot, DashDot, DashDotDot, Null, InsideFrame };
     Style style = Solid;
     double width = 0; // logical units; 0 is one device pixel
-    ColorRef color = 0;
+    platform::ColorRef color = 0;
     bool operator==(const GdiPen&) const = default;
 };
 
 struct GdiBrush {
     bool null = false;
-    ColorRef color = 0xffffff;
+    platform::ColorRef color = 0xffffff;
     bool operator==(const GdiBrush&) const = default;
 };
 
@@ -66,8 +66,8 @@ public:
     void setPen(const GdiPen& pen) { m_pen = pen; }
     void setBrush(const GdiBrush& brush) { m_brush = brush; }
     void setFont(const GdiFont& font);
-    void setTextColor(ColorRef color) { m_textColor = color; }
-    void setBackground(ColorRef color, bool opaque)
+    void setTextColor(platform::ColorRef color) { m_textColor = color; }
+    void setBackground(platform::ColorRef color, bool opaque)
     {
         m_bkColor = color;
         m_bkOpaque = opaque;
@@ -84,7 +84,7 @@ public:
     void polyline(const QPolygonF& points);
     void polygons(const std::vector<QPolygonF>& polygons);
     // Fills with a colour, right and bottom exclusive, no outline.
-    void fill(double l, double t, double r, double b, ColorRef color);
+    void fill(double l, double t, double r, double b, platform::ColorRef color);
     void fillWithBrush(double l, double t, double r, double b);
     // A bitmap stretched over a rectangle, right and bottom exclusive.
     void image(double l, double t, double r, double b, const QImage& image);
@@ -108,7 +108,7 @@ private:
     QRect deviceRect(double l, double t, double r, double b) const;
     int penPixels() const;
     QPen strokePen(const QRectF& extent = {}) const;
-    void fillPixels(const QRect& r, ColorRef color);
+    void fillPixels(const QRect& r, platform::ColorRef color);
     QBrush brush() const;
 
     QPainter& m_painter;
@@ -116,8 +116,8 @@ private:
     GdiPen m_pen;
     GdiBrush m_brush;
     GdiFont m_font;
-    ColorRef m_textColor = 0;
-    ColorRef m_bkColor = 0xffffff;
+    platform::ColorRef m_textColor = 0;
+    platform::ColorRef m_bkColor = 0xffffff;
     bool m_bkOpaque = true;
     std::uint32_t m_textAlign = 0;
     bool m_winding = false;
@@ -128,4 +128,4 @@ private:
     QHash<QString, FontData*> m_fonts;
 };
 
-} // namespace platform
+} // namespace emf

@@ -8,11 +8,11 @@
 
 class QPainter;
 
-namespace platform {
+namespace emf {
 
 class MetafileRenderer;
 
-class PainterCanvas : public Canvas {
+class PainterCanvas : public platform::Canvas {
 public:
     PainterCanvas(QPainter& painter, int dpiX, int dpiY);
     ~PainterCanvas() override;
@@ -20,15 +20,15 @@ public:
     int dpiX() const override { return m_dpiX; }
     int dpiY() const override { return m_dpiY; }
 
-    void setPen(const Pen& pen) override;
-    void setBrush(const Brush& brush) override;
-    void setFont(const FontSpec& font) override;
+    void setPen(const platform::Pen& pen) override;
+    void setBrush(const platform::Brush& brush) override;
+    void setFont(const platform::FontSpec& font) override;
 
     void fillRect(int left, int top, int right, int bottom) override;
     void rectangle(int left, int top, int right, int bottom) override;
     void ellipse(int left, int top, int right, int bottom) override;
     void line(int x1, int y1, int x2, int y2) override;
-    void textOut(int x, int y, TextAlign align, const QString& text) override;
+    void textOut(int x, int y, platform::TextAlign align, const QString& text) override;
     void removeClip() override;
 
     QSize textExtent(const QString& text) override;
@@ -37,10 +37,10 @@ private:
     QPainter& m_painter;
     int m_dpiX;
     int m_dpiY;
-    Pen m_pen;
-    Brush m_brush;
-    FontSpec m_font;
+    platform::Pen m_pen;
+    platform::Brush m_brush;
+    platform::FontSpec m_font;
     std::unique_ptr<MetafileRenderer> m_renderer;
 };
 
-} // namespace platform
+} // namespace emf

@@ -1,37 +1,37 @@
-#include "platform/paintercanvas.h"
+#include "emf/paintercanvas.h"
 
 #include "platform/fonts.h"
-#include "platform/metafilerenderer.h"
+#include "emf/metafilerenderer.h"
 
-namespace platform {
+namespace emf {
 
 namespace {
 
-GdiPen gdiPen(const Pen& pen)
+GdiPen gdiPen(const platform::Pen& pen)
 {
     GdiPen result;
     result.color = pen.color;
     result.width = std::max(0, pen.width);
     switch (pen.style) {
-    case PenStyle::Solid:
+    case platform::PenStyle::Solid:
         result.style = GdiPen::Solid;
         break;
-    case PenStyle::Dash:
+    case platform::PenStyle::Dash:
         result.style = GdiPen::Dash;
         break;
-    case PenStyle::Dot:
+    case platform::PenStyle::Dot:
         result.style = GdiPen::Dot;
         break;
-    case PenStyle::DashDot:
+    case platform::PenStyle::DashDot:
         result.style = GdiPen::DashDot;
         break;
-    case PenStyle::DashDotDot:
+    case platform::PenStyle::DashDotDot:
         result.style = GdiPen::DashDotDot;
         break;
-    case PenStyle::Clear:
+    case platform::PenStyle::Clear:
         result.style = GdiPen::Null;
         break;
-    case PenStyle::InsideFrame:
+    case platform::PenStyle::InsideFrame:
         result.style = GdiPen::InsideFrame;
         break;
     }
@@ -54,23 +54,23 @@ PainterCanvas::PainterCanvas(QPainter& painter, int dpiX, int dpiY)
 
 PainterCanvas::~PainterCanvas() = default;
 
-void PainterCanvas::setPen(const Pen& pen)
+void PainterCanvas::setPen(const platform::Pen& pen)
 {
     m_pen = pen;
     m_renderer->setPen(gdiPen(pen));
 }
 
-void PainterCanvas::setBrush(const Brush& brush)
+void PainterCanvas::setBrush(const platform::Brush& brush)
 {
     m_brush = brush;
     m_renderer->setBrush(GdiBrush { brush.clear, brush.color });
 }
 
-void PainterCanvas::setFont(const FontSpec& font)
+void PainterCanvas::setFont(const platform::FontSpec& font)
 {
     m_font = font;
     GdiFont gdi;
-    gdi.height = fontPixelHeight(font.pointSize, m_dpiY);
+    gdi.height = platform::fontPixelHeight(font.pointSize, m_dpiY);
     gdi.weight = font.bold ? 700 : 400;
     gdi.italic = font.italic;
     gdi.underline = font.underline;
@@ -103,14 +103,14 @@ void PainterCanvas::line(int x1, int y1, int x2, int y2)
     m_renderer->line(x1, y1, x2, y2);
 }
 
-void PainterCanvas::textOut(int x, int y, TextAlign align, const QString& text)
+void PainterCanvas::textOut(int x, int y, platform::TextAlign align, const QString& text)
 {
     if (text.isEmpty())
         return;
-    const std::vector<int> advances = textAdvances(m_font, text, m_dpiY);
+    const std::vector<int> advances = platform::textAdvances(m_font, text, m_dpiY);
     m_renderer->setTextAlign(TextAlignTop
-        | (align == TextAlign::Right         ? TextAlignRight
-                : align == TextAlign::Center ? TextAlignCenter
+        | (align == platform::TextAlign::Right         ? TextAlignRight
+                : align == platform::TextAlign::Center ? TextAlignCenter
                                              : TextAlignLeft));
     m_renderer->text(x, y, text, std::vector<double>(advances.begin(), advances.end()));
 }
@@ -122,7 +122,7 @@ void PainterCanvas::removeClip()
 
 QSize PainterCanvas::textExtent(const QString& text)
 {
-    return measureText(m_font, text, m_dpiY);
+    return platform::measureText(m_font, text, m_dpiY);
 }
 
-} // namespace platform
+} // namespace emf

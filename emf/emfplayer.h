@@ -2,14 +2,14 @@
 // draws them with GDI's rules, stretched so that the picture's frame fills the target rectangle.
 #pragma once
 
-#include "platform/metafiledc.h"
+#include "emf/metafiledc.h"
 
 #include <QRectF>
 #include <vector>
 
 class QPainter;
 
-namespace platform {
+namespace emf {
 
 class MetafileReader;
 
@@ -65,4 +65,4 @@ private:
     bool m_ended = false;
 };
 
-} // namespace platform
+} // namespace emf
