@@ -5,21 +5,20 @@
 #include <QPainter>
 #include <cmath>
 #include <numbers>
+#include <uemf.h>
 
 namespace emf {
 
 namespace {
 
-constexpr quint32 EmrHeader = 1;
-constexpr quint32 EmrEof = 14;
 constexpr qint64 HeaderMinimum = 88;
-// SaveDC beyond this depth is ignored: a hostile file could otherwise make the stack grow without end.
-constexpr std::size_t SavedLimit = 10000;
 constexpr quint32 EtoOpaque = 0x02;
 constexpr quint32 EtoClipped = 0x04;
 constexpr quint32 EtoGlyphIndex = 0x10;
 constexpr quint32 EtoNoRect = 0x100;
 constexpr quint32 EtoPdy = 0x2000;
+// MODIFYWORLDTRANSFORM's mode that sets the transform outright; libUEMF names the other three.
+constexpr quint32 MwtSet = 4;
 
 bool finiteTransform(const QTransform& t)
 {
@@ -134,36 +133,19 @@ QImage sourcePart(const QImage& image, qint64 x, qint64 y, qint64 w, qint64 h)
 } // namespace
 
 EmfPlayer::EmfPlayer(const char* data, qint64 size)
-    : m_data(data)
-    , m_size(size)
+    : MetafilePlayer(data, size)
 {
 }
 
-void EmfPlayer::validate()
+void EmfPlayer::walk()
 {
-    run(nullptr, QRectF(0, 0, 1, 1));
-}
-
-void EmfPlayer::play(QPainter& painter, const QRectF& target)
-{
-    MetafileRenderer renderer(painter);
-    run(&renderer, target);
-}
-
-void EmfPlayer::run(MetafileRenderer* renderer, const QRectF& target)
-{
-    m_renderer = renderer;
-    m_target = target;
-    m_dc = MetafileDc {};
-    m_saved.clear();
     m_inPath = false;
-    m_ended = false;
+    m_path.clear();
     m_mappingDirty = true;
-    m_clipDirty = true;
 
     const MetafileReader file(m_data, m_size);
     const quint32 headerSize = file.u32(4);
-    if (file.u32(0) != EmrHeader || headerSize < HeaderMinimum || headerSize % 4 != 0 || headerSize > m_size)
+    if (file.u32(0) != U_EMR_HEADER || headerSize < HeaderMinimum || headerSize % 4 != 0 || headerSize > m_size)
         throw MetafileError();
     const MetafileReader header(m_data, headerSize);
     const double devX = header.i32(72), devY = header.i32(76), mmX = header.i32(80), mmY = header.i32(84);
@@ -183,8 +165,8 @@ void EmfPlayer::run(MetafileRenderer* renderer, const QRectF& target)
         if (!(fw > 0) || !(fh > 0))
             fw = fh = 1;
     }
-    m_frameScaleX = target.width() / fw;
-    m_frameScaleY = target.height() / fh;
+    m_frameScaleX = m_target.width() / fw;
+    m_frameScaleY = m_target.height() / fh;
     m_frameX = fx;
     m_frameY = fy;
     m_objects.assign(std::max<std::size_t>(1, header.u16(56)), Object {});
@@ -201,7 +183,6 @@ void EmfPlayer::run(MetafileRenderer* renderer, const QRectF& target)
     }
     if (!m_ended)
         throw MetafileError();
-    m_renderer = nullptr;
 }
 
 void EmfPlayer::createObject(quint32 handle, const Object& object)
@@ -428,118 +409,292 @@ void EmfPlayer::drawPath(bool fill, bool stroke)
 
 void EmfPlayer::record(quint32 type, const MetafileReader& r)
 {
-    auto draw = [this] {
-        if (!m_renderer || m_inPath)
-            return false;
-        syncRenderer();
-        return true;
-    };
     switch (type) {
-    case 2: // POLYBEZIER
-    case 85: {
-        const QPolygonF p = points(r, 24, 28, type == 85);
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYGON:
+    case U_EMR_POLYLINE:
+    case U_EMR_POLYBEZIERTO:
+    case U_EMR_POLYLINETO:
+    case U_EMR_POLYBEZIER16:
+    case U_EMR_POLYGON16:
+    case U_EMR_POLYLINE16:
+    case U_EMR_POLYBEZIERTO16:
+    case U_EMR_POLYLINETO16:
+        return polyRecord(type, r);
+    case U_EMR_POLYPOLYLINE:
+    case U_EMR_POLYPOLYLINE16:
+        return polyPoly(r, type == U_EMR_POLYPOLYLINE16, false);
+    case U_EMR_POLYPOLYGON:
+    case U_EMR_POLYPOLYGON16:
+        return polyPoly(r, type == U_EMR_POLYPOLYGON16, true);
+    case U_EMR_ELLIPSE:
+    case U_EMR_RECTANGLE:
+    case U_EMR_ROUNDRECT:
+    case U_EMR_LINETO:
+        return shapeRecord(type, r);
+    case U_EMR_SETWINDOWEXTEX:
+    case U_EMR_SETVIEWPORTEXTEX:
+    case U_EMR_SETWINDOWORGEX:
+    case U_EMR_SETVIEWPORTORGEX:
+    case U_EMR_SETMAPMODE:
+    case U_EMR_SCALEVIEWPORTEXTEX:
+    case U_EMR_SCALEWINDOWEXTEX:
+    case U_EMR_SETWORLDTRANSFORM:
+    case U_EMR_MODIFYWORLDTRANSFORM:
+        return mappingRecord(type, r);
+    case U_EMR_SETBKMODE:
+    case U_EMR_SETPOLYFILLMODE:
+    case U_EMR_SETTEXTALIGN:
+    case U_EMR_SETTEXTCOLOR:
+    case U_EMR_SETBKCOLOR:
+    case U_EMR_MOVETOEX:
+    case U_EMR_SAVEDC:
+    case U_EMR_RESTOREDC:
+        return stateRecord(type, r);
+    case U_EMR_EXCLUDECLIPRECT:
+    case U_EMR_INTERSECTCLIPRECT:
+    case U_EMR_EXTSELECTCLIPRGN:
+    case U_EMR_SELECTCLIPPATH:
+        return clipRecord(type, r);
+    case U_EMR_SELECTOBJECT:
+    case U_EMR_DELETEOBJECT:
+    case U_EMR_CREATEPEN:
+    case U_EMR_EXTCREATEPEN:
+    case U_EMR_CREATEBRUSHINDIRECT:
+    case U_EMR_CREATEMONOBRUSH:
+    case U_EMR_CREATEDIBPATTERNBRUSHPT:
+    case U_EMR_EXTCREATEFONTINDIRECTW:
+    case U_EMR_CREATEPALETTE:
+    case U_EMR_CREATECOLORSPACE:
+    case U_EMR_CREATECOLORSPACEW:
+        return objectRecord(type, r);
+    case U_EMR_BEGINPATH:
+    case U_EMR_ENDPATH:
+    case U_EMR_ABORTPATH:
+    case U_EMR_CLOSEFIGURE:
+    case U_EMR_FILLPATH:
+    case U_EMR_STROKEANDFILLPATH:
+    case U_EMR_STROKEPATH:
+        return pathRecord(type, r);
+    case U_EMR_BITBLT:
+    case U_EMR_STRETCHBLT:
+    case U_EMR_STRETCHDIBITS:
+        return bitmapRecord(type, r);
+    case U_EMR_EXTTEXTOUTA:
+    case U_EMR_EXTTEXTOUTW:
+        return text(r, type == U_EMR_EXTTEXTOUTW);
+    case U_EMR_EOF:
+        m_ended = true;
+        return;
+    default:
+        // Arcs, EMF+ comments and the rest are skipped.
+        return;
+    }
+}
+
+bool EmfPlayer::drawing()
+{
+    if (!m_renderer || m_inPath)
+        return false;
+    syncRenderer();
+    return true;
+}
+
+void EmfPlayer::polyRecord(quint32 type, const MetafileReader& r)
+{
+    const bool small = type >= U_EMR_POLYBEZIER16;
+    QPolygonF p = points(r, 24, 28, small);
+    switch (type) {
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYBEZIER16:
         if (m_inPath)
             pathPoints(flattenBeziers(p), false);
-        else if (draw())
+        else if (drawing())
             m_renderer->polyline(flattenBeziers(p));
         break;
-    }
-    case 3: // POLYGON
-    case 86: {
-        const QPolygonF p = points(r, 24, 28, type == 86);
+    case U_EMR_POLYGON:
+    case U_EMR_POLYGON16:
         if (m_inPath) {
             pathPoints(p, false);
             if (!m_path.empty())
                 m_path.back().closed = true;
-        } else if (draw())
+        } else if (drawing()) {
             m_renderer->polygons({ p });
+        }
         break;
-    }
-    case 4: // POLYLINE
-    case 87: {
-        const QPolygonF p = points(r, 24, 28, type == 87);
+    case U_EMR_POLYLINE:
+    case U_EMR_POLYLINE16:
         if (m_inPath)
             pathPoints(p, false);
-        else if (draw())
+        else if (drawing())
             m_renderer->polyline(p);
         break;
-    }
-    case 5: // POLYBEZIERTO
-    case 88:
-    case 6: // POLYLINETO
-    case 89: {
-        QPolygonF p = points(r, 24, 28, type == 88 || type == 89);
+    default: { // the ...TO forms start at the current position and move it
         if (p.isEmpty())
             break;
+        const bool bezier = type == U_EMR_POLYBEZIERTO || type == U_EMR_POLYBEZIERTO16;
         p.prepend(QPointF(m_dc.curX, m_dc.curY));
         m_dc.curX = p.last().x();
         m_dc.curY = p.last().y();
         if (m_inPath)
-            pathPoints(type == 5 || type == 88 ? flattenBeziers(p) : p, true);
-        else if (draw())
-            m_renderer->polyline(type == 5 || type == 88 ? flattenBeziers(p) : p);
+            pathPoints(bezier ? flattenBeziers(p) : p, true);
+        else if (drawing())
+            m_renderer->polyline(bezier ? flattenBeziers(p) : p);
         break;
     }
-    case 7: // POLYPOLYLINE
-    case 90:
-        polyPoly(r, type == 90, false);
-        break;
-    case 8: // POLYPOLYGON
-    case 91:
-        polyPoly(r, type == 91, true);
-        break;
-    case 9: // SETWINDOWEXTEX
-    case 11: { // SETVIEWPORTEXTEX
+    }
+}
+
+void EmfPlayer::shapeRecord(quint32 type, const MetafileReader& r)
+{
+    if (type == U_EMR_LINETO) {
+        const double x = r.i32(8), y = r.i32(12);
+        if (m_inPath)
+            pathPoints(QPolygonF { QPointF(m_dc.curX, m_dc.curY), QPointF(x, y) }, true);
+        else if (drawing())
+            m_renderer->line(m_dc.curX, m_dc.curY, x, y);
+        m_dc.curX = x;
+        m_dc.curY = y;
+        return;
+    }
+    const double l = r.i32(8), t = r.i32(12), rr = r.i32(16), b = r.i32(20);
+    if (type == U_EMR_ROUNDRECT) {
+        const double cx = r.i32(24), cy = r.i32(28);
+        if (drawing())
+            m_renderer->roundRect(l, t, rr, b, cx, cy);
+        return;
+    }
+    if (m_inPath) {
+        QPolygonF shape;
+        if (type == U_EMR_RECTANGLE) {
+            shape << QPointF(l, t) << QPointF(rr, t) << QPointF(rr, b) << QPointF(l, b);
+        } else {
+            for (int i = 0; i < 64; ++i) {
+                const double a = i * 2 * std::numbers::pi / 64;
+                shape << QPointF((l + rr) / 2 + (rr - l) / 2 * std::cos(a), (t + b) / 2 + (b - t) / 2 * std::sin(a));
+            }
+        }
+        m_path.push_back(Figure { shape, true });
+    } else if (drawing()) {
+        if (type == U_EMR_ELLIPSE)
+            m_renderer->ellipse(l, t, rr, b);
+        else
+            m_renderer->rectangle(l, t, rr, b);
+    }
+}
+
+void EmfPlayer::mappingRecord(quint32 type, const MetafileReader& r)
+{
+    switch (type) {
+    case U_EMR_SETWINDOWEXTEX:
+    case U_EMR_SETVIEWPORTEXTEX: {
         const double cx = r.i32(8), cy = r.i32(12);
         if (cx == 0 || cy == 0)
-            break;
-        (type == 9 ? m_dc.winExtX : m_dc.vpExtX) = cx;
-        (type == 9 ? m_dc.winExtY : m_dc.vpExtY) = cy;
-        m_mappingDirty = true;
+            return;
+        const bool window = type == U_EMR_SETWINDOWEXTEX;
+        (window ? m_dc.winExtX : m_dc.vpExtX) = cx;
+        (window ? m_dc.winExtY : m_dc.vpExtY) = cy;
         break;
     }
-    case 10: // SETWINDOWORGEX
-    case 12: // SETVIEWPORTORGEX
-        (type == 10 ? m_dc.winOrgX : m_dc.vpOrgX) = r.i32(8);
-        (type == 10 ? m_dc.winOrgY : m_dc.vpOrgY) = r.i32(12);
-        m_mappingDirty = true;
+    case U_EMR_SETWINDOWORGEX:
+    case U_EMR_SETVIEWPORTORGEX: {
+        const bool window = type == U_EMR_SETWINDOWORGEX;
+        (window ? m_dc.winOrgX : m_dc.vpOrgX) = r.i32(8);
+        (window ? m_dc.winOrgY : m_dc.vpOrgY) = r.i32(12);
         break;
-    case EmrEof:
-        m_ended = true;
-        break;
-    case 17: { // SETMAPMODE
+    }
+    case U_EMR_SETMAPMODE: {
         const quint32 mode = r.u32(8);
-        if (mode >= 1 && mode <= 8) {
-            m_dc.mapMode = int(mode);
-            m_mappingDirty = true;
-        }
+        if (mode < U_MM_TEXT || mode > U_MM_ANISOTROPIC)
+            return;
+        m_dc.mapMode = int(mode);
         break;
     }
-    case 18: // SETBKMODE
-        m_dc.bkOpaque = r.u32(8) == 2;
+    case U_EMR_SCALEVIEWPORTEXTEX:
+    case U_EMR_SCALEWINDOWEXTEX: {
+        const double xNum = r.i32(8), xDen = r.i32(12), yNum = r.i32(16), yDen = r.i32(20);
+        if (xNum == 0 || xDen == 0 || yNum == 0 || yDen == 0)
+            return;
+        const bool viewport = type == U_EMR_SCALEVIEWPORTEXTEX;
+        double& ex = viewport ? m_dc.vpExtX : m_dc.winExtX;
+        double& ey = viewport ? m_dc.vpExtY : m_dc.winExtY;
+        ex = ex * xNum / xDen;
+        ey = ey * yNum / yDen;
         break;
-    case 19: // SETPOLYFILLMODE
-        m_dc.winding = r.u32(8) == 2;
+    }
+    case U_EMR_SETWORLDTRANSFORM: {
+        const QTransform t = readXform(r, 8);
+        if (!finiteTransform(t))
+            return;
+        m_dc.world = t;
         break;
-    case 22: // SETTEXTALIGN
+    }
+    case U_EMR_MODIFYWORLDTRANSFORM: {
+        const QTransform t = readXform(r, 8);
+        const quint32 mode = r.u32(32);
+        QTransform result = m_dc.world;
+        if (mode == U_MWT_IDENTITY)
+            result = QTransform();
+        else if (mode == U_MWT_LEFTMULTIPLY)
+            result = t * m_dc.world;
+        else if (mode == U_MWT_RIGHTMULTIPLY)
+            result = m_dc.world * t;
+        else if (mode == MwtSet)
+            result = t;
+        if (!finiteTransform(result))
+            return;
+        m_dc.world = result;
+        break;
+    }
+    default:
+        return;
+    }
+    m_mappingDirty = true;
+}
+
+void EmfPlayer::stateRecord(quint32 type, const MetafileReader& r)
+{
+    switch (type) {
+    case U_EMR_SETBKMODE:
+        m_dc.bkOpaque = r.u32(8) == U_OPAQUE;
+        break;
+    case U_EMR_SETPOLYFILLMODE:
+        m_dc.winding = r.u32(8) == U_WINDING;
+        break;
+    case U_EMR_SETTEXTALIGN:
         m_dc.textAlign = r.u32(8);
         break;
-    case 24: // SETTEXTCOLOR
+    case U_EMR_SETTEXTCOLOR:
         m_dc.textColor = r.u32(8) & 0xffffff;
         break;
-    case 25: // SETBKCOLOR
+    case U_EMR_SETBKCOLOR:
         m_dc.bkColor = r.u32(8) & 0xffffff;
         break;
-    case 27: // MOVETOEX
+    case U_EMR_MOVETOEX:
         m_dc.curX = r.i32(8);
         m_dc.curY = r.i32(12);
         if (m_inPath)
             m_path.push_back(Figure { QPolygonF { QPointF(m_dc.curX, m_dc.curY) }, false });
         break;
-    case 29: // EXCLUDECLIPRECT: a hole in the clip region is not kept
+    case U_EMR_SAVEDC:
+        saveDc();
+        break;
+    case U_EMR_RESTOREDC:
+        if (restoreDc(r.i32(8)))
+            m_mappingDirty = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void EmfPlayer::clipRecord(quint32 type, const MetafileReader& r)
+{
+    switch (type) {
+    case U_EMR_EXCLUDECLIPRECT: // a hole in the clip region is not kept
         r.need(8, 16);
         break;
-    case 30: { // INTERSECTCLIPRECT
+    case U_EMR_INTERSECTCLIPRECT: {
         if (m_mappingDirty)
             updateMapping();
         const QRectF rect = mapRect(r.i32(8), r.i32(12), r.i32(16), r.i32(20));
@@ -547,170 +702,15 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
         m_clipDirty = true;
         break;
     }
-    case 31: // SCALEVIEWPORTEXTEX
-    case 32: { // SCALEWINDOWEXTEX
-        const double xNum = r.i32(8), xDen = r.i32(12), yNum = r.i32(16), yDen = r.i32(20);
-        if (xNum == 0 || xDen == 0 || yNum == 0 || yDen == 0)
-            break;
-        double& ex = type == 31 ? m_dc.vpExtX : m_dc.winExtX;
-        double& ey = type == 31 ? m_dc.vpExtY : m_dc.winExtY;
-        ex = ex * xNum / xDen;
-        ey = ey * yNum / yDen;
-        m_mappingDirty = true;
-        break;
-    }
-    case 33: // SAVEDC
-        if (m_saved.size() < SavedLimit)
-            m_saved.push_back(m_dc);
-        break;
-    case 34: { // RESTOREDC: negative is relative to the current level, positive an absolute level
-        const qint64 n = r.i32(8);
-        const auto depth = qint64(m_saved.size());
-        qint64 level = n < 0 ? depth + n : n - 1;
-        if (n == 0 || level < 0 || level >= depth)
-            break;
-        m_dc = m_saved[std::size_t(level)];
-        m_saved.resize(std::size_t(level));
-        m_mappingDirty = true;
-        m_clipDirty = true;
-        break;
-    }
-    case 35: { // SETWORLDTRANSFORM
-        const QTransform t = readXform(r, 8);
-        if (finiteTransform(t)) {
-            m_dc.world = t;
-            m_mappingDirty = true;
-        }
-        break;
-    }
-    case 36: { // MODIFYWORLDTRANSFORM
-        const QTransform t = readXform(r, 8);
-        const quint32 mode = r.u32(32);
-        QTransform result = m_dc.world;
-        if (mode == 1)
-            result = QTransform();
-        else if (mode == 2)
-            result = t * m_dc.world;
-        else if (mode == 3)
-            result = m_dc.world * t;
-        else if (mode == 4)
-            result = t;
-        if (finiteTransform(result)) {
-            m_dc.world = result;
-            m_mappingDirty = true;
-        }
-        break;
-    }
-    case 37: { // SELECTOBJECT
-        const quint32 handle = r.u32(8);
-        if (handle & 0x80000000u) {
-            m_dc.selectStock(handle & 0x7fffffffu);
-        } else if (handle < m_objects.size()) {
-            const Object& object = m_objects[handle];
-            if (object.kind == Object::Pen)
-                m_dc.pen = object.pen;
-            else if (object.kind == Object::Brush)
-                m_dc.brush = object.brush;
-            else if (object.kind == Object::Font)
-                m_dc.font = object.font;
-        }
-        break;
-    }
-    case 38: { // CREATEPEN
-        Object pen;
-        pen.kind = Object::Pen;
-        pen.pen.style = gdiPenStyle(r.u32(12));
-        pen.pen.width = std::abs(double(r.i32(16)));
-        pen.pen.color = r.u32(24) & 0xffffff;
-        createObject(r.u32(8), pen);
-        break;
-    }
-    case 39: { // CREATEBRUSHINDIRECT
-        Object brush;
-        brush.kind = Object::Brush;
-        brush.brush.null = r.u32(12) == 1; // BS_NULL
-        brush.brush.color = r.u32(16) & 0xffffff;
-        r.need(20, 4);
-        createObject(r.u32(8), brush);
-        break;
-    }
-    case 40: { // DELETEOBJECT
-        const quint32 handle = r.u32(8);
-        if (handle != 0 && handle < m_objects.size())
-            m_objects[handle] = Object {};
-        break;
-    }
-    case 42: // ELLIPSE
-    case 43: { // RECTANGLE
-        const double l = r.i32(8), t = r.i32(12), rr = r.i32(16), b = r.i32(20);
-        if (m_inPath) {
-            QPolygonF shape;
-            if (type == 43) {
-                shape << QPointF(l, t) << QPointF(rr, t) << QPointF(rr, b) << QPointF(l, b);
-            } else {
-                for (int i = 0; i < 64; ++i) {
-                    const double a = i * 2 * std::numbers::pi / 64;
-                    shape << QPointF(
-                        (l + rr) / 2 + (rr - l) / 2 * std::cos(a), (t + b) / 2 + (b - t) / 2 * std::sin(a));
-                }
-            }
-            m_path.push_back(Figure { shape, true });
-        } else if (draw()) {
-            if (type == 42)
-                m_renderer->ellipse(l, t, rr, b);
-            else
-                m_renderer->rectangle(l, t, rr, b);
-        }
-        break;
-    }
-    case 44: { // ROUNDRECT
-        const double l = r.i32(8), t = r.i32(12), rr = r.i32(16), b = r.i32(20);
-        const double cx = r.i32(24), cy = r.i32(28);
-        if (draw())
-            m_renderer->roundRect(l, t, rr, b, cx, cy);
-        break;
-    }
-    case 54: { // LINETO
-        const double x = r.i32(8), y = r.i32(12);
-        if (m_inPath)
-            pathPoints(QPolygonF { QPointF(m_dc.curX, m_dc.curY), QPointF(x, y) }, true);
-        else if (draw())
-            m_renderer->line(m_dc.curX, m_dc.curY, x, y);
-        m_dc.curX = x;
-        m_dc.curY = y;
-        break;
-    }
-    case 59: // BEGINPATH
-        m_inPath = true;
+    case U_EMR_SELECTCLIPPATH: // clipping to a path is not kept; the path is used up
         m_path.clear();
         break;
-    case 60: // ENDPATH
-        m_inPath = false;
-        break;
-    case 68: // ABORTPATH
-        m_inPath = false;
-        m_path.clear();
-        break;
-    case 61: // CLOSEFIGURE
-        if (m_inPath && !m_path.empty())
-            m_path.back().closed = true;
-        break;
-    case 62: // FILLPATH
-    case 63: // STROKEANDFILLPATH
-    case 64: // STROKEPATH
-        r.need(8, 16);
-        if (!m_inPath)
-            drawPath(type != 64, type != 62);
-        break;
-    case 67: // SELECTCLIPPATH: clipping to a path is not kept; the path is used up
-        m_path.clear();
-        break;
-    case 75: { // EXTSELECTCLIPRGN
+    case U_EMR_EXTSELECTCLIPRGN: {
         const quint32 bytes = r.u32(8);
         const quint32 mode = r.u32(12);
         r.need(16, bytes);
         if (bytes == 0) {
-            if (mode == 5) { // RGN_COPY without a region: no clipping
+            if (mode == U_RGN_COPY) { // without a region: no clipping
                 m_dc.clip.reset();
                 m_clipDirty = true;
             }
@@ -722,113 +722,160 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
         r.need(48, rects, 16);
         // The region's bounding box, in reference device pixels, stands for the region.
         const double bl = r.i32(32), bt = r.i32(36), br = r.i32(40), bb = r.i32(44);
-        const QRectF box(QPointF(m_target.x() + (bl - m_frameX) * m_frameScaleX,
-                             m_target.y() + (bt - m_frameY) * m_frameScaleY),
-            QPointF(m_target.x() + (br - m_frameX) * m_frameScaleX,
-                m_target.y() + (bb - m_frameY) * m_frameScaleY));
-        if (mode == 5)
-            m_dc.clip = box.normalized();
-        else if (mode == 1) // RGN_AND
-            m_dc.clip = m_dc.clip ? m_dc.clip->intersected(box.normalized()) : box.normalized();
-        else if (mode == 2 && m_dc.clip) // RGN_OR
-            m_dc.clip = m_dc.clip->united(box.normalized());
+        const QRectF box = QRectF(QPointF(m_target.x() + (bl - m_frameX) * m_frameScaleX,
+                                      m_target.y() + (bt - m_frameY) * m_frameScaleY),
+            QPointF(m_target.x() + (br - m_frameX) * m_frameScaleX, m_target.y() + (bb - m_frameY) * m_frameScaleY))
+                               .normalized();
+        if (mode == U_RGN_COPY)
+            m_dc.clip = box;
+        else if (mode == U_RGN_AND)
+            m_dc.clip = m_dc.clip ? m_dc.clip->intersected(box) : box;
+        else if (mode == U_RGN_OR && m_dc.clip)
+            m_dc.clip = m_dc.clip->united(box);
         m_clipDirty = true;
         break;
     }
-    case 77: // STRETCHBLT
-    case 76: { // BITBLT: without a source bitmap it fills with the brush or a fixed colour
-        const double x = r.i32(24), y = r.i32(28), cx = r.i32(32), cy = r.i32(36);
-        const quint32 rop = r.u32(40);
-        const quint32 bmiBytes = r.u32(88);
-        if (bmiBytes != 0) {
-            const bool stretch = type == 77;
-            decodeDib(r, r.u32(84), bmiBytes, r.u32(92), r.u32(96), r.u32(80), false);
-            const qint64 sw = stretch ? r.i32(100) : qint64(cx), sh = stretch ? r.i32(104) : qint64(cy);
-            if (draw())
-                m_renderer->image(x, y, x + cx, y + cy,
-                    sourcePart(decodeDib(r, r.u32(84), bmiBytes, r.u32(92), r.u32(96), r.u32(80), true),
-                        r.i32(44), r.i32(48), sw, sh));
-            break;
+    default:
+        break;
+    }
+}
+
+void EmfPlayer::objectRecord(quint32 type, const MetafileReader& r)
+{
+    const quint32 handle = r.u32(8);
+    Object object;
+    switch (type) {
+    case U_EMR_SELECTOBJECT:
+        if (handle & U_STOCK_OBJECT) {
+            m_dc.selectStock(handle & ~U_STOCK_OBJECT);
+        } else if (handle < m_objects.size()) {
+            const Object& selected = m_objects[handle];
+            if (selected.kind == Object::Pen)
+                m_dc.pen = selected.pen;
+            else if (selected.kind == Object::Brush)
+                m_dc.brush = selected.brush;
+            else if (selected.kind == Object::Font)
+                m_dc.font = selected.font;
         }
-        if (type == 77 || !draw())
-            break;
-        if (rop == 0x00F00021) // PATCOPY
-            m_renderer->fillWithBrush(x, y, x + cx, y + cy);
-        else if (rop == 0x00000042) // BLACKNESS
-            m_renderer->fill(x, y, x + cx, y + cy, 0);
-        else if (rop == 0x00FF0062) // WHITENESS
-            m_renderer->fill(x, y, x + cx, y + cy, 0xffffff);
+        return;
+    case U_EMR_DELETEOBJECT:
+        if (handle != 0 && handle < m_objects.size())
+            m_objects[handle] = Object {};
+        return;
+    case U_EMR_CREATEPEN:
+        object.kind = Object::Pen;
+        object.pen.style = gdiPenStyle(r.u32(12));
+        object.pen.width = std::abs(double(r.i32(16)));
+        object.pen.color = r.u32(24) & 0xffffff;
+        break;
+    case U_EMR_EXTCREATEPEN: {
+        object.kind = Object::Pen;
+        const quint32 style = r.u32(28);
+        object.pen.style = r.u32(36) == U_BS_NULL ? GdiPen::Null : gdiPenStyle(style);
+        // Cosmetic pens are one pixel wide.
+        object.pen.width = (style & U_PS_GEOMETRIC) ? double(r.u32(32)) : 0.0;
+        object.pen.color = r.u32(40) & 0xffffff;
         break;
     }
-    case 81: { // STRETCHDIBITS
-        const double x = r.i32(24), y = r.i32(28);
-        const qint64 srcX = r.i32(32), srcY = r.i32(36), srcWidth = r.i32(40), srcHeight = r.i32(44);
-        const double cx = r.i32(72), cy = r.i32(76);
-        decodeDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), r.u32(64), false);
-        if (!draw())
-            break;
-        const QImage bitmap = decodeDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), r.u32(64), true);
-        // The source rectangle counts rows from the bitmap's bottom.
-        m_renderer->image(
-            x, y, x + cx, y + cy, sourcePart(bitmap, srcX, bitmap.height() - srcY - srcHeight, srcWidth, srcHeight));
+    case U_EMR_CREATEBRUSHINDIRECT:
+        object.kind = Object::Brush;
+        object.brush.null = r.u32(12) == U_BS_NULL;
+        object.brush.color = r.u32(16) & 0xffffff;
+        r.need(20, 4);
         break;
-    }
-    case 82: { // EXTCREATEFONTINDIRECTW
+    case U_EMR_CREATEMONOBRUSH:
+    case U_EMR_CREATEDIBPATTERNBRUSHPT: // the pattern is not drawn, a grey stands for it
+        object.kind = Object::Brush;
+        object.brush.color = 0x808080;
+        break;
+    case U_EMR_EXTCREATEFONTINDIRECTW: {
         r.need(12, 92);
-        Object font;
-        font.kind = Object::Font;
-        font.font.height = r.i32(12);
-        font.font.weight = r.i32(28);
-        font.font.italic = r.u8(32) != 0;
-        font.font.underline = r.u8(33) != 0;
-        font.font.strikeOut = r.u8(34) != 0;
-        font.font.charset = r.u8(35);
-        font.font.pitchAndFamily = r.u8(39);
-        QString face;
+        object.kind = Object::Font;
+        object.font.height = r.i32(12);
+        object.font.weight = r.i32(28);
+        object.font.italic = r.u8(32) != 0;
+        object.font.underline = r.u8(33) != 0;
+        object.font.strikeOut = r.u8(34) != 0;
+        object.font.charset = r.u8(35);
+        object.font.pitchAndFamily = r.u8(39);
         for (int i = 0; i < 32; ++i) {
             const quint16 c = r.u16(40 + i * 2);
             if (c == 0)
                 break;
-            face.append(QChar(c));
+            object.font.face.append(QChar(c));
         }
-        font.font.face = face;
-        createObject(r.u32(8), font);
         break;
     }
-    case 83: // EXTTEXTOUTA
-    case 84: // EXTTEXTOUTW
-        text(r, type == 84);
-        break;
-    case 93: // CREATEMONOBRUSH
-    case 94: { // CREATEDIBPATTERNBRUSHPT: the pattern is not drawn, a grey stands for it
-        Object brush;
-        brush.kind = Object::Brush;
-        brush.brush.color = 0x808080;
-        createObject(r.u32(8), brush);
+    default: // palettes and colour spaces take a handle and draw nothing
+        object.kind = Object::Other;
         break;
     }
-    case 95: { // EXTCREATEPEN
-        Object pen;
-        pen.kind = Object::Pen;
-        const quint32 style = r.u32(28);
-        pen.pen.style = r.u32(36) == 1 ? GdiPen::Null : gdiPenStyle(style);
-        pen.pen.width = (style & 0x10000) ? double(r.u32(32)) : 0.0; // cosmetic pens are one pixel
-        pen.pen.color = r.u32(40) & 0xffffff;
-        createObject(r.u32(8), pen);
+    createObject(handle, object);
+}
+
+void EmfPlayer::pathRecord(quint32 type, const MetafileReader& r)
+{
+    switch (type) {
+    case U_EMR_BEGINPATH:
+        m_inPath = true;
+        m_path.clear();
+        break;
+    case U_EMR_ENDPATH:
+        m_inPath = false;
+        break;
+    case U_EMR_ABORTPATH:
+        m_inPath = false;
+        m_path.clear();
+        break;
+    case U_EMR_CLOSEFIGURE:
+        if (m_inPath && !m_path.empty())
+            m_path.back().closed = true;
+        break;
+    default: // FILLPATH, STROKEANDFILLPATH, STROKEPATH
+        r.need(8, 16);
+        if (!m_inPath)
+            drawPath(type != U_EMR_STROKEPATH, type != U_EMR_FILLPATH);
         break;
     }
-    case 49: // CREATEPALETTE
-    case 99: // CREATECOLORSPACE
-    case 122: { // CREATECOLORSPACEW
-        Object other;
-        other.kind = Object::Other;
-        createObject(r.u32(8), other);
-        break;
+}
+
+void EmfPlayer::bitmapRecord(quint32 type, const MetafileReader& r)
+{
+    if (type == U_EMR_STRETCHDIBITS) {
+        const double x = r.i32(24), y = r.i32(28);
+        const qint64 srcX = r.i32(32), srcY = r.i32(36), srcWidth = r.i32(40), srcHeight = r.i32(44);
+        const double cx = r.i32(72), cy = r.i32(76);
+        decodeDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), r.u32(64), false);
+        if (!drawing())
+            return;
+        const QImage bitmap = decodeDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), r.u32(64), true);
+        // The source rectangle counts rows from the bitmap's bottom.
+        m_renderer->image(
+            x, y, x + cx, y + cy, sourcePart(bitmap, srcX, bitmap.height() - srcY - srcHeight, srcWidth, srcHeight));
+        return;
     }
-    default:
-        // Arcs, paths, bitmaps, EMF+ comments and the rest are skipped.
-        break;
+    // BITBLT and STRETCHBLT: without a source bitmap they fill with the brush or a fixed colour.
+    const double x = r.i32(24), y = r.i32(28), cx = r.i32(32), cy = r.i32(36);
+    const quint32 rop = r.u32(40);
+    const quint32 bmiBytes = r.u32(88);
+    const bool stretch = type == U_EMR_STRETCHBLT;
+    if (bmiBytes != 0) {
+        decodeDib(r, r.u32(84), bmiBytes, r.u32(92), r.u32(96), r.u32(80), false);
+        const qint64 sw = stretch ? r.i32(100) : qint64(cx), sh = stretch ? r.i32(104) : qint64(cy);
+        if (drawing())
+            m_renderer->image(x, y, x + cx, y + cy,
+                sourcePart(decodeDib(r, r.u32(84), bmiBytes, r.u32(92), r.u32(96), r.u32(80), true), r.i32(44),
+                    r.i32(48), sw, sh));
+        return;
     }
+    if (stretch || !drawing())
+        return;
+    if (rop == U_PATCOPY)
+        m_renderer->fillWithBrush(x, y, x + cx, y + cy);
+    else if (rop == U_BLACKNESS)
+        m_renderer->fill(x, y, x + cx, y + cy, 0);
+    else if (rop == U_WHITENESS)
+        m_renderer->fill(x, y, x + cx, y + cy, 0xffffff);
 }
 
 } // namespace emf

@@ -2,54 +2,46 @@
 // draws them with GDI's rules, stretched so that the picture's frame fills the target rectangle.
 #pragma once
 
-#include "emf/metafiledc.h"
+#include "emf/metafileplayer.h"
 
-#include <QRectF>
-#include <vector>
-
-class QPainter;
+#include <QTransform>
 
 namespace emf {
 
 class MetafileReader;
 
-class EmfPlayer {
+class EmfPlayer : public MetafilePlayer {
 public:
     // data holds the whole EMF, size its byte count as its header gives it (checked by the caller).
     EmfPlayer(const char* data, qint64 size);
 
-    // Walks all records without drawing; throws MetafileError on the first fault.
-    void validate();
-    void play(QPainter& painter, const QRectF& target);
-
 private:
-    struct Object {
-        enum Kind { None, Pen, Brush, Font, Other } kind = None;
-        GdiPen pen;
-        GdiBrush brush;
-        GdiFont font;
-    };
-
-    void run(MetafileRenderer* renderer, const QRectF& target);
+    void walk() override;
+    // One handler per family of records, named by the record types it takes.
     void record(quint32 type, const MetafileReader& r);
+    void polyRecord(quint32 type, const MetafileReader& r);
+    void shapeRecord(quint32 type, const MetafileReader& r);
+    void mappingRecord(quint32 type, const MetafileReader& r);
+    void stateRecord(quint32 type, const MetafileReader& r);
+    void clipRecord(quint32 type, const MetafileReader& r);
+    void objectRecord(quint32 type, const MetafileReader& r);
+    void pathRecord(quint32 type, const MetafileReader& r);
+    void bitmapRecord(quint32 type, const MetafileReader& r);
+    void polyPoly(const MetafileReader& r, bool small, bool polygon);
+    void text(const MetafileReader& r, bool wide);
+
+    // Whether a shape is drawn now (a renderer is attached and no path is being built); brings the
+    // renderer up to date first.
+    bool drawing();
     void createObject(quint32 handle, const Object& object);
     void updateMapping();
     void syncRenderer();
     QPolygonF points(const MetafileReader& r, qint64 countOffset, qint64 pointsOffset, bool small) const;
-    void polyPoly(const MetafileReader& r, bool small, bool polygon);
-    void text(const MetafileReader& r, bool wide);
     QRectF mapRect(double l, double t, double r, double b) const;
 
-    const char* m_data;
-    qint64 m_size;
-    MetafileRenderer* m_renderer = nullptr;
-    QRectF m_target;
     // Reference device: pixels per 0.01 mm, and the frame's top-left in device pixels.
     double m_frameX = 0, m_frameY = 0, m_frameScaleX = 1, m_frameScaleY = 1;
     double m_pxPerMmX = 1, m_pxPerMmY = 1;
-    MetafileDc m_dc;
-    std::vector<MetafileDc> m_saved;
-    std::vector<Object> m_objects;
     QTransform m_mapping;
     bool m_inPath = false;
     // The path being built between BeginPath and EndPath: figures in logical coordinates.
@@ -61,8 +53,6 @@ private:
     void pathPoints(const QPolygonF& points, bool continueFigure);
     void drawPath(bool fill, bool stroke);
     bool m_mappingDirty = true;
-    bool m_clipDirty = true;
-    bool m_ended = false;
 };
 
 } // namespace emf

@@ -11,36 +11,16 @@ namespace {
 
 constexpr qint64 PlaceableSize = 22;
 constexpr qint64 RecordsStart = PlaceableSize + 18;
-constexpr std::size_t SavedLimit = 10000;
 
 } // namespace
 
 WmfPlayer::WmfPlayer(const char* data, qint64 size)
-    : m_data(data)
-    , m_size(size)
+    : MetafilePlayer(data, size)
 {
 }
 
-void WmfPlayer::validate()
+void WmfPlayer::walk()
 {
-    run(nullptr, QRectF(0, 0, 1, 1));
-}
-
-void WmfPlayer::play(QPainter& painter, const QRectF& target)
-{
-    MetafileRenderer renderer(painter);
-    run(&renderer, target);
-}
-
-void WmfPlayer::run(MetafileRenderer* renderer, const QRectF& target)
-{
-    m_renderer = renderer;
-    m_target = target;
-    m_dc = MetafileDc {};
-    m_saved.clear();
-    m_ended = false;
-    m_clipDirty = true;
-
     const MetafileReader file(m_data, m_size);
     file.need(0, RecordsStart);
     // The placeable header's box is the window the picture is drawn from; the metafile may move it.
@@ -64,7 +44,6 @@ void WmfPlayer::run(MetafileRenderer* renderer, const QRectF& target)
     }
     // Writers often end the picture exactly with the last record: a missing end record is tolerated
     // as long as every record was whole.
-    m_renderer = nullptr;
 }
 
 void WmfPlayer::addObject(const Object& object)
@@ -143,20 +122,11 @@ void WmfPlayer::record(quint16 function, const MetafileReader& r)
         m_ended = true;
         break;
     case 0x001E: // SAVEDC
-        if (m_saved.size() < SavedLimit)
-            m_saved.push_back(m_dc);
+        saveDc();
         break;
-    case 0x0127: { // RESTOREDC
-        const qint64 n = r.i16(6);
-        const auto depth = qint64(m_saved.size());
-        const qint64 level = n < 0 ? depth + n : n - 1;
-        if (n == 0 || level < 0 || level >= depth)
-            break;
-        m_dc = m_saved[std::size_t(level)];
-        m_saved.resize(std::size_t(level));
-        m_clipDirty = true;
+    case 0x0127: // RESTOREDC
+        restoreDc(r.i16(6));
         break;
-    }
     case 0x0201: // SETBKCOLOR
         m_dc.bkColor = r.u32(6) & 0xffffff;
         break;
