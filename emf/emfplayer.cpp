@@ -240,17 +240,7 @@ void EmfPlayer::syncRenderer()
         updateMapping();
     if (!m_renderer)
         return;
-    if (m_clipDirty) {
-        m_renderer->setClip(m_dc.clip);
-        m_clipDirty = false;
-    }
-    m_renderer->setPen(m_dc.pen);
-    m_renderer->setBrush(m_dc.brush);
-    m_renderer->setFont(m_dc.font);
-    m_renderer->setTextColor(m_dc.textColor);
-    m_renderer->setBackground(m_dc.bkColor, m_dc.bkOpaque);
-    m_renderer->setTextAlign(m_dc.textAlign);
-    m_renderer->setWindingFill(m_dc.winding);
+    applyState();
 }
 
 QRectF EmfPlayer::mapRect(double l, double t, double r, double b) const

@@ -62,4 +62,19 @@ bool MetafilePlayer::restoreDc(qint64 level)
     return true;
 }
 
+void MetafilePlayer::applyState()
+{
+    if (m_clipDirty) {
+        m_renderer->setClip(m_dc.clip);
+        m_clipDirty = false;
+    }
+    m_renderer->setPen(m_dc.pen);
+    m_renderer->setBrush(m_dc.brush);
+    m_renderer->setFont(m_dc.font);
+    m_renderer->setTextColor(m_dc.textColor);
+    m_renderer->setBackground(m_dc.bkColor, m_dc.bkOpaque);
+    m_renderer->setTextAlign(m_dc.textAlign);
+    m_renderer->setWindingFill(m_dc.winding);
+}
+
 } // namespace emf

@@ -41,6 +41,9 @@ protected:
     // RestoreDC: a negative level counts back from the current one, a positive one is absolute (from
     // 1). False, with nothing changed, for a level that was never saved.
     bool restoreDc(qint64 level);
+    // Hands the device state (clip when it changed, pen, brush, font, text and background) to the
+    // renderer, which must be attached.
+    void applyState();
 
     const char* m_data;
     qint64 m_size;

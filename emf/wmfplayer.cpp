@@ -63,17 +63,7 @@ void WmfPlayer::syncRenderer()
         return;
     const double sx = m_target.width() / m_dc.winExtX, sy = m_target.height() / m_dc.winExtY;
     m_renderer->setMapping(sx, sy, m_target.x() - m_dc.winOrgX * sx, m_target.y() - m_dc.winOrgY * sy);
-    if (m_clipDirty) {
-        m_renderer->setClip(m_dc.clip);
-        m_clipDirty = false;
-    }
-    m_renderer->setPen(m_dc.pen);
-    m_renderer->setBrush(m_dc.brush);
-    m_renderer->setFont(m_dc.font);
-    m_renderer->setTextColor(m_dc.textColor);
-    m_renderer->setBackground(m_dc.bkColor, m_dc.bkOpaque);
-    m_renderer->setTextAlign(m_dc.textAlign);
-    m_renderer->setWindingFill(m_dc.winding);
+    applyState();
 }
 
 void WmfPlayer::text(double x, double y, const MetafileReader& r, qint64 stringOffset, qint64 length,
