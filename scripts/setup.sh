@@ -16,5 +16,8 @@ if [ -n "$missing" ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Under CI (CI=true) every compiler warning is an error.
+werror=OFF
+if [ "${CI:-}" = "true" ]; then werror=ON; fi
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRZELEW_WERROR=$werror
 cmake --build build -j2

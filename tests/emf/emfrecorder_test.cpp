@@ -182,8 +182,9 @@ TEST(EmfRecorder, FillRectIsAPatternCopyWithTheBrush)
             EXPECT_EQ(r.u32(40), 0x00F00021u); // PATCOPY
             EXPECT_EQ(r.u32(88), 0u); // no source bitmap
         }
-        if (r.type == EmrCreateBrush)
+        if (r.type == EmrCreateBrush) {
             EXPECT_EQ(r.u32(16), 0x030201u);
+        }
     }
     EXPECT_EQ(fills, 1);
 }

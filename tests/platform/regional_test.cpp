@@ -83,8 +83,9 @@ TEST_F(Regional, ParseDecimalRows)
     for (const Row& r : rows) {
         const auto v = parseDecimal(QString::fromUtf8(r.text));
         EXPECT_EQ(v.has_value(), r.expected.has_value()) << r.name;
-        if (v && r.expected)
+        if (v && r.expected) {
             EXPECT_DOUBLE_EQ(*v, *r.expected) << r.name;
+        }
     }
 }
 

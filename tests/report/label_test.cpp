@@ -250,8 +250,9 @@ TEST(Label, PolishLettersReachTheCanvasAsUnicode)
                   "ata: \xb9\xea\xbf"); // "Opłata: ąęż" in code page 1250
     const auto calls = d.draw();
     for (const Call& c : calls) {
-        if (c.op == "textOut")
+        if (c.op == "textOut") {
             EXPECT_EQ(c.text, QString::fromUtf8("Opłata: ąęż"));
+        }
     }
 }
 
