@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QKeyEvent>
 
+namespace app {
+
 TCurrencyEdit::TCurrencyEdit(QWidget* parent)
     : QLineEdit(parent)
 {
@@ -128,3 +130,5 @@ void TCurrencyEdit::focusOutEvent(QFocusEvent* event)
     m_value = platform::parseDecimal(text());
     showValue();
 }
+
+} // namespace app

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <optional>
 
+namespace app {
+
 class TCurrencyEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -39,3 +41,5 @@ private:
     std::optional<double> m_value;
     bool m_showsFixed = false; // the text is the "0.00" form of the value
 };
+
+} // namespace app

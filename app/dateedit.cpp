@@ -15,6 +15,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+namespace app {
+
 namespace {
 
 // The drop-down arrow of the editor's button, drawn here so it does not depend on an icon theme.
@@ -173,3 +175,5 @@ void TDateEdit::showCalendar()
     m_popup->show();
     m_calendar->setFocus();
 }
+
+} // namespace app

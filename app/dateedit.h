@@ -8,6 +8,8 @@
 class QCalendarWidget;
 class QFrame;
 
+namespace app {
+
 class TDateEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -43,3 +45,5 @@ private:
     QFrame* m_popup = nullptr;
     QCalendarWidget* m_calendar = nullptr;
 };
+
+} // namespace app

@@ -25,12 +25,14 @@
 #include <QScreen>
 #include <QToolBar>
 
-TfMenu* fMenu = nullptr;
-
 static void initResources()
 {
     Q_INIT_RESOURCE(resources); // the library is static: its resources are registered by hand
 }
+
+namespace app {
+
+TfMenu* fMenu = nullptr;
 
 namespace {
 
@@ -389,3 +391,5 @@ void TfMenu::aPrintExecute()
         },
         this);
 }
+
+} // namespace app

@@ -14,6 +14,9 @@ class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QToolBar;
+
+namespace app {
+
 class TCurrencyEdit;
 class TDateEdit;
 
@@ -24,7 +27,7 @@ public:
     // Stores the payer account (the store's failure is shown through the error display).
     ~TfMenu() override;
 
-    // The images of the actions come from the data module once it exists.
+    // The images of the actions (ImageList1).
     void setActionImages(const QList<QIcon>& images);
 
     // What the print command does once the record is posted: the report's preview. Until it is set,
@@ -98,3 +101,5 @@ private:
 
 // The one main window of the program, created first at start-up.
 extern TfMenu* fMenu;
+
+} // namespace app

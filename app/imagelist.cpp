@@ -7,9 +7,13 @@
 #include "resources/open.xpm"
 #include "resources/print.xpm"
 
+namespace app {
+
 QList<QIcon> ImageList1()
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return {};
     return { QIcon(QPixmap(open_xpm)), QIcon(QPixmap(print_xpm)) };
 }
+
+} // namespace app

@@ -4,5 +4,9 @@
 #include <QIcon>
 #include <QList>
 
+namespace app {
+
 // Pixmaps need a GUI application: without one the list is empty.
 QList<QIcon> ImageList1();
+
+} // namespace app

@@ -24,15 +24,16 @@ int main(int argc, char** argv)
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslations);
 
-    fMenu = new TfMenu;
+    using app::fMenu;
+    fMenu = new app::TfMenu;
     DM2 = new data::TDM2;
-    fMenu->setActionImages(ImageList1());
+    fMenu->setActionImages(app::ImageList1());
     frPrzelNew = new printout::TfrPrzelNew(DM2->mtPlat);
     frPrzelNew->rp.setPreviewHost(&report::TRpStandardPreviewInterface::instance());
     fMenu->setPreviewReport([] { frPrzelNew->rp.PreviewReport(); });
     fMenu->setReportBusy([] { return !frPrzelNew->rp.available(); });
     // Closing the main window ends the program, also while preview windows are open.
-    QObject::connect(fMenu, &TfMenu::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(fMenu, &app::TfMenu::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     fMenu->show();
     const int result = app.exec();

@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 
+namespace app {
+
 TPropertiesStore::TPropertiesStore(QString storageName)
     : m_storageName(std::move(storageName))
 {
@@ -76,3 +78,5 @@ void TPropertiesStore::storeAndReport()
         report(e.message());
     }
 }
+
+} // namespace app

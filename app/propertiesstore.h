@@ -6,6 +6,8 @@
 
 class QLineEdit;
 
+namespace app {
+
 class TPropertiesStore {
 public:
     explicit TPropertiesStore(QString storageName);
@@ -33,3 +35,5 @@ private:
     QLineEdit* m_editor = nullptr;
     bool m_failureShown = false;
 };
+
+} // namespace app

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+using namespace app;
+
 namespace {
 
 // The editor with a neighbour to take the focus away, in a window of its own.

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+using namespace app;
+
 using platform::toDays;
 
 namespace {

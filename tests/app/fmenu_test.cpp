@@ -28,6 +28,8 @@
 #include <memory>
 #include <unistd.h>
 
+using namespace app;
+
 namespace {
 
 class FMenuTest : public AppTest {

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+using namespace app;
+
 TEST(ImageList1, OpenFolderAndPrinter)
 {
     const QList<QIcon> images = ImageList1();
