@@ -5,7 +5,7 @@
 #include "data/dm2.h"
 #include "platform/fonts.h"
 #include "printout/frprzelnew.h"
-#include "report/rpstandardpreview.h"
+#include "preview/rpstandardpreview.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     DM2 = new data::TDM2;
     fMenu->setActionImages(app::ImageList1());
     frPrzelNew = new printout::TfrPrzelNew(DM2->mtPlat);
-    frPrzelNew->rp.setPreviewHost(&report::TRpStandardPreviewInterface::instance());
+    frPrzelNew->rp.setPreviewHost(&preview::TRpStandardPreviewInterface::instance());
     fMenu->setPreviewReport([] { frPrzelNew->rp.PreviewReport(); });
     fMenu->setReportBusy([] { return !frPrzelNew->rp.available(); });
     // Closing the main window ends the program, also while preview windows are open.

@@ -5,7 +5,7 @@
 #include "emf/metafile.h"
 #include "report/rpprinter.h"
 #include "report/rpprintertarget.h"
-#include "report/rpprogressform.h"
+#include "report/rppreviewhost.h"
 #include "report/rpreport.h"
 
 #include <QCoreApplication>
@@ -54,7 +54,7 @@ int printGeneratedReport(TRpReport& report, TRpPrinter* source)
     struct Cleanup {
         TRpReport& report;
         const QPointer<TRpPrinter>& previewPrinter;
-        std::unique_ptr<TRpProgressForm> form;
+        std::unique_ptr<QObject> form;
         std::unique_ptr<TRpPrinter> target;
         ~Cleanup()
         {
@@ -66,9 +66,8 @@ int printGeneratedReport(TRpReport& report, TRpPrinter* source)
     } run { report, previewPrinter, nullptr, nullptr };
     run.target = std::make_unique<TRpPrinter>(TRpPrinterDestination::Printer, report.screenPpi());
     run.target->setMaster(&report);
-    run.form = std::make_unique<TRpProgressForm>(run.target.get());
-    if (report.ShowProgress)
-        run.form->showPainted();
+    if (TRpPreviewHost* host = report.previewHost())
+        run.form = host->printProgress(*run.target, report.ShowProgress);
     run.target->setClient(run.form.get());
     report.setPrintSource(source ? source : previewPrinter.data());
     report.GenerateReport(*run.target);

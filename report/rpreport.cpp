@@ -3,7 +3,6 @@
 #include "platform/fonts.h"
 #include "report/rpdataset.h"
 #include "report/rppreviewhost.h"
-#include "report/rpprintdialog.h"
 #include "report/rpprinter.h"
 
 #include <QCoreApplication>
@@ -87,9 +86,10 @@ void TRpReport::PreviewReport()
     m_printer = target;
     target->setMaster(this);
     target->setTitle(ReportTitle);
-    installPrinterSetup(*this, *target);
-    if (m_previewHost)
+    if (m_previewHost) {
+        m_previewHost->installPrinterSetup(*this, *target);
         m_previewHost->showPreview(target);
+    }
     else
         target->setParent(this); // nobody shows it: released with the report at the latest
 

@@ -36,6 +36,22 @@ for folder in "${!allowed[@]}"; do
   done < <(find "$folder" -name '*.cpp' -o -name '*.h' | sort)
 done
 
+# The engine and everything below it draw and print without windows: no header of Qt's widget module
+# (nor the print dialogs) in emf/, data/, transfer/ or report/; platform/ shows the one error box.
+widgets_dir=$(ls -d /usr/include/*/qt6/QtWidgets /usr/include/qt6/QtWidgets 2>/dev/null | head -n 1 || true)
+if [ -n "$widgets_dir" ]; then
+  for folder in emf data transfer report; do
+    [ -d "$folder" ] || continue
+    while IFS=: read -r file header; do
+      if [ -e "$widgets_dir/$header" ] || [[ "$header" =~ ^(QPrintDialog|QAbstractPrintDialog|QPageSetupDialog|QPrintPreviewDialog|QPrintPreviewWidget)$ ]]; then
+        echo "$file includes <$header>, a widget header, which $folder/ may not use"
+        violations=$((violations + 1))
+      fi
+    done < <(grep -H -o -E '^[[:space:]]*#[[:space:]]*include[[:space:]]+<Q[A-Za-z]+>' $(find "$folder" -name '*.cpp' -o -name '*.h') \
+               | sed -E 's/^([^:]+):.*<(Q[A-Za-z]+)>/\1:\2/')
+  done
+fi
+
 if [ "$violations" -gt 0 ]; then
   echo "$violations include(s) against the layering in $checked files"
   exit 1

@@ -6,12 +6,12 @@
 #include "report/rpdataset.h"
 #include "report/rplabel.h"
 #include "report/rpprint.h"
-#include "report/rpprintdialog.h"
+#include "preview/rpprintdialog.h"
 #include "report/rpprinter.h"
 #include "report/rpprintertarget.h"
-#include "report/rpprogressform.h"
+#include "preview/rpprogressform.h"
 #include "report/rpreport.h"
-#include "report/rpstandardpreview.h"
+#include "preview/rpstandardpreview.h"
 #include "spooler.h"
 
 #include <QAction>
@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 using namespace report;
+using namespace preview;
 
 namespace {
 
@@ -94,6 +95,8 @@ struct PrintReport {
         : data(records)
     {
         rp.setScreenPpi(96);
+        // The engine's windows: the progress window of a print, the preview where a test asks for one.
+        rp.setPreviewHost(&TRpStandardPreviewInterface::instance());
         rp.Page.setPaperSize(TRpPaperSize::A4);
         rp.Page.setOrientation(poLandscape);
         rp.Page.setTopMargin(60);

@@ -5,7 +5,7 @@
 #include "report/rperror.h"
 #include "report/rpprinter.h"
 #include "report/rpunits.h"
-#include "testsupport.h"
+#include "support/syntheticreport.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

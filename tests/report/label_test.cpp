@@ -3,7 +3,7 @@
 #include "fakecanvas.h"
 #include "report/rpprinter.h"
 #include "report/rpunits.h"
-#include "testsupport.h"
+#include "support/syntheticreport.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "report/rperror.h"
 #include "report/rppreviewhost.h"
 #include "report/rpprinter.h"
-#include "testsupport.h"
+#include "support/syntheticreport.h"
 
 #include <QPointer>
 #include <QTimer>

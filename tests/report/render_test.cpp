@@ -1,7 +1,7 @@
 // A generated page through the real EMF recorder and the page store, played back and probed by pixel.
 #include "emf/metafile.h"
 #include "report/rpprinter.h"
-#include "testsupport.h"
+#include "support/syntheticreport.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // Report files: the saved bytes and their fields, save -> load -> save, the paper guess, and files
 // that are short, badly linked or miscounted, which are refused with a message.
 #include "emf/metafile.h"
-#include "previewsupport.h"
+#include "support/pagestores.h"
 #include "report/rperror.h"
 #include "report/rppagelist.h"
 #include "report/rpreportfile.h"
@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace report;
-using namespace previewtest;
+using namespace testsupport;
 
 namespace {
 

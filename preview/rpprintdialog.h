@@ -10,9 +10,15 @@ class TPrinter;
 }
 
 namespace report {
-
 class TRpPrinter;
 class TRpReport;
+} // namespace report
+
+namespace preview {
+
+using report::TRpPrinter;
+using report::TRpReport;
+
 
 enum class TRpPrintRange { AllPages, Selection, PageNums };
 
@@ -48,4 +54,4 @@ void PrinterSetup(TRpReport& report, TRpPrinter* previewPrinter);
 // Makes the preview's page target call PrinterSetup for its report.
 void installPrinterSetup(TRpReport& report, TRpPrinter& previewPrinter);
 
-} // namespace report
+} // namespace preview

@@ -1,8 +1,8 @@
-#include "report/rppreview.h"
+#include "preview/rppreview.h"
 
 #include "platform/errordisplay.h"
 #include "platform/fonts.h"
-#include "report/rppreviewimage.h"
+#include "preview/rppreviewimage.h"
 #include "report/rpprinter.h"
 #include "report/rpprintersettings.h"
 #include "report/rpunits.h"
@@ -11,7 +11,9 @@
 #include <QScrollBar>
 #include <algorithm>
 
-namespace report {
+namespace preview {
+
+using namespace report;
 
 TRpPreview::TRpPreview(QWidget* parent)
     : QScrollArea(parent)
@@ -213,4 +215,4 @@ void TRpPreview::progressUpdate(int percent)
     emit OnProgressUpdate(percent);
 }
 
-} // namespace report
+} // namespace preview

@@ -1,4 +1,4 @@
-#include "report/rpprintdialog.h"
+#include "preview/rpprintdialog.h"
 
 #include "platform/errordisplay.h"
 #include "platform/printer.h"
@@ -16,7 +16,9 @@
 #include <algorithm>
 #include <utility>
 
-namespace report {
+namespace preview {
+
+using namespace report;
 
 namespace {
 
@@ -132,4 +134,4 @@ void installPrinterSetup(TRpReport& report, TRpPrinter& previewPrinter)
     };
 }
 
-} // namespace report
+} // namespace preview

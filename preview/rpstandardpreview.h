@@ -15,9 +15,17 @@ class QToolBar;
 class QToolButton;
 
 namespace report {
+class TRpPrinter;
+class TRpReport;
+} // namespace report
+
+namespace preview {
+
+using report::TRpPrinter;
+using report::TRpReport;
+using report::TRpPreviewHost;
 
 class TRpPreview;
-class TRpPrinter;
 
 // What a file dialog of the preview asks for; the filter is written as "description|pattern" pairs.
 struct TRpFileDialogRequest {
@@ -109,6 +117,10 @@ public:
     void showPreview(TRpPrinter* target) override;
     // Looks the target up among the open windows without touching it (it may be gone).
     bool showsPreview(const TRpPrinter* target) const override;
+    // The preview's set-up button opens PrinterSetup for the report.
+    void installPrinterSetup(TRpReport& report, TRpPrinter& previewTarget) override;
+    // The progress window RpProgressForm, painted before the print goes on when shown.
+    std::unique_ptr<QObject> printProgress(TRpPrinter& target, bool show) override;
 };
 
-} // namespace report
+} // namespace preview

@@ -1,10 +1,10 @@
-#include "report/rppreviewicons.h"
+#include "preview/rppreviewicons.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
-namespace report {
+namespace preview {
 
 namespace {
 
@@ -151,4 +151,4 @@ QIcon previewIcon(TRpPreviewPicture picture)
     return icon;
 }
 
-} // namespace report
+} // namespace preview

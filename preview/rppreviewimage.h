@@ -9,8 +9,14 @@
 #include <optional>
 
 namespace report {
-
 class TRpPrinter;
+} // namespace report
+
+namespace preview {
+
+using report::TRpPrinter;
+using report::TRpGeneratedPage;
+
 
 class TRpPreviewImage : public QWidget {
     Q_OBJECT
@@ -46,4 +52,4 @@ private:
     mutable bool m_cacheValid = false;
 };
 
-} // namespace report
+} // namespace preview

@@ -1,9 +1,9 @@
 // The page view and the page image: zoom figures and modes, placing and centring the page,
 // navigation rules, attaching a page store, and the painted sheet with frame and shadow.
 #include "previewsupport.h"
-#include "report/rppreview.h"
-#include "report/rppreviewicons.h"
-#include "report/rppreviewimage.h"
+#include "preview/rppreview.h"
+#include "preview/rppreviewicons.h"
+#include "preview/rppreviewimage.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace report;
+using namespace preview;
 using namespace previewtest;
 
 namespace {

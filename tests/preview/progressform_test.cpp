@@ -1,7 +1,7 @@
 // The printing progress window: its layout, the percentage shown only at multiples of 5, and its
 // Cancel button stopping the printer's run.
 #include "report/rpprinter.h"
-#include "report/rpprogressform.h"
+#include "preview/rpprogressform.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace report;
+using namespace preview;
 
 TEST(ProgressForm, LayoutAndTexts)
 {

@@ -5,7 +5,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-namespace report {
+namespace preview {
 
 enum class TRpPreviewPicture {
     ZoomFit = 0, // a small page inside a page frame
@@ -28,4 +28,4 @@ QPixmap previewPicture(TRpPreviewPicture picture, qreal devicePixelRatio = 1.0);
 // The picture at ratios 1 and 2, so tool buttons stay sharp on dense screens.
 QIcon previewIcon(TRpPreviewPicture picture);
 
-} // namespace report
+} // namespace preview

@@ -2,10 +2,10 @@
 // keys, the progress text, save and load through replaced dialogs, and PreviewReport with the real
 // window (closing during the run, waiting until it closes, a second preview).
 #include "previewsupport.h"
-#include "report/rppreview.h"
-#include "report/rppreviewimage.h"
+#include "preview/rppreview.h"
+#include "preview/rppreviewimage.h"
 #include "report/rpreportfile.h"
-#include "testsupport.h"
+#include "support/syntheticreport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 using namespace report;
+using namespace preview;
 using namespace previewtest;
 
 namespace {

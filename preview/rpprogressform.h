@@ -2,6 +2,8 @@
 // button that stops the print after the page in progress.
 #pragma once
 
+#include "report/rpprinter.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -9,9 +11,10 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-namespace report {
+namespace preview {
 
-class TRpPrinter;
+using report::TRpPrinter;
+
 
 class TRpProgressForm : public QDialog {
     Q_OBJECT
@@ -50,4 +53,4 @@ private:
     QPushButton* m_cancelButton;
 };
 
-} // namespace report
+} // namespace preview

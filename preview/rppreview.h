@@ -3,12 +3,15 @@
 // page-available and progress notifications.
 #pragma once
 
+#include "report/rpprinter.h"
+
 #include <QPointer>
 #include <QScrollArea>
 
-namespace report {
+namespace preview {
 
-class TRpPrinter;
+using report::TRpPrinter;
+
 class TRpPreviewImage;
 
 enum class TRpZoomMode { WholePage, PageWidth, Fixed };
@@ -83,4 +86,4 @@ private:
     TRpZoomMode m_zoomMode = TRpZoomMode::Fixed;
 };
 
-} // namespace report
+} // namespace preview

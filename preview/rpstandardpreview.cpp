@@ -1,9 +1,11 @@
-#include "report/rpstandardpreview.h"
+#include "preview/rpstandardpreview.h"
 
 #include "platform/errordisplay.h"
-#include "report/rppreview.h"
-#include "report/rppreviewicons.h"
-#include "report/rppreviewimage.h"
+#include "preview/rppreview.h"
+#include "preview/rppreviewicons.h"
+#include "preview/rppreviewimage.h"
+#include "preview/rpprintdialog.h"
+#include "preview/rpprogressform.h"
 #include "report/rpprint.h"
 #include "report/rpprinter.h"
 #include "report/rpreport.h"
@@ -23,7 +25,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace report {
+namespace preview {
+
+using namespace report;
 
 const QString TRpStandardPreview::SaveFilter = QStringLiteral("Report file(*.RPF)|*.RPF|PDF (*.pdf)|*.pdf");
 const QString TRpStandardPreview::LoadFilter = QStringLiteral("Report file (*.RPF)|*.RPF");
@@ -503,6 +507,19 @@ void TRpStandardPreviewInterface::showPreview(TRpPrinter* target)
         ShowPreview(*target);
 }
 
+void TRpStandardPreviewInterface::installPrinterSetup(TRpReport& report, TRpPrinter& previewTarget)
+{
+    preview::installPrinterSetup(report, previewTarget);
+}
+
+std::unique_ptr<QObject> TRpStandardPreviewInterface::printProgress(TRpPrinter& target, bool show)
+{
+    auto form = std::make_unique<TRpProgressForm>(&target);
+    if (show)
+        form->showPainted();
+    return form;
+}
+
 bool TRpStandardPreviewInterface::showsPreview(const TRpPrinter* target) const
 {
     if (!target)
@@ -515,4 +532,4 @@ bool TRpStandardPreviewInterface::showsPreview(const TRpPrinter* target) const
     return false;
 }
 
-} // namespace report
+} // namespace preview

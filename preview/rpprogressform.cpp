@@ -1,4 +1,4 @@
-#include "report/rpprogressform.h"
+#include "preview/rpprogressform.h"
 
 #include "report/rpprinter.h"
 
@@ -14,7 +14,9 @@
 #include <QWindow>
 #include <algorithm>
 
-namespace report {
+namespace preview {
+
+using namespace report;
 
 TRpProgressForm::TRpProgressForm(TRpPrinter* printer, QWidget* parent)
     // A dialog frame: a caption and a close box (which cancels), no minimise or maximise box.
@@ -100,4 +102,4 @@ void TRpProgressForm::closeEvent(QCloseEvent* event)
     event->ignore();
 }
 
-} // namespace report
+} // namespace preview

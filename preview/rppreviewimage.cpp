@@ -1,4 +1,4 @@
-#include "report/rppreviewimage.h"
+#include "preview/rppreviewimage.h"
 
 #include "emf/metafile.h"
 #include "report/rpprinter.h"
@@ -7,7 +7,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-namespace report {
+namespace preview {
+
+using namespace report;
 
 TRpPreviewImage::TRpPreviewImage(QWidget* parent)
     : QWidget(parent)
@@ -87,4 +89,4 @@ void TRpPreviewImage::paintEvent(QPaintEvent* event)
         QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
 }
 
-} // namespace report
+} // namespace preview
