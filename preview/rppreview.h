@@ -60,7 +60,7 @@ public:
 
     TRpPreviewImage* image() const { return m_image; }
 
-    // The printer's notifications (queued calls).
+    // The printer's notifications (queued connections, TRpPrinter::setClient).
     Q_INVOKABLE void pageAvailable(int pagesAvailable);
     Q_INVOKABLE void progressUpdate(int percent);
 

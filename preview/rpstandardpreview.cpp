@@ -515,6 +515,7 @@ void TRpStandardPreviewInterface::installPrinterSetup(TRpReport& report, TRpPrin
 std::unique_ptr<QObject> TRpStandardPreviewInterface::printProgress(TRpPrinter& target, bool show)
 {
     auto form = std::make_unique<TRpProgressForm>(&target);
+    target.setClient(form.get());
     if (show)
         form->showPainted();
     return form;

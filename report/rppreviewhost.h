@@ -23,8 +23,8 @@ public:
     virtual bool showsPreview(const TRpPrinter* target) const = 0;
     // Lets the preview's page target open the printer set-up for its report (printerSetupHook).
     virtual void installPrinterSetup(TRpReport& /*report*/, TRpPrinter& /*previewTarget*/) { }
-    // The progress window of a print into target, shown when show is true; the target notifies it
-    // (pageAvailable, progressUpdate) and it may cancel the target. None: the print shows nothing.
+    // The progress window of a print into target, shown when show is true: the target's client for the
+    // print (TRpPrinter::setClient), which may cancel it. None: the print shows nothing.
     virtual std::unique_ptr<QObject> printProgress(TRpPrinter& /*target*/, bool /*show*/) { return nullptr; }
 };
 

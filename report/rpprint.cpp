@@ -68,7 +68,6 @@ int printGeneratedReport(TRpReport& report, TRpPrinter* source)
     run.target->setMaster(&report);
     if (TRpPreviewHost* host = report.previewHost())
         run.form = host->printProgress(*run.target, report.ShowProgress);
-    run.target->setClient(run.form.get());
     report.setPrintSource(source ? source : previewPrinter.data());
     report.GenerateReport(*run.target);
     return run.target->printerTarget()->jobId();

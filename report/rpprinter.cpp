@@ -131,7 +131,7 @@ void TRpPrinter::NextPage()
     if (m_recorder) {
         storeOpenPage();
         ++m_pagesAvailable;
-        notify("pageAvailable", m_pagesAvailable);
+        emit pageAvailable(m_pagesAvailable);
     }
     ++m_pagesStarted;
     m_recorder = m_recorderFactory(
@@ -173,7 +173,7 @@ void TRpPrinter::CloseDocument()
     // Only a page that was really stored is announced: a document without pages has none available.
     if (stored) {
         ++m_pagesAvailable;
-        notify("pageAvailable", m_pagesAvailable);
+        emit pageAvailable(m_pagesAvailable);
     }
     m_pageList.finish();
 }
@@ -199,14 +199,14 @@ void TRpPrinter::AbortDocument()
 void TRpPrinter::setProgress(int percent)
 {
     m_progress = percent;
-    notify("progressUpdate", percent);
+    emit progressUpdate(percent);
 }
 
-void TRpPrinter::notify(const char* method, int value)
+void TRpPrinter::setClient(std::nullptr_t)
 {
-    if (!m_client)
-        return;
-    QMetaObject::invokeMethod(m_client, method, Qt::QueuedConnection, Q_ARG(int, value));
+    if (m_client)
+        disconnect(this, nullptr, m_client, nullptr);
+    m_client = nullptr;
 }
 
 std::optional<TRpGeneratedPage> TRpPrinter::PageAt(int n)

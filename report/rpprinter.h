@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -73,9 +74,19 @@ public:
     TRpDeviceSettings& deviceSettings() { return m_settings; }
     const TRpDeviceSettings& deviceSettings() const { return m_settings; }
 
-    // The client receives queued calls of its invokable methods pageAvailable(int pagesAvailable) and
-    // progressUpdate(int percent), declared as slots or Q_INVOKABLE; without a client nothing is sent.
-    void setClient(QObject* client) { m_client = client; }
+    // The client window: its pageAvailable(int) and progressUpdate(int) are connected to the signals of
+    // the same names, queued, in place of the previous client's; nullptr leaves none.
+    template <class Client>
+    void setClient(Client* client)
+    {
+        setClient(nullptr);
+        if (!client)
+            return;
+        connect(this, &TRpPrinter::pageAvailable, client, &Client::pageAvailable, Qt::QueuedConnection);
+        connect(this, &TRpPrinter::progressUpdate, client, &Client::progressUpdate, Qt::QueuedConnection);
+        m_client = client;
+    }
+    void setClient(std::nullptr_t);
     QObject* client() const { return m_client; }
 
     TRpReport* master() const { return m_master; }
@@ -109,9 +120,13 @@ public:
     TRpPrinterTarget* printerTarget() const { return m_printerTarget.get(); }
     TRpStream* stream() const { return m_stream.get(); }
 
+signals:
+    // Pages 1..pagesAvailable are stored and can be shown.
+    void pageAvailable(int pagesAvailable);
+    void progressUpdate(int percent);
+
 private:
     void storeOpenPage();
-    void notify(const char* method, int value);
     void openPrinterDocument();
 
     TRpPrinterDestination m_destination;
