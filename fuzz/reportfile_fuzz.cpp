@@ -1,5 +1,5 @@
-// Fuzz target: loads arbitrary bytes as a report file into a page store, as the preview's Load does, and
-// draws every page it then holds (up to 16) with the metafile player. Every failure must be a
+// Fuzz target: loads arbitrary bytes from memory as a report file into a page store, as the preview's
+// Load does, and draws every page it then holds (up to 16) with the metafile player. Every failure must be a
 // platform::Error with a message; anything else (a crash, a read out of bounds, undefined behaviour)
 // is a finding.
 #include "platform/error.h"
@@ -7,8 +7,7 @@
 #include "emf/metafile.h"
 #include "report/rpprinter.h"
 
-#include <QDir>
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -17,7 +16,6 @@
 
 namespace {
 
-QString inputFile;
 // Never destroyed: libFuzzer leaves through exit(), after which Qt's thread data is gone.
 QGuiApplication* application = nullptr;
 
@@ -28,22 +26,18 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = new QGuiApplication(*argc, *argv);
     platform::loadApplicationFonts();
-    inputFile = QDir::temp().filePath(
-        QStringLiteral("przelew-fuzz-%1.RPF").arg(QCoreApplication::applicationPid()));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    {
-        QFile file(inputFile);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    // Loaded from memory, as a file would be: no file system in the loop.
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(reinterpret_cast<const char*>(data), qsizetype(size));
+    buffer->open(QIODevice::ReadOnly);
     report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, 96);
     try {
-        printer.Load(inputFile);
+        printer.Load(std::move(buffer));
     } catch (const platform::Error&) {
         return 0;
     }

@@ -25,10 +25,7 @@ TRpPrinter::TRpPrinter(TRpPrinterDestination destination, int screenPpi, QObject
         m_printerTarget = std::make_unique<TRpPrinterTarget>();
 }
 
-TRpPrinter::~TRpPrinter()
-{
-    m_pageList.setStream(nullptr);
-}
+TRpPrinter::~TRpPrinter() = default;
 
 int TRpPrinter::DeviceX(long double x) const
 {
@@ -74,11 +71,7 @@ void TRpPrinter::OpenDocument()
     ++m_documentSerial;
     m_loadedFromFile = false;
     m_recorder.reset();
-    m_pageList.setStream(nullptr);
-    m_stream = std::make_unique<TRpStream>(MemoryLimit);
-    m_pageList.clear();
-    m_pageList.setStream(m_stream.get());
-    m_pageList.setCompression(m_compression);
+    m_store = std::make_unique<TRpPageStore>(MemoryLimit, m_compression);
     m_pixelsPerUnitX = m_screenPpi / NativePerInch;
     m_pixelsPerUnitY = m_screenPpi / NativePerInch;
 }
@@ -112,7 +105,7 @@ void TRpPrinter::storeOpenPage()
 {
     // The recorder goes first, so a failing store never stores the same page twice.
     std::unique_ptr<TRpPageRecorder> recorder = std::move(m_recorder);
-    m_pageList.addPage(recorder->finish());
+    m_store->addPage(recorder->finish());
 }
 
 void TRpPrinter::NextPage()
@@ -175,7 +168,7 @@ void TRpPrinter::CloseDocument()
         ++m_pagesAvailable;
         emit pageAvailable(m_pagesAvailable);
     }
-    m_pageList.finish();
+    m_store->finish();
 }
 
 void TRpPrinter::AbortDocument()
@@ -213,7 +206,7 @@ std::optional<TRpGeneratedPage> TRpPrinter::PageAt(int n)
 {
     if (m_status == TRpPrinterStatus::Ready || n < 1 || n > m_pagesStarted)
         return std::nullopt;
-    std::optional<QByteArray> bytes = m_pageList.pageAt(n);
+    std::optional<QByteArray> bytes = m_store ? m_store->pageAt(n) : std::nullopt;
     if (!bytes)
         return std::nullopt;
     const emf::MetafileInfo info = emf::inspectMetafile(bytes->constData(), bytes->size());
@@ -233,59 +226,49 @@ void TRpPrinter::setPreviewShown(bool on)
 
 void TRpPrinter::Save(const QString& fileName)
 {
-    if (m_status != TRpPrinterStatus::Finished || !m_stream)
+    if (m_status != TRpPrinterStatus::Finished || !m_store)
         return;
-    saveStreamToFile(*m_stream, fileName);
+    m_store->saveFile(fileName);
 }
 
 void TRpPrinter::Load(const QString& fileName)
 {
+    load(TRpPageStore::loadFile(fileName));
+}
+
+void TRpPrinter::Load(std::unique_ptr<QIODevice> device)
+{
+    load(TRpPageStore::load(std::move(device)));
+}
+
+void TRpPrinter::load(std::unique_ptr<TRpPageStore> store)
+{
     // The file is opened and checked, and its paper found, before anything shown is given up: a file
     // that cannot be loaded leaves the pages, and what a print prints, as they were.
-    std::unique_ptr<TRpStream> stream = TRpStream::openFile(fileName);
-    const int count = checkReportFile(*stream);
     const long double pixelsPerUnit = m_screenPpi / NativePerInch;
     std::optional<TRpPaperGuess> guess;
-    if (count >= 1) {
-        TRpPageList probe;
-        probe.setStream(stream.get());
-        probe.setLoadedPageCount(count);
-        std::optional<QByteArray> first;
-        try {
-            first = probe.pageAt(1);
-        } catch (...) {
-            probe.setStream(nullptr);
-            throw;
-        }
-        probe.setStream(nullptr);
+    if (const std::optional<QByteArray> first = store->pageAt(1)) {
         const emf::MetafileInfo info = emf::inspectMetafile(first->constData(), first->size());
         guess = guessPaper(info.sizePx, pixelsPerUnit, &pageStoreAcceptsPaper);
     }
 
-    if (m_status != TRpPrinterStatus::Ready) {
-        if (m_status == TRpPrinterStatus::Generating) {
-            if (m_master && m_master->currentPrinter() == this)
-                m_master->cancelGeneration();
-            RequestCancel();
-            // The page being drawn belongs to the cancelled run, not to the file.
-            m_recorder.reset();
-        }
-        m_pageList.setStream(nullptr);
-        m_stream.reset();
-        m_pageList.clear();
+    if (m_status == TRpPrinterStatus::Generating) {
+        if (m_master && m_master->currentPrinter() == this)
+            m_master->cancelGeneration();
+        RequestCancel();
+        // The page being drawn belongs to the cancelled run, not to the file.
+        m_recorder.reset();
     }
     ++m_documentSerial;
-    m_pageList.setStream(stream.get());
-    m_pageList.setLoadedPageCount(count);
     m_pixelsPerUnitX = pixelsPerUnit;
     m_pixelsPerUnitY = pixelsPerUnit;
     if (guess) {
         m_settings.setPaper(guess->size);
         m_settings.orientation = guess->orientation;
     }
-    m_stream = std::move(stream);
-    m_pagesStarted = count;
-    m_pagesAvailable = count;
+    m_pagesStarted = store->pageCount();
+    m_pagesAvailable = m_pagesStarted;
+    m_store = std::move(store);
     m_status = TRpPrinterStatus::Finished;
     printerSetupHook = nullptr;
     m_loadedFromFile = true;

@@ -4,12 +4,12 @@
 
 #include "platform/canvas.h"
 #include "report/rpgeneratedpage.h"
-#include "report/rppagelist.h"
 #include "report/rppagerecorder.h"
+#include "report/rppagestore.h"
 #include "report/rpprintersettings.h"
 #include "report/rpprintertarget.h"
-#include "report/rpstream.h"
 
+#include <QIODevice>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -109,16 +109,20 @@ public:
     // otherwise nothing happens.
     void Save(const QString& fileName);
     // Replaces the stored pages by those of a report file (a running generation is cancelled first and
-    // adds nothing to them), guesses the paper from page 1 and makes the status finished. A failed
-    // load leaves the status ready with no pages.
+    // adds nothing to them), guesses the paper from page 1 and makes the status finished. The file is
+    // checked whole first: a failed load leaves everything as it was.
     void Load(const QString& fileName);
+    // The same from an open, readable, seekable device (a buffer in memory, say), which the printer keeps.
+    void Load(std::unique_ptr<QIODevice> device);
     // The pages came from a report file (printing replays them).
     bool loadedFromFile() const { return m_loadedFromFile; }
 
-    TRpPageList& pageList() { return m_pageList; }
+    // The stored pages; none before the first document or load.
+    TRpPageStore* pageStore() const { return m_store.get(); }
+    TRpPageList& pageList() { return m_store->pageList(); }
     // The printer side of a printer-destination target; nullptr for the page store.
     TRpPrinterTarget* printerTarget() const { return m_printerTarget.get(); }
-    TRpStream* stream() const { return m_stream.get(); }
+    TRpStream* stream() const { return m_store ? &m_store->stream() : nullptr; }
 
 signals:
     // Pages 1..pagesAvailable are stored and can be shown.
@@ -127,6 +131,7 @@ signals:
 
 private:
     void storeOpenPage();
+    void load(std::unique_ptr<TRpPageStore> store);
     void openPrinterDocument();
 
     TRpPrinterDestination m_destination;
@@ -152,8 +157,7 @@ private:
     int m_documentSerial = 0;
     TRpPageRecorderFactory m_recorderFactory;
     std::unique_ptr<TRpPageRecorder> m_recorder;
-    std::unique_ptr<TRpStream> m_stream;
-    TRpPageList m_pageList;
+    std::unique_ptr<TRpPageStore> m_store;
     std::unique_ptr<TRpPrinterTarget> m_printerTarget;
     platform::Canvas* m_printerCanvas = nullptr;
 };

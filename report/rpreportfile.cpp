@@ -14,7 +14,6 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
-#include <cmath>
 #include <mutex>
 
 namespace report {
@@ -39,24 +38,21 @@ void commit(QSaveFile& file, const QString& fileName)
 
 } // namespace
 
-void saveStreamToFile(TRpStream& stream, const QString& fileName)
+bool copyStream(TRpStream& stream, QIODevice& device)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw cannotCreate(fileName, file.errorString());
     std::lock_guard guard(stream.lock());
     const qint64 position = stream.pos();
     stream.seek(0);
     char block[10240];
+    bool whole = true;
     try {
         for (;;) {
             const qint64 n = stream.read(block, sizeof block);
             if (n <= 0)
                 break;
-            if (file.write(block, n) != n) {
-                // Without this the save file would still be committed with the bytes it took.
-                file.cancelWriting();
-                throw cannotCreate(fileName, file.errorString());
+            if (device.write(block, n) != n) {
+                whole = false;
+                break;
             }
         }
     } catch (...) {
@@ -64,6 +60,19 @@ void saveStreamToFile(TRpStream& stream, const QString& fileName)
         throw;
     }
     stream.seek(position);
+    return whole;
+}
+
+void saveStreamToFile(TRpStream& stream, const QString& fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw cannotCreate(fileName, file.errorString());
+    if (!copyStream(stream, file)) {
+        // Without this the save file would still be committed with the bytes it took.
+        file.cancelWriting();
+        throw cannotCreate(fileName, file.errorString());
+    }
     commit(file, fileName);
 }
 

@@ -10,10 +10,16 @@
 #include <functional>
 #include <optional>
 
+class QIODevice;
+
 namespace report {
 
 class TRpPrinter;
 class TRpStream;
+
+// Copies every byte of the stream to the device, keeping the stream's position; false when the device
+// did not take them all.
+bool copyStream(TRpStream& stream, QIODevice& device);
 
 // Copies the whole stream into the file through a save file: either the file holds every byte or an
 // ERpError "Cannot create file "<name>". <reason>" is raised and an existing file is left as it was.

@@ -4,6 +4,7 @@
 #include "report/rperror.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <algorithm>
@@ -37,9 +38,16 @@ std::unique_ptr<TRpStream> TRpStream::openFile(const QString& fileName)
     auto file = std::make_unique<QFile>(fileName);
     if (!file->open(QIODevice::ReadOnly))
         throw ERpError(platform::cannotOpenFileMessage(fullName, file->errorString()));
+    return openDevice(std::move(file));
+}
+
+std::unique_ptr<TRpStream> TRpStream::openDevice(std::unique_ptr<QIODevice> device)
+{
+    if (!device || !device->isReadable() || device->isSequential())
+        throw readError();
     auto stream = std::make_unique<TRpStream>(0);
-    stream->m_size = file->size();
-    stream->m_file = std::move(file);
+    stream->m_size = device->size();
+    stream->m_file = std::move(device);
     stream->m_readOnly = true;
     return stream;
 }
@@ -106,7 +114,8 @@ void TRpStream::truncate(qint64 size)
         throw writeError();
     size = std::clamp<qint64>(size, 0, m_size);
     if (m_file) {
-        if (!m_file->resize(size))
+        auto* file = qobject_cast<QFileDevice*>(m_file.get());
+        if (!file || !file->resize(size))
             throw writeError();
     } else {
         m_memory.truncate(size);
@@ -155,7 +164,8 @@ void TRpStream::writeInt32(qint32 value)
 QString TRpStream::fileName() const
 {
     std::lock_guard guard(m_lock);
-    return m_file ? m_file->fileName() : QString();
+    const auto* file = qobject_cast<const QFile*>(m_file.get());
+    return file ? file->fileName() : QString();
 }
 
 } // namespace report

@@ -1,5 +1,6 @@
 // The byte stream of a page store: in memory up to a limit, then in a temporary file "RPF…" that is
-// deleted when the stream is freed. Every read, write and seek runs under the stream's lock.
+// deleted when the stream is freed; or a report file read from a device. Every read, write and seek runs
+// under the stream's lock.
 #pragma once
 
 #include <QByteArray>
@@ -8,7 +9,7 @@
 #include <memory>
 #include <mutex>
 
-class QFile;
+class QIODevice;
 
 namespace report {
 
@@ -19,6 +20,9 @@ public:
     // it, and kept open until the stream is freed (the file is not deleted then). Raises ERpError
     // "Cannot open file "<name>". <reason>".
     static std::unique_ptr<TRpStream> openFile(const QString& fileName);
+    // A read-only stream on an open, readable and seekable device (a file, a buffer in memory), kept
+    // until the stream is freed.
+    static std::unique_ptr<TRpStream> openDevice(std::unique_ptr<QIODevice> device);
     ~TRpStream();
     TRpStream(const TRpStream&) = delete;
     TRpStream& operator=(const TRpStream&) = delete;
@@ -41,8 +45,10 @@ public:
     qint32 readInt32();
     void writeInt32(qint32 value);
 
+    // Whether the bytes live on a device (the temporary file, a loaded file) rather than in memory.
     bool inFile() const { return m_file != nullptr; }
-    // The temporary file's name while the stream lives in one, or the opened file's name.
+    // The temporary file's name while the stream lives in one, or the opened file's name; empty for
+    // memory and other devices.
     QString fileName() const;
 
     std::recursive_mutex& lock() const { return m_lock; }
@@ -52,7 +58,7 @@ private:
 
     qint64 m_memoryLimit;
     QByteArray m_memory;
-    std::unique_ptr<QFile> m_file;
+    std::unique_ptr<QIODevice> m_file;
     bool m_readOnly = false;
     qint64 m_pos = 0;
     qint64 m_size = 0;

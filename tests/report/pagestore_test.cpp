@@ -4,9 +4,11 @@
 #include "emf/metafile.h"
 #include "report/rperror.h"
 #include "report/rppagelist.h"
+#include "report/rppagestore.h"
 #include "report/rpprinter.h"
 #include "report/rpstream.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -272,3 +274,38 @@ TEST(PageStore, AFailedSpillIsReportedAndThePagesBeforeItStayReadable)
 }
 
 } // namespace
+
+// A store saves to any device and loads from one: a report file kept in memory comes back page for page,
+// and a damaged one is refused before it replaces anything.
+TEST(PageStore, SavesToAndLoadsFromADeviceInMemory)
+{
+    TRpPageStore store(TRpPrinter::MemoryLimit, false);
+    for (int width : { 100, 200, 300 })
+        store.addPage(page(width, 2000)); // past the memory limit: the store spills to its file
+    store.finish();
+    ASSERT_TRUE(store.stream().inFile());
+    QByteArray bytes;
+    {
+        QBuffer out(&bytes);
+        out.open(QIODevice::WriteOnly);
+        store.save(out);
+    }
+    EXPECT_EQ(bytes, streamBytes(store.stream()));
+
+    TRpPrinter printer(TRpPrinterDestination::PageStore, 96);
+    auto in = std::make_unique<QBuffer>();
+    in->setData(bytes);
+    in->open(QIODevice::ReadOnly);
+    printer.Load(std::move(in));
+    ASSERT_EQ(printer.PagesStarted(), 3);
+    EXPECT_TRUE(printer.loadedFromFile());
+    for (int n : { 3, 1, 2 })
+        EXPECT_EQ(widthOf(printer.PageAt(n)->bytes), 100 * n) << n;
+
+    auto damaged = std::make_unique<QBuffer>();
+    damaged->setData(bytes.left(bytes.size() - 10));
+    damaged->open(QIODevice::ReadOnly);
+    EXPECT_THROW(printer.Load(std::move(damaged)), ERpError);
+    EXPECT_EQ(printer.PagesStarted(), 3);
+    EXPECT_EQ(widthOf(printer.PageAt(2)->bytes), 200);
+}

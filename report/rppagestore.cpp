@@ -1,0 +1,56 @@
+#include "report/rppagestore.h"
+
+#include "report/rperror.h"
+#include "report/rpreportfile.h"
+
+#include <QIODevice>
+
+namespace report {
+
+TRpPageStore::TRpPageStore(qint64 memoryLimit, bool compression)
+    : TRpPageStore(std::make_unique<TRpStream>(memoryLimit))
+{
+    m_pages.setCompression(compression);
+}
+
+TRpPageStore::TRpPageStore(std::unique_ptr<TRpStream> stream)
+    : m_stream(std::move(stream))
+{
+    m_pages.setStream(m_stream.get());
+}
+
+TRpPageStore::~TRpPageStore()
+{
+    m_pages.setStream(nullptr);
+}
+
+std::unique_ptr<TRpPageStore> TRpPageStore::load(std::unique_ptr<QIODevice> device)
+{
+    std::unique_ptr<TRpStream> stream = TRpStream::openDevice(std::move(device));
+    const int count = checkReportFile(*stream);
+    std::unique_ptr<TRpPageStore> store(new TRpPageStore(std::move(stream)));
+    store->m_pages.setLoadedPageCount(count);
+    return store;
+}
+
+std::unique_ptr<TRpPageStore> TRpPageStore::loadFile(const QString& fileName)
+{
+    std::unique_ptr<TRpStream> stream = TRpStream::openFile(fileName);
+    const int count = checkReportFile(*stream);
+    std::unique_ptr<TRpPageStore> store(new TRpPageStore(std::move(stream)));
+    store->m_pages.setLoadedPageCount(count);
+    return store;
+}
+
+void TRpPageStore::save(QIODevice& device)
+{
+    if (!copyStream(*m_stream, device))
+        throw ERpError(QStringLiteral("Stream write error"));
+}
+
+void TRpPageStore::saveFile(const QString& fileName)
+{
+    saveStreamToFile(*m_stream, fileName);
+}
+
+} // namespace report
