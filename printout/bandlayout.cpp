@@ -45,9 +45,9 @@ namespace {
     };
 
     constexpr PageLineDef kPageLines[] = {
-        { "RpShape141", ElementKind::Rectangle, 534, 8, 1, 740, platform::PenStyle::Solid },
-        { "RpShape142", ElementKind::HorLine, 0, 378, 1070, 1, platform::PenStyle::Dot },
-        { "RpShape143", ElementKind::HorLine, 0, 1, 1070, 1, platform::PenStyle::Dot },
+        { "RpShape141", ElementKind::Rectangle, 534, 8, 1, 740, report::psSolid },
+        { "RpShape142", ElementKind::HorLine, 0, 378, 1070, 1, report::psDot },
+        { "RpShape143", ElementKind::HorLine, 0, 1, 1070, 1, report::psDot },
     };
 // clang-format on
 
@@ -64,7 +64,7 @@ std::string toCodePage(const char* utf8)
     return platform::toCp1250(QString::fromUtf8(utf8));
 }
 
-Colour roleColour(Role role, const CopyDef& copy)
+TColor roleColour(Role role, const CopyDef& copy)
 {
     switch (role) {
     case Role::Frame:
@@ -106,7 +106,7 @@ ComponentDef templateComponent(const TemplateElement& element, const CopyDef& co
         c.kind = ComponentKind::Shape;
         c.shape = element.kind;
         const Role pen = change && change->pen != Role::None ? change->pen : element.pen;
-        c.penStyle = element.pen == Role::None ? platform::PenStyle::Clear : element.penStyle;
+        c.penStyle = element.pen == Role::None ? report::psClear : element.penStyle;
         c.penColour = element.pen == Role::None ? clBlack : roleColour(pen, copy);
         c.penWidth = element.penWidth;
         c.brushColour = element.brush == Role::None ? clWhite : roleColour(element.brush, copy);

@@ -29,7 +29,7 @@ struct PageLineDef {
     const char* name;
     ElementKind kind;
     int left, top, width, height;
-    platform::PenStyle penStyle;
+    TPenStyle penStyle;
 };
 
 std::span<const DataLabelDef> dataLabels(); // 12 rows, in the band's order
@@ -47,7 +47,7 @@ struct FontDef {
     int pointSize = 10;
     bool bold = false;
     bool fixedPitch = false;
-    Colour colour = clWindowText;
+    TColor colour = clWindowText;
     bool operator==(const FontDef&) const = default;
 };
 
@@ -61,16 +61,16 @@ struct ComponentDef {
     ElementKind shape = ElementKind::Rectangle; // shapes only
     int left = 0, top = 0, width = 0, height = 0; // layout units from the band's corner
     // shapes
-    Colour penColour = clBlack;
-    platform::PenStyle penStyle = platform::PenStyle::Solid;
+    TColor penColour = clBlack;
+    TPenStyle penStyle = report::psSolid;
     int penWidth = 1;
-    Colour brushColour = clWhite;
+    TColor brushColour = clWhite;
     // labels and date texts
     std::string caption; // code page 1250
     FontDef font;
     bool parentFont = false;
     bool transparent = false;
-    Colour background = clWhite;
+    TColor background = clWhite;
     bool centred = false;
     std::string dataField; // date texts: "Data"
 };

@@ -6,13 +6,12 @@ namespace printout {
 
 namespace {
 
-using platform::PenStyle;
 using K = ElementKind;
 using R = Role;
 using S = CaptionStyle;
-constexpr PenStyle Solid = PenStyle::Solid;
-constexpr PenStyle Dot = PenStyle::Dot;
-constexpr PenStyle Clear = PenStyle::Clear;
+constexpr TPenStyle Solid = report::psSolid;
+constexpr TPenStyle Dot = report::psDot;
+constexpr TPenStyle Clear = report::psClear;
 
 // clang-format off
     constexpr TemplateElement kTemplate[] = {
@@ -70,10 +69,10 @@ constexpr PenStyle Clear = PenStyle::Clear;
     };
 
     constexpr CopyDef kCopies[] = {
-        { 'A', 0, 0, clRed, Colour::value(platform::rgb(0xFF, 0xA4, 0xA4)) },
+        { 'A', 0, 0, clRed, rgbColour(0xFF, 0xA4, 0xA4) },
         { 'B', 533, 0, clBlack, clSilver },
-        { 'C', 0, 376, Colour::value(platform::rgb(0x00, 0x64, 0x00)), Colour::value(platform::rgb(0xB1, 0xD3, 0xAB)) },
-        { 'D', 533, 376, Colour::value(platform::rgb(0xD8, 0xBE, 0x0A)), Colour::value(platform::rgb(0xF7, 0xE6, 0x6F)) },
+        { 'C', 0, 376, rgbColour(0x00, 0x64, 0x00), rgbColour(0xB1, 0xD3, 0xAB) },
+        { 'D', 533, 376, rgbColour(0xD8, 0xBE, 0x0A), rgbColour(0xF7, 0xE6, 0x6F) },
     };
 
     constexpr TemplateDeviation kDeviations[] = {

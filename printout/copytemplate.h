@@ -4,6 +4,8 @@
 #pragma once
 
 #include "platform/canvas.h"
+#include "report/rpcolor.h"
+#include "report/rpshape.h"
 
 #include <array>
 #include <span>
@@ -11,21 +13,21 @@
 
 namespace printout {
 
-// A colour as the report names it: one of the named colours or a plain 0x00BBGGRR value.
-struct Colour {
-    enum class Named { Rgb, Black, White, Red, Silver, WindowText };
-    Named named = Named::Rgb;
-    platform::ColorRef rgb = 0; // the named colour's value; window text reads black here
+// Colours and pen styles are the report's own: a named colour (clRed, clWindowText, ...) or a plain
+// 0x00BBGGRR value.
+using report::TColor;
+using report::TPenStyle;
+using report::clBlack;
+using report::clRed;
+using report::clSilver;
+using report::clWhite;
+using report::clWindowText;
 
-    static constexpr Colour value(platform::ColorRef rgb) { return { Named::Rgb, rgb }; }
-    bool operator==(const Colour&) const = default;
-};
-
-inline constexpr Colour clBlack { Colour::Named::Black, platform::rgb(0, 0, 0) };
-inline constexpr Colour clWhite { Colour::Named::White, platform::rgb(255, 255, 255) };
-inline constexpr Colour clRed { Colour::Named::Red, platform::rgb(255, 0, 0) };
-inline constexpr Colour clSilver { Colour::Named::Silver, platform::rgb(192, 192, 192) };
-inline constexpr Colour clWindowText { Colour::Named::WindowText, platform::rgb(0, 0, 0) };
+// A plain colour from its red, green and blue.
+constexpr TColor rgbColour(int r, int g, int b)
+{
+    return TColor(platform::rgb(r, g, b));
+}
 
 enum class ElementKind { Rectangle, Circle, HorLine, VertLine, Caption };
 
@@ -39,7 +41,7 @@ struct TemplateElement {
     ElementKind kind;
     int left, top, width, height; // layout units (1/96 inch) from the band's corner, copy A
     Role pen; // Role::None: no outline
-    platform::PenStyle penStyle;
+    TPenStyle penStyle;
     int penWidth;
     Role brush; // Role::None for lines and captions
     const char* caption; // UTF-8, spaces significant; nullptr for shapes
@@ -49,8 +51,8 @@ struct TemplateElement {
 struct CopyDef {
     char letter; // 'A'..'D'
     int dx, dy; // offset from copy A in layout units
-    Colour frame;
-    Colour fill;
+    TColor frame;
+    TColor fill;
 };
 
 // A copy's element that differs from copy A's element moved by the offset.

@@ -19,25 +19,6 @@ namespace printout {
 
 namespace {
 
-report::TColor toTColor(const Colour& colour)
-{
-    switch (colour.named) {
-    case Colour::Named::Black:
-        return report::clBlack;
-    case Colour::Named::White:
-        return report::clWhite;
-    case Colour::Named::Red:
-        return report::clRed;
-    case Colour::Named::Silver:
-        return report::clSilver;
-    case Colour::Named::WindowText:
-        return report::clWindowText;
-    case Colour::Named::Rgb:
-        break;
-    }
-    return report::TColor(colour.rgb);
-}
-
 report::TRpShapeType toShapeType(ElementKind kind)
 {
     switch (kind) {
@@ -53,27 +34,6 @@ report::TRpShapeType toShapeType(ElementKind kind)
         break;
     }
     throw std::logic_error("a caption is not a shape");
-}
-
-report::TPenStyle toPenStyle(platform::PenStyle style)
-{
-    switch (style) {
-    case platform::PenStyle::Solid:
-        return report::psSolid;
-    case platform::PenStyle::Dash:
-        return report::psDash;
-    case platform::PenStyle::Dot:
-        return report::psDot;
-    case platform::PenStyle::DashDot:
-        return report::psDashDot;
-    case platform::PenStyle::DashDotDot:
-        return report::psDashDotDot;
-    case platform::PenStyle::Clear:
-        return report::psClear;
-    case platform::PenStyle::InsideFrame:
-        return report::psInsideFrame;
-    }
-    return report::psSolid;
 }
 
 report::TRpFont reportFont()
@@ -93,7 +53,7 @@ void applyText(report::TRpCustomLabel& label, const ComponentDef& def)
     font.Name = QString::fromLatin1(def.font.face);
     font.Size = def.font.pointSize;
     font.Bold = def.font.bold;
-    font.Color = toTColor(def.font.colour);
+    font.Color = def.font.colour;
     font.Charset = report::EASTEUROPE_CHARSET;
     font.Pitch = def.font.fixedPitch ? report::fpFixed : report::fpDefault;
     label.Font = font;
@@ -104,7 +64,7 @@ void applyText(report::TRpCustomLabel& label, const ComponentDef& def)
     label.WordWrap = true;
     label.AutoStretch = false;
     label.Transparent = def.transparent;
-    label.Color = toTColor(def.background);
+    label.Color = def.background;
 }
 
 // What a filling step writes into its copy-A label.
@@ -216,8 +176,8 @@ void TfrPrzelNew::buildBand()
         case ComponentKind::Shape: {
             auto* shape = DetailBand1->add<report::TRpShape>(def.name);
             shape->Shape = toShapeType(def.shape);
-            shape->Pen = { toTColor(def.penColour), def.penWidth, toPenStyle(def.penStyle) };
-            shape->Brush = { toTColor(def.brushColour), report::bsSolid };
+            shape->Pen = { def.penColour, def.penWidth, def.penStyle };
+            shape->Brush = { def.brushColour, report::bsSolid };
             made = shape;
             break;
         }

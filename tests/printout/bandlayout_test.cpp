@@ -97,12 +97,12 @@ TEST(BandLayout, CopyFramesAndColours)
         EXPECT_EQ(frame.top, row.top);
         EXPECT_EQ(frame.width, 489);
         EXPECT_EQ(frame.height, 299);
-        EXPECT_EQ(frame.penColour.rgb, row.frame) << row.copy;
-        EXPECT_EQ(frame.brushColour.rgb, row.fill) << row.copy;
+        EXPECT_EQ(frame.penColour, TColor(row.frame)) << row.copy;
+        EXPECT_EQ(frame.brushColour, TColor(row.fill)) << row.copy;
         EXPECT_EQ(frame.penWidth, 1);
     }
-    EXPECT_EQ(element('A', 1).brushColour.rgb, 10790143u);
-    EXPECT_EQ(element('C', 1).penColour.rgb, 25600u);
+    EXPECT_EQ(element('A', 1).brushColour, TColor(10790143));
+    EXPECT_EQ(element('C', 1).penColour, TColor(25600));
     EXPECT_EQ(element('A', 1).penColour, clRed);
     EXPECT_EQ(element('B', 1).brushColour, clSilver);
 }
@@ -113,7 +113,7 @@ TEST(BandLayout, OtherCopiesRepeatCopyAOutsideTheDeviations)
 {
     const std::set<std::pair<char, int>> deviations { { 'B', 47 }, { 'C', 47 }, { 'D', 47 }, { 'D', 49 },
         { 'B', 34 }, { 'B', 35 }, { 'B', 46 } };
-    auto recolour = [](const Colour& colour, const CopyDef& from, const CopyDef& to) {
+    auto recolour = [](TColor colour, const CopyDef& from, const CopyDef& to) {
         if (colour == from.frame)
             return to.frame;
         if (colour == from.fill)
@@ -140,7 +140,7 @@ TEST(BandLayout, OtherCopiesRepeatCopyAOutsideTheDeviations)
             EXPECT_EQ(moved.caption, original.caption);
             EXPECT_EQ(moved.transparent, original.transparent);
             EXPECT_EQ(moved.parentFont, original.parentFont);
-            if (original.kind == ComponentKind::Shape && original.penStyle != platform::PenStyle::Clear) {
+            if (original.kind == ComponentKind::Shape && original.penStyle != report::psClear) {
                 EXPECT_EQ(moved.penColour, recolour(original.penColour, a, copy));
             }
             EXPECT_EQ(moved.brushColour, recolour(original.brushColour, a, copy));
@@ -228,9 +228,9 @@ TEST(BandLayout, WorkedPositions)
     EXPECT_EQ(component("lOdbiorcaD").top, 393);
     const ComponentDef& circle = element('A', 45);
     EXPECT_EQ(circle.shape, ElementKind::Circle);
-    EXPECT_EQ(circle.penStyle, platform::PenStyle::Dot);
+    EXPECT_EQ(circle.penStyle, report::psDot);
     const ComponentDef& field = element('C', 2);
-    EXPECT_EQ(field.penStyle, platform::PenStyle::Clear);
+    EXPECT_EQ(field.penStyle, report::psClear);
     EXPECT_EQ(field.brushColour, clWhite);
 }
 
@@ -314,12 +314,12 @@ TEST(BandLayout, PageWideLines)
     EXPECT_EQ(vertical.shape, ElementKind::Rectangle);
     EXPECT_EQ(vertical.left, 534);
     EXPECT_EQ(vertical.height, 740);
-    EXPECT_EQ(vertical.penStyle, platform::PenStyle::Solid);
+    EXPECT_EQ(vertical.penStyle, report::psSolid);
     for (const char* name : { "RpShape142", "RpShape143" }) {
         const ComponentDef& line = component(name);
         EXPECT_EQ(line.shape, ElementKind::HorLine);
         EXPECT_EQ(line.width, kBandWidth);
-        EXPECT_EQ(line.penStyle, platform::PenStyle::Dot);
+        EXPECT_EQ(line.penStyle, report::psDot);
         EXPECT_EQ(line.penColour, clBlack);
     }
     EXPECT_EQ(component("RpShape142").top, 378);
