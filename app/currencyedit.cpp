@@ -1,7 +1,7 @@
 #include "app/currencyedit.h"
 
-#include "transfer/transferrecord.h"
 #include "platform/regional.h"
+#include "transfer/transferrecord.h"
 
 #include <QApplication>
 #include <QClipboard>

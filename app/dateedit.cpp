@@ -1,8 +1,8 @@
 #include "app/dateedit.h"
 
-#include "transfer/datetext.h"
 #include "platform/datetime.h"
 #include "platform/errordisplay.h"
+#include "transfer/datetext.h"
 
 #include <QAction>
 #include <QCalendarWidget>

@@ -1,15 +1,15 @@
 #include "app/fmenu.h"
 
-#include "transfer/accountcheck.h"
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
-#include "transfer/transferfile.h"
-#include "transfer/transferrecord.h"
 #include "data/dm2.h"
 #include "platform/error.h"
 #include "platform/errordisplay.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "transfer/accountcheck.h"
+#include "transfer/transferfile.h"
+#include "transfer/transferrecord.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -342,7 +342,8 @@ void TfMenu::loadTransferFile(const QString& path)
         lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
     };
     showName(QFileInfo(path).fileName());
-    const TransferFileValues file = parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
+    const TransferFileValues file
+        = parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
     if (file.keysFound == 0) {
         // Loading it would empty every editor for nothing: the window stays as it was.
         showName(previousName);

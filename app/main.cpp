@@ -4,8 +4,8 @@
 #include "app/imagelist.h"
 #include "data/dm2.h"
 #include "platform/fonts.h"
-#include "printout/frprzelnew.h"
 #include "preview/rpstandardpreview.h"
+#include "printout/frprzelnew.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

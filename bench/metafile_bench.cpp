@@ -2,9 +2,9 @@
 // ellipse, ~150 texts in Arial 6/8/10/12 pt with Polish letters) recorded as an EMF and played at 96 and
 // 600 ppi, next to the same drawing recorded and replayed with QPicture.
 #include "emf/emfrecorder.h"
-#include "platform/fonts.h"
 #include "emf/metafile.h"
 #include "emf/paintercanvas.h"
+#include "platform/fonts.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,12 +1,12 @@
 // The transfer order itself: the record filled as the print command fills it and the one page generated
 // into a page store, then that page played onto a screen-sized and a 600-dpi image.
-#include "transfer/transferfile.h"
-#include "transfer/transferrecord.h"
 #include "data/dm2.h"
-#include "platform/files.h"
 #include "emf/metafile.h"
+#include "platform/files.h"
 #include "printout/frprzelnew.h"
 #include "report/rpprinter.h"
+#include "transfer/transferfile.h"
+#include "transfer/transferrecord.h"
 
 #include <QImage>
 #include <QPainter>
@@ -16,8 +16,8 @@ namespace {
 
 TransferEditorValues sampleValues()
 {
-    TransferEditorValues values
-        = editorValuesFromFile(parseTransferFile(platform::readWholeFile(QStringLiteral(PRZELEW_BENCH_DATA "/transfers/sample.txt"))));
+    TransferEditorValues values = editorValuesFromFile(parseTransferFile(
+        platform::readWholeFile(QStringLiteral(PRZELEW_BENCH_DATA "/transfers/sample.txt"))));
     values.payerAccount = QStringLiteral("12 1020 5558 0000 1234 5678 9012");
     return values;
 }

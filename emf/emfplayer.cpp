@@ -145,7 +145,8 @@ void EmfPlayer::walk()
 
     const MetafileReader file(m_data, m_size);
     const quint32 headerSize = file.u32(4);
-    if (file.u32(0) != U_EMR_HEADER || headerSize < HeaderMinimum || headerSize % 4 != 0 || headerSize > m_size)
+    if (file.u32(0) != U_EMR_HEADER || headerSize < HeaderMinimum || headerSize % 4 != 0
+        || headerSize > m_size)
         throw MetafileError();
     const MetafileReader header(m_data, headerSize);
     const double devX = header.i32(72), devY = header.i32(76), mmX = header.i32(80), mmY = header.i32(84);
@@ -561,7 +562,8 @@ void EmfPlayer::shapeRecord(quint32 type, const MetafileReader& r)
         } else {
             for (int i = 0; i < 64; ++i) {
                 const double a = i * 2 * std::numbers::pi / 64;
-                shape << QPointF((l + rr) / 2 + (rr - l) / 2 * std::cos(a), (t + b) / 2 + (b - t) / 2 * std::sin(a));
+                shape << QPointF(
+                    (l + rr) / 2 + (rr - l) / 2 * std::cos(a), (t + b) / 2 + (b - t) / 2 * std::sin(a));
             }
         }
         m_path.push_back(Figure { shape, true });
@@ -714,7 +716,8 @@ void EmfPlayer::clipRecord(quint32 type, const MetafileReader& r)
         const double bl = r.i32(32), bt = r.i32(36), br = r.i32(40), bb = r.i32(44);
         const QRectF box = QRectF(QPointF(m_target.x() + (bl - m_frameX) * m_frameScaleX,
                                       m_target.y() + (bt - m_frameY) * m_frameScaleY),
-            QPointF(m_target.x() + (br - m_frameX) * m_frameScaleX, m_target.y() + (bb - m_frameY) * m_frameScaleY))
+            QPointF(m_target.x() + (br - m_frameX) * m_frameScaleX,
+                m_target.y() + (bb - m_frameY) * m_frameScaleY))
                                .normalized();
         if (mode == U_RGN_COPY)
             m_dc.clip = box;
@@ -840,8 +843,8 @@ void EmfPlayer::bitmapRecord(quint32 type, const MetafileReader& r)
             return;
         const QImage bitmap = decodeDib(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60), r.u32(64), true);
         // The source rectangle counts rows from the bitmap's bottom.
-        m_renderer->image(
-            x, y, x + cx, y + cy, sourcePart(bitmap, srcX, bitmap.height() - srcY - srcHeight, srcWidth, srcHeight));
+        m_renderer->image(x, y, x + cx, y + cy,
+            sourcePart(bitmap, srcX, bitmap.height() - srcY - srcHeight, srcWidth, srcHeight));
         return;
     }
     // BITBLT and STRETCHBLT: without a source bitmap they fill with the brush or a fixed colour.
@@ -854,8 +857,8 @@ void EmfPlayer::bitmapRecord(quint32 type, const MetafileReader& r)
         const qint64 sw = stretch ? r.i32(100) : qint64(cx), sh = stretch ? r.i32(104) : qint64(cy);
         if (drawing())
             m_renderer->image(x, y, x + cx, y + cy,
-                sourcePart(decodeDib(r, r.u32(84), bmiBytes, r.u32(92), r.u32(96), r.u32(80), true), r.i32(44),
-                    r.i32(48), sw, sh));
+                sourcePart(decodeDib(r, r.u32(84), bmiBytes, r.u32(92), r.u32(96), r.u32(80), true),
+                    r.i32(44), r.i32(48), sw, sh));
         return;
     }
     if (stretch || !drawing())

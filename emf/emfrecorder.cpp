@@ -290,14 +290,16 @@ void EmfRecorder::textOut(int x, int y, platform::TextAlign align, const QString
     setTextAlign(U_TA_TOP
         | (align == platform::TextAlign::Right         ? U_TA_RIGHT
                 : align == platform::TextAlign::Center ? U_TA_CENTER
-                                             : U_TA_LEFT));
+                                                       : U_TA_LEFT));
 
     const std::vector<int> advances = platform::textAdvances(m_font, text, m_ppi);
     int width = 0;
     for (int a : advances)
         width += a;
     const int height = platform::measureText(m_font, QStringLiteral("W"), m_ppi).height();
-    const int left = align == platform::TextAlign::Right ? x - width : align == platform::TextAlign::Center ? x - width / 2 : x;
+    const int left = align == platform::TextAlign::Right ? x - width
+        : align == platform::TextAlign::Center           ? x - width / 2
+                                                         : x;
     const U_RECTL bounds = rectl(left, y, left + width, y + height);
 
     std::vector<uint32_t> dx(advances.begin(), advances.end());

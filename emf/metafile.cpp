@@ -1,9 +1,9 @@
 #include "emf/metafile.h"
 
 #include "emf/emfplayer.h"
-#include "platform/fonts.h"
 #include "emf/metafilereader.h"
 #include "emf/wmfplayer.h"
+#include "platform/fonts.h"
 
 #include <QPainter>
 #include <QStringDecoder>

@@ -56,7 +56,8 @@ QRawFont cachedRawFont(const platform::FontSpec& fontRequest, double pixelSize)
         return *it;
     if (cache.size() > 512)
         cache.clear();
-    QRawFont raw = QRawFont::fromFont(platform::drawingFontForPixels(fontRequest, std::max(1, int(std::lround(pixelSize)))));
+    QRawFont raw = QRawFont::fromFont(
+        platform::drawingFontForPixels(fontRequest, std::max(1, int(std::lround(pixelSize)))));
     if (raw.isValid() && std::abs(raw.pixelSize() - pixelSize) > 1e-6)
         raw.setPixelSize(pixelSize);
     cache.insert(key, raw);

@@ -1,7 +1,7 @@
 #include "emf/paintercanvas.h"
 
-#include "platform/fonts.h"
 #include "emf/metafilerenderer.h"
+#include "platform/fonts.h"
 
 namespace emf {
 
@@ -111,7 +111,7 @@ void PainterCanvas::textOut(int x, int y, platform::TextAlign align, const QStri
     m_renderer->setTextAlign(TextAlignTop
         | (align == platform::TextAlign::Right         ? TextAlignRight
                 : align == platform::TextAlign::Center ? TextAlignCenter
-                                             : TextAlignLeft));
+                                                       : TextAlignLeft));
     m_renderer->text(x, y, text, std::vector<double>(advances.begin(), advances.end()));
 }
 

@@ -2,9 +2,9 @@
 // Load does, and draws every page it then holds (up to 16) with the metafile player. Every failure must be a
 // platform::Error with a message; anything else (a crash, a read out of bounds, undefined behaviour)
 // is a finding.
+#include "emf/metafile.h"
 #include "platform/error.h"
 #include "platform/fonts.h"
-#include "emf/metafile.h"
 #include "report/rpprinter.h"
 
 #include <QBuffer>

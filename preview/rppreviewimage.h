@@ -14,9 +14,8 @@ class TRpPrinter;
 
 namespace preview {
 
-using report::TRpPrinter;
 using report::TRpGeneratedPage;
-
+using report::TRpPrinter;
 
 class TRpPreviewImage : public QWidget {
     Q_OBJECT

@@ -19,7 +19,6 @@ namespace preview {
 using report::TRpPrinter;
 using report::TRpReport;
 
-
 enum class TRpPrintRange { AllPages, Selection, PageNums };
 
 class TRpPrintDialog {

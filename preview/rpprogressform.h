@@ -15,7 +15,6 @@ namespace preview {
 
 using report::TRpPrinter;
 
-
 class TRpProgressForm : public QDialog {
     Q_OBJECT
 public:

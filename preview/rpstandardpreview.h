@@ -21,9 +21,9 @@ class TRpReport;
 
 namespace preview {
 
+using report::TRpPreviewHost;
 using report::TRpPrinter;
 using report::TRpReport;
-using report::TRpPreviewHost;
 
 class TRpPreview;
 

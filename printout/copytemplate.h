@@ -15,13 +15,13 @@ namespace printout {
 
 // Colours and pen styles are the report's own: a named colour (clRed, clWindowText, ...) or a plain
 // 0x00BBGGRR value.
-using report::TColor;
-using report::TPenStyle;
 using report::clBlack;
 using report::clRed;
 using report::clSilver;
 using report::clWhite;
 using report::clWindowText;
+using report::TColor;
+using report::TPenStyle;
 
 // A plain colour from its red, green and blue.
 constexpr TColor rgbColour(int r, int g, int b)

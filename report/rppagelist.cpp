@@ -1,7 +1,7 @@
 #include "report/rppagelist.h"
 
-#include "platform/datetime.h"
 #include "emf/metafile.h"
+#include "platform/datetime.h"
 #include "report/rperror.h"
 #include "report/rpstream.h"
 

@@ -1,11 +1,11 @@
 #include "report/rpprint.h"
 
+#include "emf/metafile.h"
 #include "platform/cp1250.h"
 #include "platform/errordisplay.h"
-#include "emf/metafile.h"
+#include "report/rppreviewhost.h"
 #include "report/rpprinter.h"
 #include "report/rpprintertarget.h"
-#include "report/rppreviewhost.h"
 #include "report/rpreport.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "report/rpprinter.h"
 
+#include "emf/metafile.h"
 #include "platform/cp1250.h"
 #include "platform/fonts.h"
-#include "emf/metafile.h"
 #include "report/rperror.h"
 #include "report/rpreport.h"
 #include "report/rpreportfile.h"

@@ -12,9 +12,9 @@
 #include <QIODevice>
 #include <QObject>
 #include <QPointer>
+#include <cstddef>
 #include <functional>
 #include <memory>
-#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -76,8 +76,7 @@ public:
 
     // The client window: its pageAvailable(int) and progressUpdate(int) are connected to the signals of
     // the same names, queued, in place of the previous client's; nullptr leaves none.
-    template <class Client>
-    void setClient(Client* client)
+    template <class Client> void setClient(Client* client)
     {
         setClient(nullptr);
         if (!client)

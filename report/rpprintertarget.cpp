@@ -128,8 +128,7 @@ platform::Canvas* TRpPrinterTarget::beginPage(int k, const TRpDeviceSettings& se
         if (m_scratch.isNull())
             m_scratch = QImage(1, 1, QImage::Format_RGB32);
         m_scratchPainter = std::make_unique<QPainter>(&m_scratch);
-        m_canvas
-            = std::make_unique<emf::PainterCanvas>(*m_scratchPainter, m_metrics.dpiX, m_metrics.dpiY);
+        m_canvas = std::make_unique<emf::PainterCanvas>(*m_scratchPainter, m_metrics.dpiX, m_metrics.dpiY);
         return m_canvas.get();
     }
     if (!m_jobStarted) {

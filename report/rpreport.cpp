@@ -89,8 +89,7 @@ void TRpReport::PreviewReport()
     if (m_previewHost) {
         m_previewHost->installPrinterSetup(*this, *target);
         m_previewHost->showPreview(target);
-    }
-    else
+    } else
         target->setParent(this); // nobody shows it: released with the report at the latest
 
     const QPointer<TRpPrinter> guard(target);

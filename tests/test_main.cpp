@@ -1,13 +1,14 @@
 // Test entry point: a QApplication exists for every test, so widgets and fonts work under the
 // offscreen platform.
+#include "platform/fonts.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "platform/fonts.h"
-
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv(
+        "QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     platform::loadApplicationFonts();

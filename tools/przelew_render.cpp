@@ -1,12 +1,11 @@
 // przelew-render: renders a transfer data file, read with the program's own import rules and filled into
 // the record as the print command fills it, to a report file, an EMF page, a PNG or a PDF, or prints it
 // through the spooler, without a window. A saved report file is converted or printed the same way.
-#include "transfer/transferrecord.h"
 #include "data/dm2.h"
+#include "emf/metafile.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
-#include "emf/metafile.h"
 #include "platform/printer.h"
 #include "printout/frprzelnew.h"
 #include "report/rpprint.h"
@@ -14,6 +13,7 @@
 #include "report/rpprintertarget.h"
 #include "report/rpreport.h"
 #include "report/rpreportfile.h"
+#include "transfer/transferrecord.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -213,11 +213,13 @@ int render(const Options& options, std::optional<Format> format)
                                                  "write it with a decimal comma and no thousands separator")
                                       .arg(where, problem.value));
         case FileValueProblem::Kind::UnreadableAmount:
-            std::fprintf(stderr, "przelew-render: warning: %s: the amount \"%s\" is no number; the form shows 0,00\n",
+            std::fprintf(stderr,
+                "przelew-render: warning: %s: the amount \"%s\" is no number; the form shows 0,00\n",
                 qPrintable(where), qPrintable(problem.value));
             break;
         case FileValueProblem::Kind::UnreadableDate:
-            std::fprintf(stderr, "przelew-render: warning: %s: the date \"%s\" is no date; the form shows today's\n",
+            std::fprintf(stderr,
+                "przelew-render: warning: %s: the date \"%s\" is no date; the form shows today's\n",
                 qPrintable(where), qPrintable(problem.value));
             break;
         }
@@ -267,9 +269,11 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     parser.addOptions({ help, print, page, dpi, payer });
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return usage(qPrintable(QStringLiteral("unknown option --") + parser.unknownOptionNames().constFirst()));
+            return usage(
+                qPrintable(QStringLiteral("unknown option --") + parser.unknownOptionNames().constFirst()));
         // A value missing after an option that takes one.
-        for (const QString& name : { QStringLiteral("page"), QStringLiteral("dpi"), QStringLiteral("payer-account") }) {
+        for (const QString& name :
+            { QStringLiteral("page"), QStringLiteral("dpi"), QStringLiteral("payer-account") }) {
             if (parser.errorText().contains(QStringLiteral("'--%1'").arg(name)))
                 return usage(qPrintable(QStringLiteral("--") + name + QStringLiteral(" needs a value")));
         }

@@ -1,7 +1,7 @@
 #include "transfer/fileamount.h"
 
-#include "transfer/transferrecord.h"
 #include "platform/regional.h"
+#include "transfer/transferrecord.h"
 
 #include <charconv>
 #include <cmath>

@@ -35,7 +35,8 @@ TransferFileValues parseTransferFile(std::string_view bytes)
     } else {
         // Code page 1250 text with Polish letters is almost never well-formed UTF-8: ó alone (0xF3)
         // starts a four-byte sequence that the next letter cannot continue.
-        const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; });
+        const bool ascii
+            = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; });
         values.utf8 = !ascii && platform::isWellFormedUtf8(bytes);
     }
 

@@ -1,11 +1,11 @@
 #include "transfer/transferrecord.h"
 
-#include "transfer/datetext.h"
-#include "transfer/fileamount.h"
-#include "transfer/replacealltext.h"
 #include "data/dm2.h"
 #include "platform/cp1250.h"
 #include "platform/regional.h"
+#include "transfer/datetext.h"
+#include "transfer/fileamount.h"
+#include "transfer/replacealltext.h"
 
 #include <algorithm>
 
@@ -32,7 +32,8 @@ QString editorText(std::string_view bytes, bool utf8)
 
 } // namespace
 
-TransferEditorValues editorValuesFromFile(const TransferFileValues& file, std::vector<FileValueProblem>* problems)
+TransferEditorValues editorValuesFromFile(
+    const TransferFileValues& file, std::vector<FileValueProblem>* problems)
 {
     auto problem = [problems](FileValueProblem::Kind kind, int line, const QString& value) {
         if (problems)

@@ -3,8 +3,8 @@
 // window and the command-line renderer share these, so both read files and fill records alike.
 #pragma once
 
-#include "transfer/transferfile.h"
 #include "platform/datetime.h"
+#include "transfer/transferfile.h"
 
 #include <QString>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "app/dateedit.h"
-#include "transfer/datetext.h"
-#include "support/apptestsupport.h"
 #include "platform/datetime.h"
+#include "support/apptestsupport.h"
+#include "transfer/datetext.h"
 
 #include <QCalendarWidget>
 #include <QFrame>

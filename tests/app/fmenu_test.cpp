@@ -2,11 +2,11 @@
 #include "app/dateedit.h"
 #include "app/fmenu.h"
 #include "app/imagelist.h"
-#include "support/apptestsupport.h"
 #include "data/dm2.h"
 #include "platform/datetime.h"
 #include "platform/error.h"
 #include "platform/registry.h"
+#include "support/apptestsupport.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -272,7 +272,10 @@ TEST_F(FMenuTest, ImportEdgeCases)
             QStringLiteral("A") },
         { "date word", "Data=Jutro", 0.0, today + 1, QString() },
         { "date on day zero counts as none", "Data=30.12.1899", 0.0, today, QString() },
-        { "UTF-8 letters", "NDNazwa=\xc5\x81\xc3\xb3" "d\xc5\xba", 0.0, today, QStringLiteral("Łódź") },
+        { "UTF-8 letters",
+            "NDNazwa=\xc5\x81\xc3\xb3"
+            "d\xc5\xba",
+            0.0, today, QStringLiteral("Łódź") },
         { "UTF-8 with a byte order mark", "\xEF\xBB\xBFNDNazwa=Firma\nKwota=1", 1.0, today,
             QStringLiteral("Firma") },
     };
@@ -300,8 +303,8 @@ TEST_F(FMenuTest, ValuesThatCannotBeReadAreToldBesideTheirCaptions)
         { "no amount, no date given", "NDNazwa=A\nKwota=\n", nullptr, nullptr },
         { "ambiguous amount", "NDNazwa=A\nKwota=1.234\n", "Niejednoznaczna kwota w pliku (wiersz 2: „1.234”)",
             nullptr },
-        { "amount that is no number", "Kwota=dużo\r\nData=1.02.2024", "Nie odczytano kwoty z pliku (wiersz 1: „dużo”)",
-            nullptr },
+        { "amount that is no number", "Kwota=dużo\r\nData=1.02.2024",
+            "Nie odczytano kwoty z pliku (wiersz 1: „dużo”)", nullptr },
         { "date that is no date", "A\nB\nData=2024-13-45", nullptr,
             "Nie odczytano daty z pliku (wiersz 3: „2024-13-45”) – przyjęto dzisiejszą" },
     };

@@ -2,16 +2,16 @@
 // queues, page range and copies, cancelling, a loaded report file, the set-up dialog driven by a timer.
 #include "platform/errordisplay.h"
 #include "platform/printer.h"
+#include "preview/rpprintdialog.h"
+#include "preview/rpprogressform.h"
+#include "preview/rpstandardpreview.h"
 #include "report/rpband.h"
 #include "report/rpdataset.h"
 #include "report/rplabel.h"
 #include "report/rpprint.h"
-#include "preview/rpprintdialog.h"
 #include "report/rpprinter.h"
 #include "report/rpprintertarget.h"
-#include "preview/rpprogressform.h"
 #include "report/rpreport.h"
-#include "preview/rpstandardpreview.h"
 #include "spooler.h"
 
 #include <QAction>

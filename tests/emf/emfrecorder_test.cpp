@@ -1,8 +1,8 @@
+#include "emf/emfrecorder.h"
+#include "emf/metafile.h"
 #include "emftestpage.h"
 #include "emfwalk.h"
-#include "emf/emfrecorder.h"
 #include "platform/fonts.h"
-#include "emf/metafile.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,9 +1,9 @@
 // Metafiles from other writers and corrupt bytes: what other programs write is drawn, damaged bytes are
 // rejected with "Metafile is not valid" without reading past the end.
-#include "emftestpage.h"
-#include "emfwalk.h"
 #include "emf/emfrecorder.h"
 #include "emf/metafile.h"
+#include "emftestpage.h"
+#include "emfwalk.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "emftestpage.h"
 #include "emf/emfrecorder.h"
-#include "platform/fonts.h"
 #include "emf/metafile.h"
 #include "emf/paintercanvas.h"
+#include "emftestpage.h"
+#include "platform/fonts.h"
 
 #include <QImage>
 #include <QPainter>

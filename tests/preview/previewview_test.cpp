@@ -1,9 +1,9 @@
 // The page view and the page image: zoom figures and modes, placing and centring the page,
 // navigation rules, attaching a page store, and the painted sheet with frame and shadow.
-#include "previewsupport.h"
 #include "preview/rppreview.h"
 #include "preview/rppreviewicons.h"
 #include "preview/rppreviewimage.h"
+#include "previewsupport.h"
 
 #include <QCoreApplication>
 #include <QImage>

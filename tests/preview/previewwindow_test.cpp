@@ -1,9 +1,9 @@
 // The preview window: its layout, the state of its buttons and panels before and after the pages, the
 // keys, the progress text, save and load through replaced dialogs, and PreviewReport with the real
 // window (closing during the run, waiting until it closes, a second preview).
-#include "previewsupport.h"
 #include "preview/rppreview.h"
 #include "preview/rppreviewimage.h"
+#include "previewsupport.h"
 #include "report/rpreportfile.h"
 #include "support/syntheticreport.h"
 
@@ -11,9 +11,9 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -346,7 +346,8 @@ TEST(PreviewWindow, HoveringAToolButtonLeavesTheStatusBar)
         EXPECT_FALSE(action->toolTip().isEmpty()) << name;
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)));
         QCoreApplication::sendEvent(button, &enter);
-        QHoverEvent hover(QEvent::HoverEnter, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)), QPointF(-1, -1));
+        QHoverEvent hover(
+            QEvent::HoverEnter, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)), QPointF(-1, -1));
         QCoreApplication::sendEvent(button, &hover);
         // A widget's own status tip reaches the window the same way.
         QStatusTipEvent tip(QStringLiteral("hint"));

@@ -1,7 +1,7 @@
 // The printing progress window: its layout, the percentage shown only at multiples of 5, and its
 // Cancel button stopping the printer's run.
-#include "report/rpprinter.h"
 #include "preview/rpprogressform.h"
+#include "report/rpprinter.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "data/dm2.h"
-#include "platform/datetime.h"
 #include "emf/metafile.h"
+#include "platform/datetime.h"
 #include "printout/bandlayout.h"
 #include "printout/frprzelnew.h"
 #include "report/rpband.h"
@@ -310,7 +310,8 @@ TEST_F(FrPrzelNew, AmountAndDateArePolishUnderAnySettings)
         write({ .kwota = 1234.5, .data = day });
         fill();
         EXPECT_EQ(caption("lKwotaB"), spaced("1234,50")) << locale.name().toStdString();
-        EXPECT_EQ(form.dataSet().findField("Data")->displayText(), "9.12.2026") << locale.name().toStdString();
+        EXPECT_EQ(form.dataSet().findField("Data")->displayText(), "9.12.2026")
+            << locale.name().toStdString();
     }
 }
 

@@ -2,8 +2,8 @@
 // the real recorder does, and hands back a real (empty) EMF of the page size so the page store works.
 #pragma once
 
-#include "platform/canvas.h"
 #include "emf/emfrecorder.h"
+#include "platform/canvas.h"
 #include "platform/fonts.h"
 #include "report/rppagerecorder.h"
 

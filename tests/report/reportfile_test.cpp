@@ -1,11 +1,11 @@
 // Report files: the saved bytes and their fields, save -> load -> save, the paper guess, and files
 // that are short, badly linked or miscounted, which are refused with a message.
 #include "emf/metafile.h"
-#include "support/pagestores.h"
 #include "report/rperror.h"
 #include "report/rppagelist.h"
 #include "report/rpreportfile.h"
 #include "report/rpstream.h"
+#include "support/pagestores.h"
 
 #include <QDir>
 #include <QtEndian>
@@ -140,8 +140,14 @@ TEST_P(PaperGuess, NearestPaperWithin2Mm)
 }
 
 // Pixels at 96 ppi: millimetres x 96 / 25.4, rounded as a writer rounds them.
-constexpr TRpPaperGuess portrait(TRpPaperSize size) { return { size, poPortrait }; }
-constexpr TRpPaperGuess landscape(TRpPaperSize size) { return { size, poLandscape }; }
+constexpr TRpPaperGuess portrait(TRpPaperSize size)
+{
+    return { size, poPortrait };
+}
+constexpr TRpPaperGuess landscape(TRpPaperSize size)
+{
+    return { size, poLandscape };
+}
 using PS = TRpPaperSize;
 
 INSTANTIATE_TEST_SUITE_P(ReportFile, PaperGuess,

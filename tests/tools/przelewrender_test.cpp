@@ -26,10 +26,14 @@ RenderRun render(const QStringList& args, const QString& locale = QStringLiteral
     process.start(QStringLiteral(PRZELEW_RENDER), args);
     process.waitForFinished(60000);
     return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromLocal8Bit(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError()) };
+        QString::fromLocal8Bit(process.readAllStandardOutput()),
+        QString::fromLocal8Bit(process.readAllStandardError()) };
 }
 
-QString sample() { return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt"); }
+QString sample()
+{
+    return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt");
+}
 
 QByteArray readAll(const QString& path)
 {
@@ -62,17 +66,19 @@ TEST(PrzelewRender, OptionsTakeTheirValueAfterABlankOrAnEqualsSign)
     const QString spaced = dir.filePath(QStringLiteral("spaced.png"));
     const QString joined = dir.filePath(QStringLiteral("joined.png"));
     ASSERT_EQ(render({ QStringLiteral("--dpi"), QStringLiteral("48"), QStringLiteral("--payer-account"),
-                  QStringLiteral("12 3456"), sample(), spaced })
+                         QStringLiteral("12 3456"), sample(), spaced })
                   .exitCode,
         0);
-    ASSERT_EQ(render({ QStringLiteral("--dpi=48"), QStringLiteral("--payer-account=12 3456"), sample(), joined })
-                  .exitCode,
+    ASSERT_EQ(
+        render({ QStringLiteral("--dpi=48"), QStringLiteral("--payer-account=12 3456"), sample(), joined })
+            .exitCode,
         0);
     EXPECT_EQ(QImage(spaced).size(), QSize(562, 397));
     EXPECT_EQ(QImage(joined), QImage(spaced));
     const RenderRun bad = render({ QStringLiteral("--dpi=5"), sample(), joined });
     EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("--dpi takes a whole number from 24 to 1200"))) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("--dpi takes a whole number from 24 to 1200")))
+        << bad.err.toStdString();
 }
 
 TEST(PrzelewRender, HelpDocumentsTheFormats)
@@ -86,13 +92,15 @@ TEST(PrzelewRender, HelpDocumentsTheFormats)
 TEST(PrzelewRender, UnreadableInputOrUnwritableOutputGivesOne)
 {
     QTemporaryDir dir;
-    const RenderRun missing = render({ dir.filePath(QStringLiteral("none.txt")), dir.filePath(QStringLiteral("out.png")) });
+    const RenderRun missing
+        = render({ dir.filePath(QStringLiteral("none.txt")), dir.filePath(QStringLiteral("out.png")) });
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("Cannot open file"))) << missing.err.toStdString();
 
     const RenderRun unwritable = render({ sample(), dir.filePath(QStringLiteral("no/such/folder/out.emf")) });
     EXPECT_EQ(unwritable.exitCode, 1);
-    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Cannot create file"))) << unwritable.err.toStdString();
+    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Cannot create file")))
+        << unwritable.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("no/such/folder/out.emf"))));
 }
 
@@ -135,14 +143,15 @@ TEST(PrzelewRender, PayerAccountReachesTheRecord)
     QTemporaryDir dir;
     const QString with = dir.filePath(QStringLiteral("with.emf"));
     const QString without = dir.filePath(QStringLiteral("without.emf"));
-    ASSERT_EQ(render({ QStringLiteral("--payer-account"), QStringLiteral("12345678901234567890123456"), sample(), with })
+    ASSERT_EQ(render({ QStringLiteral("--payer-account"), QStringLiteral("12345678901234567890123456"),
+                         sample(), with })
                   .exitCode,
         0);
     ASSERT_EQ(render({ sample(), without }).exitCode, 0);
     EXPECT_NE(readAll(with), readAll(without));
     // The payer account is spaced out like every value: "1  2  3 ..." in UTF-16 in the page's text records.
-    const QByteArray spaced = QByteArray::fromRawData(
-        reinterpret_cast<const char*>(u"1  2  3  4"), 10 * sizeof(char16_t));
+    const QByteArray spaced
+        = QByteArray::fromRawData(reinterpret_cast<const char*>(u"1  2  3  4"), 10 * sizeof(char16_t));
     EXPECT_TRUE(readAll(with).contains(spaced));
     // The amount of the file, read with the Polish decimal comma, is spaced out too.
     const QByteArray amount = QByteArray::fromRawData(
@@ -166,7 +175,8 @@ TEST(PrzelewRender, AmountAndDateAreReadAndPrintedThePolishWayUnderAnyLanguage)
     const QString twoWays = write("twoways.txt", "NDNazwa=Firma\r\nTytulem=x\r\nKwota=1,234\r\n");
     const QString empty = write("empty.txt", "no transfer here\n");
     auto utf16 = [](const char16_t* text) {
-        return QByteArray(reinterpret_cast<const char*>(text), qsizetype(std::char_traits<char16_t>::length(text) * 2));
+        return QByteArray(
+            reinterpret_cast<const char*>(text), qsizetype(std::char_traits<char16_t>::length(text) * 2));
     };
     for (const char* locale : { "C.UTF-8", "en_US.UTF-8", "pl_PL.UTF-8" }) {
         const QString emf = dir.filePath(QStringLiteral("%1.emf").arg(QString::fromLatin1(locale)));
@@ -206,6 +216,8 @@ TEST(PrzelewRender, ValuesThatCannotBeReadAreWarnedAboutAndTheFormIsStillWritten
     file.close();
     const RenderRun run = render({ input, dir.filePath(QStringLiteral("out.emf")) });
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("line 1: the amount \"dużo\" is no number"))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("line 2: the date \"wczoraj-ish\" is no date"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("line 1: the amount \"dużo\" is no number")))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("line 2: the date \"wczoraj-ish\" is no date")))
+        << run.err.toStdString();
 }

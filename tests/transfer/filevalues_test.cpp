@@ -1,8 +1,8 @@
 // Amounts and dates of a transfer file under the three desktop settings people run: Polish, English and
 // the C locale. A file is written for a Polish form; no desktop language may multiply its amount.
+#include "platform/datetime.h"
 #include "transfer/datetext.h"
 #include "transfer/fileamount.h"
-#include "platform/datetime.h"
 
 #include <QDate>
 #include <QLocale>

@@ -25,7 +25,8 @@ TEST(TransferFile, Rows)
                         "0",
                 9),
             &V::Kwota, "5" },
-        { "byte order mark is no part of the first key", "\xEF\xBB\xBFNDNazwa=A\nTytulem=T", &V::NDNazwa, "A" },
+        { "byte order mark is no part of the first key", "\xEF\xBB\xBFNDNazwa=A\nTytulem=T", &V::NDNazwa,
+            "A" },
         { "line after the byte order mark", "\xEF\xBB\xBFNDNazwa=A\nTytulem=T", &V::Tytulem, "T" },
         { "empty value counts as found", "Kwota=\nKwota=7", &V::Kwota, "" },
         { "line without = ignored", "Kwota\nKwota=7", &V::Kwota, "7" },
@@ -56,7 +57,10 @@ TEST(TransferFile, EncodingKeysAndLines)
     const Row rows[] = {
         { "code page 1250 letters", "NDNazwa=\xA3\xF3\x64\x9F\nKwota=1", false, 2, 2, 0 },
         { "UTF-8 letters", "NDNazwa=\xC5\x81\xC3\xB3\x64\xC5\xBA\nKwota=1", true, 2, 2, 0 },
-        { "UTF-8 byte order mark, ASCII only", "\xEF\xBB\xBF" "Data=1.02.2024", true, 1, 0, 1 },
+        { "UTF-8 byte order mark, ASCII only",
+            "\xEF\xBB\xBF"
+            "Data=1.02.2024",
+            true, 1, 0, 1 },
         { "plain ASCII stays code page 1250", "Kwota=5\r\n\r\nData=x", false, 2, 1, 3 },
         // 0xF3 (ó) followed by a letter is no UTF-8 sequence.
         { "code page 1250 that starts like UTF-8", "Tytulem=\xF3w", false, 1, 0, 0 },

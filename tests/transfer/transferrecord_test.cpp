@@ -1,6 +1,6 @@
-#include "transfer/transferrecord.h"
-#include "support/apptestsupport.h"
 #include "data/dm2.h"
+#include "support/apptestsupport.h"
+#include "transfer/transferrecord.h"
 
 namespace {
 class TransferRecordTest : public AppTest { };
