@@ -371,6 +371,7 @@ void EmfPlayer::drawPath(bool fill, bool stroke)
     syncRenderer();
     if (fill) {
         std::vector<QPolygonF> polygons;
+        polygons.reserve(path.size());
         for (const Figure& figure : path)
             polygons.push_back(figure.points);
         if (!stroke) {

@@ -74,7 +74,6 @@ private:
     platform::Pen m_recordedPen;
     platform::Brush m_recordedBrush;
     platform::FontSpec m_recordedFont;
-    bool m_nullPenSelected = false;
     std::uint32_t m_selected[3] = { 0, 0, 0 }; // our handle selected per slot, 0 = a stock object
     platform::ColorRef m_textColor = 0;
     std::uint32_t m_textAlign = 0;

@@ -91,7 +91,7 @@ QString formatFixed(double value, int decimals)
     } else {
         kept = digits + std::string(size_t(keep) - digits.size(), '0');
     }
-    while (kept.size() < size_t(decimals + 1))
+    while (kept.size() < size_t(decimals) + 1)
         kept.insert(kept.begin(), '0');
     std::string intPart = kept.substr(0, kept.size() - size_t(decimals));
     const std::string frac = kept.substr(kept.size() - size_t(decimals));

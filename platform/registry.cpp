@@ -132,7 +132,7 @@ QStringList Registry::valueNames(const QString& key) const
     if (!m_settings)
         return {};
     m_settings->beginGroup(normalized(key));
-    const QStringList names = m_settings->childKeys();
+    QStringList names = m_settings->childKeys();
     m_settings->endGroup();
     return names;
 }

@@ -33,7 +33,7 @@ std::string piece(std::string_view text, int first, int last)
     if (last < first || std::size_t(first) > text.size())
         return {};
     const std::size_t begin = std::size_t(first - 1);
-    return std::string(text.substr(begin, std::size_t(last - first + 1)));
+    return std::string(text.substr(begin, std::size_t(last - first) + 1));
 }
 
 namespace {

@@ -209,7 +209,7 @@ std::optional<double> parseShortDate(const QString& text, double today, const Da
             continue; // day and month alone: this year
         if (index >= parts.size())
             return std::nullopt;
-        const QString part = parts[index++];
+        const QString& part = parts[index++];
         if (field == 'd') {
             if (!allDigits(part) || part.size() > 2)
                 return std::nullopt;
