@@ -1,5 +1,5 @@
 #include "app/currencyedit.h"
-#include "support/apptestsupport.h"
+#include "support/editortest.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -10,27 +10,7 @@ using namespace app;
 
 namespace {
 
-// The editor with a neighbour to take the focus away, in a window of its own.
-class CurrencyEditTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        auto* layout = new QVBoxLayout(&window);
-        edit = new TCurrencyEdit(&window);
-        other = new QLineEdit(&window);
-        layout->addWidget(edit);
-        layout->addWidget(other);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        edit->setFocus();
-    }
-    void leave() { other->setFocus(Qt::TabFocusReason); }
-
-    QWidget window;
-    TCurrencyEdit* edit = nullptr;
-    QLineEdit* other = nullptr;
-};
+class CurrencyEditTest : public EditorTest<TCurrencyEdit> { };
 
 } // namespace
 

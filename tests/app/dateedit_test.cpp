@@ -1,6 +1,6 @@
 #include "app/dateedit.h"
 #include "platform/datetime.h"
-#include "support/apptestsupport.h"
+#include "support/editortest.h"
 #include "transfer/datetext.h"
 
 #include <QCalendarWidget>
@@ -16,32 +16,16 @@ using platform::toDays;
 
 namespace {
 
-class DateEditTest : public AppTest {
+class DateEditTest : public EditorTest<TDateEdit> {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        auto* layout = new QVBoxLayout(&window);
-        edit = new TDateEdit(&window);
-        other = new QLineEdit(&window);
-        layout->addWidget(edit);
-        layout->addWidget(other);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        edit->setFocus();
-    }
     void typeAndLeave(const QString& text)
     {
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
-        other->setFocus(Qt::TabFocusReason);
+        leave();
         QCoreApplication::processEvents();
     }
-
-    QWidget window;
-    TDateEdit* edit = nullptr;
-    QLineEdit* other = nullptr;
 };
 
 } // namespace

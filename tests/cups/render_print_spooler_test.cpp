@@ -1,6 +1,7 @@
 // przelew-render --print against the private spooler: the transfer file and a saved report file each
 // become one A4 landscape page on the named queue, or on the default queue when none is named.
 #include "spooler.h"
+#include "support/renderprocess.h"
 
 #include <QFile>
 #include <QProcess>
@@ -13,24 +14,14 @@
 
 namespace {
 
-struct RenderRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using testsupport::RenderRun;
 
 RenderRun render(const QStringList& args)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("pl_PL.UTF-8"));
-    environment.remove(QStringLiteral("PRINTER"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(PRZELEW_RENDER), args);
-    process.waitForFinished(120000);
-    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromLocal8Bit(process.readAllStandardOutput()),
-        QString::fromLocal8Bit(process.readAllStandardError()) };
+    testsupport::RenderOptions options;
+    options.withoutDefaultPrinter = true;
+    options.timeoutMs = 120000;
+    return testsupport::runRenderer(QStringLiteral(PRZELEW_RENDER), args, options);
 }
 
 // The job id of "request id is QUEUE-N"; 0 when the line is not there.

@@ -64,6 +64,23 @@ private:
     TRpReport& m_rp;
 };
 
+// A report previewed through the fake host, whose window the test closes itself; three records unless
+// a test gives others.
+struct HostedRun {
+    TRpReport rp;
+    TRpBand* band = buildTestReport(rp, 96);
+    FakeHost host { rp };
+    RowsDataSet data { {}, std::vector<std::map<std::string, std::string>>(3) };
+    int records = 0; // the records begun so far, when a test counts them
+
+    HostedRun()
+    {
+        host.closeLater = false;
+        rp.setPreviewHost(&host);
+    }
+    void withRecords() { rp.DataSet = &data; }
+};
+
 TEST(Preview, WaitsUntilTheWindowClosesAfterThePagesAreThere)
 {
     TRpReport rp;
@@ -80,14 +97,9 @@ TEST(Preview, WaitsUntilTheWindowClosesAfterThePagesAreThere)
 
 TEST(Preview, ClosingTheWindowDuringTheRunCancelsItAndReturnsAtOnce)
 {
-    TRpReport rp;
-    TRpBand* band = buildTestReport(rp, 96);
-    FakeHost host(rp);
-    host.closeLater = false;
-    rp.setPreviewHost(&host);
-    RowsDataSet data({}, std::vector<std::map<std::string, std::string>>(3));
-    rp.DataSet = &data;
-    int records = 0;
+    HostedRun run;
+    run.withRecords();
+    auto& [rp, band, host, data, records] = run;
     band->BeforePrint = [&](TRpBand*, bool&) {
         if (++records == 1)
             host.close(host.shown.front());
@@ -103,17 +115,12 @@ TEST(Preview, ClosingTheWindowDuringTheRunCancelsItAndReturnsAtOnce)
 
 TEST(Preview, ClosingAnotherWindowDuringTheRunLetsTheRunGoOn)
 {
-    TRpReport rp;
-    TRpBand* band = buildTestReport(rp, 96);
-    FakeHost host(rp);
-    host.closeLater = false;
-    rp.setPreviewHost(&host);
+    HostedRun run;
+    auto& [rp, band, host, data, records] = run;
     auto* older = new TRpPrinter(TRpPrinterDestination::PageStore, 96);
     host.showPreview(older);
     host.closeLater = true; // the newer window closes once its pages are there
-    RowsDataSet data({}, std::vector<std::map<std::string, std::string>>(3));
-    rp.DataSet = &data;
-    int records = 0;
+    run.withRecords();
     band->BeforePrint = [&](TRpBand*, bool&) {
         if (++records == 1)
             host.close(older); // the older window closes while the newer one generates
@@ -127,14 +134,9 @@ TEST(Preview, ClosingAnotherWindowDuringTheRunLetsTheRunGoOn)
 
 TEST(Preview, AWindowThatReleasesItsTargetDuringTheRunIsSurvived)
 {
-    TRpReport rp;
-    TRpBand* band = buildTestReport(rp, 96);
-    FakeHost host(rp);
-    host.closeLater = false;
-    rp.setPreviewHost(&host);
-    RowsDataSet data({}, std::vector<std::map<std::string, std::string>>(3));
-    rp.DataSet = &data;
-    int records = 0;
+    HostedRun run;
+    run.withRecords();
+    auto& [rp, band, host, data, records] = run;
     band->BeforePrint = [&](TRpBand*, bool&) {
         if (++records == 2) // closed by an event that the run lets through before the third record
             QTimer::singleShot(0, [&] { host.close(host.shown.front()); });
@@ -147,11 +149,8 @@ TEST(Preview, AWindowThatReleasesItsTargetDuringTheRunIsSurvived)
 
 TEST(Preview, AFailingRunPropagatesAndLeavesTheWindowOpen)
 {
-    TRpReport rp;
-    TRpBand* band = buildTestReport(rp, 96);
-    FakeHost host(rp);
-    host.closeLater = false;
-    rp.setPreviewHost(&host);
+    HostedRun run;
+    auto& [rp, band, host, data, records] = run;
     band->BeforePrint = [](TRpBand*, bool&) { throw ERpError(QStringLiteral("no")); };
     EXPECT_THROW(rp.PreviewReport(), ERpError);
     ASSERT_EQ(host.shown.size(), 1u);

@@ -1,5 +1,7 @@
 // The renderer with a saved report file as input, and its --print and --page arguments where no
 // spooler is needed (printing itself is tested against the private spooler in tests/cups).
+#include "support/renderprocess.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -8,36 +10,19 @@
 
 namespace {
 
-struct RenderRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using testsupport::readAll;
+using testsupport::RenderRun;
 
 RenderRun render(const QStringList& args, const QString& cupsServer = {})
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("pl_PL.UTF-8"));
-    if (!cupsServer.isEmpty())
-        environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(PRZELEW_RENDER), args);
-    process.waitForFinished(60000);
-    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromLocal8Bit(process.readAllStandardOutput()),
-        QString::fromLocal8Bit(process.readAllStandardError()) };
+    testsupport::RenderOptions options;
+    options.cupsServer = cupsServer;
+    return testsupport::runRenderer(QStringLiteral(PRZELEW_RENDER), args, options);
 }
 
 QString sample()
 {
     return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt");
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

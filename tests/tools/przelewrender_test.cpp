@@ -1,5 +1,6 @@
 // The command-line renderer, run as a user runs it: exit codes, messages, and the files it writes.
 #include "emf/metafile.h"
+#include "support/renderprocess.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,34 +12,19 @@
 
 namespace {
 
-struct RenderRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using testsupport::readAll;
+using testsupport::RenderRun;
 
 RenderRun render(const QStringList& args, const QString& locale = QStringLiteral("pl_PL.UTF-8"))
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(PRZELEW_RENDER), args);
-    process.waitForFinished(60000);
-    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromLocal8Bit(process.readAllStandardOutput()),
-        QString::fromLocal8Bit(process.readAllStandardError()) };
+    testsupport::RenderOptions options;
+    options.locale = locale;
+    return testsupport::runRenderer(QStringLiteral(PRZELEW_RENDER), args, options);
 }
 
 QString sample()
 {
     return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt");
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
