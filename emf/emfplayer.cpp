@@ -742,14 +742,8 @@ void EmfPlayer::objectRecord(quint32 type, const MetafileReader& r)
     case U_EMR_SELECTOBJECT:
         if (handle & U_STOCK_OBJECT) {
             m_dc.selectStock(handle & ~U_STOCK_OBJECT);
-        } else if (handle < m_objects.size()) {
-            const Object& selected = m_objects[handle];
-            if (selected.kind == Object::Pen)
-                m_dc.pen = selected.pen;
-            else if (selected.kind == Object::Brush)
-                m_dc.brush = selected.brush;
-            else if (selected.kind == Object::Font)
-                m_dc.font = selected.font;
+        } else {
+            selectObject(handle);
         }
         return;
     case U_EMR_DELETEOBJECT:

@@ -62,6 +62,19 @@ bool MetafilePlayer::restoreDc(qint64 level)
     return true;
 }
 
+void MetafilePlayer::selectObject(std::size_t index)
+{
+    if (index >= m_objects.size())
+        return;
+    const Object& object = m_objects[index];
+    if (object.kind == Object::Pen)
+        m_dc.pen = object.pen;
+    else if (object.kind == Object::Brush)
+        m_dc.brush = object.brush;
+    else if (object.kind == Object::Font)
+        m_dc.font = object.font;
+}
+
 void MetafilePlayer::applyState()
 {
     if (m_clipDirty) {

@@ -41,6 +41,9 @@ protected:
     // RestoreDC: a negative level counts back from the current one, a positive one is absolute (from
     // 1). False, with nothing changed, for a level that was never saved.
     bool restoreDc(qint64 level);
+    // The pen, brush or font of a table entry becomes the current one; an empty entry or an index
+    // outside the table changes nothing.
+    void selectObject(std::size_t index);
     // Hands the device state (clip when it changed, pen, brush, font, text and background) to the
     // renderer, which must be attached.
     void applyState();

@@ -264,19 +264,9 @@ void WmfPlayer::record(quint16 function, const MetafileReader& r)
         addObject(font);
         break;
     }
-    case 0x012D: { // SELECTOBJECT
-        const quint16 index = r.u16(6);
-        if (index < m_objects.size()) {
-            const Object& object = m_objects[index];
-            if (object.kind == Object::Pen)
-                m_dc.pen = object.pen;
-            else if (object.kind == Object::Brush)
-                m_dc.brush = object.brush;
-            else if (object.kind == Object::Font)
-                m_dc.font = object.font;
-        }
+    case 0x012D: // SELECTOBJECT
+        selectObject(r.u16(6));
         break;
-    }
     case 0x01F0: { // DELETEOBJECT
         const quint16 index = r.u16(6);
         if (index < m_objects.size())

@@ -21,7 +21,7 @@ RenderRun render(const QStringList& args)
     testsupport::RenderOptions options;
     options.withoutDefaultPrinter = true;
     options.timeoutMs = 120000;
-    return testsupport::runRenderer(QStringLiteral(PRZELEW_RENDER), args, options);
+    return testsupport::render(args, options);
 }
 
 // The job id of "request id is QUEUE-N"; 0 when the line is not there.
@@ -32,10 +32,7 @@ int requestId(const QString& out, const QString& queue)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
-QString sample()
-{
-    return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt");
-}
+using testsupport::sample;
 
 } // namespace
 

@@ -9,8 +9,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-template <class Editor>
-class EditorTest : public AppTest {
+template <class Editor> class EditorTest : public AppTest {
 protected:
     void SetUp() override
     {

@@ -22,9 +22,23 @@ struct RenderOptions {
     QString cupsServer; // empty: the environment's
     bool withoutDefaultPrinter = false; // PRINTER removed from the environment
     int timeoutMs = 60000;
+
+    static RenderOptions underLocale(const QString& locale)
+    {
+        RenderOptions options;
+        options.locale = locale;
+        return options;
+    }
+    static RenderOptions withCupsServer(const QString& server)
+    {
+        RenderOptions options;
+        options.cupsServer = server;
+        return options;
+    }
 };
 
-inline RenderRun runRenderer(const QString& program, const QStringList& args, const RenderOptions& options = {})
+inline RenderRun runRenderer(
+    const QString& program, const QStringList& args, const RenderOptions& options = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -40,6 +54,22 @@ inline RenderRun runRenderer(const QString& program, const QStringList& args, co
         QString::fromLocal8Bit(process.readAllStandardOutput()),
         QString::fromLocal8Bit(process.readAllStandardError()) };
 }
+
+#ifdef PRZELEW_RENDER
+// The renderer of this build.
+inline RenderRun render(const QStringList& args, const RenderOptions& options = {})
+{
+    return runRenderer(QStringLiteral(PRZELEW_RENDER), args, options);
+}
+#endif
+
+#ifdef PRZELEW_TEST_DATA
+// The sample transfer file among the fixtures.
+inline QString sample()
+{
+    return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt");
+}
+#endif
 
 inline QByteArray readAll(const QString& path)
 {

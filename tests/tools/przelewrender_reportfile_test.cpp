@@ -8,24 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-using testsupport::readAll;
-using testsupport::RenderRun;
-
-RenderRun render(const QStringList& args, const QString& cupsServer = {})
-{
-    testsupport::RenderOptions options;
-    options.cupsServer = cupsServer;
-    return testsupport::runRenderer(QStringLiteral(PRZELEW_RENDER), args, options);
-}
-
-QString sample()
-{
-    return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt");
-}
-
-} // namespace
+using namespace testsupport;
 
 TEST(PrzelewRenderReportFile, SavedReportConvertsLikeTheTransferFile)
 {
@@ -81,7 +64,8 @@ TEST(PrzelewRenderReportFile, DamagedReportFileIsRefusedWithAMessage)
     file.close();
     for (const QStringList& args : { QStringList { rpf, dir.filePath(QStringLiteral("out.png")) },
              QStringList { QStringLiteral("--print"), rpf } }) {
-        const RenderRun run = render(args, dir.filePath(QStringLiteral("no-spooler.sock")));
+        const RenderRun run = render(args,
+            testsupport::RenderOptions::withCupsServer(dir.filePath(QStringLiteral("no-spooler.sock"))));
         EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());
         EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.png"))));
@@ -111,8 +95,8 @@ TEST(PrzelewRenderReportFile, PrintArgumentsAreChecked)
 TEST(PrzelewRenderReportFile, PrintWithoutASpoolerSaysThereIsNoDefaultPrinter)
 {
     QTemporaryDir dir;
-    const RenderRun run
-        = render({ QStringLiteral("--print"), sample() }, dir.filePath(QStringLiteral("no-spooler.sock")));
+    const RenderRun run = render({ QStringLiteral("--print"), sample() },
+        testsupport::RenderOptions::withCupsServer(dir.filePath(QStringLiteral("no-spooler.sock"))));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("There is no default printer currently selected")))
         << run.err.toStdString();

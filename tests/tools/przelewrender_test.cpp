@@ -10,24 +10,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-namespace {
-
-using testsupport::readAll;
-using testsupport::RenderRun;
-
-RenderRun render(const QStringList& args, const QString& locale = QStringLiteral("pl_PL.UTF-8"))
-{
-    testsupport::RenderOptions options;
-    options.locale = locale;
-    return testsupport::runRenderer(QStringLiteral(PRZELEW_RENDER), args, options);
-}
-
-QString sample()
-{
-    return QStringLiteral(PRZELEW_TEST_DATA "/transfers/sample.txt");
-}
-
-} // namespace
+using namespace testsupport;
 
 TEST(PrzelewRender, BadArgumentsGiveUsageAndTwo)
 {
@@ -166,7 +149,8 @@ TEST(PrzelewRender, AmountAndDateAreReadAndPrintedThePolishWayUnderAnyLanguage)
     };
     for (const char* locale : { "C.UTF-8", "en_US.UTF-8", "pl_PL.UTF-8" }) {
         const QString emf = dir.filePath(QStringLiteral("%1.emf").arg(QString::fromLatin1(locale)));
-        const RenderRun run = render({ good, emf }, QString::fromLatin1(locale));
+        const RenderRun run
+            = render({ good, emf }, testsupport::RenderOptions::underLocale(QString::fromLatin1(locale)));
         ASSERT_EQ(run.exitCode, 0) << locale << run.err.toStdString();
         const QByteArray page = readAll(emf);
         EXPECT_TRUE(page.contains(utf16(u"1  2  3  4  ,  5  0"))) << locale;
@@ -175,7 +159,8 @@ TEST(PrzelewRender, AmountAndDateAreReadAndPrintedThePolishWayUnderAnyLanguage)
         // 1,234 is 1,23 zł to a Polish desktop, as it always was; elsewhere it could be 1234 zł.
         const QString out = dir.filePath(QStringLiteral("twoways.emf"));
         QFile::remove(out);
-        const RenderRun ambiguous = render({ twoWays, out }, QString::fromLatin1(locale));
+        const RenderRun ambiguous
+            = render({ twoWays, out }, testsupport::RenderOptions::underLocale(QString::fromLatin1(locale)));
         if (QByteArray(locale).startsWith("pl")) {
             EXPECT_EQ(ambiguous.exitCode, 0) << ambiguous.err.toStdString();
             EXPECT_TRUE(readAll(out).contains(utf16(u"1  ,  2  3"))) << locale;
@@ -186,7 +171,8 @@ TEST(PrzelewRender, AmountAndDateAreReadAndPrintedThePolishWayUnderAnyLanguage)
             EXPECT_FALSE(QFile::exists(out)) << locale;
         }
 
-        const RenderRun none = render({ empty, out }, QString::fromLatin1(locale));
+        const RenderRun none
+            = render({ empty, out }, testsupport::RenderOptions::underLocale(QString::fromLatin1(locale)));
         EXPECT_EQ(none.exitCode, 1) << locale;
         EXPECT_TRUE(none.err.contains(QStringLiteral("holds no transfer data"))) << none.err.toStdString();
     }
