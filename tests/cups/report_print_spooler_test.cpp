@@ -140,6 +140,35 @@ TRpStandardPreview* shownPreview()
     return window;
 }
 
+// Shows the report's preview in the real window and lets the test act in two steps on a timer: first,
+// once the pages are there, print(window) starts what the test prints; then, once done(window) holds,
+// the window closes. The window also closes after 30 s or on an error shown, so nothing waits forever.
+void previewAndPrint(TRpReport& rp, const QStringList& errors,
+    const std::function<void(TRpStandardPreview&)>& print,
+    const std::function<bool(TRpStandardPreview&)>& done)
+{
+    int step = 0;
+    int ticks = 0;
+    std::function<void()> drive = [&] {
+        TRpStandardPreview* window = shownPreview();
+        bool again = true;
+        if (window && step == 0 && window->action("Print")->isEnabled()) {
+            print(*window);
+            step = 1;
+        } else if (window && step == 1 && done(*window)) {
+            window->exitButton()->click();
+            again = false;
+        } else if (window && (++ticks > 3000 || (step == 0 && !errors.isEmpty()))) {
+            window->exitButton()->click();
+            again = false;
+        }
+        if (again)
+            QTimer::singleShot(10, drive);
+    };
+    QTimer::singleShot(0, drive);
+    rp.PreviewReport();
+}
+
 TRpProgressForm* progressWindow()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -402,30 +431,19 @@ TEST(ReportPrint, FromThePreviewWindowSetUpThenPrintAndThePreviewStaysOpen)
     const auto previousHandler = platform::setErrorHandler([&](const QString& text) { errors << text; });
     // The spooler is asked nothing while the job may be on its way: its connection is shared, so the
     // output file tells when the print is through.
-    int step = 0;
-    int ticks = 0;
     bool stayedOpen = false;
-    std::function<void()> drive = [&] {
-        TRpStandardPreview* window = shownPreview();
-        bool again = true;
-        if (window && step == 0 && window->action("Print")->isEnabled()) {
-            window->action("PrintSetup")->trigger();
-            window->action("Print")->trigger();
-            step = 1;
-        } else if (window && step == 1 && QFile::exists(out) && run.rp.available()
-            && run.rp.currentPrinter() == window->printer()) {
-            stayedOpen = window->isVisible();
-            window->exitButton()->click();
-            again = false;
-        } else if (window && (++ticks > 3000 || !errors.isEmpty())) {
-            window->exitButton()->click(); // never left waiting
-            again = false;
-        }
-        if (again)
-            QTimer::singleShot(10, drive);
-    };
-    QTimer::singleShot(0, drive);
-    run.rp.PreviewReport();
+    previewAndPrint(
+        run.rp, errors,
+        [](TRpStandardPreview& window) {
+            window.action("PrintSetup")->trigger();
+            window.action("Print")->trigger();
+        },
+        [&](TRpStandardPreview& window) {
+            if (!QFile::exists(out) || !run.rp.available() || run.rp.currentPrinter() != window.printer())
+                return false;
+            stayedOpen = window.isVisible();
+            return true;
+        });
     TRpPrintDialog::setExecFunction(previousExec);
     platform::setErrorHandler(previousHandler);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(" | ").toStdString();
@@ -462,30 +480,16 @@ TEST(ReportPrint, FromThePreviewWindowAFailedLoadThenPrintPrintsThePagesShown)
         [&answer](QWidget*, const TRpFileDialogRequest&) { return answer; });
     QStringList errors;
     const auto previousHandler = platform::setErrorHandler([&](const QString& text) { errors << text; });
-    int step = 0;
-    int ticks = 0;
-    std::function<void()> drive = [&] {
-        TRpStandardPreview* window = shownPreview();
-        bool again = true;
-        if (window && step == 0 && window->action("Print")->isEnabled()) {
+    previewAndPrint(
+        run.rp, errors,
+        [&](TRpStandardPreview& window) {
             answer = good;
-            window->action("LoadReport")->trigger();
+            window.action("LoadReport")->trigger();
             answer = bad;
-            window->action("LoadReport")->trigger();
-            window->action("Print")->trigger();
-            step = 1;
-        } else if (window && step == 1 && QFile::exists(out)) {
-            window->exitButton()->click();
-            again = false;
-        } else if (window && ++ticks > 3000) {
-            window->exitButton()->click(); // never left waiting
-            again = false;
-        }
-        if (again)
-            QTimer::singleShot(10, drive);
-    };
-    QTimer::singleShot(0, drive);
-    run.rp.PreviewReport();
+            window.action("LoadReport")->trigger();
+            window.action("Print")->trigger();
+        },
+        [&](TRpStandardPreview&) { return QFile::exists(out); });
     TRpStandardPreview::setFileDialog(previousDialog);
     platform::setErrorHandler(previousHandler);
     ASSERT_EQ(errors.size(), 1) << errors.join(" | ").toStdString();
