@@ -80,12 +80,10 @@ void TRpCustomLabel::measure()
 
 void TRpCustomLabel::RenderAt(int originX, int originY)
 {
-    if (!Enabled)
-        return;
-    TRpPrinter* target = printer();
-    platform::Canvas* canvas = target ? target->canvas() : nullptr;
+    platform::Canvas* canvas = renderCanvas();
     if (!canvas)
         return;
+    TRpPrinter* target = printer();
     const platform::FontSpec fontRequest = fontSpec();
     canvas->setFont(fontRequest);
     const long double pitch = canvas->textExtent(QStringLiteral("W")).height() / target->PixelsPerUnitY();

@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "report/rpband.h"
 #include "report/rpreport.h"
+#include "report/rpprinter.h"
 #include "report/rpunits.h"
 
 namespace report {
@@ -74,6 +75,13 @@ void TRpPrintable::PrepareOutput()
 void TRpPrintable::EndOutput()
 {
     m_printing = false;
+}
+
+platform::Canvas* TRpPrintable::renderCanvas() const
+{
+    if (!Enabled || !m_printer)
+        return nullptr;
+    return m_printer->canvas();
 }
 
 } // namespace report

@@ -55,6 +55,8 @@ public:
     bool finished() const { return m_finished; }
 
 protected:
+    // The canvas RenderAt draws on: none while the component is disabled or no page is open.
+    platform::Canvas* renderCanvas() const;
     // Writes changed on-screen bounds back to Size.Values; a value whose pixels did not change keeps its
     // exact native value, so a label that was not resized stays where the layout put it.
     void setScreenBounds(const QRect& bounds);

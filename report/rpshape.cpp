@@ -27,12 +27,10 @@ static platform::PenStyle penStyle(TPenStyle style)
 
 void TRpShape::RenderAt(int originX, int originY)
 {
-    if (!Enabled)
-        return;
-    TRpPrinter* target = printer();
-    platform::Canvas* canvas = target ? target->canvas() : nullptr;
+    platform::Canvas* canvas = renderCanvas();
     if (!canvas)
         return;
+    TRpPrinter* target = printer();
     canvas->setPen(platform::Pen { colorToRef(Pen.Color), Pen.Width, penStyle(Pen.Style) });
     canvas->setBrush(platform::Brush { colorToRef(Brush.Color), Brush.Style == bsClear });
 
