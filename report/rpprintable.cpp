@@ -2,8 +2,8 @@
 
 #include "platform/fonts.h"
 #include "report/rpband.h"
-#include "report/rpreport.h"
 #include "report/rpprinter.h"
+#include "report/rpreport.h"
 #include "report/rpunits.h"
 
 namespace report {
