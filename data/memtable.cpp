@@ -27,18 +27,19 @@ void TMemTable::open()
 {
     if (m_state != State::Inactive)
         return;
-    m_records.clear();
-    m_buffer.clear();
-    m_state = State::Browse;
-    m_current = -1;
-    m_eof = true;
+    clearIn(State::Browse);
 }
 
 void TMemTable::close()
 {
+    clearIn(State::Inactive);
+}
+
+void TMemTable::clearIn(State state)
+{
     m_records.clear();
     m_buffer.clear();
-    m_state = State::Inactive;
+    m_state = state;
     m_current = -1;
     m_eof = true;
 }

@@ -42,6 +42,8 @@ public:
     TField& fieldByName(std::string_view fieldName); // raises when there is none
 
 private:
+    // Drops every record and the edit buffer and puts the table in the state.
+    void clearIn(State state);
     friend class TField;
     using Record = std::vector<FieldValue>;
     const FieldValue& valueAt(int index) const;

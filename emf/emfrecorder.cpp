@@ -255,22 +255,25 @@ void EmfRecorder::fillRect(int left, int top, int right, int bottom)
     appendRaw(record); // no source bitmap: offsets and sizes stay 0
 }
 
-void EmfRecorder::rectangle(int left, int top, int right, int bottom)
+bool EmfRecorder::beginFilledShape()
 {
     if (m_finished)
-        return;
+        return false;
     selectPen(m_pen);
     selectBrush(m_brush);
-    append(U_EMRRECTANGLE_set(rectl(left, top, right, bottom)));
+    return true;
+}
+
+void EmfRecorder::rectangle(int left, int top, int right, int bottom)
+{
+    if (beginFilledShape())
+        append(U_EMRRECTANGLE_set(rectl(left, top, right, bottom)));
 }
 
 void EmfRecorder::ellipse(int left, int top, int right, int bottom)
 {
-    if (m_finished)
-        return;
-    selectPen(m_pen);
-    selectBrush(m_brush);
-    append(U_EMRELLIPSE_set(rectl(left, top, right, bottom)));
+    if (beginFilledShape())
+        append(U_EMRELLIPSE_set(rectl(left, top, right, bottom)));
 }
 
 void EmfRecorder::line(int x1, int y1, int x2, int y2)

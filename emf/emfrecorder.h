@@ -45,6 +45,8 @@ private:
     enum class Slot { Pen, Brush, Font };
 
     void append(char* record); // takes a libUEMF record and frees it
+    // Selects the pen and brush for a shape; false once the page is finished.
+    bool beginFilledShape();
     void appendRaw(const QByteArray& record);
     std::uint32_t allocateHandle();
     void selectPen(const platform::Pen& pen);

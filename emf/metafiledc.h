@@ -39,34 +39,21 @@ struct MetafileDc {
     // Stock objects 0x80000000..0x80000011 change the pen, brush or font; other values are ignored.
     void selectStock(std::uint32_t index)
     {
+        // WHITE_BRUSH, LTGRAY_BRUSH, GRAY_BRUSH, DKGRAY_BRUSH, BLACK_BRUSH, NULL_BRUSH; then WHITE_PEN,
+        // BLACK_PEN, NULL_PEN.
+        constexpr GdiBrush brushes[] = { { false, 0xffffff }, { false, 0xc0c0c0 }, { false, 0x808080 },
+            { false, 0x404040 }, { false, 0 }, { true, 0 } };
+        constexpr GdiPen pens[]
+            = { { GdiPen::Solid, 0, 0xffffff }, { GdiPen::Solid, 0, 0 }, { GdiPen::Null, 0, 0 } };
+        if (index < std::size(brushes)) {
+            brush = brushes[index];
+            return;
+        }
+        if (index - std::size(brushes) < std::size(pens)) {
+            pen = pens[index - std::size(brushes)];
+            return;
+        }
         switch (index) {
-        case 0:
-            brush = GdiBrush { false, 0xffffff };
-            break;
-        case 1:
-            brush = GdiBrush { false, 0xc0c0c0 };
-            break;
-        case 2:
-            brush = GdiBrush { false, 0x808080 };
-            break;
-        case 3:
-            brush = GdiBrush { false, 0x404040 };
-            break;
-        case 4:
-            brush = GdiBrush { false, 0 };
-            break;
-        case 5:
-            brush = GdiBrush { true, 0 };
-            break;
-        case 6:
-            pen = GdiPen { GdiPen::Solid, 0, 0xffffff };
-            break;
-        case 7:
-            pen = GdiPen { GdiPen::Solid, 0, 0 };
-            break;
-        case 8:
-            pen = GdiPen { GdiPen::Null, 0, 0 };
-            break;
         case 10:
         case 11:
         case 16:

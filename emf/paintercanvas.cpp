@@ -12,29 +12,11 @@ GdiPen gdiPen(const platform::Pen& pen)
     GdiPen result;
     result.color = pen.color;
     result.width = std::max(0, pen.width);
-    switch (pen.style) {
-    case platform::PenStyle::Solid:
-        result.style = GdiPen::Solid;
-        break;
-    case platform::PenStyle::Dash:
-        result.style = GdiPen::Dash;
-        break;
-    case platform::PenStyle::Dot:
-        result.style = GdiPen::Dot;
-        break;
-    case platform::PenStyle::DashDot:
-        result.style = GdiPen::DashDot;
-        break;
-    case platform::PenStyle::DashDotDot:
-        result.style = GdiPen::DashDotDot;
-        break;
-    case platform::PenStyle::Clear:
-        result.style = GdiPen::Null;
-        break;
-    case platform::PenStyle::InsideFrame:
-        result.style = GdiPen::InsideFrame;
-        break;
-    }
+    // In the order of platform::PenStyle.
+    constexpr GdiPen::Style styles[] = { GdiPen::Solid, GdiPen::Dash, GdiPen::Dot, GdiPen::DashDot,
+        GdiPen::DashDotDot, GdiPen::Null, GdiPen::InsideFrame };
+    const auto index = std::size_t(pen.style);
+    result.style = index < std::size(styles) ? styles[index] : GdiPen::Solid;
     return result;
 }
 

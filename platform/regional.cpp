@@ -138,18 +138,18 @@ std::optional<double> parseDecimal(const QString& text, QChar decimalSep)
     std::string c;
     if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
         c.push_back(char(text.at(i++).unicode()));
-    int mantissaDigits = 0;
-    while (i < n && text.at(i).unicode() >= '0' && text.at(i).unicode() <= '9') {
-        c.push_back(char(text.at(i++).unicode()));
-        ++mantissaDigits;
-    }
+    // Copies the digits that follow and counts them.
+    auto copyDigits = [&] {
+        int count = 0;
+        for (; i < n && text.at(i).unicode() >= '0' && text.at(i).unicode() <= '9'; ++count)
+            c.push_back(char(text.at(i++).unicode()));
+        return count;
+    };
+    int mantissaDigits = copyDigits();
     if (i < n && text.at(i) == decimalSep) {
         ++i;
         c.push_back('.');
-        while (i < n && text.at(i).unicode() >= '0' && text.at(i).unicode() <= '9') {
-            c.push_back(char(text.at(i++).unicode()));
-            ++mantissaDigits;
-        }
+        mantissaDigits += copyDigits();
     }
     if (mantissaDigits == 0)
         return std::nullopt;
@@ -158,12 +158,7 @@ std::optional<double> parseDecimal(const QString& text, QChar decimalSep)
         c.push_back('e');
         if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
             c.push_back(char(text.at(i++).unicode()));
-        int expDigits = 0;
-        while (i < n && text.at(i).unicode() >= '0' && text.at(i).unicode() <= '9') {
-            c.push_back(char(text.at(i++).unicode()));
-            ++expDigits;
-        }
-        if (expDigits == 0)
+        if (copyDigits() == 0)
             return std::nullopt;
     }
     while (i < n && isBlank(text.at(i)))

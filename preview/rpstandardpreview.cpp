@@ -293,28 +293,28 @@ void TRpStandardPreview::RpPreviewProgressUpdate(int progress)
         m_panels[0]->setText(QString());
 }
 
-void TRpStandardPreview::ZoomToFitClick()
+void TRpStandardPreview::zoomAfterPendingEvents(void (TRpPreview::*zoom)())
 {
+    // Pending events may close the window: zoom only if it is still there.
     QPointer<TRpStandardPreview> self(this);
     QCoreApplication::processEvents();
     if (self)
-        m_preview->zoomToFit();
+        (m_preview->*zoom)();
+}
+
+void TRpStandardPreview::ZoomToFitClick()
+{
+    zoomAfterPendingEvents(&TRpPreview::zoomToFit);
 }
 
 void TRpStandardPreview::ZoomTo100Click()
 {
-    QPointer<TRpStandardPreview> self(this);
-    QCoreApplication::processEvents();
-    if (self)
-        m_preview->zoom100();
+    zoomAfterPendingEvents(&TRpPreview::zoom100);
 }
 
 void TRpStandardPreview::ZoomToWidthClick()
 {
-    QPointer<TRpStandardPreview> self(this);
-    QCoreApplication::processEvents();
-    if (self)
-        m_preview->zoomToWidth();
+    zoomAfterPendingEvents(&TRpPreview::zoomToWidth);
 }
 
 void TRpStandardPreview::FirstPageClick()

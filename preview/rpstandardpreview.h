@@ -93,6 +93,7 @@ private:
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     QAction* addButton(
         const char* name, const QString& hint, int picture, void (TRpStandardPreview::*click)());
+    void zoomAfterPendingEvents(void (TRpPreview::*zoom)());
     void addDivider(const char* name);
 
     TRpPreview* m_preview;

@@ -155,16 +155,23 @@ ComponentDef dataLabelComponent(const DataLabelDef& def, char copy)
     return c;
 }
 
-ComponentDef dateTextComponent(const DateTextDef& def)
+// A component of the kind at its place in the band.
+ComponentDef placed(std::string name, ComponentKind kind, int left, int top, int width, int height)
 {
     ComponentDef c;
-    c.name = def.name;
-    c.kind = ComponentKind::DBText;
+    c.name = std::move(name);
+    c.kind = kind;
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    return c;
+}
+
+ComponentDef dateTextComponent(const DateTextDef& def)
+{
+    ComponentDef c = placed(def.name, ComponentKind::DBText, def.left, def.top, 23, 15);
     c.copy = def.copy;
-    c.left = def.left;
-    c.top = def.top;
-    c.width = 23;
-    c.height = 15;
     c.font = { "Arial", 8, false, false, clWindowText };
     c.transparent = false;
     c.dataField = "Data";
@@ -173,14 +180,8 @@ ComponentDef dateTextComponent(const DateTextDef& def)
 
 ComponentDef pageLineComponent(const PageLineDef& def)
 {
-    ComponentDef c;
-    c.name = def.name;
-    c.kind = ComponentKind::Shape;
+    ComponentDef c = placed(def.name, ComponentKind::Shape, def.left, def.top, def.width, def.height);
     c.shape = def.kind;
-    c.left = def.left;
-    c.top = def.top;
-    c.width = def.width;
-    c.height = def.height;
     c.penColour = clBlack;
     c.penStyle = def.penStyle;
     c.penWidth = 1;
