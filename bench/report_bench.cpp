@@ -8,6 +8,7 @@
 #include "report/rpprinter.h"
 #include "report/rpreport.h"
 #include "report/rpshape.h"
+#include "support/transferpage.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -37,13 +38,7 @@ struct SyntheticReport {
 
     SyntheticReport()
     {
-        rp.setScreenPpi(96);
-        rp.Page.setPaperSize(TRpPaperSize::A4);
-        rp.Page.setOrientation(poLandscape);
-        rp.Page.setBottomMargin(76.2L);
-        rp.Page.setTopMargin(60);
-        rp.Page.setLeftMargin(70);
-        rp.Page.setRightMargin(70);
+        testsupport::setTransferPage(rp, 96);
         rp.DataSet = &data;
         TRpBand* band = rp.addBand("DetailBand1");
         band->setLayoutSize(1070, 749);

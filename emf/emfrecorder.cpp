@@ -38,23 +38,11 @@ void putU32(QByteArray& bytes, qsizetype offset, std::uint32_t value)
 
 std::uint32_t penStyle(platform::PenStyle style)
 {
-    switch (style) {
-    case platform::PenStyle::Solid:
-        return U_PS_SOLID;
-    case platform::PenStyle::Dash:
-        return U_PS_DASH;
-    case platform::PenStyle::Dot:
-        return U_PS_DOT;
-    case platform::PenStyle::DashDot:
-        return U_PS_DASHDOT;
-    case platform::PenStyle::DashDotDot:
-        return U_PS_DASHDOTDOT;
-    case platform::PenStyle::Clear:
-        return U_PS_NULL;
-    case platform::PenStyle::InsideFrame:
-        return U_PS_INSIDEFRAME;
-    }
-    return U_PS_SOLID;
+    // In the order of platform::PenStyle.
+    constexpr std::uint32_t styles[]
+        = { U_PS_SOLID, U_PS_DASH, U_PS_DOT, U_PS_DASHDOT, U_PS_DASHDOTDOT, U_PS_NULL, U_PS_INSIDEFRAME };
+    const auto index = std::size_t(style);
+    return index < std::size(styles) ? styles[index] : U_PS_SOLID;
 }
 
 U_COLORREF colorRef(platform::ColorRef c)

@@ -75,43 +75,35 @@ QString fromCp1250(std::string_view bytes)
 
 bool isWellFormedUtf8(std::string_view bytes)
 {
+    // The lead bytes of multi-byte sequences, with the range their second byte must fall in: the ranges
+    // leave out overlong forms, surrogates and code points past U+10FFFF.
+    struct Lead {
+        unsigned char first, last;
+        int follow;
+        unsigned char low, high;
+    };
+    constexpr Lead leads[] = { { 0xC2, 0xDF, 1, 0x80, 0xBF }, { 0xE0, 0xE0, 2, 0xA0, 0xBF },
+        { 0xE1, 0xEC, 2, 0x80, 0xBF }, { 0xED, 0xED, 2, 0x80, 0x9F }, { 0xEE, 0xEF, 2, 0x80, 0xBF },
+        { 0xF0, 0xF0, 3, 0x90, 0xBF }, { 0xF1, 0xF3, 3, 0x80, 0xBF }, { 0xF4, 0xF4, 3, 0x80, 0x8F } };
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* end = p + bytes.size();
     while (p < end) {
-        const unsigned char b = *p;
-        if (b < 0x80) {
+        if (*p < 0x80) {
             ++p;
             continue;
         }
-        int follow = 0;
-        // The second byte's range excludes overlong forms, surrogates and code points past U+10FFFF.
-        unsigned char low = 0x80, high = 0xBF;
-        if (b >= 0xC2 && b <= 0xDF) {
-            follow = 1;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            follow = 2;
-            if (b == 0xE0)
-                low = 0xA0;
-            else if (b == 0xED)
-                high = 0x9F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            follow = 3;
-            if (b == 0xF0)
-                low = 0x90;
-            else if (b == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
+        const Lead* lead = nullptr;
+        for (const Lead& l : leads) {
+            if (*p >= l.first && *p <= l.last)
+                lead = &l;
         }
-        if (end - p <= follow)
+        if (!lead || end - p <= lead->follow || p[1] < lead->low || p[1] > lead->high)
             return false;
-        if (p[1] < low || p[1] > high)
-            return false;
-        for (int i = 2; i <= follow; ++i) {
+        for (int i = 2; i <= lead->follow; ++i) {
             if (p[i] < 0x80 || p[i] > 0xBF)
                 return false;
         }
-        p += follow + 1;
+        p += lead->follow + 1;
     }
     return true;
 }

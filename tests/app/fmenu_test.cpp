@@ -7,6 +7,7 @@
 #include "platform/error.h"
 #include "platform/registry.h"
 #include "support/apptestsupport.h"
+#include "support/files.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -66,11 +67,7 @@ protected:
     }
     QString writeFile(const QByteArray& bytes, const QString& name = QStringLiteral("przelew.txt"))
     {
-        const QString path = m_files.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
+        return testsupport::writeFileIn(m_files, name, bytes);
     }
     void load(const QByteArray& bytes)
     {

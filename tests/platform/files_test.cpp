@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,7 @@ namespace {
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return path;
+    return testsupport::writeFileIn(dir, name, bytes);
 }
 
 QString errorOf(const QString& path)

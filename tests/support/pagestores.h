@@ -2,6 +2,7 @@
 #pragma once
 
 #include "report/rpprinter.h"
+#include "support/files.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -29,21 +30,6 @@ inline std::unique_ptr<report::TRpPrinter> finishedStore(int pages)
     }
     printer->CloseDocument();
     return printer;
-}
-
-inline QByteArray readFile(const QString& name)
-{
-    QFile f(name);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-inline void writeFile(const QString& name, const QByteArray& bytes)
-{
-    QFile f(name);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
 }
 
 } // namespace testsupport

@@ -7,6 +7,7 @@
 #include "report/rplabel.h"
 #include "report/rpreport.h"
 #include "report/rpshape.h"
+#include "support/transferpage.h"
 
 #include <QObject>
 #include <map>
@@ -86,13 +87,7 @@ private:
 inline report::TRpBand* buildTestReport(report::TRpReport& rp, int ppi)
 {
     using namespace report;
-    rp.setScreenPpi(ppi);
-    rp.Page.setPaperSize(TRpPaperSize::A4);
-    rp.Page.setOrientation(poLandscape);
-    rp.Page.setBottomMargin(76.2L);
-    rp.Page.setTopMargin(60);
-    rp.Page.setLeftMargin(70);
-    rp.Page.setRightMargin(70);
+    testsupport::setTransferPage(rp, ppi);
     TRpBand* band = rp.addBand("DetailBand1", rbDetail);
     band->setLayoutSize(1070, 749);
     band->Color = clWhite;
