@@ -42,26 +42,32 @@ void TRpShape::RenderAt(int originX, int originY)
     const long double midX = x1 + Size.Values[Width] / 2.0L;
     const long double midY = y1 + Size.Values[Height] / 2.0L;
 
+    // Native coordinates to device pixels: the one place this shape rounds.
+    const auto line = [&](long double ax, long double ay, long double bx, long double by) {
+        canvas->line(target->DeviceX(ax), target->DeviceY(ay), target->DeviceX(bx), target->DeviceY(by));
+    };
+    const int left = target->DeviceX(x1), top = target->DeviceY(y1);
+    const int right = target->DeviceX(x2), bottom = target->DeviceY(y2);
     switch (Shape) {
     case rpsRectangle:
-        canvas->rectangle(target->DeviceX(x1), target->DeviceY(y1), target->DeviceX(x2), target->DeviceY(y2));
+        canvas->rectangle(left, top, right, bottom);
         break;
     case rpsCircle:
-        canvas->ellipse(target->DeviceX(x1), target->DeviceY(y1), target->DeviceX(x2), target->DeviceY(y2));
+        canvas->ellipse(left, top, right, bottom);
         break;
     case rpsVertLine:
-        canvas->line(target->DeviceX(midX), target->DeviceY(y1), target->DeviceX(midX), target->DeviceY(y2));
+        line(midX, y1, midX, y2);
         break;
     case rpsHorLine:
-        canvas->line(target->DeviceX(x1), target->DeviceY(midY), target->DeviceX(x2), target->DeviceY(midY));
+        line(x1, midY, x2, midY);
         break;
     case rpsTopAndBottom:
-        canvas->line(target->DeviceX(x1), target->DeviceY(y1), target->DeviceX(x2), target->DeviceY(y1));
-        canvas->line(target->DeviceX(x1), target->DeviceY(y2), target->DeviceX(x2), target->DeviceY(y2));
+        line(x1, y1, x2, y1);
+        line(x1, y2, x2, y2);
         break;
     case rpsRightAndLeft:
-        canvas->line(target->DeviceX(x1), target->DeviceY(y1), target->DeviceX(x1), target->DeviceY(y2));
-        canvas->line(target->DeviceX(x2), target->DeviceY(y1), target->DeviceX(x2), target->DeviceY(y2));
+        line(x1, y1, x1, y2);
+        line(x2, y1, x2, y2);
         break;
     }
     setFinished(true);
