@@ -2,27 +2,18 @@
 
 #include "report/rpprinter.h"
 
+#include <iterator>
+
 namespace report {
 
 static platform::PenStyle penStyle(TPenStyle style)
 {
-    switch (style) {
-    case psDash:
-        return platform::PenStyle::Dash;
-    case psDot:
-        return platform::PenStyle::Dot;
-    case psDashDot:
-        return platform::PenStyle::DashDot;
-    case psDashDotDot:
-        return platform::PenStyle::DashDotDot;
-    case psClear:
-        return platform::PenStyle::Clear;
-    case psInsideFrame:
-        return platform::PenStyle::InsideFrame;
-    case psSolid:
-        break;
-    }
-    return platform::PenStyle::Solid;
+    // In the order of TPenStyle.
+    constexpr platform::PenStyle styles[] = { platform::PenStyle::Solid, platform::PenStyle::Dash,
+        platform::PenStyle::Dot, platform::PenStyle::DashDot, platform::PenStyle::DashDotDot,
+        platform::PenStyle::Clear, platform::PenStyle::InsideFrame };
+    const auto index = std::size_t(style);
+    return index < std::size(styles) ? styles[index] : platform::PenStyle::Solid;
 }
 
 void TRpShape::RenderAt(int originX, int originY)
