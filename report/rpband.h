@@ -51,6 +51,7 @@ public:
     TRpBandSize Size;
     TColor Color = clWhite;
     bool Enabled = true;
+    // Each print of the band begins a new page (one page per record), unless the page has nothing yet.
     bool ForceNewPage = false;
     TRpFont Font; // the font of components with ParentFont
     TRpBandBeforePrintEvent BeforePrint;

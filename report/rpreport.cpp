@@ -322,8 +322,10 @@ void TRpReport::printDetailBand(TRpBand& band)
         : settings.paperLength;
     const int available
         = m_printY < 0 ? 0 : roundHalfEven(paperLength - Page.bottomMargin() - m_pageFooterHeight - m_printY);
-    // A band taller than a whole page is printed where it is rather than begin pages forever.
-    if (m_pageCount == 0
+    // A band taller than a whole page is printed where it is rather than begin pages forever. A band that
+    // forces a new page begins one unless it would be the first on its page.
+    const bool pageBegun = m_printY > roundHalfEven(Page.topMargin());
+    if (m_pageCount == 0 || (band.ForceNewPage && pageBegun)
         || (bandHeight > available && bandHeight <= Page.length() - (Page.topMargin() + Page.bottomMargin())))
         newPage();
 

@@ -286,6 +286,27 @@ TEST(Generation, BandsThatFitBeginANewPageWhenThePageIsFull)
         EXPECT_TRUE(run.target->PageAt(n).has_value()) << n;
 }
 
+// A band that forces a new page prints one record a page, each at the top of its page, however much room
+// the page has left.
+TEST(Generation, ABandThatForcesANewPagePrintsOneRecordAPage)
+{
+    GenRun run;
+    run.band->setLayoutSize(1070, 300); // two would fit on a page
+    run.band->ForceNewPage = true;
+    RowsDataSet data({}, std::vector<std::map<std::string, std::string>>(3));
+    run.rp.DataSet = &data;
+    run.generate();
+    ASSERT_EQ(run.recorder.pages.size(), 3u);
+    for (int page = 0; page < 3; ++page) {
+        std::vector<int> bandTops;
+        for (const Call& call : run.callsOf("fillRect", page)) {
+            if (call.a == 26 && call.c == 1096)
+                bandTops.push_back(call.b);
+        }
+        EXPECT_EQ(bandTops, (std::vector<int> { 23 })) << "page " << page + 1;
+    }
+}
+
 TEST(Generation, NotificationsAreQueuedToTheClient)
 {
     GenRun run;
