@@ -13,6 +13,7 @@
 #include "report/rpprintertarget.h"
 #include "report/rpreport.h"
 #include "report/rpreportfile.h"
+#include "transfer/csvimport.h"
 #include "transfer/transferrecord.h"
 
 #include <QApplication>
@@ -21,35 +22,39 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
 
 namespace {
 
-const char usageText[] = R"(Usage: przelew-render [--payer-account TEXT] [--dpi N] [--page N] INPUT OUTPUT
-       przelew-render [--payer-account TEXT] --print [QUEUE] INPUT
+const char usageText[] = R"(Usage: przelew-render [options] INPUT... OUTPUT
+       przelew-render [options] --print [QUEUE] INPUT...
 
-Renders the transfer order of a transfer data file (key=value lines in code page 1250 or UTF-8: NDNazwa,
-NDKONTOKONTR, NDKonto, Kwota, WCNazwa, Tytulem, Data) without opening a window. The file is read with the
-program's import rules and the record is filled as the print command fills it; the amount and the date
-are read and printed the Polish way whatever the language settings, and an amount that reads as two
-different numbers ("1,234") is refused. INPUT may also be a saved report file (.rpf), whose stored pages
-are converted or printed as they are.
+Renders transfer orders without opening a window, one page per transfer, in the order given. An INPUT is
+a transfer data file (key=value lines in code page 1250 or UTF-8: NDNazwa, NDKONTOKONTR, NDKonto, Kwota,
+WCNazwa, Tytulem, Data) or a CSV file (.csv) whose header row names those keys, one transfer a row (';',
+',' or tab between fields, quoted as RFC 4180 has it). Every value is read with the program's import
+rules and the records are filled as the print command fills them; the amount and the date are read and
+printed the Polish way whatever the language settings, and an amount that reads as two different numbers
+("1,234") is refused. A CSV row that cannot be read stops the run, naming its file and line. INPUT may
+also be one saved report file (.rpf), whose stored pages are converted or printed as they are.
 
 OUTPUT is written by its extension:
   .rpf   the page store's bytes, as a report file the preview can load
   .emf   the page as an enhanced metafile
   .png   the page drawn at 96 pixels per inch (or --dpi N)
   .pdf   the pages as a vector PDF
-With --print there is no OUTPUT: the report is printed through the spooler on QUEUE, or on the
+An .rpf or .pdf holds every page. With --print there is no OUTPUT: the report is printed through the spooler on QUEUE, or on the
 default printer when no queue is named, and the spooler's request id is written to standard output.
 
 Options:
   --payer-account TEXT   the payer's account number, as typed into the main window (default: empty)
   --dpi N                resolution of a PNG, 24 to 1200 (default: 96)
   --page N               the page an .emf or .png shows, from 1 (default: 1)
-  --print [QUEUE]        print instead of writing a file
+  --print [QUEUE]        print instead of writing a file, all pages as one job
+  --skip-bad-rows        leave out the CSV rows that cannot be read, naming them on standard error
   --help                 show this text
 
 Exit status: 0 on success, 2 for bad arguments, 1 when a file cannot be read or written, holds no
@@ -62,8 +67,9 @@ struct Options {
     int page = 1;
     bool print = false;
     QString queue; // empty: the default printer
-    QString input;
+    QStringList inputs;
     QString output;
+    bool skipBadRows = false;
     bool queueGiven = false; // --print=QUEUE
     QStringList positional; // the words that are no option, in order
 };
@@ -174,11 +180,11 @@ bool isReportFile(const QString& path)
 int convertReportFile(const Options& options, std::optional<Format> format)
 {
     report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
-    printer.Load(options.input);
+    printer.Load(options.inputs.front());
     // A blank page or an empty job would pass for a converted report.
     if (printer.PagesStarted() == 0)
         throw platform::Error(QStringLiteral("The report file \"%1\" holds no page")
-                                  .arg(QFileInfo(options.input).absoluteFilePath()));
+                                  .arg(QFileInfo(options.inputs.front()).absoluteFilePath()));
     if (options.print) {
         report::TRpReport settings;
         settings.PrinterSettings.PrinterIndex = queueIndex(options.queue);
@@ -192,42 +198,114 @@ int convertReportFile(const Options& options, std::optional<Format> format)
     return 0;
 }
 
-int render(const Options& options, std::optional<Format> format)
+// What is wrong with a value of a file, for messages.
+QString problemText(const FileValueProblem& problem)
 {
-    if (isReportFile(options.input))
-        return convertReportFile(options, format);
+    switch (problem.kind) {
+    case FileValueProblem::Kind::AmbiguousAmount:
+        return QStringLiteral(
+            "the amount \"%1\" reads as two different numbers; write it with a decimal comma "
+            "and no thousands separator")
+            .arg(problem.value);
+    case FileValueProblem::Kind::UnreadableAmount:
+        return QStringLiteral("the amount \"%1\" is no number").arg(problem.value);
+    case FileValueProblem::Kind::UnreadableDate:
+        return QStringLiteral("the date \"%1\" is no date").arg(problem.value);
+    }
+    return QString();
+}
+
+// The one transfer of a transfer file. An amount that reads two ways stops the run: printing either
+// reading could multiply it; other values that cannot be read are warned about.
+TransferEditorValues readTransferFile(const QString& path)
+{
     const TransferFileValues file
-        = parseTransferFile(platform::readWholeFile(options.input, platform::ShareMode::DenyWrite));
-    const QString inputName = QFileInfo(options.input).absoluteFilePath();
+        = parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
+    const QString inputName = QFileInfo(path).absoluteFilePath();
     if (file.keysFound == 0)
         throw platform::Error(QStringLiteral("The file \"%1\" holds no transfer data").arg(inputName));
     std::vector<FileValueProblem> problems;
     TransferEditorValues values = editorValuesFromFile(file, &problems);
-    values.payerAccount = options.payerAccount;
     for (const FileValueProblem& problem : problems) {
         const QString where = QStringLiteral("%1, line %2").arg(inputName).arg(problem.line);
-        switch (problem.kind) {
-        case FileValueProblem::Kind::AmbiguousAmount:
-            // Printing either reading could multiply the amount.
-            throw platform::Error(QStringLiteral("%1: the amount \"%2\" reads as two different numbers; "
-                                                 "write it with a decimal comma and no thousands separator")
-                                      .arg(where, problem.value));
-        case FileValueProblem::Kind::UnreadableAmount:
-            std::fprintf(stderr,
-                "przelew-render: warning: %s: the amount \"%s\" is no number; the form shows 0,00\n",
-                qPrintable(where), qPrintable(problem.value));
-            break;
-        case FileValueProblem::Kind::UnreadableDate:
-            std::fprintf(stderr,
-                "przelew-render: warning: %s: the date \"%s\" is no date; the form shows today's\n",
-                qPrintable(where), qPrintable(problem.value));
-            break;
+        if (problem.kind == FileValueProblem::Kind::AmbiguousAmount)
+            throw platform::Error(QStringLiteral("%1: %2").arg(where, problemText(problem)));
+        const char* shown = problem.kind == FileValueProblem::Kind::UnreadableDate ? "today's" : "0,00";
+        std::fprintf(stderr, "przelew-render: warning: %s: %s; the form shows %s\n", qPrintable(where),
+            qPrintable(problemText(problem)), shown);
+    }
+    return values;
+}
+
+// The transfers of a CSV file, in order. A row that cannot be read stops the run, or with
+// --skip-bad-rows is named on standard error and left out.
+std::vector<TransferEditorValues> readCsvFile(const QString& path, bool skipBadRows)
+{
+    const QString inputName = QFileInfo(path).absoluteFilePath();
+    CsvTransfers csv;
+    try {
+        csv = parseCsvTransfers(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
+    } catch (const platform::Error& error) {
+        throw platform::Error(QStringLiteral("%1: %2").arg(inputName, error.message()));
+    }
+    if (!csv.unknownColumns.isEmpty())
+        std::fprintf(stderr, "przelew-render: %s: columns ignored: %s\n", qPrintable(inputName),
+            qPrintable(csv.unknownColumns.join(QStringLiteral(", "))));
+    std::vector<TransferEditorValues> transfers;
+    for (const CsvRow& row : csv.rows) {
+        if (!row.readable()) {
+            QString reason;
+            if (row.fault == CsvRow::Fault::Quoting)
+                reason = QStringLiteral("the row's quotes do not pair up");
+            else if (row.fault == CsvRow::Fault::TooManyFields)
+                reason = QStringLiteral("the row has more fields than the header names");
+            else
+                reason = problemText(row.problems.front());
+            const QString message
+                = QStringLiteral("%1, line %2: %3").arg(inputName).arg(row.line).arg(reason);
+            if (!skipBadRows)
+                throw platform::Error(message);
+            std::fprintf(stderr, "przelew-render: skipped %s\n", qPrintable(message));
+            continue;
+        }
+        transfers.push_back(editorValuesFromFile(row.values));
+    }
+    return transfers;
+}
+
+bool isCsvFile(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+}
+
+int render(const Options& options, std::optional<Format> format)
+{
+    if (options.inputs.size() == 1 && isReportFile(options.inputs.front()))
+        return convertReportFile(options, format);
+    std::vector<TransferEditorValues> transfers;
+    for (const QString& input : options.inputs) {
+        if (isReportFile(input))
+            throw platform::Error(
+                QStringLiteral("A saved report file is converted on its own, without other inputs: %1")
+                    .arg(input));
+        if (isCsvFile(input)) {
+            std::vector<TransferEditorValues> rows = readCsvFile(input, options.skipBadRows);
+            transfers.insert(transfers.end(), rows.begin(), rows.end());
+        } else {
+            transfers.push_back(readTransferFile(input));
         }
     }
+    if (transfers.empty())
+        throw platform::Error(QStringLiteral("There is no transfer to print"));
+    for (TransferEditorValues& values : transfers)
+        values.payerAccount = options.payerAccount;
 
     data::TDM2 dm;
     printout::TfrPrzelNew form(dm.mtPlat);
-    writeTransferRecord(dm, values);
+    writeTransferRecords(dm, transfers);
+    // One page for each transfer; one transfer keeps the form exactly as the main window prints it.
+    if (transfers.size() > 1)
+        form.DetailBand1->ForceNewPage = true;
 
     if (options.print) {
         form.rp.PrinterSettings.PrinterIndex = queueIndex(options.queue);
@@ -266,7 +344,8 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     const QCommandLineOption page(QStringLiteral("page"), QString(), QStringLiteral("N"));
     const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
     const QCommandLineOption payer(QStringLiteral("payer-account"), QString(), QStringLiteral("TEXT"));
-    parser.addOptions({ help, print, page, dpi, payer });
+    const QCommandLineOption skipBadRows(QStringLiteral("skip-bad-rows"));
+    parser.addOptions({ help, print, page, dpi, payer, skipBadRows });
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
             return usage(
@@ -284,6 +363,7 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
         return 0;
     }
     options.print = parser.isSet(print);
+    options.skipBadRows = parser.isSet(skipBadRows);
     options.positional = parser.positionalArguments();
     if (parser.isSet(page)) {
         bool ok = false;
@@ -319,21 +399,24 @@ int main(int argc, char** argv)
     const QStringList positional = options.positional;
     std::optional<Format> format;
     if (options.print) {
-        // "--print QUEUE INPUT" (or "--print=QUEUE INPUT") names a queue; "--print INPUT" prints on the
-        // default printer.
-        if (positional.size() == 2 && !options.queueGiven) {
-            options.queue = positional.at(0);
-            options.input = positional.at(1);
-        } else if (positional.size() == 1) {
-            options.input = positional.at(0);
-        } else {
-            return usage("with --print give one input file and no output file");
-        }
+        // "--print QUEUE INPUT..." (or "--print=QUEUE INPUT...") names a queue: a first word that is no
+        // file is the queue. "--print INPUT..." prints on the default printer.
+        options.inputs = positional;
+        if (!options.queueGiven && positional.size() >= 2 && !QFileInfo::exists(positional.front()))
+            options.queue = options.inputs.takeFirst();
+        // A word naming a PDF, PNG or EMF is an output file, which printing has none of.
+        const bool outputGiven
+            = std::any_of(options.inputs.begin(), options.inputs.end(), [](const QString& input) {
+                  const std::optional<Format> f = formatOf(input);
+                  return f && *f != Format::Rpf;
+              });
+        if (options.inputs.isEmpty() || outputGiven)
+            return usage("with --print give the input files and no output file");
     } else {
-        if (positional.size() != 2)
-            return usage("give one input file and one output file");
-        options.input = positional.at(0);
-        options.output = positional.at(1);
+        if (positional.size() < 2)
+            return usage("give the input files and one output file");
+        options.inputs = positional.mid(0, positional.size() - 1);
+        options.output = positional.back();
         format = formatOf(options.output);
         if (!format)
             return usage("the output file must end in .rpf, .emf, .png or .pdf");

@@ -21,6 +21,20 @@ bool sameKey(std::string_view lineKey, std::string_view key)
 
 } // namespace
 
+bool takeUtf8Mark(std::string_view& bytes)
+{
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (bytes.substr(0, bom.size()) == bom) {
+        bytes.remove_prefix(bom.size());
+        return true;
+    }
+    // Code page 1250 text with Polish letters is almost never well-formed UTF-8: ó alone (0xF3) starts a
+    // four-byte sequence that the next letter cannot continue.
+    const bool ascii
+        = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; });
+    return !ascii && platform::isWellFormedUtf8(bytes);
+}
+
 TransferFileValues parseTransferFile(std::string_view bytes)
 {
     const size_t nul = bytes.find('\0');
@@ -28,17 +42,7 @@ TransferFileValues parseTransferFile(std::string_view bytes)
         bytes = bytes.substr(0, nul);
 
     TransferFileValues values;
-    constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, bom.size()) == bom) {
-        bytes.remove_prefix(bom.size());
-        values.utf8 = true;
-    } else {
-        // Code page 1250 text with Polish letters is almost never well-formed UTF-8: ó alone (0xF3)
-        // starts a four-byte sequence that the next letter cannot continue.
-        const bool ascii
-            = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; });
-        values.utf8 = !ascii && platform::isWellFormedUtf8(bytes);
-    }
+    values.utf8 = takeUtf8Mark(bytes);
 
     struct Slot {
         std::string_view key;

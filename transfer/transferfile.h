@@ -27,6 +27,10 @@ struct TransferFileValues {
     int DataLine = 0;
 };
 
+// Whether a text is UTF-8 rather than code page 1250: it starts with the UTF-8 byte order mark (which is
+// then cut off) or is well-formed UTF-8 with bytes beyond ASCII.
+bool takeUtf8Mark(std::string_view& bytes);
+
 // Walks the bytes once without building a list of lines, so a file of millions of lines costs no
 // more memory than its bytes.
 TransferFileValues parseTransferFile(std::string_view bytes);

@@ -62,12 +62,12 @@ TransferEditorValues editorValuesFromFile(
     return values;
 }
 
-void writeTransferRecord(data::TDM2& dm, const TransferEditorValues& values)
+namespace {
+
+// Inserts one record into the open table, filled as the print command fills it, and posts it.
+void appendTransferRecord(data::TDM2& dm, const TransferEditorValues& values)
 {
     data::TMemTable& table = dm.mtPlat;
-    if (table.isOpen())
-        table.close();
-    table.open();
     table.insert();
     if (values.date > 0)
         dm.mtPlatData->setAsDateTime(values.date);
@@ -83,4 +83,26 @@ void writeTransferRecord(data::TDM2& dm, const TransferEditorValues& values)
     dm.mtPlatNDKONTOKONTR->setAsString(k);
     dm.mtPlatTytulem->setAsString(platform::toCp1250(values.title));
     table.post();
+}
+
+void reopen(data::TMemTable& table)
+{
+    if (table.isOpen())
+        table.close();
+    table.open();
+}
+
+} // namespace
+
+void writeTransferRecord(data::TDM2& dm, const TransferEditorValues& values)
+{
+    reopen(dm.mtPlat);
+    appendTransferRecord(dm, values);
+}
+
+void writeTransferRecords(data::TDM2& dm, const std::vector<TransferEditorValues>& transfers)
+{
+    reopen(dm.mtPlat);
+    for (const TransferEditorValues& values : transfers)
+        appendTransferRecord(dm, values);
 }

@@ -51,3 +51,5 @@ TransferEditorValues editorValuesFromFile(
 // after 30 December 1899), the amount (0 for nothing), the names, the payer account as typed, the recipient
 // account split into check digits and the rest after removing hyphens and spaces, the title, and posts.
 void writeTransferRecord(data::TDM2& dm, const TransferEditorValues& values);
+// The same for many transfers: one record each, in order.
+void writeTransferRecords(data::TDM2& dm, const std::vector<TransferEditorValues>& transfers);

@@ -58,6 +58,27 @@ TEST(RenderPrint, TransferFileAndSavedReportPrintOnTheNamedQueue)
     }
 }
 
+// Many transfers print as one job, a page each, in the order given.
+TEST(RenderPrint, ManyTransfersPrintAsOneJob)
+{
+    SKIP_WITHOUT_SPOOLER();
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("lista.csv"));
+    {
+        QFile file(csv);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Tytulem;Kwota\nRata 1;1,00\nRata 2;2,00\n");
+    }
+    const QString out = spooler::folder() + QStringLiteral("/out/file.pdf");
+    QFile::remove(out);
+    const RenderRun run = render({ QStringLiteral("--print"), QStringLiteral("File"), csv, sample() });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const int id = requestId(run.out, QStringLiteral("File"));
+    ASSERT_GT(id, 0) << run.out.toStdString();
+    ASSERT_EQ(spooler::waitForJob(QStringLiteral("File"), id), IPP_JSTATE_COMPLETED);
+    EXPECT_EQ(spooler::pdfInfo(out).pages, 3);
+}
+
 TEST(RenderPrint, NoQueueNamedPrintsOnTheDefaultOne)
 {
     SKIP_WITHOUT_SPOOLER();

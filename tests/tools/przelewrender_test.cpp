@@ -193,3 +193,80 @@ TEST(PrzelewRender, ValuesThatCannotBeReadAreWarnedAboutAndTheFormIsStillWritten
     EXPECT_TRUE(run.err.contains(QStringLiteral("line 2: the date \"wczoraj-ish\" is no date")))
         << run.err.toStdString();
 }
+
+namespace {
+
+// The pages a saved report file counts in its header.
+int pageCount(const QString& rpf)
+{
+    const QByteArray bytes = readAll(rpf);
+    return bytes.size() >= 12 ? qFromLittleEndian<qint32>(bytes.constData() + 8) : -1;
+}
+
+// A value as the form spaces it into its cells, in UTF-16 as the page's text records hold it.
+QByteArray spacedText(const QString& text)
+{
+    QString spaced;
+    for (QChar c : text)
+        spaced += c + QStringLiteral("  ");
+    return QByteArray(reinterpret_cast<const char*>(spaced.utf16()), spaced.size() * 2);
+}
+
+QString writeCsv(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+// Transfer files and CSV rows become one page each, in the order given; a row that cannot be read stops
+// the run and writes nothing, unless it is to be skipped.
+TEST(PrzelewRender, ManyInputsGiveOnePagePerTransferInOrder)
+{
+    QTemporaryDir dir;
+    const QString csv = writeCsv(dir, "lista.csv",
+        "Tytulem;Kwota;NDNazwa\r\nFaktura 1;10,00;A\r\n\"Faktura 2\";20,00;B\r\nFaktura 3;30,00;C\r\n");
+    const QString rpf = dir.filePath(QStringLiteral("wszystkie.rpf"));
+    ASSERT_EQ(render({ csv, sample(), rpf }).exitCode, 0);
+    EXPECT_EQ(pageCount(rpf), 4);
+    for (int page : { 1, 3 }) {
+        const QString emf = dir.filePath(QStringLiteral("p%1.emf").arg(page));
+        ASSERT_EQ(
+            render({ QStringLiteral("--page"), QString::number(page), csv, sample(), emf }).exitCode, 0);
+        EXPECT_TRUE(readAll(emf).contains(spacedText(QStringLiteral("Faktura %1").arg(page)))) << page;
+    }
+
+    const QString bad = writeCsv(dir, "zla.csv", "Tytulem;Kwota\nA;1,00\nB;dużo\nC;3,00\n");
+    const QString out = dir.filePath(QStringLiteral("zla.pdf"));
+    const RenderRun stopped = render({ bad, out });
+    EXPECT_EQ(stopped.exitCode, 1);
+    EXPECT_TRUE(stopped.err.contains(QStringLiteral("zla.csv, line 3: the amount \"dużo\" is no number")))
+        << stopped.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+    const QString skippedRpf = dir.filePath(QStringLiteral("bez.rpf"));
+    const RenderRun skipped = render({ QStringLiteral("--skip-bad-rows"), bad, skippedRpf });
+    EXPECT_EQ(skipped.exitCode, 0);
+    EXPECT_TRUE(skipped.err.contains(QStringLiteral("skipped"))) << skipped.err.toStdString();
+    EXPECT_EQ(pageCount(skippedRpf), 2);
+}
+
+TEST(PrzelewRender, AThousandRowCsvGivesAThousandPages)
+{
+    QTemporaryDir dir;
+    QByteArray bytes = "NDNazwa;Tytulem;Kwota\n";
+    for (int i = 1; i <= 1000; ++i)
+        bytes += QStringLiteral("Odbiorca %1;Rata %1;%1,50\n").arg(i).toUtf8();
+    const QString csv = writeCsv(dir, "tysiac.csv", bytes);
+    const QString rpf = dir.filePath(QStringLiteral("tysiac.rpf"));
+    ASSERT_EQ(render({ csv, rpf }).exitCode, 0);
+    EXPECT_EQ(pageCount(rpf), 1000);
+    // The last page is the last row's, read back from the saved pages.
+    const QString last = dir.filePath(QStringLiteral("last.emf"));
+    ASSERT_EQ(render({ QStringLiteral("--page"), QStringLiteral("1000"), rpf, last }).exitCode, 0);
+    EXPECT_TRUE(readAll(last).contains(spacedText(QStringLiteral("Rata 1000"))));
+    EXPECT_TRUE(readAll(last).contains(spacedText(QStringLiteral("1000,50"))));
+}

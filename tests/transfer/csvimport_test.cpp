@@ -1,0 +1,92 @@
+// CSV files of many transfers: delimiters, RFC 4180 quoting, encodings, line ends, and rows that cannot
+// be read, with the line numbers the messages name.
+#include "platform/error.h"
+#include "transfer/csvimport.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CsvImport : public ::testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+};
+
+} // namespace
+
+TEST_F(CsvImport, DelimitersQuotingEncodingsAndLineEnds)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::string title; // of the first transfer, as the record's bytes (UTF-8 unless noted)
+        std::string recipient;
+        int line; // of the first transfer
+    };
+    const Row rows[] = {
+        { "semicolons", "Tytulem;NDNazwa\nFaktura 1;Alfa\n", "Faktura 1", "Alfa", 2 },
+        { "commas, any case and order", "ndnazwa,TYTULEM\nAlfa,Faktura 1\n", "Faktura 1", "Alfa", 2 },
+        { "tabs", "Tytulem\tNDNazwa\nA;B,C\tAlfa\n", "A;B,C", "Alfa", 2 },
+        { "quoted delimiter and doubled quotes", "Tytulem;NDNazwa\n\"a;b\";\"Sp\"\"o\"\"\"\n", "a;b",
+            "Sp\"o\"", 2 },
+        { "a line break inside quotes is a space", "Tytulem;NDNazwa\r\n\"dwa\r\nwiersze\";Alfa\r\n",
+            "dwa wiersze", "Alfa", 2 },
+        { "blanks are kept", "Tytulem;NDNazwa\n  x  ;Alfa\n", "  x  ", "Alfa", 2 },
+        { "UTF-8 with a byte order mark",
+            "\xEF\xBB\xBFTytulem;NDNazwa\nZa\xC5\x82o\xC5\xBC"
+            "enie;A\n",
+            "Za\xC5\x82o\xC5\xBC"
+            "enie",
+            "A", 2 },
+        // Code page 1250: "Łódź" as one byte a letter.
+        { "code page 1250", "Tytulem;NDNazwa\n\xA3\xF3\x64\x9F;A\n", "\xA3\xF3\x64\x9F", "A", 2 },
+        { "CR line ends and an empty line", "Tytulem;NDNazwa\r\rX;A", "X", "A", 3 },
+    };
+    for (const Row& r : rows) {
+        const CsvTransfers csv = parseCsvTransfers(r.bytes);
+        ASSERT_EQ(csv.rows.size(), 1u) << r.name;
+        const CsvRow& row = csv.rows.front();
+        EXPECT_TRUE(row.readable()) << r.name;
+        EXPECT_EQ(row.values.Tytulem, r.title) << r.name;
+        EXPECT_EQ(row.values.NDNazwa, r.recipient) << r.name;
+        EXPECT_EQ(row.line, r.line) << r.name;
+    }
+}
+
+TEST_F(CsvImport, RowsThatCannotBeReadAreKeptWithTheirReasonAndLine)
+{
+    const std::string bytes = "NDNazwa;Kwota;Data;Uwagi\n" // line 1
+                              "Alfa;1234,5;09.12.2026;x\n" // 2: read the Polish way on an English desktop
+                              "Al\"fa;1;;\n" // 3: a quote inside an unquoted field
+                              "Beta;12,05;;\n" // 4: reading goes on
+                              "Gamma;1,234;;\n" // 5: 1,234 or 1234
+                              "Delta;1;;;too many\n" // 6
+                              ";;;\n" // 7: no transfer
+                              "Eta;1;2024-13-45;\n" // 8: no date
+                              "\"Theta;1;;\n"; // 9: a quote that never ends
+    const CsvTransfers csv = parseCsvTransfers(bytes);
+    EXPECT_EQ(csv.unknownColumns, QStringList { QStringLiteral("Uwagi") });
+    struct Expect {
+        int line;
+        CsvRow::Fault fault;
+    };
+    const Expect expected[] = { { 2, CsvRow::Fault::None }, { 3, CsvRow::Fault::Quoting },
+        { 4, CsvRow::Fault::None }, { 5, CsvRow::Fault::Value }, { 6, CsvRow::Fault::TooManyFields },
+        { 8, CsvRow::Fault::Value }, { 9, CsvRow::Fault::Quoting } };
+    ASSERT_EQ(csv.rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(csv.rows[i].line, expected[i].line) << i;
+        EXPECT_EQ(csv.rows[i].fault, expected[i].fault) << "line " << expected[i].line;
+    }
+    EXPECT_EQ(csv.rows[3].problems.front().kind, FileValueProblem::Kind::AmbiguousAmount);
+    EXPECT_EQ(csv.rows[5].problems.front().kind, FileValueProblem::Kind::UnreadableDate);
+    EXPECT_EQ(editorValuesFromFile(csv.rows[0].values).amount, 1234.5);
+}
+
+TEST_F(CsvImport, AHeaderWithoutTransferKeysIsRefused)
+{
+    for (const char* bytes : { "", "a;b;c\n1;2;3\n", "\"NDNazwa\n" })
+        EXPECT_THROW(parseCsvTransfers(bytes), platform::Error) << bytes;
+}

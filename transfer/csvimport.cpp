@@ -1,0 +1,202 @@
+#include "transfer/csvimport.h"
+
+#include "platform/cp1250.h"
+#include "platform/error.h"
+
+#include <array>
+#include <csv.h>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr std::array<const char*, 7> Keys { "NDNazwa", "NDKONTOKONTR", "NDKonto", "Kwota", "WCNazwa",
+    "Tytulem", "Data" };
+
+std::string* slotOf(TransferFileValues& values, std::size_t key)
+{
+    std::string* targets[] = { &values.NDNazwa, &values.NDKONTOKONTR, &values.NDKonto, &values.Kwota,
+        &values.WCNazwa, &values.Tytulem, &values.Data };
+    return targets[key];
+}
+
+// A quoted field may hold line breaks, which no line of the form can: each becomes one space.
+std::string oneLine(const std::string& field)
+{
+    std::string out;
+    out.reserve(field.size());
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\r' && i + 1 < field.size() && field[i + 1] == '\n')
+            continue;
+        out.push_back(field[i] == '\r' || field[i] == '\n' ? ' ' : field[i]);
+    }
+    return out;
+}
+
+// The delimiter the header line uses most, outside quotes: ';' where none is used.
+unsigned char detectDelimiter(std::string_view bytes)
+{
+    int counts[3] = { 0, 0, 0 };
+    const char candidates[3] = { ';', ',', '\t' };
+    bool quoted = false;
+    for (char c : bytes) {
+        if (c == '"')
+            quoted = !quoted;
+        if (!quoted && (c == '\n' || c == '\r'))
+            break;
+        for (int i = 0; i < 3; ++i)
+            counts[i] += !quoted && c == candidates[i];
+    }
+    int best = 0;
+    for (int i = 1; i < 3; ++i) {
+        if (counts[i] > counts[best])
+            best = i;
+    }
+    return static_cast<unsigned char>(candidates[best]);
+}
+
+// Values keep their blanks, as in a transfer file: libcsv would otherwise trim them.
+int noBlanks(unsigned char)
+{
+    return 0;
+}
+
+// Collects the records of the text with the line each begins on; a record that libcsv refuses is kept
+// as a quoting fault, and reading goes on with the next line.
+class RecordReader {
+public:
+    struct Record {
+        int line;
+        std::vector<std::string> fields;
+        bool quotingFault = false;
+    };
+
+    RecordReader(std::string_view text, unsigned char delimiter)
+        : m_delimiter(delimiter)
+    {
+        start();
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            std::size_t end = text.find_first_of("\r\n", pos);
+            end = end == std::string_view::npos ? text.size() : end + 1;
+            if (end < text.size() && text[end - 1] == '\r' && text[end] == '\n')
+                ++end;
+            const std::string_view line = text.substr(pos, end - pos);
+            pos = end;
+            ++m_line;
+            // Between records (libcsv's state 0, no row begun) a record begins on this line; empty lines
+            // give no record, so the count cannot simply follow the records.
+            if (m_parser.pstate == 0 && m_fields.empty())
+                m_recordLine = m_line;
+            if (csv_parse(
+                    &m_parser, line.data(), line.size(), &RecordReader::field, &RecordReader::endRecord, this)
+                != line.size()) {
+                fault();
+            }
+        }
+        if (csv_fini(&m_parser, &RecordReader::field, &RecordReader::endRecord, this) != 0)
+            fault();
+        csv_free(&m_parser);
+    }
+
+    std::vector<Record> records;
+
+private:
+    void start()
+    {
+        csv_init(&m_parser, CSV_STRICT | CSV_STRICT_FINI);
+        csv_set_delim(&m_parser, m_delimiter);
+        csv_set_space_func(&m_parser, &noBlanks);
+        m_fields.clear();
+    }
+    // The record in progress is refused; a fresh parser takes the next line.
+    void fault()
+    {
+        records.push_back(Record { m_recordLine, {}, true });
+        csv_free(&m_parser);
+        start();
+        m_recordLine = m_line + 1;
+    }
+    static void field(void* data, std::size_t length, void* self)
+    {
+        auto* reader = static_cast<RecordReader*>(self);
+        reader->m_fields.emplace_back(data ? static_cast<const char*>(data) : "", data ? length : 0);
+    }
+    static void endRecord(int, void* self)
+    {
+        auto* reader = static_cast<RecordReader*>(self);
+        reader->records.push_back(Record { reader->m_recordLine, std::move(reader->m_fields), false });
+        reader->m_fields.clear();
+        reader->m_recordLine = reader->m_line + 1;
+    }
+
+    csv_parser m_parser {};
+    unsigned char m_delimiter;
+    std::vector<std::string> m_fields;
+    int m_line = 0;
+    int m_recordLine = 1;
+};
+
+} // namespace
+
+CsvTransfers parseCsvTransfers(std::string_view bytes)
+{
+    const bool utf8 = takeUtf8Mark(bytes);
+    RecordReader reader(bytes, detectDelimiter(bytes));
+    if (reader.records.empty() || reader.records.front().quotingFault)
+        throw platform::Error(QStringLiteral("The header row names none of the transfer keys"));
+
+    CsvTransfers result;
+    // The key each column gives, by the header's names (without blanks around them, any case).
+    std::vector<std::optional<std::size_t>> columns;
+    int keysFound = 0;
+    for (const std::string& name : reader.records.front().fields) {
+        const QString header = (utf8 ? QString::fromStdString(name) : platform::fromCp1250(name)).trimmed();
+        std::optional<std::size_t> key;
+        for (std::size_t k = 0; k < Keys.size(); ++k) {
+            if (header.compare(QLatin1String(Keys[k]), Qt::CaseInsensitive) == 0)
+                key = k;
+        }
+        keysFound += key.has_value();
+        if (!key && !header.isEmpty())
+            result.unknownColumns << header;
+        columns.push_back(key);
+    }
+    if (keysFound == 0)
+        throw platform::Error(QStringLiteral("The header row names none of the transfer keys"));
+
+    for (std::size_t r = 1; r < reader.records.size(); ++r) {
+        const RecordReader::Record& record = reader.records[r];
+        CsvRow row;
+        row.line = record.line;
+        if (record.quotingFault) {
+            row.fault = CsvRow::Fault::Quoting;
+            result.rows.push_back(std::move(row));
+            continue;
+        }
+        bool empty = true;
+        for (const std::string& field : record.fields)
+            empty = empty && field.empty();
+        if (empty)
+            continue;
+        row.values.utf8 = utf8;
+        row.values.keysFound = keysFound;
+        row.values.KwotaLine = row.line;
+        row.values.DataLine = row.line;
+        for (std::size_t c = 0; c < record.fields.size(); ++c) {
+            if (c >= columns.size()) {
+                row.fault = CsvRow::Fault::TooManyFields;
+                break;
+            }
+            if (columns[c])
+                *slotOf(row.values, *columns[c]) = oneLine(record.fields[c]);
+        }
+        if (row.fault == CsvRow::Fault::None) {
+            editorValuesFromFile(row.values, &row.problems);
+            if (!row.problems.empty())
+                row.fault = CsvRow::Fault::Value;
+        }
+        result.rows.push_back(std::move(row));
+    }
+    return result;
+}
