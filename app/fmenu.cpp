@@ -1,5 +1,6 @@
 #include "app/fmenu.h"
 
+#include "app/batchwindow.h"
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
 #include "data/dm2.h"
@@ -99,16 +100,21 @@ TfMenu::TfMenu(QWidget* parent)
     aPrint->setObjectName(QStringLiteral("aPrint"));
     aPrint->setToolTip(QStringLiteral("Wydruk przelewu"));
     aPrint->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
+    aOpenMany = new QAction(QStringLiteral("Otwórz wiele…"), this);
+    aOpenMany->setObjectName(QStringLiteral("aOpenMany"));
+    aOpenMany->setToolTip(QStringLiteral("Otwiera wiele plików przelewów lub plik CSV"));
+    aOpenMany->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     Action3 = new QAction(QStringLiteral("Wyjście"), this);
     Action3->setObjectName(QStringLiteral("Action3"));
     Action3->setShortcut(QKeySequence(Qt::Key_Escape));
-    for (QAction* a : { aOpen, aPrint, Action3 }) {
+    for (QAction* a : { aOpen, aPrint, aOpenMany, Action3 }) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a); // the shortcuts work anywhere in the window
     }
     connect(aOpen, &QAction::triggered, this, &TfMenu::aOpenExecute);
     connect(aPrint, &QAction::triggered, this, &TfMenu::aPrintExecute);
     connect(Action3, &QAction::triggered, this, &TfMenu::Action3Execute);
+    connect(aOpenMany, &QAction::triggered, this, &TfMenu::aOpenManyExecute);
 
     ActionMainMenuBar1 = new QMenuBar(this);
     ActionMainMenuBar1->setObjectName(QStringLiteral("ActionMainMenuBar1"));
@@ -120,6 +126,7 @@ TfMenu::TfMenu(QWidget* parent)
     dane->setFont(tahoma(11));
     dane->addAction(aOpen);
     dane->addAction(aPrint);
+    dane->addAction(aOpenMany);
     dane->addSeparator();
     dane->addAction(Action3);
 
@@ -134,6 +141,7 @@ TfMenu::TfMenu(QWidget* parent)
     ActionToolBar1->setGeometry(0, 24, 632, 27);
     ActionToolBar1->addAction(aOpen);
     ActionToolBar1->addAction(aPrint);
+    ActionToolBar1->addAction(aOpenMany);
 
     lNazwaPliku = makeLabel(this, QString(), 8, 56, 16);
     lNazwaPliku->setObjectName(QStringLiteral("lNazwaPliku"));
@@ -369,6 +377,40 @@ void TfMenu::loadTransferFile(const QString& path)
     deData->setDate(v.date);
     ceKwota->setFocus();
     aPrint->setEnabled(true);
+}
+
+BatchWindow* TfMenu::batchWindow()
+{
+    if (!m_batch) {
+        m_batch = new BatchWindow(this);
+        m_batch->setPrintTransfers([this](const std::vector<TransferEditorValues>& transfers) {
+            if (m_batchPreview && !(m_reportBusy && m_reportBusy()))
+                m_batchPreview(transfers);
+        });
+    }
+    return m_batch;
+}
+
+void TfMenu::openBatch(const QStringList& paths)
+{
+    BatchWindow* batch = batchWindow();
+    batch->show();
+    batch->raise();
+    batch->activateWindow();
+    batch->addFiles(paths);
+}
+
+void TfMenu::aOpenManyExecute()
+{
+    platform::runGuarded(
+        [this] {
+            BatchWindow* batch = batchWindow();
+            batch->show();
+            batch->raise();
+            batch->activateWindow();
+            batch->addFilesClick();
+        },
+        this);
 }
 
 void TfMenu::aPrintExecute()

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "app/propertiesstore.h"
+#include "transfer/transferrecord.h"
 
 #include <QIcon>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -17,6 +19,7 @@ class QToolBar;
 
 namespace app {
 
+class BatchWindow;
 class TCurrencyEdit;
 class TDateEdit;
 
@@ -36,6 +39,17 @@ public:
     // Whether the report is still generating pages from mtPlat; the print command then leaves the table
     // alone, since emptying it would pull the record from under the running generation.
     void setReportBusy(std::function<bool()> reportBusy) { m_reportBusy = std::move(reportBusy); }
+
+    // What the batch window's print does with its transfers: the report's preview of all of them.
+    void setBatchPreview(std::function<void(const std::vector<TransferEditorValues>&)> preview)
+    {
+        m_batchPreview = std::move(preview);
+    }
+    // "Otwórz wiele…": the batch window (made on first use), shown and asked for files unless some are
+    // given. Tests replace the batch window's dialog through batchWindow().
+    void aOpenManyExecute();
+    void openBatch(const QStringList& paths);
+    BatchWindow* batchWindow();
 
     // The open dialog; tests put a function that returns a path (or an empty text for a cancel).
     void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
@@ -76,6 +90,7 @@ public:
 
     QAction* aOpen;
     QAction* aPrint;
+    QAction* aOpenMany;
     QAction* Action3;
 
     TPropertiesStore PropertiesStore1;
@@ -97,6 +112,8 @@ private:
     std::function<void()> m_previewReport;
     std::function<bool()> m_reportBusy;
     std::function<QString()> m_chooseFile;
+    std::function<void(const std::vector<TransferEditorValues>&)> m_batchPreview;
+    QPointer<BatchWindow> m_batch;
 };
 
 // The one main window of the program, created first at start-up.

@@ -2,10 +2,12 @@
 // until the main window closes, and the main window's destruction stores the payer account.
 #include "app/fmenu.h"
 #include "app/imagelist.h"
+#include "app/openfiles.h"
 #include "data/dm2.h"
 #include "platform/fonts.h"
 #include "preview/rpstandardpreview.h"
 #include "printout/frprzelnew.h"
+#include "transfer/transferrecord.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -32,10 +34,18 @@ int main(int argc, char** argv)
     frPrzelNew->rp.setPreviewHost(&preview::TRpStandardPreviewInterface::instance());
     fMenu->setPreviewReport([] { frPrzelNew->rp.PreviewReport(); });
     fMenu->setReportBusy([] { return !frPrzelNew->rp.available(); });
+    // Many transfers: one record each, a page each.
+    fMenu->setBatchPreview([](const std::vector<TransferEditorValues>& transfers) {
+        writeTransferRecords(*DM2, transfers);
+        frPrzelNew->DetailBand1->ForceNewPage = true;
+        frPrzelNew->rp.PreviewReport();
+        frPrzelNew->DetailBand1->ForceNewPage = false;
+    });
     // Closing the main window ends the program, also while preview windows are open.
     QObject::connect(fMenu, &app::TfMenu::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     fMenu->show();
+    app::openGivenFiles(*fMenu, QCoreApplication::arguments().mid(1));
     const int result = app.exec();
 
     // Preview windows still open close first, so their report forgets their pages while it exists.

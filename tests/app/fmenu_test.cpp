@@ -173,12 +173,16 @@ TEST_F(FMenuTest, ActionsMenuAndToolBar)
     ASSERT_EQ(menus.size(), 1);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&Dane"));
     const QList<QAction*> items = menus[0]->menu()->actions();
-    ASSERT_EQ(items.size(), 4);
+    ASSERT_EQ(items.size(), 5);
     EXPECT_EQ(items[0], window->aOpen);
     EXPECT_EQ(items[1], window->aPrint);
-    EXPECT_TRUE(items[2]->isSeparator());
-    EXPECT_EQ(items[3], window->Action3);
-    EXPECT_EQ(window->ActionToolBar1->actions(), (QList<QAction*> { window->aOpen, window->aPrint }));
+    EXPECT_EQ(items[2], window->aOpenMany);
+    EXPECT_TRUE(items[3]->isSeparator());
+    EXPECT_EQ(items[4], window->Action3);
+    EXPECT_EQ(window->aOpenMany->text(), QStringLiteral("Otwórz wiele…"));
+    EXPECT_EQ(window->aOpenMany->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    EXPECT_EQ(window->ActionToolBar1->actions(),
+        (QList<QAction*> { window->aOpen, window->aPrint, window->aOpenMany }));
     auto* printButton = qobject_cast<QToolButton*>(window->ActionToolBar1->widgetForAction(window->aPrint));
     ASSERT_NE(printButton, nullptr);
     EXPECT_FALSE(printButton->isEnabled()); // greyed with its action

@@ -1,0 +1,342 @@
+#include "app/batchwindow.h"
+
+#include "app/dateedit.h"
+#include "platform/cp1250.h"
+#include "platform/errordisplay.h"
+#include "platform/files.h"
+#include "platform/regional.h"
+#include "transfer/accountcheck.h"
+#include "transfer/csvimport.h"
+#include "transfer/datetext.h"
+
+#include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+QString valueProblemText(const FileValueProblem& problem)
+{
+    switch (problem.kind) {
+    case FileValueProblem::Kind::AmbiguousAmount:
+        return QStringLiteral("niejednoznaczna kwota „%1”").arg(problem.value);
+    case FileValueProblem::Kind::UnreadableAmount:
+        return QStringLiteral("kwota „%1” nie jest liczbą").arg(problem.value);
+    case FileValueProblem::Kind::UnreadableDate:
+        return QStringLiteral("data „%1” nie jest datą").arg(problem.value);
+    }
+    return QString();
+}
+
+QString csvFaultText(const CsvRow& row)
+{
+    switch (row.fault) {
+    case CsvRow::Fault::Quoting:
+        return QStringLiteral("cudzysłowy wiersza nie tworzą par");
+    case CsvRow::Fault::TooManyFields:
+        return QStringLiteral("więcej pól niż w nagłówku");
+    case CsvRow::Fault::Value:
+        return valueProblemText(row.problems.front());
+    case CsvRow::Fault::None:
+        break;
+    }
+    return QString();
+}
+
+// In the order of BatchWindow::Column.
+const char* const headers[]
+    = { "", "Źródło", "Stan", "Odbiorca", "Rachunek odbiorcy", "Kwota", "Zleceniodawca", "Tytułem", "Data" };
+
+} // namespace
+
+BatchWindow::BatchWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_table(new QTableWidget(0, ColumnCount, this))
+    , m_payerAccount(new QLineEdit(this))
+    , m_commonDate(new QCheckBox(QStringLiteral("Wspólna data"), this))
+    , m_date(new TDateEdit(this))
+    , m_summary(new QLabel(this))
+    , m_print(new QPushButton(QStringLiteral("&Wydruk"), this))
+    , m_store(QStringLiteral("Zestaw"))
+{
+    setObjectName(QStringLiteral("fZestaw"));
+    setWindowTitle(QStringLiteral("Zestaw przelewów"));
+    setAcceptDrops(true);
+    resize(1100, 520);
+
+    QStringList labels;
+    for (const char* h : headers)
+        labels << QString::fromUtf8(h);
+    m_table->setHorizontalHeaderLabels(labels);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->hide();
+    m_table->setWordWrap(false);
+    connect(m_table, &QTableWidget::cellChanged, this, [this](int row, int column) {
+        if (!m_showing)
+            cellEdited(row, column);
+    });
+
+    m_payerAccount->setObjectName(QStringLiteral("eRachunekZleceniodawcy"));
+    m_store.setComponent(m_payerAccount);
+    m_store.restore();
+    m_date->setEnabled(false);
+    connect(m_commonDate, &QCheckBox::toggled, m_date, &QWidget::setEnabled);
+
+    auto* add = new QPushButton(QStringLiteral("&Dodaj pliki…"), this);
+    auto* remove = new QPushButton(QStringLiteral("&Usuń"), this);
+    auto* up = new QPushButton(QStringLiteral("W &górę"), this);
+    auto* down = new QPushButton(QStringLiteral("W &dół"), this);
+    connect(add, &QPushButton::clicked, this,
+        [this] { platform::runGuarded([this] { addFilesClick(); }, this); });
+    connect(remove, &QPushButton::clicked, this, &BatchWindow::removeClick);
+    connect(up, &QPushButton::clicked, this, [this] { moveClick(-1); });
+    connect(down, &QPushButton::clicked, this, [this] { moveClick(1); });
+    connect(m_print, &QPushButton::clicked, this,
+        [this] { platform::runGuarded([this] { printClick(); }, this); });
+
+    auto* common = new QHBoxLayout;
+    common->addWidget(new QLabel(QStringLiteral("Nr rachunku zleceniodawcy"), this));
+    common->addWidget(m_payerAccount, 1);
+    common->addWidget(m_commonDate);
+    common->addWidget(m_date);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : { add, remove, up, down })
+        buttons->addWidget(b);
+    buttons->addWidget(m_summary, 1);
+    buttons->addWidget(m_print);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(common);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+    updateSummary();
+}
+
+BatchWindow::~BatchWindow()
+{
+    m_store.storeAndReport();
+}
+
+void BatchWindow::addFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        platform::runGuarded(
+            [&] {
+                const std::string bytes = platform::readWholeFile(path, platform::ShareMode::DenyWrite);
+                const QString name = QFileInfo(path).fileName();
+                if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
+                    const CsvTransfers csv = parseCsvTransfers(bytes);
+                    for (const CsvRow& row : csv.rows)
+                        addRow({ QStringLiteral("%1, wiersz %2").arg(name).arg(row.line),
+                            editorValuesFromFile(row.values), csvFaultText(row) });
+                    return;
+                }
+                const TransferFileValues file = parseTransferFile(bytes);
+                std::vector<FileValueProblem> problems;
+                Row row { name, editorValuesFromFile(file, &problems), QString() };
+                if (file.keysFound == 0)
+                    row.fault = QStringLiteral("plik nie zawiera danych przelewu");
+                else if (!problems.empty())
+                    row.fault = valueProblemText(problems.front());
+                addRow(std::move(row));
+            },
+            this);
+    }
+    // Each column as wide as its texts, long names and titles within reason.
+    m_table->resizeColumnsToContents();
+    for (int column : { State, Recipient, Account, Title })
+        m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), 240));
+    updateSummary();
+}
+
+void BatchWindow::addRow(Row row)
+{
+    m_rows.push_back(std::move(row));
+    m_table->insertRow(m_table->rowCount());
+    showRow(int(m_rows.size()) - 1);
+}
+
+void BatchWindow::showRow(int index)
+{
+    const Row& row = m_rows[std::size_t(index)];
+    const TransferEditorValues& v = row.values;
+    m_showing = true;
+    auto put = [&](int column, const QString& text, bool editable) {
+        auto* item = new QTableWidgetItem(text);
+        if (!editable)
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        m_table->setItem(index, column, item);
+    };
+    auto* check = new QTableWidgetItem;
+    check->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    check->setCheckState(row.fault.isEmpty() ? Qt::Checked : Qt::Unchecked);
+    if (QTableWidgetItem* old = m_table->item(index, Print))
+        check->setCheckState(old->checkState());
+    m_table->setItem(index, Print, check);
+    put(Source, row.source, false);
+    put(Recipient, v.recipientName, false);
+    put(Account, v.recipientAccount, false);
+    put(Amount, v.amount ? platform::formatFixed(*v.amount, 2) : QString(), true);
+    put(Payer, v.payerName, true);
+    put(Title, v.title, true);
+    put(Date, dateDisplayText(v.date), true);
+    QString state = row.fault.isEmpty() ? QStringLiteral("Gotowy") : row.fault;
+    if (row.fault.isEmpty() && checkAccountNumber(v.recipientAccount) == AccountCheck::WrongCheckSum)
+        state += QStringLiteral(" – ") + wrongAccountWarning();
+    put(State, state, false);
+    m_showing = false;
+}
+
+void BatchWindow::cellEdited(int index, int column)
+{
+    Row& row = m_rows[std::size_t(index)];
+    const bool wasFaulty = !row.fault.isEmpty();
+    const QString text = m_table->item(index, column)->text();
+    switch (column) {
+    case Amount: {
+        const std::optional<double> amount = amountFromText(text);
+        if (!amount && !text.trimmed().isEmpty()) {
+            row.fault = QStringLiteral("kwota „%1” nie jest liczbą").arg(text);
+        } else {
+            row.values.amount = amount;
+            row.fault.clear();
+        }
+        break;
+    }
+    case Date: {
+        const std::optional<double> date = parseDateText(text);
+        if (!date) {
+            row.fault = QStringLiteral("data „%1” nie jest datą").arg(text);
+        } else {
+            row.values.date = *date;
+            row.fault.clear();
+        }
+        break;
+    }
+    case Payer:
+        row.values.payerName = text;
+        break;
+    case Title:
+        row.values.title = text;
+        break;
+    default:
+        break;
+    }
+    showRow(index);
+    // A row the user has just put right is meant to print.
+    if (wasFaulty && row.fault.isEmpty()) {
+        m_showing = true;
+        m_table->item(index, Print)->setCheckState(Qt::Checked);
+        m_showing = false;
+    }
+    updateSummary();
+}
+
+std::vector<TransferEditorValues> BatchWindow::transfersToPrint() const
+{
+    std::vector<TransferEditorValues> transfers;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const QTableWidgetItem* check = m_table->item(int(i), Print);
+        if (!m_rows[i].fault.isEmpty() || !check || check->checkState() != Qt::Checked)
+            continue;
+        TransferEditorValues values = m_rows[i].values;
+        values.payerAccount = m_payerAccount->text();
+        if (m_commonDate->isChecked())
+            values.date = m_date->date();
+        transfers.push_back(values);
+    }
+    return transfers;
+}
+
+int BatchWindow::readyCount() const
+{
+    return int(transfersToPrint().size());
+}
+
+void BatchWindow::updateSummary()
+{
+    m_summary->setText(QStringLiteral("Gotowe do wydruku: %1 z %2").arg(readyCount()).arg(m_rows.size()));
+    m_print->setEnabled(readyCount() > 0);
+}
+
+void BatchWindow::addFilesClick()
+{
+    QStringList paths;
+    if (m_chooseFiles) {
+        paths = m_chooseFiles();
+    } else {
+        paths = QFileDialog::getOpenFileNames(this, QString(), QString(),
+            QStringLiteral(
+                "Przelewy (*.txt *.csv);;Pliki tekstowe (*.txt);;Pliki CSV (*.csv);;Wszystkie pliki (*)"));
+    }
+    addFiles(paths);
+}
+
+void BatchWindow::removeClick()
+{
+    const QModelIndexList selected = m_table->selectionModel()->selectedRows();
+    std::vector<int> rows;
+    for (const QModelIndex& index : selected)
+        rows.push_back(index.row());
+    std::sort(rows.rbegin(), rows.rend());
+    for (int row : rows) {
+        m_rows.erase(m_rows.begin() + row);
+        m_table->removeRow(row);
+    }
+    updateSummary();
+}
+
+void BatchWindow::moveClick(int step)
+{
+    const int from = m_table->currentRow();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= int(m_rows.size()))
+        return;
+    const Qt::CheckState fromCheck = m_table->item(from, Print)->checkState();
+    const Qt::CheckState toCheck = m_table->item(to, Print)->checkState();
+    std::swap(m_rows[std::size_t(from)], m_rows[std::size_t(to)]);
+    m_table->item(from, Print)->setCheckState(toCheck);
+    m_table->item(to, Print)->setCheckState(fromCheck);
+    showRow(from);
+    showRow(to);
+    m_table->setCurrentCell(to, m_table->currentColumn());
+}
+
+void BatchWindow::printClick()
+{
+    const std::vector<TransferEditorValues> transfers = transfersToPrint();
+    if (!transfers.empty() && m_printTransfers)
+        m_printTransfers(transfers);
+}
+
+void BatchWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void BatchWindow::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    addFiles(paths);
+    event->acceptProposedAction();
+}
+
+} // namespace app

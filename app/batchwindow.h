@@ -1,0 +1,91 @@
+// The batch window "Zestaw przelewów": many transfers from several transfer files and CSV files, one row
+// each, checked, corrected and reordered before they print as one report with a page per checked row.
+#pragma once
+
+#include "app/propertiesstore.h"
+#include "transfer/transferrecord.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace app {
+
+class TDateEdit;
+
+class BatchWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The table's columns.
+    enum Column { Print, Source, State, Recipient, Account, Amount, Payer, Title, Date, ColumnCount };
+
+    explicit BatchWindow(QWidget* parent = nullptr);
+    // Stores the common payer account.
+    ~BatchWindow() override;
+
+    // Adds the transfers of the files, in order: a transfer file gives one row, a CSV file one per row.
+    // A file that cannot be opened is reported through the error display; the others still load.
+    void addFiles(const QStringList& paths);
+
+    // What "Wydruk" does with the transfers of the checked rows that are ready, in table order: by
+    // default they become the records of DM2's table and the report's preview.
+    void setPrintTransfers(std::function<void(const std::vector<TransferEditorValues>&)> print)
+    {
+        m_printTransfers = std::move(print);
+    }
+    // The open dialog; tests put a function that returns paths (none for a cancel).
+    void setFilesChooser(std::function<QStringList()> chooser) { m_chooseFiles = std::move(chooser); }
+
+    // The transfers of the checked rows that are ready, in table order, with the common account and date.
+    std::vector<TransferEditorValues> transfersToPrint() const;
+    int readyCount() const;
+
+    QTableWidget* table() const { return m_table; }
+    QLineEdit* payerAccount() const { return m_payerAccount; }
+    QCheckBox* commonDateSwitch() const { return m_commonDate; }
+    TDateEdit* commonDate() const { return m_date; }
+    QLabel* summary() const { return m_summary; }
+    QPushButton* printButton() const { return m_print; }
+
+    void addFilesClick();
+    void removeClick();
+    void moveClick(int step);
+    void printClick();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    struct Row {
+        QString source;
+        TransferEditorValues values;
+        QString fault; // why the row cannot be printed; empty when it can
+    };
+    void addRow(Row row);
+    void showRow(int index);
+    void cellEdited(int index, int column);
+    void updateSummary();
+
+    std::vector<Row> m_rows; // in table order
+    QTableWidget* m_table;
+    QLineEdit* m_payerAccount;
+    QCheckBox* m_commonDate;
+    TDateEdit* m_date;
+    QLabel* m_summary;
+    QPushButton* m_print;
+    TPropertiesStore m_store;
+    bool m_showing = false; // the table is being filled by the program, not edited by the user
+    std::function<void(const std::vector<TransferEditorValues>&)> m_printTransfers;
+    std::function<QStringList()> m_chooseFiles;
+};
+
+} // namespace app

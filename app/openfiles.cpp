@@ -1,0 +1,36 @@
+#include "app/openfiles.h"
+
+#include "app/fmenu.h"
+#include "platform/errordisplay.h"
+#include "preview/rpstandardpreview.h"
+#include "report/rpprinter.h"
+
+#include <QFileInfo>
+#include <memory>
+
+namespace app {
+
+void openGivenFiles(TfMenu& window, const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    const QString suffix = QFileInfo(paths.front()).suffix().toLower();
+    if (paths.size() > 1 || suffix == QLatin1String("csv")) {
+        window.openBatch(paths);
+        return;
+    }
+    if (suffix == QLatin1String("rpf")) {
+        platform::runGuarded(
+            [&] {
+                auto printer = std::make_unique<report::TRpPrinter>(report::TRpPrinterDestination::PageStore);
+                printer->Load(paths.front());
+                // The window owns the pages from here on.
+                preview::TRpStandardPreviewInterface::ShowPreview(*printer.release());
+            },
+            &window);
+        return;
+    }
+    platform::runGuarded([&] { window.loadTransferFile(paths.front()); }, &window);
+}
+
+} // namespace app

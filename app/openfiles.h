@@ -1,0 +1,14 @@
+// The files named on the command line ("przelew FILE..."): one transfer file opens loaded in the main
+// window, a saved report file in a preview of its own, several files or a CSV file in the batch window.
+#pragma once
+
+#include <QStringList>
+
+namespace app {
+
+class TfMenu;
+
+// A file that cannot be read gives the same message as the open command; the program stays open.
+void openGivenFiles(TfMenu& window, const QStringList& paths);
+
+} // namespace app

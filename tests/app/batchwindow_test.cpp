@@ -1,0 +1,130 @@
+// The batch window through its real widgets: files and CSV rows in, rows that cannot be read kept out,
+// corrections in the table, order and checks, the common account and date, and what "Wydruk" hands on.
+#include "app/batchwindow.h"
+#include "app/dateedit.h"
+#include "app/fmenu.h"
+#include "app/openfiles.h"
+#include "data/dm2.h"
+#include "platform/datetime.h"
+#include "support/apptestsupport.h"
+#include "support/files.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <memory>
+
+using namespace app;
+
+namespace {
+
+class BatchWindowTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        window = std::make_unique<BatchWindow>();
+        window->setPrintTransfers([this](const std::vector<TransferEditorValues>& t) { printed = t; });
+        csv = testsupport::writeFileIn(files, QStringLiteral("lista.csv"),
+            "NDNazwa;Kwota;Tytulem;Data\n"
+            "Alfa;10,50;Faktura 1;09.12.2026\n"
+            "Beta;dużo;Faktura 2;09.12.2026\n"
+            "Gamma;30,00;Faktura 3;10.12.2026\n");
+        single = testsupport::writeFileIn(files, QStringLiteral("jeden.txt"), "NDNazwa=Delta\nKwota=4,00\n");
+    }
+    QString cell(int row, int column) const { return window->table()->item(row, column)->text(); }
+    std::vector<QString> printedTitles() const
+    {
+        std::vector<QString> titles;
+        for (const TransferEditorValues& v : printed)
+            titles.push_back(v.title);
+        return titles;
+    }
+
+    QTemporaryDir files;
+    QString csv, single;
+    std::unique_ptr<BatchWindow> window;
+    std::vector<TransferEditorValues> printed;
+};
+
+} // namespace
+
+TEST_F(BatchWindowTest, RowsWithTheirSourceStateAndTheReadyCount)
+{
+    window->addFiles({ csv, single });
+    ASSERT_EQ(window->table()->rowCount(), 4);
+    EXPECT_EQ(cell(0, BatchWindow::Source), QStringLiteral("lista.csv, wiersz 2"));
+    EXPECT_EQ(cell(3, BatchWindow::Source), QStringLiteral("jeden.txt"));
+    EXPECT_EQ(cell(0, BatchWindow::Amount), QStringLiteral("10,50"));
+    EXPECT_EQ(cell(0, BatchWindow::State), QStringLiteral("Gotowy"));
+    EXPECT_EQ(cell(1, BatchWindow::State), QStringLiteral("kwota „dużo” nie jest liczbą"));
+    EXPECT_EQ(window->summary()->text(), QStringLiteral("Gotowe do wydruku: 3 z 4"));
+
+    window->printClick();
+    EXPECT_EQ(printedTitles(), (std::vector<QString> { "Faktura 1", "Faktura 3", "" }));
+}
+
+TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
+{
+    window->addFiles({ csv });
+    // The amount the file could not give is typed into the table: the row is ready.
+    window->table()->item(1, BatchWindow::Amount)->setText(QStringLiteral("20,5"));
+    EXPECT_EQ(cell(1, BatchWindow::State), QStringLiteral("Gotowy"));
+    EXPECT_EQ(cell(1, BatchWindow::Amount), QStringLiteral("20,50"));
+    // A date that is none keeps the row out until it is one.
+    window->table()->item(2, BatchWindow::Date)->setText(QStringLiteral("31.02.2026"));
+    EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("data „31.02.2026” nie jest datą"));
+    window->table()->item(2, BatchWindow::Date)->setText(QStringLiteral("1.03.2026"));
+
+    window->table()->setCurrentCell(2, BatchWindow::Title);
+    window->moveClick(-1); // Faktura 3 before Faktura 2
+    window->table()->item(0, BatchWindow::Print)->setCheckState(Qt::Unchecked);
+    window->payerAccount()->setText(QStringLiteral("PL 12 3456"));
+    window->commonDateSwitch()->setChecked(true);
+    window->commonDate()->setDate(platform::toDays(QDate(2026, 12, 24)));
+    EXPECT_EQ(window->summary()->text(), QStringLiteral("Gotowe do wydruku: 2 z 3"));
+
+    window->printClick();
+    ASSERT_EQ(printedTitles(), (std::vector<QString> { "Faktura 3", "Faktura 2" }));
+    for (const TransferEditorValues& v : printed) {
+        EXPECT_EQ(v.payerAccount, QStringLiteral("PL 12 3456"));
+        EXPECT_EQ(v.date, platform::toDays(QDate(2026, 12, 24)));
+    }
+    EXPECT_EQ(printed[1].amount, 20.5);
+
+    window->table()->selectRow(0);
+    window->removeClick();
+    EXPECT_EQ(window->table()->rowCount(), 2);
+    EXPECT_EQ(cell(0, BatchWindow::Title), QStringLiteral("Faktura 3"));
+}
+
+// The main window's "Otwórz wiele…" and the files of the command line reach the batch window; its
+// "Wydruk" hands the transfers to the report's preview.
+TEST_F(BatchWindowTest, OpenedFromTheMainWindowAndTheCommandLine)
+{
+    DM2 = new data::TDM2;
+    {
+        TfMenu menu;
+        std::vector<TransferEditorValues> previewed;
+        menu.setBatchPreview([&](const std::vector<TransferEditorValues>& t) { previewed = t; });
+        menu.batchWindow()->setFilesChooser([this] { return QStringList { csv }; });
+        menu.aOpenMany->trigger();
+        ASSERT_TRUE(menu.batchWindow()->isVisible());
+        EXPECT_EQ(menu.batchWindow()->table()->rowCount(), 3);
+        menu.batchWindow()->printClick();
+        EXPECT_EQ(previewed.size(), 2u);
+
+        openGivenFiles(menu, { single, csv });
+        EXPECT_EQ(menu.batchWindow()->table()->rowCount(), 7);
+        openGivenFiles(menu, { single });
+        EXPECT_EQ(menu.eOdbiorca->text(), QStringLiteral("Delta"));
+        openGivenFiles(menu, { files.filePath(QStringLiteral("brak.txt")) });
+        ASSERT_EQ(errors.size(), 1);
+        EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot open file"))) << errors[0].toStdString();
+    }
+    delete DM2;
+    DM2 = nullptr;
+}
