@@ -39,6 +39,24 @@ void BM_TransferPageGenerated(benchmark::State& state)
 }
 BENCHMARK(BM_TransferPageGenerated)->Unit(benchmark::kMillisecond);
 
+// Many transfers, a page each, into one page store (which spills to its temporary file): the batch's
+// cost per page beside the single page above.
+void BM_TransferPagesGenerated(benchmark::State& state)
+{
+    data::TDM2 dm;
+    printout::TfrPrzelNew form(dm.mtPlat);
+    form.DetailBand1->ForceNewPage = true;
+    const std::vector<TransferEditorValues> transfers(std::size_t(state.range(0)), sampleValues());
+    for (auto _ : state) {
+        writeTransferRecords(dm, transfers);
+        report::TRpPrinter store(report::TRpPrinterDestination::PageStore, 96);
+        form.rp.GenerateReport(store);
+        benchmark::DoNotOptimize(store.PagesStarted());
+    }
+    state.counters["pages"] = double(state.range(0));
+}
+BENCHMARK(BM_TransferPagesGenerated)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 void BM_TransferPagePlayed(benchmark::State& state)
 {
     data::TDM2 dm;
