@@ -198,21 +198,16 @@ int convertReportFile(const Options& options, std::optional<Format> format)
     return 0;
 }
 
-// What is wrong with a value of a file, for messages.
+// What is wrong with a value of a file, for messages, by the kind of problem.
 QString problemText(const FileValueProblem& problem)
 {
-    switch (problem.kind) {
-    case FileValueProblem::Kind::AmbiguousAmount:
-        return QStringLiteral(
-            "the amount \"%1\" reads as two different numbers; write it with a decimal comma "
-            "and no thousands separator")
-            .arg(problem.value);
-    case FileValueProblem::Kind::UnreadableAmount:
-        return QStringLiteral("the amount \"%1\" is no number").arg(problem.value);
-    case FileValueProblem::Kind::UnreadableDate:
-        return QStringLiteral("the date \"%1\" is no date").arg(problem.value);
-    }
-    return QString();
+    static const char* const texts[] = {
+        "the amount \"%1\" is no number", // UnreadableAmount
+        "the amount \"%1\" reads as two different numbers; write it with a decimal comma and no thousands "
+        "separator", // AmbiguousAmount
+        "the date \"%1\" is no date", // UnreadableDate
+    };
+    return QString::fromUtf8(texts[std::size_t(problem.kind)]).arg(problem.value);
 }
 
 // The one transfer of a transfer file. An amount that reads two ways stops the run: printing either

@@ -1,4 +1,5 @@
 #include "platform/regional.h"
+#include "support/localetest.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -6,11 +7,7 @@
 using namespace platform;
 
 namespace {
-class Regional : public ::testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-};
+class Regional : public LocaleTest<QLocale::Polish, QLocale::Poland> { };
 } // namespace
 
 TEST_F(Regional, PolishSettings)
