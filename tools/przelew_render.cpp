@@ -203,8 +203,7 @@ QString problemText(const FileValueProblem& problem)
 {
     static const char* const texts[] = {
         "the amount \"%1\" is no number", // UnreadableAmount
-        "the amount \"%1\" reads as two different numbers; write it with a decimal comma and no thousands "
-        "separator", // AmbiguousAmount
+        "the amount \"%1\" reads as two numbers; write it with a decimal comma only", // AmbiguousAmount
         "the date \"%1\" is no date", // UnreadableDate
     };
     return QString::fromUtf8(texts[std::size_t(problem.kind)]).arg(problem.value);
