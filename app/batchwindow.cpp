@@ -140,8 +140,8 @@ void BatchWindow::addFiles(const QStringList& paths)
                 if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
                     const CsvTransfers csv = parseCsvTransfers(bytes);
                     for (const CsvRow& row : csv.rows)
-                        addRow({ QStringLiteral("%1, wiersz %2").arg(name).arg(row.line),
-                            editorValuesFromFile(row.values), csvFaultText(row) });
+                        addRow({ QStringLiteral("%1, wiersz %2").arg(name).arg(row.line), row.editors,
+                            csvFaultText(row) });
                     return;
                 }
                 const TransferFileValues file = parseTransferFile(bytes);
@@ -268,8 +268,9 @@ int BatchWindow::readyCount() const
 
 void BatchWindow::updateSummary()
 {
-    m_summary->setText(QStringLiteral("Gotowe do wydruku: %1 z %2").arg(readyCount()).arg(m_rows.size()));
-    m_print->setEnabled(readyCount() > 0);
+    const int ready = readyCount();
+    m_summary->setText(QStringLiteral("Gotowe do wydruku: %1 z %2").arg(ready).arg(m_rows.size()));
+    m_print->setEnabled(ready > 0);
 }
 
 void BatchWindow::addFilesClick()

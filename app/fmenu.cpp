@@ -391,26 +391,23 @@ BatchWindow* TfMenu::batchWindow()
     return m_batch;
 }
 
-void TfMenu::openBatch(const QStringList& paths)
+BatchWindow* TfMenu::shownBatchWindow()
 {
     BatchWindow* batch = batchWindow();
     batch->show();
     batch->raise();
     batch->activateWindow();
-    batch->addFiles(paths);
+    return batch;
+}
+
+void TfMenu::openBatch(const QStringList& paths)
+{
+    shownBatchWindow()->addFiles(paths);
 }
 
 void TfMenu::aOpenManyExecute()
 {
-    platform::runGuarded(
-        [this] {
-            BatchWindow* batch = batchWindow();
-            batch->show();
-            batch->raise();
-            batch->activateWindow();
-            batch->addFilesClick();
-        },
-        this);
+    platform::runGuarded([this] { shownBatchWindow()->addFilesClick(); }, this);
 }
 
 void TfMenu::aPrintExecute()

@@ -108,6 +108,7 @@ private:
     QString chooseTransferFile();
     void updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning);
     void showImportProblem(QLabel* warning, const QString& text);
+    BatchWindow* shownBatchWindow();
 
     std::function<void()> m_previewReport;
     std::function<bool()> m_reportBusy;

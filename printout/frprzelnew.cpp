@@ -1,8 +1,6 @@
 #include "printout/frprzelnew.h"
 
 #include "data/memtable.h"
-#include "platform/cp1250.h"
-#include "platform/regional.h"
 #include "printout/bandlayout.h"
 #include "printout/funkcje.h"
 #include "report/rpband.h"
@@ -113,10 +111,7 @@ std::string spaced(const std::string& text)
 }
 
 // The form is a Polish one: its amount has a decimal comma whatever the desktop's settings.
-std::string decimalSeparatorText()
-{
-    return ",";
-}
+constexpr std::string_view DecimalComma = ",";
 
 } // namespace
 
@@ -237,8 +232,7 @@ void TfrPrzelNew::DetailBand1BeforePrint(report::TRpBand* /*Sender*/, bool& /*Pr
             target.setCaption(spaced(m_mtPlat.fieldByName(step.field).asString()));
             break;
         case Source::Amount:
-            target.setCaption(
-                spaced(amountText(m_mtPlat.fieldByName(step.field).asFloat(), decimalSeparatorText())));
+            target.setCaption(spaced(amountText(m_mtPlat.fieldByName(step.field).asFloat(), DecimalComma)));
             break;
         case Source::PayerAccount:
             target.setCaption(spaced(m_mtPlat.fieldByName("WCKONTOKONTR").asString()

@@ -26,16 +26,16 @@ TRpPageStore::~TRpPageStore()
 
 std::unique_ptr<TRpPageStore> TRpPageStore::load(std::unique_ptr<QIODevice> device)
 {
-    std::unique_ptr<TRpStream> stream = TRpStream::openDevice(std::move(device));
-    const int count = checkReportFile(*stream);
-    std::unique_ptr<TRpPageStore> store(new TRpPageStore(std::move(stream)));
-    store->m_pages.setLoadedPageCount(count);
-    return store;
+    return loaded(TRpStream::openDevice(std::move(device)));
 }
 
 std::unique_ptr<TRpPageStore> TRpPageStore::loadFile(const QString& fileName)
 {
-    std::unique_ptr<TRpStream> stream = TRpStream::openFile(fileName);
+    return loaded(TRpStream::openFile(fileName));
+}
+
+std::unique_ptr<TRpPageStore> TRpPageStore::loaded(std::unique_ptr<TRpStream> stream)
+{
     const int count = checkReportFile(*stream);
     std::unique_ptr<TRpPageStore> store(new TRpPageStore(std::move(stream)));
     store->m_pages.setLoadedPageCount(count);

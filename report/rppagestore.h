@@ -48,6 +48,8 @@ public:
 
 private:
     explicit TRpPageStore(std::unique_ptr<TRpStream> stream);
+    // The store of a report file on the stream, checked whole first.
+    static std::unique_ptr<TRpPageStore> loaded(std::unique_ptr<TRpStream> stream);
 
     std::unique_ptr<TRpStream> m_stream;
     TRpPageList m_pages;

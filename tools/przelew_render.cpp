@@ -262,7 +262,7 @@ std::vector<TransferEditorValues> readCsvFile(const QString& path, bool skipBadR
             std::fprintf(stderr, "przelew-render: skipped %s\n", qPrintable(message));
             continue;
         }
-        transfers.push_back(editorValuesFromFile(row.values));
+        transfers.push_back(row.editors);
     }
     return transfers;
 }

@@ -192,7 +192,7 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
                 *slotOf(row.values, *columns[c]) = oneLine(record.fields[c]);
         }
         if (row.fault == CsvRow::Fault::None) {
-            editorValuesFromFile(row.values, &row.problems);
+            row.editors = editorValuesFromFile(row.values, &row.problems);
             if (!row.problems.empty())
                 row.fault = CsvRow::Fault::Value;
         }

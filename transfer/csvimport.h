@@ -21,6 +21,7 @@ struct CsvRow {
     };
     int line = 0; // the file's line the row begins on, from 1
     TransferFileValues values;
+    TransferEditorValues editors; // what the row gives the editors (read with the transfer file's rules)
     Fault fault = Fault::None;
     std::vector<FileValueProblem> problems;
 
