@@ -6,9 +6,68 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace platform {
+
+namespace {
+
+// A measuring font with the advances it has given so far. Building a QFont and asking it for an advance
+// costs far more than the measuring itself, and a page measures the same few fonts thousands of times.
+class Measurer {
+public:
+    Measurer(const FontSpec& fontRequest, int ppi)
+        : m_request(fontRequest)
+        , m_ppi(ppi)
+        , m_metrics(measuringFont(fontRequest, ppi))
+    {
+    }
+    bool measures(const FontSpec& fontRequest, int ppi) const
+    {
+        return m_ppi == ppi && m_request.pointSize == fontRequest.pointSize
+            && m_request.bold == fontRequest.bold && m_request.italic == fontRequest.italic
+            && m_request.underline == fontRequest.underline && m_request.strikeOut == fontRequest.strikeOut
+            && m_request.fixedPitch == fontRequest.fixedPitch && m_request.face == fontRequest.face;
+    }
+    int height() const { return m_metrics.height(); }
+    int advance(QChar c)
+    {
+        auto found = m_advances.constFind(c.unicode());
+        if (found == m_advances.cend())
+            found = m_advances.insert(c.unicode(), m_metrics.horizontalAdvance(c));
+        return *found;
+    }
+    int advance(const QString& surrogatePair) const { return m_metrics.horizontalAdvance(surrogatePair); }
+
+private:
+    FontSpec m_request;
+    int m_ppi;
+    QFontMetrics m_metrics;
+    QHash<char16_t, int> m_advances;
+};
+
+// The measurers of this thread, the latest used first; the fonts that app fonts can change are few.
+thread_local std::vector<std::unique_ptr<Measurer>> measurers;
+
+Measurer& measurer(const FontSpec& fontRequest, int ppi)
+{
+    for (auto it = measurers.begin(); it != measurers.end(); ++it) {
+        if ((*it)->measures(fontRequest, ppi)) {
+            if (it != measurers.begin())
+                std::rotate(measurers.begin(), it, it + 1);
+            return *measurers.front();
+        }
+    }
+    constexpr std::size_t kept = 32;
+    if (measurers.size() == kept)
+        measurers.pop_back();
+    measurers.insert(measurers.begin(), std::make_unique<Measurer>(fontRequest, ppi));
+    return *measurers.front();
+}
+
+} // namespace
 
 void loadApplicationFonts()
 {
@@ -16,6 +75,7 @@ void loadApplicationFonts()
     if (loaded)
         return;
     loaded = true;
+    measurers.clear(); // a face named before may be another one now
     // Wine's Tahoma lies outside fontconfig's folders.
     const QDir wine(QStringLiteral("/usr/share/wine/fonts"));
     for (const QString& name : { QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf") }) {
@@ -92,26 +152,33 @@ QFont drawingFontForPixels(const FontSpec& fontRequest, int pixelSize)
 
 QSize measureText(const FontSpec& fontRequest, const QString& text, int ppi)
 {
-    const QFontMetrics metrics(measuringFont(fontRequest, ppi));
+    Measurer& m = measurer(fontRequest, ppi);
     int width = 0;
-    for (int advance : textAdvances(fontRequest, text, ppi))
-        width += advance;
-    return QSize(width, metrics.height());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size()) {
+            width += m.advance(text.mid(i, 2));
+            ++i;
+        } else {
+            width += m.advance(c);
+        }
+    }
+    return QSize(width, m.height());
 }
 
 std::vector<int> textAdvances(const FontSpec& fontRequest, const QString& text, int ppi)
 {
-    const QFontMetrics metrics(measuringFont(fontRequest, ppi));
+    Measurer& m = measurer(fontRequest, ppi);
     std::vector<int> advances;
     advances.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.isHighSurrogate() && i + 1 < text.size()) {
-            advances.push_back(metrics.horizontalAdvance(text.mid(i, 2)));
+            advances.push_back(m.advance(text.mid(i, 2)));
             advances.push_back(0);
             ++i;
         } else {
-            advances.push_back(metrics.horizontalAdvance(c));
+            advances.push_back(m.advance(c));
         }
     }
     return advances;
