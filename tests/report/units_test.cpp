@@ -4,6 +4,7 @@
 #include "report/rpprinter.h"
 #include "report/rpunits.h"
 
+#include <cfenv>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -20,10 +21,16 @@ struct RoundRow {
 
 class Rounding : public ::testing::TestWithParam<RoundRow> { };
 
+// The same under every rounding mode the floating point unit can be left in.
 TEST_P(Rounding, HalvesToEvenAndAwayFromZero)
 {
-    EXPECT_EQ(roundHalfEven(GetParam().value), GetParam().even);
-    EXPECT_EQ(roundHalfAway(GetParam().value), GetParam().away);
+    const int before = std::fegetround();
+    for (int mode : { FE_TONEAREST, FE_DOWNWARD, FE_UPWARD, FE_TOWARDZERO }) {
+        std::fesetround(mode);
+        EXPECT_EQ(roundHalfEven(GetParam().value), GetParam().even) << "mode " << mode;
+        EXPECT_EQ(roundHalfAway(GetParam().value), GetParam().away) << "mode " << mode;
+    }
+    std::fesetround(before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, Rounding,
