@@ -5,6 +5,7 @@
 #include "app/openfiles.h"
 #include "data/dm2.h"
 #include "platform/fonts.h"
+#include "platform/memory.h"
 #include "preview/rpstandardpreview.h"
 #include "printout/frprzelnew.h"
 #include "transfer/transferrecord.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Przelew"));
     QApplication::setQuitOnLastWindowClosed(true);
     platform::loadApplicationFonts();
+    platform::keepFreedMemoryForReuse();
     // The system's dialogs (file open, print) speak the user's language when Qt's translations are there.
     QTranslator qtTranslations;
     if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),

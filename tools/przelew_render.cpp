@@ -6,6 +6,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "platform/memory.h"
 #include "platform/printer.h"
 #include "printout/frprzelnew.h"
 #include "report/rpprint.h"
@@ -385,6 +386,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     platform::loadApplicationFonts();
+    platform::keepFreedMemoryForReuse();
 
     std::optional<Options> parsed;
     if (const int status = parseArguments(QCoreApplication::arguments(), parsed); !parsed)
