@@ -97,8 +97,10 @@ MetafileRenderer::MetafileRenderer(QPainter& painter)
 
 MetafileRenderer::~MetafileRenderer()
 {
-    if (m_painter.isActive())
+    if (m_painter.isActive()) {
+        flushFills();
         m_painter.restore();
+    }
     qDeleteAll(m_fonts);
 }
 
@@ -124,11 +126,11 @@ void MetafileRenderer::setFont(const GdiFont& font)
 void MetafileRenderer::setClip(const std::optional<QRectF>& clip)
 {
     if (m_hadClip)
-        m_painter.setClipPath(m_baseClip);
+        painter().setClipPath(m_baseClip);
     else
-        m_painter.setClipping(false);
+        painter().setClipping(false);
     if (clip)
-        m_painter.setClipRect(*clip, m_hadClip ? Qt::IntersectClip : Qt::ReplaceClip);
+        painter().setClipRect(*clip, m_hadClip ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 
 int MetafileRenderer::deviceX(double x) const
@@ -194,8 +196,30 @@ QBrush MetafileRenderer::brush() const
 
 void MetafileRenderer::fillPixels(const QRect& r, platform::ColorRef c)
 {
-    if (r.width() > 0 && r.height() > 0)
-        m_painter.fillRect(r, color(c));
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    if (!m_pendingFills.empty() && c != m_pendingColor)
+        flushFills();
+    m_pendingColor = c;
+    m_pendingFills.push_back(r);
+}
+
+// Fills of one colour in a row are painted as one: a page's frames and cells are hundreds of them, and
+// each painted alone costs a PDF a change of state and its own fill.
+void MetafileRenderer::flushFills()
+{
+    if (m_pendingFills.empty())
+        return;
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(color(m_pendingColor));
+    m_painter.drawRects(m_pendingFills.data(), int(m_pendingFills.size()));
+    m_pendingFills.clear();
+}
+
+QPainter& MetafileRenderer::painter()
+{
+    flushFills();
+    return m_painter;
 }
 
 void MetafileRenderer::fill(double l, double t, double r, double b, platform::ColorRef c)
@@ -216,7 +240,7 @@ void MetafileRenderer::image(double l, double t, double r, double b, const QImag
         return;
     // A negative extent mirrors the bitmap, as GDI's stretching does.
     const bool mirrorX = (mapX(r) < mapX(l)), mirrorY = (mapY(b) < mapY(t));
-    m_painter.drawImage(box, mirrorX || mirrorY ? image.mirrored(mirrorX, mirrorY) : image);
+    painter().drawImage(box, mirrorX || mirrorY ? image.mirrored(mirrorX, mirrorY) : image);
 }
 
 void MetafileRenderer::rectangle(double l, double t, double r, double b)
@@ -249,9 +273,9 @@ void MetafileRenderer::rectangle(double l, double t, double r, double b)
         fillPixels(QRect(orr - pw, ot, pw, ob - ot), c);
         return;
     }
-    m_painter.setPen(strokePen(box));
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(QRectF(L + 0.5, T + 0.5, R - L - 1, B - T - 1));
+    painter().setPen(strokePen(box));
+    painter().setBrush(Qt::NoBrush);
+    painter().drawRect(QRectF(L + 0.5, T + 0.5, R - L - 1, B - T - 1));
 }
 
 void MetafileRenderer::roundRect(double l, double t, double r, double b, double cx, double cy)
@@ -259,9 +283,9 @@ void MetafileRenderer::roundRect(double l, double t, double r, double b, double 
     const QRect box = deviceRect(l, t, r, b);
     const double rx = std::min(std::abs(cx * m_sx) / 2, box.width() / 2.0);
     const double ry = std::min(std::abs(cy * m_sy) / 2, box.height() / 2.0);
-    m_painter.setPen(m_pen.style == GdiPen::Null ? QPen(Qt::NoPen) : strokePen(box));
-    m_painter.setBrush(brush());
-    m_painter.drawRoundedRect(
+    painter().setPen(m_pen.style == GdiPen::Null ? QPen(Qt::NoPen) : strokePen(box));
+    painter().setBrush(brush());
+    painter().drawRoundedRect(
         QRectF(box.left() + 0.5, box.top() + 0.5, box.width() - 1, box.height() - 1), rx, ry);
 }
 
@@ -273,15 +297,15 @@ void MetafileRenderer::ellipse(double l, double t, double r, double b)
     if (m_pen.style == GdiPen::Null) {
         if (m_brush.null)
             return;
-        m_painter.setPen(Qt::NoPen);
-        m_painter.setBrush(brush());
-        m_painter.drawEllipse(QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1));
+        painter().setPen(Qt::NoPen);
+        painter().setBrush(brush());
+        painter().drawEllipse(QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1));
         return;
     }
-    m_painter.setPen(strokePen(box));
-    m_painter.setBrush(brush());
+    painter().setPen(strokePen(box));
+    painter().setBrush(brush());
     const double inset = m_pen.style == GdiPen::InsideFrame ? (penPixels() - 1) / 2.0 : 0.0;
-    m_painter.drawEllipse(QRectF(box.left() + 0.5 + inset, box.top() + 0.5 + inset,
+    painter().drawEllipse(QRectF(box.left() + 0.5 + inset, box.top() + 0.5 + inset,
         box.width() - 1 - 2 * inset, box.height() - 1 - 2 * inset));
 }
 
@@ -346,8 +370,8 @@ void MetafileRenderer::line(double x1, double y1, double x2, double y2)
     }
     const double dx = X2 - X1, dy = Y2 - Y1;
     const double steps = std::max(std::abs(dx), std::abs(dy));
-    m_painter.setPen(strokePen(QRectF(QPointF(X1, Y1), QPointF(X2, Y2)).normalized()));
-    m_painter.drawLine(QPointF(X1 + 0.5, Y1 + 0.5), QPointF(X2 - dx / steps + 0.5, Y2 - dy / steps + 0.5));
+    painter().setPen(strokePen(QRectF(QPointF(X1, Y1), QPointF(X2, Y2)).normalized()));
+    painter().drawLine(QPointF(X1 + 0.5, Y1 + 0.5), QPointF(X2 - dx / steps + 0.5, Y2 - dy / steps + 0.5));
 }
 
 void MetafileRenderer::polyline(const QPolygonF& points)
@@ -368,9 +392,9 @@ void MetafileRenderer::polyline(const QPolygonF& points)
     const double steps = std::max(std::abs(last.x() - before.x()), std::abs(last.y() - before.y()));
     if (steps > 0)
         last -= (last - before) / steps;
-    m_painter.setPen(strokePen(device.boundingRect()));
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawPolyline(device);
+    painter().setPen(strokePen(device.boundingRect()));
+    painter().setBrush(Qt::NoBrush);
+    painter().drawPolyline(device);
 }
 
 void MetafileRenderer::polygons(const std::vector<QPolygonF>& polygons)
@@ -390,9 +414,9 @@ void MetafileRenderer::polygons(const std::vector<QPolygonF>& polygons)
         strokePath.closeSubpath();
     }
     if (!m_brush.null)
-        m_painter.fillPath(fillPath, brush());
+        painter().fillPath(fillPath, brush());
     if (m_pen.style != GdiPen::Null)
-        m_painter.strokePath(strokePath, strokePen(strokePath.boundingRect()));
+        painter().strokePath(strokePath, strokePen(strokePath.boundingRect()));
 }
 
 MetafileRenderer::FontData& MetafileRenderer::fontData()
@@ -483,15 +507,22 @@ void MetafileRenderer::text(double x, double y, const QString& text, const std::
     QList<QPointF> positions;
     indexes.reserve(glyphs.size());
     positions.reserve(glyphs.size());
+    // A space leaves no ink: without a line through or under the text it is not drawn, which halves what
+    // a page of values spaced into cells hands a PDF.
+    const bool skipSpaces = !m_font.underline && !m_font.strikeOut;
     qsizetype g = 0;
     for (qsizetype i = 0; i < text.size() && g < glyphs.size(); ++i, ++g) {
         const bool pair
             = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (skipSpaces && text.at(i) == QLatin1Char(' '))
+            continue;
         indexes.append(glyphs[g]);
         positions.append(QPointF(mapX(left + cumulative[std::size_t(i)]), mapY(baseline)));
         if (pair)
             ++i;
     }
+    if (indexes.isEmpty())
+        return;
     QGlyphRun run;
     run.setRawFont(font.raw);
     run.setGlyphIndexes(indexes);
@@ -499,16 +530,16 @@ void MetafileRenderer::text(double x, double y, const QString& text, const std::
     run.setUnderline(m_font.underline);
     run.setStrikeOut(m_font.strikeOut);
     if (clipRect) {
-        m_painter.save();
-        m_painter.setClipRect(QRectF(QPointF(mapX(clipRect->left()), mapY(clipRect->top())),
+        painter().save();
+        painter().setClipRect(QRectF(QPointF(mapX(clipRect->left()), mapY(clipRect->top())),
                                   QPointF(mapX(clipRect->right()), mapY(clipRect->bottom())))
                                   .normalized(),
             Qt::IntersectClip);
     }
-    m_painter.setPen(color(m_textColor));
-    m_painter.drawGlyphRun(QPointF(0, 0), run);
+    painter().setPen(color(m_textColor));
+    painter().drawGlyphRun(QPointF(0, 0), run);
     if (clipRect)
-        m_painter.restore();
+        painter().restore();
 }
 
 } // namespace emf

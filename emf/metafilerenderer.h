@@ -109,6 +109,9 @@ private:
     int penPixels() const;
     QPen strokePen(const QRectF& extent = {}) const;
     void fillPixels(const QRect& r, platform::ColorRef color);
+    void flushFills();
+    // The painter, once the fills still pending are painted: everything else draws through it.
+    QPainter& painter();
     QBrush brush() const;
 
     QPainter& m_painter;
@@ -125,6 +128,8 @@ private:
     QPainterPath m_baseClip;
     QRectF m_visible; // the device's area in painter coordinates: patterns are only walked where they show
     FontData* m_fontData = nullptr;
+    std::vector<QRect> m_pendingFills; // of m_pendingColor, painted before anything else
+    platform::ColorRef m_pendingColor = 0;
     QHash<QString, FontData*> m_fonts;
 };
 

@@ -243,6 +243,29 @@ TEST(MetafilePlayer, TextBackgroundStaysTransparent)
     EXPECT_GT(ink, 4);
 }
 
+// Fills of one colour may be painted together, but never out of turn: text between two fills stays over
+// the first and under the second.
+TEST(MetafilePlayer, FillsAndTextKeepTheirOrder)
+{
+    const QImage image = recordAndPlay([](Canvas& c) {
+        c.setBrush(Brush { rgb(255, 0, 0), false });
+        c.fillRect(0, 0, 200, 60);
+        c.setFont(FontSpec { QStringLiteral("Arial"), 14 });
+        c.textOut(10, 10, TextAlign::Left, QStringLiteral("WW"));
+        c.textOut(110, 10, TextAlign::Left, QStringLiteral("WW"));
+        c.fillRect(0, 0, 100, 60);
+    });
+    QRect left, right;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            if (at(image, x, y) != Red)
+                (x < 100 ? left : right) |= QRect(x, y, 1, 1);
+        }
+    }
+    EXPECT_TRUE(left.isEmpty()) << "text drawn over a later fill";
+    EXPECT_FALSE(right.isEmpty()) << "text hidden under an earlier fill";
+}
+
 TEST(MetafilePlayer, StretchScalesEdgesWithThePage)
 {
     const QImage image = recordAndPlay(
