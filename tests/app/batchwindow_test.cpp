@@ -10,11 +10,17 @@
 #include "support/files.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDate>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTableWidget>
+#include <QTimer>
+#include <QUrl>
 #include <memory>
 
 using namespace app;
@@ -99,6 +105,36 @@ TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
     window->removeClick();
     EXPECT_EQ(window->table()->rowCount(), 2);
     EXPECT_EQ(cell(0, BatchWindow::Title), QStringLiteral("Faktura 3"));
+}
+
+// Several files come at once through the real open dialog, and files dropped on the window load as
+// opened ones, after the rows already there.
+TEST_F(BatchWindowTest, SeveralFilesFromTheOpenDialogAndDropped)
+{
+    window->setFilesChooser(nullptr);
+    QTimer::singleShot(0, [this] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(files.path());
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(QStringLiteral("\"lista.csv\" \"jeden.txt\""));
+        static_cast<QDialog*>(dialog)->accept(); // the dialog's own accept, as its Open button
+        if (dialog->isVisible())
+            dialog->reject(); // a dialog for one file refuses two names: fail below instead of waiting
+    });
+    window->addFilesClick();
+    ASSERT_EQ(window->table()->rowCount(), 4);
+
+    QMimeData dragged;
+    dragged.setUrls({ QUrl::fromLocalFile(single), QUrl(QStringLiteral("https://example.org/x.csv")) });
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    ASSERT_EQ(window->table()->rowCount(), 5); // the address that is no file is left out
+    EXPECT_EQ(cell(4, BatchWindow::Source), QStringLiteral("jeden.txt"));
+    EXPECT_TRUE(errors.empty());
 }
 
 // The main window's "Otwórz wiele…" and the files of the command line reach the batch window; its
