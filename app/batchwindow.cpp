@@ -10,6 +10,7 @@
 #include "transfer/datetext.h"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -179,6 +180,7 @@ void BatchWindow::showRow(int index)
         if (!editable)
             item->setFlags(item->flags() & ~Qt::ItemIsEditable);
         m_table->setItem(index, column, item);
+        return item;
     };
     auto* check = new QTableWidgetItem;
     check->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -196,7 +198,10 @@ void BatchWindow::showRow(int index)
     QString state = row.fault.isEmpty() ? QStringLiteral("Gotowy") : row.fault;
     if (row.fault.isEmpty() && checkAccountNumber(v.recipientAccount) == AccountCheck::WrongCheckSum)
         state += QStringLiteral(" – ") + wrongAccountWarning();
-    put(State, state, false);
+    QTableWidgetItem* stateItem = put(State, state, false);
+    stateItem->setToolTip(state); // a long reason is cut off in the column
+    if (!row.fault.isEmpty())
+        stateItem->setForeground(QColor(0xb0, 0, 0));
     m_showing = false;
 }
 
