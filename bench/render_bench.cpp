@@ -23,11 +23,9 @@ void writeCsv(const QString& path, int rows)
 {
     QByteArray text = "NDNazwa;NDKONTOKONTR;NDKonto;Kwota;WCNazwa;Tytulem;Data\n";
     for (int row = 0; row < rows; ++row) {
-        text += "Dostawca " + QByteArray::number(row) + " sp. z o.o.;PL61109010140000071219812874;"
-            + "12 1020 5558 1111 1111 1111 1111;" + QByteArray::number(row + 1) + ",50;"
-            + "Firma P\xc5\x82"
-              "atnik S.A.;Faktura FV/"
-            + QByteArray::number(row) + "/2026;09.12.2026\n";
+        text += "Dostawca " + QByteArray::number(row) + " sp. z o.o.;61;1090 1014 0000 0712 1981 2874;"
+            + QByteArray::number(row + 1) + ",50;Firma Płatnik S.A.;Faktura FV/" + QByteArray::number(row)
+            + "/2026;09.12.2026\n";
     }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
