@@ -1,12 +1,15 @@
 #include "printout/frprzelnew.h"
 
 #include "data/memtable.h"
+#include "platform/cp1250.h"
 #include "printout/bandlayout.h"
 #include "printout/funkcje.h"
 #include "report/rpband.h"
 #include "report/rpdbtext.h"
 #include "report/rplabel.h"
 #include "report/rpshape.h"
+#include "report/rpunits.h"
+#include "transfer/amountwords.h"
 
 #include <array>
 #include <stdexcept>
@@ -113,6 +116,30 @@ std::string spaced(const std::string& text)
 // The form is a Polish one: its amount has a decimal comma whatever the desktop's settings.
 constexpr std::string_view DecimalComma = ",";
 
+constexpr std::array<const char*, 4> PayerLabels { "lNrRachZlecA", "lNrRachZlecB", "lNrRachZlecC",
+    "lNrRachZlecD" };
+constexpr int DataPointSize = 12;
+constexpr int SmallestWordsPointSize = 7;
+// The value field of the payer-account line and the box of the letter P, in copy A.
+constexpr int PayerFieldElement = 6;
+constexpr int LetterPBoxElement = 24;
+
+// The printed amount in words: from the amount text the page prints, so the words and the figures agree
+// to the grosz. Nothing for a negative amount or one too large for words.
+std::optional<QString> depositWords(double amount)
+{
+    const std::string text = amountText(amount, DecimalComma);
+    const std::size_t comma = text.find(',');
+    if (text.empty() || text.front() == '-' || comma == std::string::npos)
+        return std::nullopt;
+    bool zloteRead = false, groszeRead = false;
+    const qulonglong zlote = QByteArray::fromStdString(text.substr(0, comma)).toULongLong(&zloteRead);
+    const int grosze = QByteArray::fromStdString(text.substr(comma + 1)).toInt(&groszeRead);
+    if (!zloteRead || !groszeRead)
+        return std::nullopt;
+    return amountInWords(zlote, grosze);
+}
+
 } // namespace
 
 TfrPrzelNew::TfrPrzelNew(data::TMemTable& mtPlat, QObject* parent)
@@ -124,6 +151,7 @@ TfrPrzelNew::TfrPrzelNew(data::TMemTable& mtPlat, QObject* parent)
     rp.setObjectName(QStringLiteral("rp"));
     setUpReport();
     buildBand();
+    addDepositCrosses();
 }
 
 TfrPrzelNew::~TfrPrzelNew() = default;
@@ -200,6 +228,62 @@ void TfrPrzelNew::buildBand()
     }
 }
 
+// Two diagonals over the box of the letter P in each copy, in the copy's frame colour, drawn last. They
+// print only on a deposit slip.
+void TfrPrzelNew::addDepositCrosses()
+{
+    const TemplateElement& box = templateElement(LetterPBoxElement);
+    for (const CopyDef& copy : copies()) {
+        for (const report::TRpShapeType diagonal : { report::rpsDiagonalDown, report::rpsDiagonalUp }) {
+            const std::string name
+                = std::string("shKrzyzyk") + copy.letter + (diagonal == report::rpsDiagonalDown ? "1" : "2");
+            auto* cross = DetailBand1->add<report::TRpShape>(name);
+            cross->Shape = diagonal;
+            cross->Pen = { copy.frame, 2, report::psSolid };
+            cross->Brush = { clWhite, report::bsClear };
+            cross->setLayoutBounds(box.left + copy.dx, box.top + copy.dy, box.width, box.height);
+            cross->Enabled = false;
+            m_components.emplace(name, cross);
+        }
+    }
+}
+
+// Sets the text on the payer-account label of a copy (0 for A .. 3 for D) at the largest size from 12
+// points down to 7 at which it ends before the line's value field does; false when even 7 points pass it
+// (the label then keeps 7 points).
+bool TfrPrzelNew::fitOnPayerLine(std::size_t copy, const std::string& text) const
+{
+    report::TRpLabel& label = labelRef(PayerLabels[copy]);
+    const TemplateElement& field = templateElement(PayerFieldElement);
+    const long double lineEnd = report::layoutToNative(field.left + field.width + copies()[copy].dx);
+    using report::TRpPrintable;
+    for (int size = DataPointSize; size >= SmallestWordsPointSize; --size) {
+        label.FontSize = size;
+        label.setCaption(text);
+        if (label.Size.Values[TRpPrintable::Left] + label.Size.Values[TRpPrintable::Width] <= lineEnd)
+            return true;
+    }
+    return false;
+}
+
+std::optional<QString> TfrPrzelNew::depositProblem(double amount)
+{
+    if (amountText(amount, DecimalComma).front() == '-')
+        return QStringLiteral("Wpłata gotówkowa nie może mieć ujemnej kwoty.");
+    const std::optional<QString> words = depositWords(amount);
+    if (!words)
+        return QStringLiteral("Kwota %1 jest za duża, by zapisać ją słownie.")
+            .arg(QString::fromStdString(amountText(amount, DecimalComma)));
+    const std::string text = platform::toCp1250(*words);
+    for (std::size_t copy = 0; copy < PayerLabels.size(); ++copy) {
+        if (!fitOnPayerLine(copy, text))
+            return QStringLiteral("Kwota słownie nie zmieści się na blankiecie nawet pismem %1 pkt: „%2”.")
+                .arg(SmallestWordsPointSize)
+                .arg(*words);
+    }
+    return std::nullopt;
+}
+
 report::TRpPrintable* TfrPrzelNew::component(const std::string& name) const
 {
     auto found = m_components.find(name);
@@ -221,6 +305,9 @@ report::TRpLabel& TfrPrzelNew::labelRef(const char* name) const
 
 void TfrPrzelNew::DetailBand1BeforePrint(report::TRpBand* /*Sender*/, bool& /*PrintBand*/)
 {
+    // A deposit slip printed before may have shrunk the payer-account line.
+    for (const char* name : PayerLabels)
+        labelRef(name).FontSize = DataPointSize;
     for (const FillStep& step : kFilling) {
         report::TRpLabel& target = labelRef(step.label);
         switch (step.source) {
@@ -246,6 +333,19 @@ void TfrPrzelNew::DetailBand1BeforePrint(report::TRpBand* /*Sender*/, bool& /*Pr
                 labelRef(copy).setCaption(target.caption());
         }
     }
+    const bool deposit = m_kind == FormKind::Deposit;
+    for (const char* copy : { "A", "B", "C", "D" }) {
+        for (const char* diagonal : { "1", "2" })
+            component(std::string("shKrzyzyk") + copy + diagonal)->Enabled = deposit;
+    }
+    if (!deposit)
+        return;
+    // The amount in words, written on as text rather than into the cells; an amount that has none (the
+    // print commands refuse it first) leaves the line empty.
+    const std::optional<QString> words = depositWords(m_mtPlat.fieldByName("Kwota").asFloat());
+    const std::string text = words ? platform::toCp1250(*words) : std::string();
+    for (std::size_t copy = 0; copy < PayerLabels.size(); ++copy)
+        fitOnPayerLine(copy, text);
 }
 
 } // namespace printout

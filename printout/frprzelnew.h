@@ -8,7 +8,9 @@
 #include "report/rpreport.h"
 
 #include <QObject>
+#include <QString>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace data {
@@ -22,6 +24,10 @@ class TRpPrintable;
 } // namespace report
 
 namespace printout {
+
+// What the page is: a transfer order, or a cash deposit slip, whose payer-account line carries the amount
+// in words and whose letter P (przelew) is crossed out in every copy.
+enum class FormKind { Transfer, Deposit };
 
 class TfrPrzelNew : public QObject {
     Q_OBJECT
@@ -47,10 +53,23 @@ public:
 
     TMemTableDataSet& dataSet() { return m_dataSet; }
 
+    // The kind of the pages generated from now on; a transfer order until set.
+    void setFormKind(FormKind kind) { m_kind = kind; }
+    FormKind formKind() const { return m_kind; }
+
+    // Why an amount cannot go on a deposit slip: it is negative, too large for words, or its words pass
+    // the end of the line even at 7 points. Nothing when it can. Measures on the payer-account labels,
+    // whose captions the next generation replaces.
+    std::optional<QString> depositProblem(double amount);
+
 private:
     void setUpReport();
     void buildBand();
     report::TRpLabel& labelRef(const char* name) const;
+    void addDepositCrosses();
+    bool fitOnPayerLine(std::size_t copy, const std::string& text) const;
+
+    FormKind m_kind = FormKind::Transfer;
 
     std::map<std::string, report::TRpPrintable*> m_components;
 };

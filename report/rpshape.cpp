@@ -60,6 +60,12 @@ void TRpShape::RenderAt(int originX, int originY)
         line(x1, y1, x1, y2);
         line(x2, y1, x2, y2);
         break;
+    case rpsDiagonalDown:
+        line(x1, y1, x2, y2);
+        break;
+    case rpsDiagonalUp:
+        line(x1, y2, x2, y1);
+        break;
     }
     setFinished(true);
 }

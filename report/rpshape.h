@@ -1,11 +1,21 @@
-// A rectangle, an ellipse or a line through the middle of its box, with a pen and a brush.
+// A rectangle, an ellipse, a line through the middle of its box or across it corner to corner, with a pen
+// and a brush.
 #pragma once
 
 #include "report/rpprintable.h"
 
 namespace report {
 
-enum TRpShapeType { rpsRectangle, rpsCircle, rpsVertLine, rpsHorLine, rpsTopAndBottom, rpsRightAndLeft };
+enum TRpShapeType {
+    rpsRectangle,
+    rpsCircle,
+    rpsVertLine,
+    rpsHorLine,
+    rpsTopAndBottom,
+    rpsRightAndLeft,
+    rpsDiagonalDown, // top left to bottom right
+    rpsDiagonalUp, // bottom left to top right
+};
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TBrushStyle { bsSolid, bsClear };
 

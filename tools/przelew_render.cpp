@@ -52,6 +52,8 @@ default printer when no queue is named, and the spooler's request id is written 
 
 Options:
   --payer-account TEXT   the payer's account number, as typed into the main window (default: empty)
+  --form KIND            przelew (a transfer order, the default) or wplata (a cash deposit slip: the
+                         amount in words on the payer-account line, the letter P crossed out)
   --dpi N                resolution of a PNG, 24 to 1200 (default: 96)
   --page N               the page an .emf or .png shows, from 1 (default: 1)
   --print [QUEUE]        print instead of writing a file, all pages as one job
@@ -59,11 +61,12 @@ Options:
   --help                 show this text
 
 Exit status: 0 on success, 2 for bad arguments, 1 when a file cannot be read or written, holds no
-transfer or no page, or gives an amount that reads two ways.
+transfer or no page, gives an amount that reads two ways, or an amount a deposit slip cannot carry.
 )";
 
 struct Options {
     QString payerAccount;
+    printout::FormKind form = printout::FormKind::Transfer;
     int dpi = 96;
     int page = 1;
     bool print = false;
@@ -234,7 +237,7 @@ TransferEditorValues readTransferFile(const QString& path)
 
 // The transfers of a CSV file, in order. A row that cannot be read stops the run, or with
 // --skip-bad-rows is named on standard error and left out.
-std::vector<TransferEditorValues> readCsvFile(const QString& path, bool skipBadRows)
+std::vector<TransferEditorValues> readCsvFile(const QString& path, bool skipBadRows, QStringList& sources)
 {
     const QString inputName = QFileInfo(path).absoluteFilePath();
     CsvTransfers csv;
@@ -264,6 +267,7 @@ std::vector<TransferEditorValues> readCsvFile(const QString& path, bool skipBadR
             continue;
         }
         transfers.push_back(row.editors);
+        sources << QStringLiteral("%1, line %2").arg(inputName).arg(row.line);
     }
     return transfers;
 }
@@ -278,16 +282,18 @@ int render(const Options& options, std::optional<Format> format)
     if (options.inputs.size() == 1 && isReportFile(options.inputs.front()))
         return convertReportFile(options, format);
     std::vector<TransferEditorValues> transfers;
+    QStringList sources; // where each transfer comes from, for messages
     for (const QString& input : options.inputs) {
         if (isReportFile(input))
             throw platform::Error(
                 QStringLiteral("A saved report file is converted on its own, without other inputs: %1")
                     .arg(input));
         if (isCsvFile(input)) {
-            std::vector<TransferEditorValues> rows = readCsvFile(input, options.skipBadRows);
+            std::vector<TransferEditorValues> rows = readCsvFile(input, options.skipBadRows, sources);
             transfers.insert(transfers.end(), rows.begin(), rows.end());
         } else {
             transfers.push_back(readTransferFile(input));
+            sources << QFileInfo(input).absoluteFilePath();
         }
     }
     if (transfers.empty())
@@ -297,6 +303,13 @@ int render(const Options& options, std::optional<Format> format)
 
     data::TDM2 dm;
     printout::TfrPrzelNew form(dm.mtPlat);
+    form.setFormKind(options.form);
+    if (options.form == printout::FormKind::Deposit) {
+        for (std::size_t i = 0; i < transfers.size(); ++i) {
+            if (const std::optional<QString> problem = form.depositProblem(transfers[i].amount.value_or(0)))
+                throw platform::Error(QStringLiteral("%1: %2").arg(sources[qsizetype(i)], *problem));
+        }
+    }
     writeTransferRecords(dm, transfers);
     // One page for each transfer; one transfer keeps the form exactly as the main window prints it.
     if (transfers.size() > 1)
@@ -340,14 +353,15 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
     const QCommandLineOption payer(QStringLiteral("payer-account"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption skipBadRows(QStringLiteral("skip-bad-rows"));
-    parser.addOptions({ help, print, page, dpi, payer, skipBadRows });
+    const QCommandLineOption form(QStringLiteral("form"), QString(), QStringLiteral("KIND"));
+    parser.addOptions({ help, print, page, dpi, payer, skipBadRows, form });
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
             return usage(
                 qPrintable(QStringLiteral("unknown option --") + parser.unknownOptionNames().constFirst()));
         // A value missing after an option that takes one.
-        for (const QString& name :
-            { QStringLiteral("page"), QStringLiteral("dpi"), QStringLiteral("payer-account") }) {
+        for (const QString& name : { QStringLiteral("page"), QStringLiteral("dpi"),
+                 QStringLiteral("payer-account"), QStringLiteral("form") }) {
             if (parser.errorText().contains(QStringLiteral("'--%1'").arg(name)))
                 return usage(qPrintable(QStringLiteral("--") + name + QStringLiteral(" needs a value")));
         }
@@ -374,6 +388,13 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     }
     if (parser.isSet(payer))
         options.payerAccount = parser.value(payer);
+    if (parser.isSet(form)) {
+        const QString kind = parser.value(form).toLower();
+        if (kind == QLatin1String("wplata"))
+            options.form = printout::FormKind::Deposit;
+        else if (kind != QLatin1String("przelew"))
+            return usage("--form takes przelew or wplata");
+    }
     parsed = options;
     return 0;
 }

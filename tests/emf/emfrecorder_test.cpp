@@ -1,8 +1,8 @@
 #include "emf/emfrecorder.h"
 #include "emf/metafile.h"
 #include "emftestpage.h"
-#include "emfwalk.h"
 #include "platform/fonts.h"
+#include "support/emfwalk.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -3,7 +3,7 @@
 #include "emf/emfrecorder.h"
 #include "emf/metafile.h"
 #include "emftestpage.h"
-#include "emfwalk.h"
+#include "support/emfwalk.h"
 
 #include <QFile>
 #include <QImage>

@@ -8,6 +8,7 @@
 #include "report/rplabel.h"
 #include "report/rpprinter.h"
 #include "report/rpshape.h"
+#include "support/emfwalk.h"
 
 #include <QDate>
 #include <QImage>
@@ -126,7 +127,12 @@ TEST_F(FrPrzelNew, BandHoldsTheLayoutInDrawingOrder)
     EXPECT_TRUE(bool(band.BeforePrint));
 
     const std::vector<printout::ComponentDef> layout = printout::bandLayout();
-    ASSERT_EQ(band.children().size(), layout.size());
+    // The layout, then the deposit slip's crosses: drawn last, and only on a deposit slip.
+    ASSERT_EQ(band.children().size(), layout.size() + 8);
+    for (std::size_t i = layout.size(); i < band.children().size(); ++i) {
+        EXPECT_NE(dynamic_cast<const report::TRpShape*>(band.children()[i].get()), nullptr);
+        EXPECT_FALSE(band.children()[i]->Enabled);
+    }
     int shapes = 0, labels = 0, texts = 0;
     for (std::size_t i = 0; i < layout.size(); ++i) {
         const report::TRpPrintable& child = *band.children()[i];
@@ -378,6 +384,13 @@ TEST_F(FrPrzelNew, HandlerLeavesPrintBandAlone)
 // A page generated through the engine's page store, played back and probed.
 class FrPrzelNewPage : public FrPrzelNew {
 protected:
+    QByteArray generateEmf()
+    {
+        report::TRpPrinter target(report::TRpPrinterDestination::PageStore, 96);
+        form.rp.GenerateReport(target);
+        const std::optional<report::TRpGeneratedPage> page = target.PageAt(1);
+        return page ? page->bytes : QByteArray();
+    }
     QImage generate()
     {
         report::TRpPrinter target(report::TRpPrinterDestination::PageStore, 96);
@@ -504,6 +517,98 @@ TEST_F(FrPrzelNewPage, LongValuesStillGenerateAndRunPastTheField)
     // Copy A's payer account runs on past its field into the gap before copy B: nothing clips it.
     const int row = 135 + 23;
     EXPECT_GT(darkPixels(page, QRect(545, row + 2, 30, 14)), 10);
+}
+
+// A deposit slip: every copy carries the amount in words where the transfer has the payer account, at the
+// same place, and the letter P crossed out in the copy's frame colour; nothing else moves.
+TEST_F(FrPrzelNewPage, DepositSlipInEveryCopy)
+{
+    write({ .ndNazwa = "WSPOLNOTA", .kwota = 1234.5, .wcKonto = "PAYER", .wcNazwa = "JAN", .data = 46000 });
+    const emftest::PageDrawing transfer = emftest::drawing(generateEmf());
+    form.setFormKind(printout::FormKind::Deposit);
+    const emftest::PageDrawing deposit = emftest::drawing(generateEmf());
+
+    const QString words = QStringLiteral("tysiąc dwieście trzydzieści cztery złote 50/100");
+    std::vector<QPoint> accountAt, wordsAt;
+    for (const emftest::PageText& t : transfer.texts) {
+        if (t.text == QString::fromStdString(spaced("PAYER")))
+            accountAt.push_back(t.at);
+    }
+    for (const emftest::PageText& t : deposit.texts) {
+        if (t.text == words)
+            wordsAt.push_back(t.at);
+        EXPECT_NE(t.text, QString::fromStdString(spaced("PAYER")));
+    }
+    ASSERT_EQ(accountAt.size(), 4u);
+    EXPECT_EQ(wordsAt, accountAt);
+    EXPECT_EQ(deposit.texts.size(), transfer.texts.size());
+    EXPECT_EQ(deposit.filledShapes, transfer.filledShapes);
+
+    // The crosses: two diagonals a copy, over the box of the letter P (band 183, 106, 16 x 19 in copy A,
+    // 7 mm and 6 mm of margin before the band), in the copy's frame colour; a transfer has no diagonal.
+    auto diagonals = [](const emftest::PageDrawing& page) {
+        std::vector<emftest::PageLine> found;
+        for (const emftest::PageLine& l : page.lines) {
+            if (l.from.x() != l.to.x() && l.from.y() != l.to.y())
+                found.push_back(l);
+        }
+        return found;
+    };
+    EXPECT_TRUE(diagonals(transfer).empty());
+    const std::vector<emftest::PageLine> crosses = diagonals(deposit);
+    ASSERT_EQ(crosses.size(), 8u);
+    EXPECT_EQ(deposit.lines.size(), transfer.lines.size() + 8);
+    struct Copy {
+        int dx, dy;
+        std::uint32_t frame;
+    };
+    const Copy copies[] = { { 0, 0, 0x0000ff }, { 533, 0, 0 }, { 0, 376, 0x006400 }, { 533, 376, 0x0abed8 } };
+    for (const Copy& copy : copies) {
+        const QRect box(26 + 183 + copy.dx, 23 + 106 + copy.dy, 16, 19);
+        int inBox = 0;
+        for (const emftest::PageLine& l : crosses) {
+            if (box.adjusted(-1, -1, 1, 1).contains(l.from) && box.adjusted(-1, -1, 1, 1).contains(l.to)) {
+                ++inBox;
+                EXPECT_EQ(l.colour, copy.frame) << copy.dx << "," << copy.dy;
+            }
+        }
+        EXPECT_EQ(inBox, 2) << copy.dx << "," << copy.dy;
+    }
+
+    // Printed as a transfer again, the page is the transfer's.
+    form.setFormKind(printout::FormKind::Transfer);
+    EXPECT_EQ(emftest::drawing(generateEmf()).texts.size(), transfer.texts.size());
+    EXPECT_TRUE(diagonals(emftest::drawing(generateEmf())).empty());
+}
+
+// Words too long for the line at 12 points shrink a point at a time; a negative amount, or words that do
+// not fit even at 7 points, are refused before printing.
+TEST_F(FrPrzelNew, DepositWordsShrinkToTheLineOrAreRefused)
+{
+    form.setFormKind(printout::FormKind::Deposit);
+    EXPECT_FALSE(form.depositProblem(1234.5));
+    EXPECT_FALSE(form.depositProblem(123456.78));
+    write({ .kwota = 123456.78 });
+    fill();
+    const report::TRpLabel* a = form.label("lNrRachZlecA");
+    EXPECT_LT(a->FontSize, 12);
+    EXPECT_GE(a->FontSize, 7);
+    // The value field of the line ends at band 512 in copy A.
+    EXPECT_LE(a->Size.Values[report::TRpPrintable::Left] + a->Size.Values[report::TRpPrintable::Width],
+        512 * 254.0L / 96);
+
+    const std::optional<QString> negative = form.depositProblem(-3.5);
+    ASSERT_TRUE(negative);
+    EXPECT_TRUE(negative->contains(QStringLiteral("ujemn"))) << negative->toStdString();
+    const std::optional<QString> tooLong = form.depositProblem(987654321.99);
+    ASSERT_TRUE(tooLong);
+    EXPECT_TRUE(tooLong->contains(QStringLiteral("7 pkt"))) << tooLong->toStdString();
+    EXPECT_TRUE(form.depositProblem(1e13));
+
+    // A transfer printed after it has its payer account at 12 points again.
+    form.setFormKind(printout::FormKind::Transfer);
+    fill();
+    EXPECT_EQ(form.label("lNrRachZlecD")->FontSize, 12);
 }
 
 } // namespace
