@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QColor>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -70,6 +71,7 @@ BatchWindow::BatchWindow(QWidget* parent)
     , m_commonDate(new QCheckBox(QStringLiteral("Wspólna data"), this))
     , m_date(new TDateEdit(this))
     , m_summary(new QLabel(this))
+    , m_form(new QComboBox(this))
     , m_print(new QPushButton(QStringLiteral("&Wydruk"), this))
     , m_store(QStringLiteral("Zestaw"))
 {
@@ -96,6 +98,9 @@ BatchWindow::BatchWindow(QWidget* parent)
     m_store.restore();
     m_date->setEnabled(false);
     connect(m_commonDate, &QCheckBox::toggled, m_date, &QWidget::setEnabled);
+    m_form->setObjectName(QStringLiteral("cbFormularz"));
+    m_form->addItems({ QStringLiteral("Przelew"), QStringLiteral("Wpłata gotówkowa") });
+    connect(m_form, &QComboBox::currentIndexChanged, this, &BatchWindow::formChanged);
 
     auto* add = new QPushButton(QStringLiteral("&Dodaj pliki…"), this);
     auto* remove = new QPushButton(QStringLiteral("&Usuń"), this);
@@ -110,6 +115,7 @@ BatchWindow::BatchWindow(QWidget* parent)
         [this] { platform::runGuarded([this] { printClick(); }, this); });
 
     auto* common = new QHBoxLayout;
+    common->addWidget(m_form);
     common->addWidget(new QLabel(QStringLiteral("Nr rachunku zleceniodawcy"), this));
     common->addWidget(m_payerAccount, 1);
     common->addWidget(m_commonDate);
@@ -142,12 +148,12 @@ void BatchWindow::addFiles(const QStringList& paths)
                     const CsvTransfers csv = parseCsvTransfers(bytes);
                     for (const CsvRow& row : csv.rows)
                         addRow({ QStringLiteral("%1, wiersz %2").arg(name).arg(row.line), row.editors,
-                            csvFaultText(row) });
+                            csvFaultText(row), QString() });
                     return;
                 }
                 const TransferFileValues file = parseTransferFile(bytes);
                 std::vector<FileValueProblem> problems;
-                Row row { name, editorValuesFromFile(file, &problems), QString() };
+                Row row { name, editorValuesFromFile(file, &problems), QString(), QString() };
                 if (file.keysFound == 0)
                     row.fault = QStringLiteral("plik nie zawiera danych przelewu");
                 else if (!problems.empty())
@@ -165,6 +171,7 @@ void BatchWindow::addFiles(const QStringList& paths)
 
 void BatchWindow::addRow(Row row)
 {
+    checkDeposit(row);
     m_rows.push_back(std::move(row));
     m_table->insertRow(m_table->rowCount());
     showRow(int(m_rows.size()) - 1);
@@ -195,12 +202,12 @@ void BatchWindow::showRow(int index)
     put(Payer, v.payerName, true);
     put(Title, v.title, true);
     put(Date, dateDisplayText(v.date), true);
-    QString state = row.fault.isEmpty() ? QStringLiteral("Gotowy") : row.fault;
-    if (row.fault.isEmpty() && checkAccountNumber(v.recipientAccount) == AccountCheck::WrongCheckSum)
+    QString state = row.problem().isEmpty() ? QStringLiteral("Gotowy") : row.problem();
+    if (row.problem().isEmpty() && checkAccountNumber(v.recipientAccount) == AccountCheck::WrongCheckSum)
         state += QStringLiteral(" – ") + wrongAccountWarning();
     QTableWidgetItem* stateItem = put(State, state, false);
     stateItem->setToolTip(state); // a long reason is cut off in the column
-    if (!row.fault.isEmpty())
+    if (!row.problem().isEmpty())
         stateItem->setForeground(QColor(0xb0, 0, 0));
     m_showing = false;
 }
@@ -240,6 +247,7 @@ void BatchWindow::cellEdited(int index, int column)
     default:
         break;
     }
+    checkDeposit(row);
     showRow(index);
     // A row the user has just put right is meant to print.
     if (wasFaulty && row.fault.isEmpty()) {
@@ -255,7 +263,7 @@ std::vector<TransferEditorValues> BatchWindow::transfersToPrint() const
     std::vector<TransferEditorValues> transfers;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const QTableWidgetItem* check = m_table->item(int(i), Print);
-        if (!m_rows[i].fault.isEmpty() || !check || check->checkState() != Qt::Checked)
+        if (!m_rows[i].problem().isEmpty() || !check || check->checkState() != Qt::Checked)
             continue;
         TransferEditorValues values = m_rows[i].values;
         values.payerAccount = m_payerAccount->text();
@@ -269,6 +277,40 @@ std::vector<TransferEditorValues> BatchWindow::transfersToPrint() const
 int BatchWindow::readyCount() const
 {
     return int(transfersToPrint().size());
+}
+
+printout::FormKind BatchWindow::formKind() const
+{
+    return m_form->currentIndex() == 1 ? printout::FormKind::Deposit : printout::FormKind::Transfer;
+}
+
+void BatchWindow::setFormKind(printout::FormKind kind)
+{
+    m_form->setCurrentIndex(kind == printout::FormKind::Deposit ? 1 : 0);
+}
+
+void BatchWindow::setDepositCheck(std::function<std::optional<QString>(double)> check)
+{
+    m_depositCheck = std::move(check);
+    formChanged();
+}
+
+void BatchWindow::checkDeposit(Row& row) const
+{
+    row.depositFault.clear();
+    if (formKind() == printout::FormKind::Deposit && m_depositCheck) {
+        if (const std::optional<QString> problem = m_depositCheck(row.values.amount.value_or(0)))
+            row.depositFault = *problem;
+    }
+}
+
+void BatchWindow::formChanged()
+{
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        checkDeposit(m_rows[i]);
+        showRow(int(i));
+    }
+    updateSummary();
 }
 
 void BatchWindow::updateSummary()
@@ -325,7 +367,7 @@ void BatchWindow::printClick()
 {
     const std::vector<TransferEditorValues> transfers = transfersToPrint();
     if (!transfers.empty() && m_printTransfers)
-        m_printTransfers(transfers);
+        m_printTransfers(transfers, formKind());
 }
 
 void BatchWindow::dragEnterEvent(QDragEnterEvent* event)

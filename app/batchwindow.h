@@ -3,15 +3,18 @@
 #pragma once
 
 #include "app/propertiesstore.h"
+#include "printout/frprzelnew.h"
 #include "transfer/transferrecord.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,12 +38,18 @@ public:
     // A file that cannot be opened is reported through the error display; the others still load.
     void addFiles(const QStringList& paths);
 
-    // What "Wydruk" does with the transfers of the checked rows that are ready, in table order: by
-    // default they become the records of DM2's table and the report's preview.
-    void setPrintTransfers(std::function<void(const std::vector<TransferEditorValues>&)> print)
+    // What "Wydruk" does with the transfers of the checked rows that are ready, in table order, and the
+    // form chosen for the whole set.
+    void setPrintTransfers(
+        std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> print)
     {
         m_printTransfers = std::move(print);
     }
+    // The form of the whole set; on a deposit slip a row whose amount the slip cannot carry is not ready.
+    printout::FormKind formKind() const;
+    void setFormKind(printout::FormKind kind);
+    // Why an amount cannot go on a deposit slip (nothing when it can).
+    void setDepositCheck(std::function<std::optional<QString>(double)> check);
     // The open dialog; tests put a function that returns paths (none for a cancel).
     void setFilesChooser(std::function<QStringList()> chooser) { m_chooseFiles = std::move(chooser); }
 
@@ -53,6 +62,7 @@ public:
     QCheckBox* commonDateSwitch() const { return m_commonDate; }
     TDateEdit* commonDate() const { return m_date; }
     QLabel* summary() const { return m_summary; }
+    QComboBox* formChoice() const { return m_form; }
     QPushButton* printButton() const { return m_print; }
 
     void addFilesClick();
@@ -69,7 +79,11 @@ private:
         QString source;
         TransferEditorValues values;
         QString fault; // why the row cannot be printed; empty when it can
+        QString depositFault; // why a deposit slip cannot carry its amount; empty when it can
+        const QString& problem() const { return fault.isEmpty() ? depositFault : fault; }
     };
+    void checkDeposit(Row& row) const;
+    void formChanged();
     void addRow(Row row);
     void showRow(int index);
     void cellEdited(int index, int column);
@@ -81,10 +95,12 @@ private:
     QCheckBox* m_commonDate;
     TDateEdit* m_date;
     QLabel* m_summary;
+    QComboBox* m_form;
     QPushButton* m_print;
     TPropertiesStore m_store;
     bool m_showing = false; // the table is being filled by the program, not edited by the user
-    std::function<void(const std::vector<TransferEditorValues>&)> m_printTransfers;
+    std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> m_printTransfers;
+    std::function<std::optional<QString>(double)> m_depositCheck;
     std::function<QStringList()> m_chooseFiles;
 };
 

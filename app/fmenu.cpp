@@ -3,16 +3,19 @@
 #include "app/batchwindow.h"
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
+#include "app/printsettings.h"
 #include "data/dm2.h"
 #include "platform/error.h"
 #include "platform/errordisplay.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "platform/registry.h"
 #include "transfer/accountcheck.h"
 #include "transfer/transferfile.h"
 #include "transfer/transferrecord.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -104,6 +107,23 @@ TfMenu::TfMenu(QWidget* parent)
     aOpenMany->setObjectName(QStringLiteral("aOpenMany"));
     aOpenMany->setToolTip(QStringLiteral("Otwiera wiele plików przelewów lub plik CSV"));
     aOpenMany->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    // The kind of form: one of two, the last choice kept.
+    aFormPrzelew = new QAction(QStringLiteral("Przelew"), this);
+    aFormPrzelew->setObjectName(QStringLiteral("aFormPrzelew"));
+    aFormWplata = new QAction(QStringLiteral("Wpłata gotówkowa"), this);
+    aFormWplata->setObjectName(QStringLiteral("aFormWplata"));
+    auto* forms = new QActionGroup(this);
+    for (QAction* a : { aFormPrzelew, aFormWplata }) {
+        a->setCheckable(true);
+        forms->addAction(a);
+    }
+    aFormPrzelew->setChecked(true);
+    connect(forms, &QActionGroup::triggered, this, [this] {
+        if (!storeFormKind(formKind()))
+            platform::showError(
+                QStringLiteral("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()),
+                this);
+    });
     Action3 = new QAction(QStringLiteral("Wyjście"), this);
     Action3->setObjectName(QStringLiteral("Action3"));
     Action3->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -127,6 +147,9 @@ TfMenu::TfMenu(QWidget* parent)
     dane->addAction(aOpen);
     dane->addAction(aPrint);
     dane->addAction(aOpenMany);
+    dane->addSeparator();
+    dane->addAction(aFormPrzelew);
+    dane->addAction(aFormWplata);
     dane->addSeparator();
     dane->addAction(Action3);
 
@@ -211,6 +234,9 @@ TfMenu::TfMenu(QWidget* parent)
 
     PropertiesStore1.setComponent(eRachunekZleceniodawcy);
     PropertiesStore1.restore();
+    // After the payer account, which reports a damaged registry file first.
+    if (storedFormKind() == printout::FormKind::Deposit)
+        aFormWplata->setChecked(true);
     FormCreate();
     ceKwota->setFocus(); // the first editor with a tab stop
 }
@@ -383,10 +409,13 @@ BatchWindow* TfMenu::batchWindow()
 {
     if (!m_batch) {
         m_batch = new BatchWindow(this);
-        m_batch->setPrintTransfers([this](const std::vector<TransferEditorValues>& transfers) {
-            if (m_batchPreview && !(m_reportBusy && m_reportBusy()))
-                m_batchPreview(transfers);
-        });
+        m_batch->setFormKind(formKind());
+        m_batch->setDepositCheck(m_depositCheck);
+        m_batch->setPrintTransfers(
+            [this](const std::vector<TransferEditorValues>& transfers, printout::FormKind kind) {
+                if (m_batchPreview && !(m_reportBusy && m_reportBusy()))
+                    m_batchPreview(transfers, kind);
+            });
     }
     return m_batch;
 }
@@ -403,6 +432,23 @@ BatchWindow* TfMenu::shownBatchWindow()
 void TfMenu::openBatch(const QStringList& paths)
 {
     shownBatchWindow()->addFiles(paths);
+}
+
+printout::FormKind TfMenu::formKind() const
+{
+    return aFormWplata->isChecked() ? printout::FormKind::Deposit : printout::FormKind::Transfer;
+}
+
+void TfMenu::setFormKind(printout::FormKind kind)
+{
+    (kind == printout::FormKind::Deposit ? aFormWplata : aFormPrzelew)->trigger();
+}
+
+void TfMenu::setDepositCheck(std::function<std::optional<QString>(double)> check)
+{
+    m_depositCheck = std::move(check);
+    if (m_batch)
+        m_batch->setDepositCheck(m_depositCheck);
 }
 
 void TfMenu::aOpenManyExecute()
@@ -425,9 +471,16 @@ void TfMenu::aPrintExecute()
             values.payerName = eZleceniodawca->text();
             values.title = eTytulem->text();
             values.date = deData->date();
+            const printout::FormKind kind = formKind();
+            if (kind == printout::FormKind::Deposit && m_depositCheck) {
+                if (const std::optional<QString> problem = m_depositCheck(values.amount.value_or(0))) {
+                    platform::showError(*problem, this);
+                    return;
+                }
+            }
             writeTransferRecord(*dm, values);
             if (m_previewReport)
-                m_previewReport();
+                m_previewReport(kind);
         },
         this);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/propertiesstore.h"
+#include "printout/frprzelnew.h"
 #include "transfer/transferrecord.h"
 
 #include <QIcon>
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -33,15 +35,22 @@ public:
     // The images of the actions (ImageList1).
     void setActionImages(const QList<QIcon>& images);
 
-    // What the print command does once the record is posted: the report's preview. Until it is set,
-    // the command ends after posting.
-    void setPreviewReport(std::function<void()> previewReport) { m_previewReport = std::move(previewReport); }
+    // What the print command does once the record is posted: the report's preview of the chosen form.
+    // Until it is set, the command ends after posting.
+    void setPreviewReport(std::function<void(printout::FormKind)> previewReport)
+    {
+        m_previewReport = std::move(previewReport);
+    }
+    // Why an amount cannot go on a deposit slip (nothing when it can): the print commands ask before
+    // anything is written, and show the reason instead of a page.
+    void setDepositCheck(std::function<std::optional<QString>(double)> check);
     // Whether the report is still generating pages from mtPlat; the print command then leaves the table
     // alone, since emptying it would pull the record from under the running generation.
     void setReportBusy(std::function<bool()> reportBusy) { m_reportBusy = std::move(reportBusy); }
 
     // What the batch window's print does with its transfers: the report's preview of all of them.
-    void setBatchPreview(std::function<void(const std::vector<TransferEditorValues>&)> preview)
+    void setBatchPreview(
+        std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> preview)
     {
         m_batchPreview = std::move(preview);
     }
@@ -53,6 +62,10 @@ public:
 
     // The open dialog; tests put a function that returns a path (or an empty text for a cancel).
     void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
+
+    // The form "Wydruk" prints: "Przelew" or "Wpłata gotówkowa" in the "Dane" menu, kept in the registry.
+    printout::FormKind formKind() const;
+    void setFormKind(printout::FormKind kind);
 
     void FormCreate();
     void aOpenExecute();
@@ -91,6 +104,8 @@ public:
     QAction* aOpen;
     QAction* aPrint;
     QAction* aOpenMany;
+    QAction* aFormPrzelew;
+    QAction* aFormWplata;
     QAction* Action3;
 
     TPropertiesStore PropertiesStore1;
@@ -110,10 +125,11 @@ private:
     void showImportProblem(QLabel* warning, const QString& text);
     BatchWindow* shownBatchWindow();
 
-    std::function<void()> m_previewReport;
+    std::function<void(printout::FormKind)> m_previewReport;
+    std::function<std::optional<QString>(double)> m_depositCheck;
     std::function<bool()> m_reportBusy;
     std::function<QString()> m_chooseFile;
-    std::function<void(const std::vector<TransferEditorValues>&)> m_batchPreview;
+    std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> m_batchPreview;
     QPointer<BatchWindow> m_batch;
 };
 

@@ -34,11 +34,16 @@ int main(int argc, char** argv)
     fMenu->setActionImages(app::ImageList1());
     frPrzelNew = new printout::TfrPrzelNew(DM2->mtPlat);
     frPrzelNew->rp.setPreviewHost(&preview::TRpStandardPreviewInterface::instance());
-    fMenu->setPreviewReport([] { frPrzelNew->rp.PreviewReport(); });
+    fMenu->setPreviewReport([](printout::FormKind kind) {
+        frPrzelNew->setFormKind(kind);
+        frPrzelNew->rp.PreviewReport();
+    });
+    fMenu->setDepositCheck([](double amount) { return frPrzelNew->depositProblem(amount); });
     fMenu->setReportBusy([] { return !frPrzelNew->rp.available(); });
     // Many transfers: one record each, a page each.
-    fMenu->setBatchPreview([](const std::vector<TransferEditorValues>& transfers) {
+    fMenu->setBatchPreview([](const std::vector<TransferEditorValues>& transfers, printout::FormKind kind) {
         writeTransferRecords(*DM2, transfers);
+        frPrzelNew->setFormKind(kind);
         frPrzelNew->DetailBand1->ForceNewPage = true;
         frPrzelNew->rp.PreviewReport();
         frPrzelNew->DetailBand1->ForceNewPage = false;

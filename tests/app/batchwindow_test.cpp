@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -33,7 +34,11 @@ protected:
     {
         AppTest::SetUp();
         window = std::make_unique<BatchWindow>();
-        window->setPrintTransfers([this](const std::vector<TransferEditorValues>& t) { printed = t; });
+        window->setPrintTransfers(
+            [this](const std::vector<TransferEditorValues>& t, printout::FormKind kind) {
+                printed = t;
+                printedKind = kind;
+            });
         csv = testsupport::writeFileIn(files, QStringLiteral("lista.csv"),
             "NDNazwa;Kwota;Tytulem;Data\n"
             "Alfa;10,50;Faktura 1;09.12.2026\n"
@@ -54,6 +59,7 @@ protected:
     QString csv, single;
     std::unique_ptr<BatchWindow> window;
     std::vector<TransferEditorValues> printed;
+    printout::FormKind printedKind = printout::FormKind::Transfer;
 };
 
 } // namespace
@@ -107,6 +113,28 @@ TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
     EXPECT_EQ(cell(0, BatchWindow::Title), QStringLiteral("Faktura 3"));
 }
 
+// On deposit slips a row whose amount the slip cannot carry says why and is not ready; the set prints as
+// the form chosen for it.
+TEST_F(BatchWindowTest, DepositSlipsCheckEveryAmount)
+{
+    window->setDepositCheck([](double amount) -> std::optional<QString> {
+        if (amount > 20)
+            return QStringLiteral("za długa");
+        return std::nullopt;
+    });
+    window->addFiles({ csv });
+    EXPECT_EQ(window->summary()->text(), QStringLiteral("Gotowe do wydruku: 2 z 3"));
+    window->formChoice()->setCurrentIndex(1);
+    EXPECT_EQ(window->formKind(), printout::FormKind::Deposit);
+    EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("za długa"));
+    EXPECT_EQ(window->summary()->text(), QStringLiteral("Gotowe do wydruku: 1 z 3"));
+    window->table()->item(2, BatchWindow::Amount)->setText(QStringLiteral("15"));
+    EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("Gotowy"));
+    window->printClick();
+    EXPECT_EQ(printedKind, printout::FormKind::Deposit);
+    EXPECT_EQ(printedTitles(), (std::vector<QString> { "Faktura 1", "Faktura 3" }));
+}
+
 // Several files come at once through the real open dialog, and files dropped on the window load as
 // opened ones, after the rows already there.
 TEST_F(BatchWindowTest, SeveralFilesFromTheOpenDialogAndDropped)
@@ -145,7 +173,8 @@ TEST_F(BatchWindowTest, OpenedFromTheMainWindowAndTheCommandLine)
     {
         TfMenu menu;
         std::vector<TransferEditorValues> previewed;
-        menu.setBatchPreview([&](const std::vector<TransferEditorValues>& t) { previewed = t; });
+        menu.setBatchPreview(
+            [&](const std::vector<TransferEditorValues>& t, printout::FormKind) { previewed = t; });
         menu.batchWindow()->setFilesChooser([this] { return QStringList { csv }; });
         menu.aOpenMany->trigger();
         ASSERT_TRUE(menu.batchWindow()->isVisible());

@@ -1,3 +1,4 @@
+#include "app/batchwindow.h"
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
 #include "app/fmenu.h"
@@ -173,12 +174,17 @@ TEST_F(FMenuTest, ActionsMenuAndToolBar)
     ASSERT_EQ(menus.size(), 1);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&Dane"));
     const QList<QAction*> items = menus[0]->menu()->actions();
-    ASSERT_EQ(items.size(), 5);
+    ASSERT_EQ(items.size(), 8);
     EXPECT_EQ(items[0], window->aOpen);
     EXPECT_EQ(items[1], window->aPrint);
     EXPECT_EQ(items[2], window->aOpenMany);
     EXPECT_TRUE(items[3]->isSeparator());
-    EXPECT_EQ(items[4], window->Action3);
+    EXPECT_EQ(items[4], window->aFormPrzelew);
+    EXPECT_EQ(items[5], window->aFormWplata);
+    EXPECT_TRUE(items[6]->isSeparator());
+    EXPECT_EQ(items[7], window->Action3);
+    EXPECT_EQ(window->aFormWplata->text(), QStringLiteral("Wpłata gotówkowa"));
+    EXPECT_TRUE(window->aFormPrzelew->isChecked());
     EXPECT_EQ(window->aOpenMany->text(), QStringLiteral("Otwórz wiele…"));
     EXPECT_EQ(window->aOpenMany->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     EXPECT_EQ(window->ActionToolBar1->actions(),
@@ -389,7 +395,7 @@ TEST_F(FMenuTest, PrintWritesTheRecord)
     load(sampleFile);
     window->eRachunekZleceniodawcy->setText(QStringLiteral("PL 12-34"));
     int previews = 0;
-    window->setPreviewReport([&] {
+    window->setPreviewReport([&](printout::FormKind) {
         ++previews;
         EXPECT_EQ(DM2->mtPlat.recordCount(), 1); // posted before the preview
     });
@@ -411,6 +417,42 @@ TEST_F(FMenuTest, PrintWritesTheRecord)
     EXPECT_TRUE(errors.isEmpty());
 }
 
+// "Wpłata gotówkowa" is kept for the next run and goes to the preview; an amount the slip cannot carry is
+// refused before the record is written.
+TEST_F(FMenuTest, TheFormKindIsKeptAndADepositIsCheckedFirst)
+{
+    load(sampleFile);
+    std::vector<printout::FormKind> previews;
+    window->setPreviewReport([&](printout::FormKind kind) { previews.push_back(kind); });
+    std::vector<double> checked;
+    window->setDepositCheck([&](double amount) -> std::optional<QString> {
+        checked.push_back(amount);
+        if (amount < 0)
+            return QStringLiteral("ujemna");
+        return std::nullopt;
+    });
+    print();
+    window->aFormWplata->trigger();
+    print();
+    EXPECT_EQ(previews, (std::vector { printout::FormKind::Transfer, printout::FormKind::Deposit }));
+    EXPECT_EQ(checked, std::vector { 1234.5 });
+
+    window->ceKwota->setValue(-5.0);
+    print();
+    EXPECT_EQ(previews.size(), 2u);
+    EXPECT_EQ(errors, QStringList { QStringLiteral("ujemna.") }); // the display ends a message with a stop
+    DM2->mtPlat.first();
+    EXPECT_EQ(DM2->mtPlatKwota->asFloat(), 1234.5); // the record of the last print stays
+
+    closeAndReopen();
+    EXPECT_TRUE(window->aFormWplata->isChecked());
+    EXPECT_EQ(window->formKind(), printout::FormKind::Deposit);
+    EXPECT_EQ(window->batchWindow()->formKind(), printout::FormKind::Deposit);
+    window->aFormPrzelew->trigger();
+    closeAndReopen();
+    EXPECT_EQ(window->formKind(), printout::FormKind::Transfer);
+}
+
 TEST_F(FMenuTest, PrintLeavesTheTableAloneWhileTheReportGenerates)
 {
     load(sampleFile);
@@ -418,7 +460,7 @@ TEST_F(FMenuTest, PrintLeavesTheTableAloneWhileTheReportGenerates)
     ASSERT_EQ(DM2->mtPlat.recordCount(), 1);
     window->eTytulem->setText(QStringLiteral("Inny tytuł"));
     int previews = 0;
-    window->setPreviewReport([&] { ++previews; });
+    window->setPreviewReport([&](printout::FormKind) { ++previews; });
     window->setReportBusy([] { return true; });
     print();
     EXPECT_EQ(previews, 0);
@@ -475,7 +517,8 @@ TEST_F(FMenuTest, PrintWithoutDateOrAmount)
 TEST_F(FMenuTest, AnErrorOfThePreviewIsShownAndTheRecordStaysPosted)
 {
     load(sampleFile);
-    window->setPreviewReport([] { throw platform::Error(QStringLiteral("Printer selected is not valid")); });
+    window->setPreviewReport(
+        [](printout::FormKind) { throw platform::Error(QStringLiteral("Printer selected is not valid")); });
     print();
     EXPECT_EQ(errors, QStringList { QStringLiteral("Printer selected is not valid.") });
     EXPECT_EQ(DM2->mtPlat.recordCount(), 1);
@@ -621,7 +664,7 @@ TEST_F(FMenuTest, ShortcutsWorkAnywhereInTheWindow)
     EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));
     EXPECT_TRUE(window->ceKwota->hasFocus());
     int previews = 0;
-    window->setPreviewReport([&] { ++previews; });
+    window->setPreviewReport([&](printout::FormKind) { ++previews; });
     QTest::keyClick(window->deData, Qt::Key_W, Qt::AltModifier);
     EXPECT_EQ(previews, 1);
     EXPECT_EQ(DM2->mtPlat.recordCount(), 1);
