@@ -96,6 +96,8 @@ BatchWindow::BatchWindow(QWidget* parent)
     m_payerAccount->setObjectName(QStringLiteral("eRachunekZleceniodawcy"));
     m_store.setComponent(m_payerAccount);
     m_store.restore();
+    // The common account may run past its field on every row: checked once it is typed, not per key.
+    connect(m_payerAccount, &QLineEdit::editingFinished, this, &BatchWindow::formChanged);
     m_date->setEnabled(false);
     connect(m_commonDate, &QCheckBox::toggled, m_date, &QWidget::setEnabled);
     m_form->setObjectName(QStringLiteral("cbFormularz"));
@@ -146,14 +148,20 @@ void BatchWindow::addFiles(const QStringList& paths)
                 const QString name = QFileInfo(path).fileName();
                 if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
                     const CsvTransfers csv = parseCsvTransfers(bytes);
-                    for (const CsvRow& row : csv.rows)
-                        addRow({ QStringLiteral("%1, wiersz %2").arg(name).arg(row.line), row.editors,
-                            csvFaultText(row), QString() });
+                    for (const CsvRow& csvRow : csv.rows) {
+                        Row row;
+                        row.source = QStringLiteral("%1, wiersz %2").arg(name).arg(csvRow.line);
+                        row.values = csvRow.editors;
+                        row.fault = csvFaultText(csvRow);
+                        addRow(std::move(row));
+                    }
                     return;
                 }
                 const TransferFileValues file = parseTransferFile(bytes);
                 std::vector<FileValueProblem> problems;
-                Row row { name, editorValuesFromFile(file, &problems), QString(), QString() };
+                Row row;
+                row.source = name;
+                row.values = editorValuesFromFile(file, &problems);
                 if (file.keysFound == 0)
                     row.fault = QStringLiteral("plik nie zawiera danych przelewu");
                 else if (!problems.empty())
@@ -171,7 +179,7 @@ void BatchWindow::addFiles(const QStringList& paths)
 
 void BatchWindow::addRow(Row row)
 {
-    checkDeposit(row);
+    checkForm(row);
     m_rows.push_back(std::move(row));
     m_table->insertRow(m_table->rowCount());
     showRow(int(m_rows.size()) - 1);
@@ -205,6 +213,8 @@ void BatchWindow::showRow(int index)
     QString state = row.problem().isEmpty() ? QStringLiteral("Gotowy") : row.problem();
     if (row.problem().isEmpty() && checkAccountNumber(v.recipientAccount) == AccountCheck::WrongCheckSum)
         state += QStringLiteral(" – ") + wrongAccountWarning();
+    if (row.problem().isEmpty() && !row.formWarning.isEmpty())
+        state += QStringLiteral(" – ") + row.formWarning;
     QTableWidgetItem* stateItem = put(State, state, false);
     stateItem->setToolTip(state); // a long reason is cut off in the column
     if (!row.problem().isEmpty())
@@ -247,7 +257,7 @@ void BatchWindow::cellEdited(int index, int column)
     default:
         break;
     }
-    checkDeposit(row);
+    checkForm(row);
     showRow(index);
     // A row the user has just put right is meant to print.
     if (wasFaulty && row.fault.isEmpty()) {
@@ -295,19 +305,33 @@ void BatchWindow::setDepositCheck(std::function<std::optional<QString>(double)> 
     formChanged();
 }
 
-void BatchWindow::checkDeposit(Row& row) const
+void BatchWindow::setFieldWarnings(
+    std::function<std::vector<printout::FieldWarning>(const TransferEditorValues&, printout::FormKind)>
+        warnings)
+{
+    m_fieldWarnings = std::move(warnings);
+    formChanged();
+}
+
+void BatchWindow::checkForm(Row& row) const
 {
     row.depositFault.clear();
     if (formKind() == printout::FormKind::Deposit && m_depositCheck) {
         if (const std::optional<QString> problem = m_depositCheck(row.values.amount.value_or(0)))
             row.depositFault = *problem;
     }
+    row.formWarning.clear();
+    if (m_fieldWarnings) {
+        TransferEditorValues values = row.values;
+        values.payerAccount = m_payerAccount->text();
+        row.formWarning = printout::warningLine(m_fieldWarnings(values, formKind()));
+    }
 }
 
 void BatchWindow::formChanged()
 {
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        checkDeposit(m_rows[i]);
+        checkForm(m_rows[i]);
         showRow(int(i));
     }
     updateSummary();

@@ -50,6 +50,10 @@ public:
     void setFormKind(printout::FormKind kind);
     // Why an amount cannot go on a deposit slip (nothing when it can).
     void setDepositCheck(std::function<std::optional<QString>(double)> check);
+    // What the form will not show whole of a row's values: told in the row's state, never blocking it.
+    void setFieldWarnings(
+        std::function<std::vector<printout::FieldWarning>(const TransferEditorValues&, printout::FormKind)>
+            warnings);
     // The open dialog; tests put a function that returns paths (none for a cancel).
     void setFilesChooser(std::function<QStringList()> chooser) { m_chooseFiles = std::move(chooser); }
 
@@ -80,9 +84,10 @@ private:
         TransferEditorValues values;
         QString fault; // why the row cannot be printed; empty when it can
         QString depositFault; // why a deposit slip cannot carry its amount; empty when it can
+        QString formWarning; // what the form will not show whole; printed all the same
         const QString& problem() const { return fault.isEmpty() ? depositFault : fault; }
     };
-    void checkDeposit(Row& row) const;
+    void checkForm(Row& row) const;
     void formChanged();
     void addRow(Row row);
     void showRow(int index);
@@ -101,6 +106,8 @@ private:
     bool m_showing = false; // the table is being filled by the program, not edited by the user
     std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> m_printTransfers;
     std::function<std::optional<QString>(double)> m_depositCheck;
+    std::function<std::vector<printout::FieldWarning>(const TransferEditorValues&, printout::FormKind)>
+        m_fieldWarnings;
     std::function<QStringList()> m_chooseFiles;
 };
 

@@ -119,6 +119,7 @@ TfMenu::TfMenu(QWidget* parent)
     }
     aFormPrzelew->setChecked(true);
     connect(forms, &QActionGroup::triggered, this, [this] {
+        updateFormWarning();
         if (!storeFormKind(formKind()))
             platform::showError(
                 QStringLiteral("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()),
@@ -228,6 +229,17 @@ TfMenu::TfMenu(QWidget* parent)
         [this] { updateAccountCheck(eRachunekOdbiorcy, Label6, lOdbiorcaCheck); });
     connect(eRachunekZleceniodawcy, &QLineEdit::textChanged, this,
         [this] { updateAccountCheck(eRachunekZleceniodawcy, Label7, lZleceniodawcaCheck); });
+
+    lBlankiet = new QLabel(this);
+    lBlankiet->setObjectName(QStringLiteral("lBlankiet"));
+    lBlankiet->setFont(tahoma(11));
+    lBlankiet->setPalette(lOdbiorcaCheck->palette());
+    lBlankiet->setWordWrap(true);
+    lBlankiet->setGeometry(8, 448, 617, 28);
+    lBlankiet->hide();
+    for (QLineEdit* editor : { eOdbiorca, eRachunekOdbiorcy, static_cast<QLineEdit*>(ceKwota),
+             eRachunekZleceniodawcy, eZleceniodawca, eTytulem })
+        connect(editor, &QLineEdit::textChanged, this, &TfMenu::updateFormWarning);
 
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
@@ -411,6 +423,7 @@ BatchWindow* TfMenu::batchWindow()
         m_batch = new BatchWindow(this);
         m_batch->setFormKind(formKind());
         m_batch->setDepositCheck(m_depositCheck);
+        m_batch->setFieldWarnings(m_fieldWarnings);
         m_batch->setPrintTransfers(
             [this](const std::vector<TransferEditorValues>& transfers, printout::FormKind kind) {
                 if (m_batchPreview && !(m_reportBusy && m_reportBusy()))
@@ -444,6 +457,36 @@ void TfMenu::setFormKind(printout::FormKind kind)
     (kind == printout::FormKind::Deposit ? aFormWplata : aFormPrzelew)->trigger();
 }
 
+TransferEditorValues TfMenu::editorValues() const
+{
+    TransferEditorValues values;
+    values.recipientName = eOdbiorca->text();
+    values.recipientAccount = eRachunekOdbiorcy->text();
+    values.amount = ceKwota->numericValue();
+    values.payerAccount = eRachunekZleceniodawcy->text();
+    values.payerName = eZleceniodawca->text();
+    values.title = eTytulem->text();
+    values.date = deData->date();
+    return values;
+}
+
+void TfMenu::setFieldWarnings(FieldWarnings warnings)
+{
+    m_fieldWarnings = std::move(warnings);
+    if (m_batch)
+        m_batch->setFieldWarnings(m_fieldWarnings);
+    updateFormWarning();
+}
+
+void TfMenu::updateFormWarning()
+{
+    const QString line
+        = m_fieldWarnings ? printout::warningLine(m_fieldWarnings(editorValues(), formKind())) : QString();
+    lBlankiet->setText(line);
+    lBlankiet->setVisible(!line.isEmpty());
+    setFixedSize(632, line.isEmpty() ? 453 : 453 + 30);
+}
+
 void TfMenu::setDepositCheck(std::function<std::optional<QString>(double)> check)
 {
     m_depositCheck = std::move(check);
@@ -463,14 +506,7 @@ void TfMenu::aPrintExecute()
             data::TDM2* dm = DM2;
             if (!dm || (m_reportBusy && m_reportBusy()))
                 return;
-            TransferEditorValues values;
-            values.recipientName = eOdbiorca->text();
-            values.recipientAccount = eRachunekOdbiorcy->text();
-            values.amount = ceKwota->numericValue();
-            values.payerAccount = eRachunekZleceniodawcy->text();
-            values.payerName = eZleceniodawca->text();
-            values.title = eTytulem->text();
-            values.date = deData->date();
+            const TransferEditorValues values = editorValues();
             const printout::FormKind kind = formKind();
             if (kind == printout::FormKind::Deposit && m_depositCheck) {
                 if (const std::optional<QString> problem = m_depositCheck(values.amount.value_or(0))) {

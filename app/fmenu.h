@@ -44,6 +44,11 @@ public:
     // Why an amount cannot go on a deposit slip (nothing when it can): the print commands ask before
     // anything is written, and show the reason instead of a page.
     void setDepositCheck(std::function<std::optional<QString>(double)> check);
+    // What the form of a kind will not show whole of the values: the line under the editors tells it,
+    // and the batch window's rows. Until it is set nothing is told.
+    using FieldWarnings
+        = std::function<std::vector<printout::FieldWarning>(const TransferEditorValues&, printout::FormKind)>;
+    void setFieldWarnings(FieldWarnings warnings);
     // Whether the report is still generating pages from mtPlat; the print command then leaves the table
     // alone, since emptying it would pull the record from under the running generation.
     void setReportBusy(std::function<bool()> reportBusy) { m_reportBusy = std::move(reportBusy); }
@@ -100,6 +105,9 @@ public:
     // editor (hidden once the user types there or another file is loaded).
     QLabel* lKwotaImport;
     QLabel* lDataImport;
+    // Under the editors: what the form will cut, run past its fields or print as "?". It never blocks
+    // printing; the window grows by its height while it shows.
+    QLabel* lBlankiet;
 
     QAction* aOpen;
     QAction* aPrint;
@@ -124,9 +132,12 @@ private:
     void updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning);
     void showImportProblem(QLabel* warning, const QString& text);
     BatchWindow* shownBatchWindow();
+    TransferEditorValues editorValues() const;
+    void updateFormWarning();
 
     std::function<void(printout::FormKind)> m_previewReport;
     std::function<std::optional<QString>(double)> m_depositCheck;
+    FieldWarnings m_fieldWarnings;
     std::function<bool()> m_reportBusy;
     std::function<QString()> m_chooseFile;
     std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> m_batchPreview;

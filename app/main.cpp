@@ -38,7 +38,14 @@ int main(int argc, char** argv)
         frPrzelNew->setFormKind(kind);
         frPrzelNew->rp.PreviewReport();
     });
-    fMenu->setDepositCheck([](double amount) { return frPrzelNew->depositProblem(amount); });
+    // The checks measure on a form of their own, so they never touch the labels of a generation running
+    // for an open preview.
+    data::TDM2 checkingData;
+    printout::TfrPrzelNew checkingForm(checkingData.mtPlat);
+    fMenu->setDepositCheck([&checkingForm](double amount) { return checkingForm.depositProblem(amount); });
+    fMenu->setFieldWarnings([&checkingForm](const TransferEditorValues& values, printout::FormKind kind) {
+        return checkingForm.fieldWarnings(values, kind);
+    });
     fMenu->setReportBusy([] { return !frPrzelNew->rp.available(); });
     // Many transfers: one record each, a page each.
     fMenu->setBatchPreview([](const std::vector<TransferEditorValues>& transfers, printout::FormKind kind) {

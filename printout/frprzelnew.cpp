@@ -305,6 +305,11 @@ report::TRpLabel& TfrPrzelNew::labelRef(const char* name) const
 
 void TfrPrzelNew::DetailBand1BeforePrint(report::TRpBand* /*Sender*/, bool& /*PrintBand*/)
 {
+    fill(m_mtPlat);
+}
+
+void TfrPrzelNew::fill(data::TMemTable& table)
+{
     // A deposit slip printed before may have shrunk the payer-account line.
     for (const char* name : PayerLabels)
         labelRef(name).FontSize = DataPointSize;
@@ -312,18 +317,17 @@ void TfrPrzelNew::DetailBand1BeforePrint(report::TRpBand* /*Sender*/, bool& /*Pr
         report::TRpLabel& target = labelRef(step.label);
         switch (step.source) {
         case Source::Piece:
-            target.setCaption(
-                spaced(piece(m_mtPlat.fieldByName(step.field).asString(), step.first, step.last)));
+            target.setCaption(spaced(piece(table.fieldByName(step.field).asString(), step.first, step.last)));
             break;
         case Source::Whole:
-            target.setCaption(spaced(m_mtPlat.fieldByName(step.field).asString()));
+            target.setCaption(spaced(table.fieldByName(step.field).asString()));
             break;
         case Source::Amount:
-            target.setCaption(spaced(amountText(m_mtPlat.fieldByName(step.field).asFloat(), DecimalComma)));
+            target.setCaption(spaced(amountText(table.fieldByName(step.field).asFloat(), DecimalComma)));
             break;
         case Source::PayerAccount:
-            target.setCaption(spaced(m_mtPlat.fieldByName("WCKONTOKONTR").asString()
-                + m_mtPlat.fieldByName("WCKonto").asString()));
+            target.setCaption(spaced(
+                table.fieldByName("WCKONTOKONTR").asString() + table.fieldByName("WCKonto").asString()));
             break;
         case Source::None:
             break;
@@ -342,7 +346,7 @@ void TfrPrzelNew::DetailBand1BeforePrint(report::TRpBand* /*Sender*/, bool& /*Pr
         return;
     // The amount in words, written on as text rather than into the cells; an amount that has none (the
     // print commands refuse it first) leaves the line empty.
-    const std::optional<QString> words = depositWords(m_mtPlat.fieldByName("Kwota").asFloat());
+    const std::optional<QString> words = depositWords(table.fieldByName("Kwota").asFloat());
     const std::string text = words ? platform::toCp1250(*words) : std::string();
     for (std::size_t copy = 0; copy < PayerLabels.size(); ++copy)
         fitOnPayerLine(copy, text);

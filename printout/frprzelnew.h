@@ -6,12 +6,14 @@
 // rpreport.h keeps a QPointer<TRpPrinter>, which needs the complete class.
 #include "report/rpprinter.h"
 #include "report/rpreport.h"
+#include "transfer/transferrecord.h"
 
 #include <QObject>
 #include <QString>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace data {
 class TMemTable;
@@ -28,6 +30,24 @@ namespace printout {
 // What the page is: a transfer order, or a cash deposit slip, whose payer-account line carries the amount
 // in words and whose letter P (przelew) is crossed out in every copy.
 enum class FormKind { Transfer, Deposit };
+
+// A value the form will not show whole: cut to what its rows hold, running past its field towards the
+// next copy, or holding characters the form's code page has not (they print as "?").
+struct FieldWarning {
+    enum class Kind { Cut, RunsPast, Unprintable };
+    Kind kind;
+    const char* key; // the transfer file's key: "NDNazwa", "Tytulem", ...
+    QString name; // as the form's caption names the field: "nazwa odbiorcy"
+    int length = 0; // Cut: the value's characters
+    int capacity = 0; // Cut: the characters the form prints
+    QString characters; // Unprintable: each such character once
+};
+
+// "Nie zmieści się na blankiecie: nazwa odbiorcy (62 znaki, mieści się 54), tytułem" and, for characters
+// the form cannot print, a second sentence; empty when there is nothing to say.
+QString warningLine(const std::vector<FieldWarning>& warnings);
+// One line for the command line: "NDNazwa: 62 characters, the form prints 54".
+QString warningText(const FieldWarning& warning);
 
 class TfrPrzelNew : public QObject {
     Q_OBJECT
@@ -62,10 +82,16 @@ public:
     // whose captions the next generation replaces.
     std::optional<QString> depositProblem(double amount);
 
+    // What the form of the given kind will not show whole of these values, field by field in the form's
+    // order. Fills the data labels from a record of its own, as a generation would (the next generation
+    // replaces their captions); the transfer table is not touched.
+    std::vector<FieldWarning> fieldWarnings(const TransferEditorValues& values, FormKind kind);
+
 private:
     void setUpReport();
     void buildBand();
     report::TRpLabel& labelRef(const char* name) const;
+    void fill(data::TMemTable& table);
     void addDepositCrosses();
     bool fitOnPayerLine(std::size_t copy, const std::string& text) const;
 

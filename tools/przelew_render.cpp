@@ -60,6 +60,10 @@ Options:
   --skip-bad-rows        leave out the CSV rows that cannot be read, naming them on standard error
   --help                 show this text
 
+A value the form cuts (a name or title past 54 characters, a recipient account past 32 digits after its
+check digits), one that runs past its field towards the next copy, or characters the form cannot print
+(they print as "?") are named on standard error, one line per field, and the form is written all the same.
+
 Exit status: 0 on success, 2 for bad arguments, 1 when a file cannot be read or written, holds no
 transfer or no page, gives an amount that reads two ways, or an amount a deposit slip cannot carry.
 )";
@@ -304,11 +308,16 @@ int render(const Options& options, std::optional<Format> format)
     data::TDM2 dm;
     printout::TfrPrzelNew form(dm.mtPlat);
     form.setFormKind(options.form);
-    if (options.form == printout::FormKind::Deposit) {
-        for (std::size_t i = 0; i < transfers.size(); ++i) {
+    for (std::size_t i = 0; i < transfers.size(); ++i) {
+        const QString& source = sources[qsizetype(i)];
+        if (options.form == printout::FormKind::Deposit) {
             if (const std::optional<QString> problem = form.depositProblem(transfers[i].amount.value_or(0)))
-                throw platform::Error(QStringLiteral("%1: %2").arg(sources[qsizetype(i)], *problem));
+                throw platform::Error(QStringLiteral("%1: %2").arg(source, *problem));
         }
+        // What the form cuts or cannot print is told, and printed all the same.
+        for (const printout::FieldWarning& warning : form.fieldWarnings(transfers[i], options.form))
+            std::fprintf(stderr, "przelew-render: warning: %s: %s\n", qPrintable(source),
+                qPrintable(printout::warningText(warning)));
     }
     writeTransferRecords(dm, transfers);
     // One page for each transfer; one transfer keeps the form exactly as the main window prints it.

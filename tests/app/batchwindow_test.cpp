@@ -135,6 +135,22 @@ TEST_F(BatchWindowTest, DepositSlipsCheckEveryAmount)
     EXPECT_EQ(printedTitles(), (std::vector<QString> { "Faktura 1", "Faktura 3" }));
 }
 
+// A row whose values the form will cut says so and still prints.
+TEST_F(BatchWindowTest, RowsTellWhatTheFormCuts)
+{
+    data::TDM2 checkingData;
+    printout::TfrPrzelNew checkingForm(checkingData.mtPlat);
+    window->setFieldWarnings([&](const TransferEditorValues& v, printout::FormKind kind) {
+        return checkingForm.fieldWarnings(v, kind);
+    });
+    window->addFiles({ csv });
+    window->table()->item(0, BatchWindow::Title)->setText(QString(60, QLatin1Char('t')));
+    EXPECT_EQ(cell(0, BatchWindow::State),
+        QStringLiteral("Gotowy – Nie zmieści się na blankiecie: tytułem (60 znaków, mieści się 54)"));
+    EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("Gotowy"));
+    EXPECT_EQ(window->readyCount(), 2);
+}
+
 // Several files come at once through the real open dialog, and files dropped on the window load as
 // opened ones, after the rows already there.
 TEST_F(BatchWindowTest, SeveralFilesFromTheOpenDialogAndDropped)

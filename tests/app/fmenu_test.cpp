@@ -453,6 +453,38 @@ TEST_F(FMenuTest, TheFormKindIsKeptAndADepositIsCheckedFirst)
     EXPECT_EQ(window->formKind(), printout::FormKind::Transfer);
 }
 
+// What the form will not show whole is told under the editors as the values change, on a form of its own;
+// printing goes on.
+TEST_F(FMenuTest, WhatTheFormCutsIsToldUnderTheEditors)
+{
+    data::TDM2 checkingData;
+    printout::TfrPrzelNew checkingForm(checkingData.mtPlat);
+    window->setFieldWarnings([&](const TransferEditorValues& v, printout::FormKind kind) {
+        return checkingForm.fieldWarnings(v, kind);
+    });
+    load(sampleFile);
+    EXPECT_FALSE(window->lBlankiet->isVisible());
+    EXPECT_EQ(window->height(), 453);
+    window->eOdbiorca->setText(QString(62, QLatin1Char('x')));
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("12 1020 5558 1111 1111 1111 1111"));
+    EXPECT_TRUE(window->lBlankiet->isVisible());
+    EXPECT_EQ(window->lBlankiet->text(),
+        QStringLiteral("Nie zmieści się na blankiecie: nazwa odbiorcy (62 znaki, mieści się 54), nr rachunku "
+                       "zleceniodawcy"));
+    EXPECT_GT(window->height(), 453);
+    // On a deposit slip the payer's line holds the amount in words.
+    window->aFormWplata->trigger();
+    EXPECT_EQ(window->lBlankiet->text(),
+        QStringLiteral("Nie zmieści się na blankiecie: nazwa odbiorcy (62 znaki, mieści się 54)"));
+    int previews = 0;
+    window->setPreviewReport([&](printout::FormKind) { ++previews; });
+    print();
+    EXPECT_EQ(previews, 1);
+    window->eOdbiorca->setText(QStringLiteral("Krótka"));
+    EXPECT_FALSE(window->lBlankiet->isVisible());
+    EXPECT_EQ(window->height(), 453);
+}
+
 TEST_F(FMenuTest, PrintLeavesTheTableAloneWhileTheReportGenerates)
 {
     load(sampleFile);

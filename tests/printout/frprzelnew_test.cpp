@@ -612,3 +612,48 @@ TEST_F(FrPrzelNew, DepositWordsShrinkToTheLineOrAreRefused)
 }
 
 } // namespace
+
+namespace {
+
+// What the form will not show whole of a long sample, field by field, and the line the main window shows.
+TEST_F(FrPrzelNew, WarnsOfWhatTheFormCutsOrCannotPrint)
+{
+    TransferEditorValues v;
+    v.recipientName = QString(62, QLatin1Char('a'));
+    v.recipientAccount
+        = QStringLiteral("61 1090 1014 0000 0712 1981 2874 9999 9999 9999 9999"); // 2 + 40 digits
+    v.amount = 12.5;
+    v.payerAccount = QStringLiteral("12 1020 5558 1111 1111 1111 1111"); // spaced out, past the field
+    v.payerName = QStringLiteral("Jan Kowalski");
+    v.title = QStringLiteral("Opłata 5 € za Жука i Жука");
+    const std::vector<printout::FieldWarning> warnings = form.fieldWarnings(v, printout::FormKind::Transfer);
+    std::vector<std::string> texts;
+    for (const printout::FieldWarning& w : warnings)
+        texts.push_back(printout::warningText(w).toStdString());
+    EXPECT_EQ(texts,
+        (std::vector<std::string> { "NDNazwa: 62 characters, the form prints 54",
+            "NDKonto: 40 characters, the form prints 32",
+            "WCKonto: runs past its field towards the next copy",
+            "Tytulem: \"Жука\" cannot be printed on the form and prints as \"?\"" }));
+    EXPECT_EQ(printout::warningLine(warnings),
+        QStringLiteral(
+            "Nie zmieści się na blankiecie: nazwa odbiorcy (62 znaki, mieści się 54), nr rachunku "
+            "odbiorcy (40 znaków, mieści się 32), nr rachunku zleceniodawcy. Wydrukuje się jako „?”: "
+            "tytułem („Жука”)"));
+
+    // The same account typed without spaces fits; on a deposit slip its line holds the words instead.
+    v.payerAccount = QStringLiteral("12102055581111111111111111");
+    EXPECT_EQ(form.fieldWarnings(v, printout::FormKind::Transfer).size(), 3u);
+    v.payerAccount = QStringLiteral("12 1020 5558 1111 1111 1111 1111");
+    EXPECT_EQ(form.fieldWarnings(v, printout::FormKind::Deposit).size(), 3u);
+    // A title of 27 wide letters is not cut, but runs past the field.
+    TransferEditorValues wide;
+    wide.title = QString(27, QLatin1Char('W'));
+    const std::vector<printout::FieldWarning> past = form.fieldWarnings(wide, printout::FormKind::Transfer);
+    ASSERT_EQ(past.size(), 1u);
+    EXPECT_EQ(printout::warningLine(past), QStringLiteral("Nie zmieści się na blankiecie: tytułem"));
+    // The transfer table was not touched.
+    EXPECT_EQ(dm.mtPlat.isOpen() ? dm.mtPlat.recordCount() : 0, 0);
+}
+
+} // namespace

@@ -270,3 +270,34 @@ TEST(PrzelewRender, AThousandRowCsvGivesAThousandPages)
     EXPECT_TRUE(readAll(last).contains(spacedText(QStringLiteral("Rata 1000"))));
     EXPECT_TRUE(readAll(last).contains(spacedText(QStringLiteral("1000,50"))));
 }
+
+// Deposit slips on the command line: the words on the page, an amount the slip cannot carry refused with
+// its line and nothing written; what the form cuts is named per field by its key, and still printed.
+TEST(PrzelewRender, DepositSlipsAndWhatTheFormCuts)
+{
+    QTemporaryDir dir;
+    const QString csv = writeCsv(dir, "wplaty.csv",
+        "NDNazwa;Kwota;Tytulem\n"
+        "Wspólnota;1234,50;Zaliczka\n"
+        "Nazwa odbiorcy dłuższa niż pięćdziesiąt cztery znaki formularza;2,00;Czynsz\n");
+    const QString emf = dir.filePath(QStringLiteral("wplata.emf"));
+    const RenderRun run = render({ QStringLiteral("--form"), QStringLiteral("wplata"), csv, emf });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString words = QStringLiteral("tysiąc dwieście trzydzieści cztery złote 50/100");
+    EXPECT_TRUE(
+        readAll(emf).contains(QByteArray(reinterpret_cast<const char*>(words.utf16()), words.size() * 2)));
+    EXPECT_TRUE(
+        run.err.contains(QStringLiteral("wplaty.csv, line 3: NDNazwa: 63 characters, the form prints 54")))
+        << run.err.toStdString();
+    EXPECT_EQ(run.err.count(QStringLiteral("warning")), 1) << run.err.toStdString();
+
+    const QString negative = writeCsv(dir, "ujemna.csv", "NDNazwa;Kwota\nA;1,00\nB;-5,00\n");
+    const QString pdf = dir.filePath(QStringLiteral("ujemna.pdf"));
+    const RenderRun refused = render({ QStringLiteral("--form=wplata"), negative, pdf });
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(
+        refused.err.contains(QStringLiteral("ujemna.csv, line 3: Wpłata gotówkowa nie może mieć ujemnej")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(render({ QStringLiteral("--form"), QStringLiteral("czek"), negative, pdf }).exitCode, 2);
+}
