@@ -436,6 +436,10 @@ int TPrinter::endDoc()
         options.emplace_back("orientation-requested", "4");
     if (settings.copies > 1)
         options.emplace_back("copies", QByteArray::number(settings.copies));
+    if (m_noScaling) {
+        options.emplace_back("print-scaling", "none");
+        options.emplace_back("fit-to-page", "false");
+    }
     if (settings.fields & dmDuplex) {
         options.emplace_back("sides",
             settings.duplex == duplexLongEdge        ? "two-sided-long-edge"

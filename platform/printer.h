@@ -122,6 +122,10 @@ public:
     // The document name of the next job.
     QString title() const { return m_title; }
     void setTitle(const QString& title) { m_title = title; }
+    // The next jobs print at 100 %: the spooler is asked not to fit the page to the paper's printable
+    // area (print-scaling=none, fit-to-page=false). For values printed onto a pre-printed form.
+    void setNoScaling(bool noScaling) { m_noScaling = noScaling; }
+    bool noScaling() const { return m_noScaling; }
     // Called while a finished job is handed to the spooler; false aborts. The default lets
     // pending user-interface events run and goes on unless abort() was called meanwhile.
     void setAbortCallback(std::function<bool()> callback) { m_abortCallback = std::move(callback); }
@@ -158,6 +162,7 @@ private:
     std::optional<DeviceSettings> m_settings;
 
     QString m_title;
+    bool m_noScaling = false;
     std::function<bool()> m_abortCallback;
     std::unique_ptr<QTemporaryDir> m_spool;
     std::unique_ptr<QPrinter> m_job;

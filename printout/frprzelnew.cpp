@@ -123,6 +123,7 @@ constexpr int SmallestWordsPointSize = 7;
 // The value field of the payer-account line and the box of the letter P, in copy A.
 constexpr int PayerFieldElement = 6;
 constexpr int LetterPBoxElement = 24;
+constexpr int CurrencyElement = 50; // the caption "PLN"
 
 // The printed amount in words: from the amount text the page prints, so the words and the figures agree
 // to the grosz. Nothing for a negative amount or one too large for words.
@@ -193,7 +194,8 @@ void TfrPrzelNew::buildBand()
     DetailBand1->BeforePrint
         = [this](report::TRpBand* sender, bool& printBand) { DetailBand1BeforePrint(sender, printBand); };
 
-    for (const ComponentDef& def : bandLayout()) {
+    m_layout = bandLayout();
+    for (const ComponentDef& def : m_layout) {
         report::TRpPrintable* made = nullptr;
         switch (def.kind) {
         case ComponentKind::Shape: {
@@ -308,8 +310,39 @@ void TfrPrzelNew::DetailBand1BeforePrint(report::TRpBand* /*Sender*/, bool& /*Pr
     fill(m_mtPlat);
 }
 
+// Sets the components for the full form or for values only, when that changed since the last run.
+void TfrPrzelNew::applyValuesOnly()
+{
+    if (m_valuesOnlyApplied == m_valuesOnly)
+        return;
+    m_valuesOnlyApplied = m_valuesOnly;
+    const bool only = m_valuesOnly;
+    DetailBand1->Transparent = only;
+    for (const ComponentDef& def : m_layout) {
+        report::TRpPrintable* made = component(def.name);
+        const bool currency = def.kind == ComponentKind::Label && def.element == CurrencyElement;
+        const bool value
+            = def.kind == ComponentKind::DBText || (def.kind == ComponentKind::Label && def.element == 0);
+        if (def.kind == ComponentKind::Shape || (def.kind == ComponentKind::Label && !value && !currency)) {
+            made->Enabled = !only;
+            continue;
+        }
+        auto* text = static_cast<report::TRpCustomLabel*>(made);
+        text->Font.Color = only ? clBlack : def.font.colour;
+        text->Transparent = only || def.transparent;
+    }
+    for (const CopyDef& copy : copies()) {
+        for (const char* diagonal : { "1", "2" }) {
+            auto* cross = static_cast<report::TRpShape*>(
+                component(std::string("shKrzyzyk") + copy.letter + diagonal));
+            cross->Pen.Color = only ? clBlack : copy.frame;
+        }
+    }
+}
+
 void TfrPrzelNew::fill(data::TMemTable& table)
 {
+    applyValuesOnly();
     // A deposit slip printed before may have shrunk the payer-account line.
     for (const char* name : PayerLabels)
         labelRef(name).FontSize = DataPointSize;

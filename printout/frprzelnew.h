@@ -2,6 +2,7 @@
 // four copies of the form, and fills the copies' data labels from the transfer record before each print.
 #pragma once
 
+#include "printout/bandlayout.h"
 #include "printout/memtabledataset.h"
 // rpreport.h keeps a QPointer<TRpPrinter>, which needs the complete class.
 #include "report/rpprinter.h"
@@ -77,6 +78,12 @@ public:
     void setFormKind(FormKind kind) { m_kind = kind; }
     FormKind formKind() const { return m_kind; }
 
+    // Values only, for printing on a form bought pre-printed: the values, the currency "PLN", the dates
+    // and a deposit's crosses where the full page has them, in black, and nothing of the form itself (no
+    // shapes, fills, captions or colours). Off until set.
+    void setValuesOnly(bool valuesOnly) { m_valuesOnly = valuesOnly; }
+    bool valuesOnly() const { return m_valuesOnly; }
+
     // Why an amount cannot go on a deposit slip: it is negative, too large for words, or its words pass
     // the end of the line even at 7 points. Nothing when it can. Measures on the payer-account labels,
     // whose captions the next generation replaces.
@@ -92,10 +99,14 @@ private:
     void buildBand();
     report::TRpLabel& labelRef(const char* name) const;
     void fill(data::TMemTable& table);
+    void applyValuesOnly();
     void addDepositCrosses();
     bool fitOnPayerLine(std::size_t copy, const std::string& text) const;
 
     FormKind m_kind = FormKind::Transfer;
+    bool m_valuesOnly = false;
+    bool m_valuesOnlyApplied = false; // what the components are set for now
+    std::vector<ComponentDef> m_layout; // as built, to come back to from values only
 
     std::map<std::string, report::TRpPrintable*> m_components;
 };

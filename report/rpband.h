@@ -50,6 +50,7 @@ public:
     TRpBandType BandType;
     TRpBandSize Size;
     TColor Color = clWhite;
+    bool Transparent = false; // paints no background: what lies under the band shows through
     bool Enabled = true;
     // Each print of the band begins a new page (one page per record), unless the page has nothing yet.
     bool ForceNewPage = false;

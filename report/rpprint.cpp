@@ -81,6 +81,7 @@ int printLoadedReport(TRpPrinter& printer)
     target.selectPrinter(index, settings);
     platform::TPrinter& device = target.printer();
     device.setTitle(platform::fromCp1250(printer.title()));
+    device.setNoScaling(printer.master() && printer.master()->PrinterSettings.NoScaling);
     if (device.printing())
         device.abort();
     const int count = printer.PagesStarted();

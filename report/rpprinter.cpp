@@ -27,24 +27,27 @@ TRpPrinter::TRpPrinter(TRpPrinterDestination destination, int screenPpi, QObject
 
 TRpPrinter::~TRpPrinter() = default;
 
+// With the default placement, x * 1 + 0 is x exactly: pages come out as they always did.
 int TRpPrinter::DeviceX(long double x) const
 {
-    return roundHalfEven((x - m_deviceOriginX) * m_pixelsPerUnitX);
+    const long double scale = m_placement.ScalePercent / 100.0L;
+    return roundHalfEven((x * scale + m_placement.OffsetX - m_deviceOriginX) * m_pixelsPerUnitX);
 }
 
 int TRpPrinter::DeviceY(long double y) const
 {
-    return roundHalfEven((y - m_deviceOriginY) * m_pixelsPerUnitY);
+    const long double scale = m_placement.ScalePercent / 100.0L;
+    return roundHalfEven((y * scale + m_placement.OffsetY - m_deviceOriginY) * m_pixelsPerUnitY);
 }
 
 int TRpPrinter::DeviceWidth(long double w) const
 {
-    return roundHalfEven(w * m_pixelsPerUnitX);
+    return roundHalfEven(w * (m_placement.ScalePercent / 100.0L) * m_pixelsPerUnitX);
 }
 
 int TRpPrinter::DeviceHeight(long double h) const
 {
-    return roundHalfEven(h * m_pixelsPerUnitY);
+    return roundHalfEven(h * (m_placement.ScalePercent / 100.0L) * m_pixelsPerUnitY);
 }
 
 platform::Canvas* TRpPrinter::canvas() const
@@ -91,6 +94,7 @@ void TRpPrinter::openPrinterDocument()
     m_deviceOriginX = m.leftOffset;
     m_deviceOriginY = m.topOffset;
     m_printerTarget->setTitle(platform::fromCp1250(m_title));
+    m_printerTarget->printer().setNoScaling(m_master && m_master->PrinterSettings.NoScaling);
     const QPointer<TRpPrinter> self(this);
     m_printerTarget->setKeepGoing(
         [self] { return self && !(self->m_master && self->m_master->cancelled()); });

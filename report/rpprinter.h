@@ -52,6 +52,9 @@ public:
     int DeviceY(long double y) const;
     int DeviceWidth(long double w) const;
     int DeviceHeight(long double h) const;
+    // Moves and scales everything the mapping places from now on (the report sets its own at each run).
+    void setPlacement(const TRpPlacement& placement) { m_placement = placement; }
+    const TRpPlacement& placement() const { return m_placement; }
 
     // The canvas of the page in progress; nullptr while no page is open.
     platform::Canvas* canvas() const;
@@ -144,6 +147,7 @@ private:
     long double m_pixelsPerUnitY;
     long double m_deviceOriginX = 0;
     long double m_deviceOriginY = 0;
+    TRpPlacement m_placement;
     TRpDeviceSettings m_settings;
     QPointer<QObject> m_client;
     TRpReport* m_master = nullptr;

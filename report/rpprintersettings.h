@@ -15,6 +15,17 @@ struct TRpPrinterSettings {
     TRpBin OutputBin = TRpBin::Auto;
     bool Duplex = false;
     int PrinterIndex = -1; // -1: the system's default printer
+    bool NoScaling = false; // the spooler prints at 100 %, never fitted to the paper
+};
+
+// Where a report's drawing lands on the paper: moved by an offset and scaled about the paper's top-left
+// corner, for pre-printed forms that a printer feeds a little off or stretches. Positions and sizes move;
+// text keeps its point size. The default leaves every page exactly as drawn.
+struct TRpPlacement {
+    long double OffsetX = 0; // native units (0.1 mm), to the right
+    long double OffsetY = 0; // native units, downwards
+    int ScalePercent = 100;
+    bool operator==(const TRpPlacement&) const = default;
 };
 
 // The device settings of a page target for one document. Paper width and length are those of the paper

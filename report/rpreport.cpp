@@ -187,6 +187,7 @@ void TRpReport::GenerateReport(TRpPrinter& target)
     m_cancelled = false;
     m_lastPage = false;
     m_printer = &target;
+    target.setPlacement(Placement);
     const TRpUnit savedUnits = m_units;
     m_units = TRpUnit::Native;
 
@@ -331,7 +332,7 @@ void TRpReport::printDetailBand(TRpBand& band)
 
     if (nativeToScreen(band.height(), m_screenPpi, m_zoom) == 0)
         return;
-    if (platform::Canvas* canvas = target.canvas()) {
+    if (platform::Canvas* canvas = target.canvas(); canvas && !band.Transparent) {
         canvas->setBrush(platform::Brush { colorToRef(band.Color), false });
         canvas->fillRect(target.DeviceX(m_printX), target.DeviceY(m_printY),
             target.DeviceX(m_printX + band.width()), target.DeviceY(m_printY + band.height()));

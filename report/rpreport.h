@@ -38,6 +38,8 @@ public:
     TRpReportOptions Options;
     TRpFont Font;
     TRpPrinterSettings PrinterSettings;
+    // Where the pages land on the paper; every run hands it to its target.
+    TRpPlacement Placement;
     bool ShowProgress = true;
     std::string ReportTitle;
 

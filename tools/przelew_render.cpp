@@ -54,6 +54,10 @@ Options:
   --payer-account TEXT   the payer's account number, as typed into the main window (default: empty)
   --form KIND            przelew (a transfer order, the default) or wplata (a cash deposit slip: the
                          amount in words on the payer-account line, the letter P crossed out)
+  --data-only            only the values, for a pre-printed form: no shapes, fills, captions or colours
+  --offset X,Y           move what is printed X mm right and Y mm down (-100 to 100, a point before
+                         decimals: --offset 2.0,-1.5), for a printer that feeds the paper off
+  --scale P              stretch positions to P per cent (90 to 110) about the paper's top-left corner
   --dpi N                resolution of a PNG, 24 to 1200 (default: 96)
   --page N               the page an .emf or .png shows, from 1 (default: 1)
   --print [QUEUE]        print instead of writing a file, all pages as one job
@@ -71,6 +75,8 @@ transfer or no page, gives an amount that reads two ways, or an amount a deposit
 struct Options {
     QString payerAccount;
     printout::FormKind form = printout::FormKind::Transfer;
+    bool dataOnly = false;
+    report::TRpPlacement placement;
     int dpi = 96;
     int page = 1;
     bool print = false;
@@ -308,6 +314,9 @@ int render(const Options& options, std::optional<Format> format)
     data::TDM2 dm;
     printout::TfrPrzelNew form(dm.mtPlat);
     form.setFormKind(options.form);
+    form.setValuesOnly(options.dataOnly);
+    form.rp.PrinterSettings.NoScaling = options.dataOnly;
+    form.rp.Placement = options.placement;
     for (std::size_t i = 0; i < transfers.size(); ++i) {
         const QString& source = sources[qsizetype(i)];
         if (options.form == printout::FormKind::Deposit) {
@@ -363,7 +372,10 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     const QCommandLineOption payer(QStringLiteral("payer-account"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption skipBadRows(QStringLiteral("skip-bad-rows"));
     const QCommandLineOption form(QStringLiteral("form"), QString(), QStringLiteral("KIND"));
-    parser.addOptions({ help, print, page, dpi, payer, skipBadRows, form });
+    const QCommandLineOption dataOnly(QStringLiteral("data-only"));
+    const QCommandLineOption offset(QStringLiteral("offset"), QString(), QStringLiteral("X,Y"));
+    const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("P"));
+    parser.addOptions({ help, print, page, dpi, payer, skipBadRows, form, dataOnly, offset, scale });
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
             return usage(
@@ -403,6 +415,23 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
             options.form = printout::FormKind::Deposit;
         else if (kind != QLatin1String("przelew"))
             return usage("--form takes przelew or wplata");
+    }
+    options.dataOnly = parser.isSet(dataOnly);
+    if (parser.isSet(offset)) {
+        const QStringList xy = parser.value(offset).split(QLatin1Char(','));
+        bool xRead = false, yRead = false;
+        const double x = xy.size() == 2 ? xy[0].trimmed().toDouble(&xRead) : 0;
+        const double y = xy.size() == 2 ? xy[1].trimmed().toDouble(&yRead) : 0;
+        if (!xRead || !yRead || std::abs(x) > 100 || std::abs(y) > 100)
+            return usage("--offset takes two millimetre values from -100 to 100: --offset 2.0,-1.5");
+        options.placement.OffsetX = std::lround(x * 10);
+        options.placement.OffsetY = std::lround(y * 10);
+    }
+    if (parser.isSet(scale)) {
+        bool ok = false;
+        options.placement.ScalePercent = parser.value(scale).toInt(&ok);
+        if (!ok || options.placement.ScalePercent < 90 || options.placement.ScalePercent > 110)
+            return usage("--scale takes a whole number from 90 to 110");
     }
     parsed = options;
     return 0;

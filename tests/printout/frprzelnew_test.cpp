@@ -657,3 +657,45 @@ TEST_F(FrPrzelNew, WarnsOfWhatTheFormCutsOrCannotPrint)
 }
 
 } // namespace
+
+namespace {
+
+// Values only: every value where the full page has it, moved by the placement, and nothing of the form;
+// a deposit keeps its crosses, in black. The full page after it is the full page again.
+TEST_F(FrPrzelNewPage, ValuesOnlyWhereTheFullPageHasThem)
+{
+    write({ .ndNazwa = "WSPOLNOTA", .kwota = 1234.5, .wcKonto = "PAYER", .wcNazwa = "JAN", .data = 46000 });
+    form.setFormKind(printout::FormKind::Deposit);
+    const QByteArray fullBytes = generateEmf();
+    const emftest::PageDrawing full = emftest::drawing(fullBytes);
+    form.setValuesOnly(true);
+    form.rp.Placement.OffsetX = 20; // 2.0 mm
+    form.rp.Placement.OffsetY = -15;
+    const emftest::PageDrawing values = emftest::drawing(generateEmf());
+
+    EXPECT_EQ(values.filledShapes, 0);
+    ASSERT_EQ(values.lines.size(), 8u); // the crosses
+    for (const emftest::PageLine& l : values.lines)
+        EXPECT_EQ(l.colour, 0u);
+    int recipient = 0;
+    for (const emftest::PageText& t : values.texts) {
+        EXPECT_FALSE(t.text.contains(QStringLiteral("nazwa odbiorcy"))) << t.text.toStdString();
+        recipient += t.text == QString::fromStdString(spaced("WSPOLNOTA"));
+        // The same text on the full page, 2.0 mm (7.6 px) to the left and 1.5 mm (5.7 px) lower.
+        bool found = false;
+        for (const emftest::PageText& f : full.texts) {
+            const QPoint moved = t.at - f.at;
+            found
+                = found || (f.text == t.text && std::abs(moved.x() - 8) <= 1 && std::abs(moved.y() + 6) <= 1);
+        }
+        EXPECT_TRUE(found) << t.text.toStdString() << " at " << t.at.x() << "," << t.at.y();
+    }
+    EXPECT_EQ(recipient, 4);
+    EXPECT_EQ(values.texts.size(), 4u * 6); // a copy: the name, amount, words, payer, "PLN" and the date
+
+    form.setValuesOnly(false);
+    form.rp.Placement = {};
+    EXPECT_EQ(generateEmf(), fullBytes);
+}
+
+} // namespace

@@ -165,3 +165,18 @@ TEST(DeviceSettings, OrientationAndPageRange)
 }
 
 } // namespace
+
+// A placement moves and scales positions and sizes about the paper's corner; the default leaves them.
+TEST(Units, PlacementMovesAndScalesTheMapping)
+{
+    TRpPrinter target(TRpPrinterDestination::PageStore, 254); // a native unit is a pixel
+    EXPECT_EQ(target.DeviceX(1000), 1000);
+    target.setPlacement({ .OffsetX = 20, .OffsetY = -15, .ScalePercent = 110 });
+    EXPECT_EQ(target.DeviceX(1000), 1120);
+    EXPECT_EQ(target.DeviceY(1000), 1085);
+    EXPECT_EQ(target.DeviceWidth(500), 550);
+    EXPECT_EQ(target.DeviceHeight(100), 110);
+    target.setPlacement({ .OffsetX = 0, .OffsetY = 0, .ScalePercent = 90 });
+    EXPECT_EQ(target.DeviceX(0), 0);
+    EXPECT_EQ(target.DeviceX(2970), 2673);
+}
