@@ -8,6 +8,7 @@
 #include "platform/fonts.h"
 #include "platform/memory.h"
 #include "platform/printer.h"
+#include "printout/calibrationsheet.h"
 #include "printout/frprzelnew.h"
 #include "report/rpprint.h"
 #include "report/rpprinter.h"
@@ -58,6 +59,9 @@ Options:
   --offset X,Y           move what is printed X mm right and Y mm down (-100 to 100, a point before
                          decimals: --offset 2.0,-1.5), for a printer that feeds the paper off
   --scale P              stretch positions to P per cent (90 to 110) about the paper's top-left corner
+  --calibration          write (or with --print, print) the calibration sheet instead of transfers:
+                         millimetre rulers, crosses at the form's copy corners and how to read the
+                         offsets off them; --offset and --scale move it too
   --dpi N                resolution of a PNG, 24 to 1200 (default: 96)
   --page N               the page an .emf or .png shows, from 1 (default: 1)
   --print [QUEUE]        print instead of writing a file, all pages as one job
@@ -76,6 +80,7 @@ struct Options {
     QString payerAccount;
     printout::FormKind form = printout::FormKind::Transfer;
     bool dataOnly = false;
+    bool calibration = false;
     report::TRpPlacement placement;
     int dpi = 96;
     int page = 1;
@@ -287,8 +292,29 @@ bool isCsvFile(const QString& path)
     return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
 }
 
+// The calibration sheet, written or printed as the transfers would be.
+int renderCalibrationSheet(const Options& options, std::optional<Format> format)
+{
+    printout::TCalibrationSheet sheet;
+    sheet.rp.Placement = options.placement;
+    if (options.print) {
+        sheet.rp.PrinterSettings.PrinterIndex = queueIndex(options.queue);
+        sheet.rp.ShowProgress = false;
+        if (report::globalPrinter().printers().empty())
+            report::globalPrinter().setPrinterIndex(sheet.rp.PrinterSettings.PrinterIndex);
+        reportJob(options, report::printGeneratedReport(sheet.rp));
+        return 0;
+    }
+    report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
+    sheet.rp.GenerateReport(printer);
+    writePages(options, *format, printer);
+    return 0;
+}
+
 int render(const Options& options, std::optional<Format> format)
 {
+    if (options.calibration)
+        return renderCalibrationSheet(options, format);
     if (options.inputs.size() == 1 && isReportFile(options.inputs.front()))
         return convertReportFile(options, format);
     std::vector<TransferEditorValues> transfers;
@@ -375,7 +401,9 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     const QCommandLineOption dataOnly(QStringLiteral("data-only"));
     const QCommandLineOption offset(QStringLiteral("offset"), QString(), QStringLiteral("X,Y"));
     const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("P"));
-    parser.addOptions({ help, print, page, dpi, payer, skipBadRows, form, dataOnly, offset, scale });
+    const QCommandLineOption calibration(QStringLiteral("calibration"));
+    parser.addOptions(
+        { help, print, page, dpi, payer, skipBadRows, form, dataOnly, offset, scale, calibration });
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
             return usage(
@@ -417,6 +445,7 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
             return usage("--form takes przelew or wplata");
     }
     options.dataOnly = parser.isSet(dataOnly);
+    options.calibration = parser.isSet(calibration);
     if (parser.isSet(offset)) {
         const QStringList xy = parser.value(offset).split(QLatin1Char(','));
         bool xRead = false, yRead = false;
@@ -453,7 +482,22 @@ int main(int argc, char** argv)
     Options options = *parsed;
     const QStringList positional = options.positional;
     std::optional<Format> format;
-    if (options.print) {
+    if (options.calibration) {
+        // "--calibration OUTPUT" or "--calibration --print [QUEUE]": no inputs.
+        if (options.print) {
+            if (positional.size() > 1)
+                return usage("with --calibration --print give at most the queue");
+            if (!options.queueGiven && !positional.isEmpty())
+                options.queue = positional.front();
+        } else {
+            if (positional.size() != 1)
+                return usage("with --calibration give one output file");
+            options.output = positional.front();
+            format = formatOf(options.output);
+            if (!format)
+                return usage("the output file must end in .rpf, .emf, .png or .pdf");
+        }
+    } else if (options.print) {
         // "--print QUEUE INPUT..." (or "--print=QUEUE INPUT...") names a queue: a first word that is no
         // file is the queue. "--print INPUT..." prints on the default printer.
         options.inputs = positional;

@@ -2,6 +2,7 @@
 #include "emf/metafile.h"
 #include "platform/datetime.h"
 #include "printout/bandlayout.h"
+#include "printout/calibrationsheet.h"
 #include "printout/frprzelnew.h"
 #include "report/rpband.h"
 #include "report/rpdbtext.h"
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using printout::TfrPrzelNew;
@@ -696,6 +698,51 @@ TEST_F(FrPrzelNewPage, ValuesOnlyWhereTheFullPageHasThem)
     form.setValuesOnly(false);
     form.rp.Placement = {};
     EXPECT_EQ(generateEmf(), fullBytes);
+}
+
+} // namespace
+
+namespace {
+
+// The calibration sheet's marks stand at their millimetres (at 254 ppi a native unit, 0.1 mm, is a
+// pixel), a 10 mm cross stands at each copy corner, and a placement moves them all.
+TEST(CalibrationSheet, MarksAtTheirMillimetresAndCrossesAtTheCopyCorners)
+{
+    printout::TCalibrationSheet sheet;
+    sheet.rp.setScreenPpi(254);
+    auto page = [&sheet] {
+        report::TRpPrinter target(report::TRpPrinterDestination::PageStore, 254);
+        sheet.rp.GenerateReport(target);
+        EXPECT_EQ(target.PagesStarted(), 1);
+        return emftest::drawing(target.PageAt(1)->bytes);
+    };
+    auto hasLine = [](const emftest::PageDrawing& d, QPoint from, QPoint to) {
+        return std::any_of(d.lines.begin(), d.lines.end(), [&](const emftest::PageLine& l) {
+            return (l.from - from).manhattanLength() <= 1 && (l.to - to).manhattanLength() <= 1;
+        });
+    };
+    const emftest::PageDrawing plain = page();
+    for (int mm : { 1, 5, 10, 50, 150, 296 }) {
+        const int length = mm % 10 == 0 ? 80 : mm % 5 == 0 ? 50 : 30;
+        EXPECT_TRUE(hasLine(plain, QPoint(mm * 10, 0), QPoint(mm * 10, length))) << "top " << mm;
+        EXPECT_TRUE(hasLine(plain, QPoint(mm * 10, 2100 - length), QPoint(mm * 10, 2100))) << "bottom " << mm;
+    }
+    for (int mm : { 1, 100, 209 }) {
+        const int length = mm % 10 == 0 ? 80 : 30;
+        EXPECT_TRUE(hasLine(plain, QPoint(0, mm * 10), QPoint(length, mm * 10))) << "left " << mm;
+        EXPECT_TRUE(hasLine(plain, QPoint(2970 - length, mm * 10), QPoint(2970, mm * 10))) << "right " << mm;
+    }
+    // Copy A's frame corner: band (24, 8) on a page with 7.0 and 6.0 mm margins: 13.35 mm, 8.12 mm.
+    const std::array<QPointF, 4> corners = printout::TCalibrationSheet::copyCorners();
+    EXPECT_NEAR(corners[0].x(), 133.5, 0.1);
+    EXPECT_NEAR(corners[0].y(), 81.2, 0.1);
+    for (const QPointF& c : corners) {
+        const QPoint at = c.toPoint();
+        EXPECT_TRUE(hasLine(plain, at - QPoint(50, 0), at + QPoint(50, 0))) << at.x() << "," << at.y();
+    }
+    sheet.rp.Placement.OffsetX = 20;
+    sheet.rp.Placement.OffsetY = -15;
+    EXPECT_TRUE(hasLine(page(), QPoint(520, -15), QPoint(520, 65)));
 }
 
 } // namespace

@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPointF>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -300,4 +303,43 @@ TEST(PrzelewRender, DepositSlipsAndWhatTheFormCuts)
         << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(render({ QStringLiteral("--form"), QStringLiteral("czek"), negative, pdf }).exitCode, 2);
+}
+
+// The calibration sheet as a PDF: the ruler numbers stand beside their marks at their millimetres (read
+// back with pdftotext), on one landscape A4 page; --offset moves them.
+TEST(PrzelewRender, CalibrationSheetPdf)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    auto numberAt = [&](const QStringList& options, const QString& word) {
+        const QString pdf = dir.filePath(QStringLiteral("kalibracja.pdf"));
+        QStringList args = options;
+        args << QStringLiteral("--calibration") << pdf;
+        EXPECT_EQ(render(args).exitCode, 0);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+        text.waitForFinished();
+        const QString out = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(
+            out.contains(QStringLiteral("width=\"841.")) || out.contains(QStringLiteral("width=\"842")))
+            << "not a landscape A4 page";
+        // The first such word is the top ruler's: xMin in points.
+        const QRegularExpression box(
+            QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(word));
+        const QRegularExpressionMatch m = box.match(out);
+        EXPECT_TRUE(m.hasMatch()) << word.toStdString();
+        return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    };
+    constexpr double PointsPerMm = 72 / 25.4;
+    // The number stands 0.5 mm right of its mark. A file's pages are drawn at 96 pixels an inch, so a
+    // position is good to a pixel (0.75 pt); printing draws at the printer's resolution.
+    const QPointF fifty = numberAt({}, QStringLiteral("50"));
+    EXPECT_NEAR(fifty.x(), 50.5 * PointsPerMm, 0.8);
+    const QPointF twoHundred = numberAt({}, QStringLiteral("200"));
+    EXPECT_NEAR(twoHundred.x(), 200.5 * PointsPerMm, 0.8);
+    const QPointF moved
+        = numberAt({ QStringLiteral("--offset"), QStringLiteral("2.0,-1.5") }, QStringLiteral("50"));
+    EXPECT_NEAR(moved.x() - fifty.x(), 2.0 * PointsPerMm, 0.8);
+    EXPECT_NEAR(moved.y() - fifty.y(), -1.5 * PointsPerMm, 0.8);
 }
