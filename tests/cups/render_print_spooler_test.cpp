@@ -99,3 +99,46 @@ TEST(RenderPrint, UnknownQueueIsNamedInTheMessage)
 }
 
 #endif
+
+// Values only on a pre-printed form: the spooler is asked for 100 %, and the values land moved by the
+// offset from where the full page has them, to a tenth of a millimetre, read back from the printed PDF.
+TEST(RenderPrint, ValuesOnlyLandMovedByTheOffsetAtFullSize)
+{
+    SKIP_WITHOUT_SPOOLER();
+    QTemporaryDir dir;
+    const QString transfer = dir.filePath(QStringLiteral("q.txt"));
+    {
+        QFile file(transfer);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("NDNazwa=Q\r\nKwota=1,00\r\n");
+    }
+    const QString out = spooler::folder() + QStringLiteral("/out/file.pdf");
+    auto printed = [&](const QStringList& options, QMap<QString, QString>* attributes) {
+        QFile::remove(out);
+        const RenderRun run = render(QStringList { QStringLiteral("--print"), QStringLiteral("File") }
+            + options + QStringList { transfer });
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const int id = requestId(run.out, QStringLiteral("File"));
+        EXPECT_EQ(spooler::waitForJob(QStringLiteral("File"), id), IPP_JSTATE_COMPLETED);
+        if (attributes)
+            *attributes = spooler::jobAttributes(id);
+        return spooler::wordBox(out, QStringLiteral("Q"));
+    };
+    QMap<QString, QString> fullJob, valuesJob;
+    const spooler::WordBox full = printed({}, &fullJob);
+    const spooler::WordBox values
+        = printed({ QStringLiteral("--data-only"), QStringLiteral("--offset"), QStringLiteral("2.0,-1.5") },
+            &valuesJob);
+    ASSERT_GE(full.xMin, 0);
+    ASSERT_GE(values.xMin, 0);
+    EXPECT_FALSE(fullJob.contains(QStringLiteral("print-scaling")));
+    EXPECT_EQ(valuesJob.value(QStringLiteral("print-scaling")), QStringLiteral("none"));
+    EXPECT_EQ(valuesJob.value(QStringLiteral("fit-to-page")), QStringLiteral("false"));
+    // The page is fed turned a quarter: 2.0 mm right and 1.5 mm up on the form are, on the fed paper,
+    // 1.5 mm and 2.0 mm along its axes, with signs that depend on the way it was turned.
+    constexpr double mm = 72 / 25.4;
+    const double dx = (values.xMin - full.xMin) / mm, dy = (values.yMin - full.yMin) / mm;
+    EXPECT_NEAR(std::abs(dx), 1.5, 0.1) << dx << ", " << dy;
+    EXPECT_NEAR(std::abs(dy), 2.0, 0.1) << dx << ", " << dy;
+    EXPECT_GT(dx * dy, 0) << dx << ", " << dy; // a quarter turn keeps the two signs alike
+}
