@@ -1,6 +1,7 @@
 // Start-up: the main window fMenu, then the data module DM2, then the report form; the message loop runs
 // until the main window closes, and the main window's destruction stores the payer account.
 #include "app/fmenu.h"
+#include "app/formoptions.h"
 #include "app/imagelist.h"
 #include "app/openfiles.h"
 #include "data/dm2.h"
@@ -47,6 +48,9 @@ int main(int argc, char** argv)
         return checkingForm.fieldWarnings(values, kind);
     });
     fMenu->setReportBusy([] { return !frPrzelNew->rp.available(); });
+    // The preview's buttons for pre-printed forms; the faint form behind the values comes from the
+    // checking form and its table.
+    app::installFormOptions(*frPrzelNew, checkingForm, checkingData);
     // Many transfers: one record each, a page each.
     fMenu->setBatchPreview([](const std::vector<TransferEditorValues>& transfers, printout::FormKind kind) {
         writeTransferRecords(*DM2, transfers);

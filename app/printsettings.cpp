@@ -2,6 +2,9 @@
 
 #include "platform/registry.h"
 
+#include <cmath>
+#include <optional>
+
 namespace app {
 
 namespace {
@@ -28,6 +31,57 @@ bool storeFormKind(printout::FormKind kind)
     const QString value
         = kind == printout::FormKind::Deposit ? QStringLiteral("wplata") : QStringLiteral("przelew");
     return registry.writeString(SettingsKey, FormValue, value) && registry.flush();
+}
+
+namespace {
+
+QString calibrationKey(const QString& queue)
+{
+    return QStringLiteral("Kalibracja/") + queue;
+}
+
+// Tenths of a millimetre as the file keeps them: millimetres with one decimal and a point ("-1.5").
+QString millimetres(long double tenths)
+{
+    return QString::number(double(tenths) / 10.0, 'f', 1);
+}
+
+std::optional<long double> tenths(const QString& text)
+{
+    bool ok = false;
+    const double mm = text.toDouble(&ok);
+    if (!ok || std::abs(mm) > 100)
+        return std::nullopt;
+    return std::round(mm * 10);
+}
+
+} // namespace
+
+report::TRpPlacement storedCalibration(const QString& queue)
+{
+    const platform::Registry registry;
+    const QString key = calibrationKey(queue);
+    if (queue.isEmpty() || registry.status() != platform::Registry::Status::Ok || !registry.keyExists(key))
+        return {};
+    const std::optional<long double> x = tenths(registry.readString(key, QStringLiteral("PrzesuniecieX")));
+    const std::optional<long double> y = tenths(registry.readString(key, QStringLiteral("PrzesuniecieY")));
+    bool scaleRead = false;
+    const int scale = registry.readString(key, QStringLiteral("Skala")).toInt(&scaleRead);
+    if (!x || !y || !scaleRead || scale < 90 || scale > 110)
+        return {};
+    return report::TRpPlacement { *x, *y, scale };
+}
+
+bool storeCalibration(const QString& queue, const report::TRpPlacement& calibration)
+{
+    platform::Registry registry;
+    if (queue.isEmpty() || registry.status() == platform::Registry::Status::Unreadable)
+        return false;
+    const QString key = calibrationKey(queue);
+    return registry.writeString(key, QStringLiteral("PrzesuniecieX"), millimetres(calibration.OffsetX))
+        && registry.writeString(key, QStringLiteral("PrzesuniecieY"), millimetres(calibration.OffsetY))
+        && registry.writeString(key, QStringLiteral("Skala"), QString::number(calibration.ScalePercent))
+        && registry.flush();
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "emf/metafile.h"
 #include "report/rpprinter.h"
+#include "report/rpreport.h"
 
 #include <QImage>
 #include <QPaintEvent>
@@ -32,6 +33,7 @@ void TRpPreviewImage::loadPage(TRpPrinter* printer, int n)
     m_pageNumber = n;
     if (!printer)
         return;
+    m_underlay = printer->master() ? printer->master()->PreviewUnderlay : QByteArray();
     std::optional<TRpGeneratedPage> page = printer->PageAt(n);
     if (page) {
         // Play it once off screen, so a page the player rejects is reported here, where a command can
@@ -58,6 +60,12 @@ QPixmap TRpPreviewImage::render(qreal devicePixelRatio) const
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     try {
+        if (!m_underlay.isEmpty()) {
+            // The report's underlay, faint, under the page: for the screen only.
+            painter.setOpacity(0.25);
+            emf::playMetafile(m_underlay, painter, QRectF(0, 0, w, h));
+            painter.setOpacity(1);
+        }
         emf::playMetafile(m_picture->bytes, painter, QRectF(0, 0, w, h));
     } catch (const platform::Error&) {
         // Checked when the page was loaded; a page that fails now shows as a blank sheet.

@@ -45,6 +45,7 @@ private:
     int m_pageNumber = 1;
     int m_zoom = 100;
     std::optional<TRpGeneratedPage> m_picture;
+    QByteArray m_underlay; // the report's preview underlay, drawn faintly under the page
     // The last painting, kept because replaying a page for every expose would be wasted work while
     // the user scrolls.
     mutable QPixmap m_cache;

@@ -182,6 +182,7 @@ TRpStandardPreview::TRpStandardPreview(TRpPrinter* printer, QWidget* parent)
     addButton(
         "LoadReport", QStringLiteral("Otwórz raport"), int(P::LoadReport), &TRpStandardPreview::LoadClick);
     addDivider("Separator4");
+    addReportOptions(printer);
 
     m_exitButton = new QToolButton(m_toolBar);
     m_exitButton->setObjectName(QStringLiteral("ExitButton"));
@@ -232,6 +233,42 @@ TRpStandardPreview::TRpStandardPreview(TRpPrinter* printer, QWidget* parent)
 TRpStandardPreview::~TRpStandardPreview()
 {
     qApp->removeEventFilter(this);
+}
+
+// The buttons the report asks for, with their text; a click that asks for new pages closes the window and
+// lets PreviewReport show the report again.
+void TRpStandardPreview::addReportOptions(TRpPrinter* printer)
+{
+    TRpReport* report = printer ? printer->master() : nullptr;
+    if (!report || report->PreviewOptions.empty())
+        return;
+    const QPointer<TRpReport> guard(report);
+    for (std::size_t i = 0; i < report->PreviewOptions.size(); ++i) {
+        const TRpPreviewOption& option = report->PreviewOptions[i];
+        auto* a = new QAction(option.text, m_toolBar);
+        a->setObjectName(option.name);
+        a->setToolTip(option.hint);
+        a->setCheckable(option.checkable);
+        if (option.checkable && option.checked)
+            a->setChecked(option.checked());
+        auto* button = new QToolButton(m_toolBar);
+        button->setDefaultAction(a);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRaise(true);
+        m_toolBar->addWidget(button);
+        connect(a, &QAction::triggered, this, [this, guard, i](bool checked) {
+            if (!guard || i >= guard->PreviewOptions.size() || !guard->PreviewOptions[i].triggered)
+                return;
+            bool again = false;
+            platform::runGuarded([&] { again = guard->PreviewOptions[i].triggered(checked); }, this);
+            if (again && guard) {
+                guard->previewAgain();
+                close();
+            }
+        });
+    }
+    addDivider("Separator5");
 }
 
 TRpPrinter* TRpStandardPreview::printer() const

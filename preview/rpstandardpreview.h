@@ -91,6 +91,7 @@ private:
     void RpPreviewPageAvailable(int pageNum);
     void RpPreviewProgressUpdate(int progress);
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
+    void addReportOptions(TRpPrinter* printer);
     QAction* addButton(
         const char* name, const QString& hint, int picture, void (TRpStandardPreview::*click)());
     void zoomAfterPendingEvents(void (TRpPreview::*zoom)());

@@ -77,6 +77,14 @@ void TRpReport::cancelGeneration()
 
 void TRpReport::PreviewReport()
 {
+    do {
+        m_previewAgain = false;
+        previewOnce();
+    } while (m_previewAgain && !QCoreApplication::closingDown());
+}
+
+void TRpReport::previewOnce()
+{
     processEvents();
     if (!m_available)
         return;

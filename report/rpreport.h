@@ -8,8 +8,11 @@
 #include "report/rpprintersettings.h"
 #include "report/rpunits.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
+#include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +29,18 @@ struct TRpReportOptions {
     bool Compression = false;
 };
 
+// A button the preview window shows for a report, after its own. A checkable one shows checked(); a click
+// calls triggered with the new state, and when that returns true the pages are made anew: the window
+// closes and PreviewReport shows the report again.
+struct TRpPreviewOption {
+    QString name;
+    QString text;
+    QString hint;
+    bool checkable = false;
+    std::function<bool()> checked;
+    std::function<bool(bool)> triggered;
+};
+
 class TRpReport : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +55,12 @@ public:
     TRpPrinterSettings PrinterSettings;
     // Where the pages land on the paper; every run hands it to its target.
     TRpPlacement Placement;
+    // The preview's extra buttons, and a page (EMF bytes) the preview draws faintly under every page:
+    // only on the screen, never printed or saved. Empty: none.
+    std::vector<TRpPreviewOption> PreviewOptions;
+    QByteArray PreviewUnderlay;
+    // Asked by a preview option: once its window has closed, PreviewReport previews the report again.
+    void previewAgain() { m_previewAgain = true; }
     bool ShowProgress = true;
     std::string ReportTitle;
 
@@ -89,6 +110,7 @@ public:
     // Shows a preview window on a new page store, generates the pages into it and returns when the window
     // has closed (or at once after a cancelled run). Window events keep running meanwhile. Exceptions of
     // the run propagate after the document has been ended; the window stays open with the pages so far.
+    // A preview option that asks for it shows the report again in a new window.
     void PreviewReport();
     // The preview-closed notification of the window showing `target` (sent synchronously, before the
     // window releases its target): cancels a run in progress, else ends PreviewReport's wait.
@@ -98,6 +120,7 @@ public:
     void setPrintSource(TRpPrinter* source);
 
 private:
+    void previewOnce();
     void transferSettings(TRpPrinter& target);
     void forEachComponent(void (TRpPrintable::*call)());
     void recordLoop();
@@ -118,6 +141,7 @@ private:
 
     bool m_available = true;
     bool m_cancelled = false;
+    bool m_previewAgain = false;
     bool m_lastPage = false;
     int m_pageCount = 0;
     int m_printX = 0;

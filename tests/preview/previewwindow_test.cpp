@@ -1,6 +1,7 @@
 // The preview window: its layout, the state of its buttons and panels before and after the pages, the
 // keys, the progress text, save and load through replaced dialogs, and PreviewReport with the real
 // window (closing during the run, waiting until it closes, a second preview).
+#include "emf/emfrecorder.h"
 #include "preview/rppreview.h"
 #include "preview/rppreviewimage.h"
 #include "previewsupport.h"
@@ -528,3 +529,63 @@ TEST_F(PreviewReportWindow, ALoadDuringTheRunCancelsItAndKeepsOnlyTheFilePages)
 }
 
 } // namespace
+
+// The report's own buttons: a checkable one shows the report's state and, when its click asks for new
+// pages, the window closes and the report is previewed again; the underlay shows faintly under the page.
+TEST_F(PreviewReportWindow, ReportOptionsPreviewAgainWithTheUnderlay)
+{
+    bool on = false;
+    TRpPreviewOption option;
+    option.name = QStringLiteral("ValuesOnly");
+    option.text = QStringLiteral("Tylko dane");
+    option.hint = QStringLiteral("Tylko dane (na gotowym blankiecie)");
+    option.checkable = true;
+    option.checked = [&] { return on; };
+    option.triggered = [&](bool checked) {
+        on = checked;
+        // A black underlay page: faint, it shows grey where the page itself is white.
+        emf::EmfRecorder underlay(1123, 794, 96);
+        underlay.setBrush(platform::Brush { platform::rgb(0, 0, 0), false });
+        underlay.fillRect(0, 0, 1123, 794);
+        rp.PreviewUnderlay = underlay.finish();
+        return true;
+    };
+    rp.PreviewOptions = { option };
+    for (const auto& band : rp.bands())
+        band->Transparent = true; // as a page of values only: the underlay shows between them
+    bool triggered = false, second = false;
+    whenever([&] {
+        for (TRpStandardPreview* w : openWindows()) {
+            if (w->printer()->status() != TRpPrinterStatus::Finished)
+                continue;
+            auto* button = w->findChild<QAction*>(QStringLiteral("ValuesOnly"));
+            EXPECT_NE(button, nullptr);
+            if (!button)
+                return true;
+            EXPECT_EQ(button->toolTip(), QStringLiteral("Tylko dane (na gotowym blankiecie)"));
+            // The first window shows the button off; its click closes it and the report opens a new one.
+            if (!button->isChecked()) {
+                if (!triggered) {
+                    triggered = true;
+                    button->trigger();
+                }
+                return false;
+            }
+            if (!w->preview()->image()->hasPicture())
+                return false;
+            const QImage page = w->preview()->image()->grab().toImage();
+            const int grey = qGray(page.pixel(page.width() / 2, page.height() / 2));
+            EXPECT_GT(grey, 150);
+            EXPECT_LT(grey, 230);
+            second = true;
+            w->exitButton()->click();
+            return true;
+        }
+        return false;
+    });
+    rp.PreviewReport();
+    EXPECT_TRUE(second);
+    EXPECT_TRUE(on);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(openWindows().empty());
+}

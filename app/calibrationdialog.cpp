@@ -1,0 +1,95 @@
+#include "app/calibrationdialog.h"
+
+#include "platform/errordisplay.h"
+#include "printout/calibrationsheet.h"
+#include "report/rpprint.h"
+#include "report/rpprintertarget.h"
+
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace app {
+
+namespace {
+
+QDoubleSpinBox* millimetreBox(QWidget* parent, long double tenths)
+{
+    auto* box = new QDoubleSpinBox(parent);
+    box->setRange(-100.0, 100.0);
+    box->setDecimals(1);
+    box->setSingleStep(0.1);
+    box->setSuffix(QStringLiteral(" mm"));
+    box->setValue(double(tenths) / 10.0);
+    return box;
+}
+
+} // namespace
+
+CalibrationDialog::CalibrationDialog(
+    const QString& queue, const report::TRpPlacement& calibration, QWidget* parent)
+    : QDialog(parent)
+    , m_queue(queue)
+    , m_x(millimetreBox(this, calibration.OffsetX))
+    , m_y(millimetreBox(this, calibration.OffsetY))
+    , m_scale(new QSpinBox(this))
+    , m_print(new QPushButton(QStringLiteral("&Drukuj stronę kalibracyjną"), this))
+{
+    setObjectName(QStringLiteral("fKalibracja"));
+    setWindowTitle(QStringLiteral("Kalibracja drukarki"));
+    m_x->setObjectName(QStringLiteral("ePrzesuniecieX"));
+    m_y->setObjectName(QStringLiteral("ePrzesuniecieY"));
+    m_scale->setObjectName(QStringLiteral("eSkala"));
+    m_scale->setRange(90, 110);
+    m_scale->setSuffix(QStringLiteral(" %"));
+    m_scale->setValue(calibration.ScalePercent);
+
+    auto* about
+        = new QLabel(QStringLiteral("Drukarka: %1\n"
+                                    "Przesunięcie i skala dotyczą wydruku samych danych na gotowym "
+                                    "blankiecie. Wydrukuj stronę kalibracyjną i odczytaj z linijek, o ile "
+                                    "drukarka przesuwa wydruk.")
+                         .arg(queue),
+            this);
+    about->setWordWrap(true);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Przesunięcie w prawo (X):"), m_x);
+    form->addRow(QStringLiteral("Przesunięcie w dół (Y):"), m_y);
+    form->addRow(QStringLiteral("Skala:"), m_scale);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        platform::runGuarded(
+            [this] {
+                if (m_printSheet) {
+                    m_printSheet(this->calibration());
+                    return;
+                }
+                printout::TCalibrationSheet sheet;
+                sheet.rp.Placement = this->calibration();
+                sheet.rp.PrinterSettings.PrinterIndex = report::globalPrinter().selectPrinter(m_queue);
+                report::printGeneratedReport(sheet.rp);
+            },
+            this);
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(about);
+    layout->addLayout(form);
+    layout->addWidget(m_print);
+    layout->addWidget(buttons);
+}
+
+report::TRpPlacement CalibrationDialog::calibration() const
+{
+    return report::TRpPlacement { std::round(m_x->value() * 10), std::round(m_y->value() * 10),
+        m_scale->value() };
+}
+
+} // namespace app

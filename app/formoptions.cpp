@@ -1,0 +1,96 @@
+#include "app/formoptions.h"
+
+#include "app/calibrationdialog.h"
+#include "app/printsettings.h"
+#include "data/dm2.h"
+#include "platform/errordisplay.h"
+#include "platform/registry.h"
+#include "report/rpprinter.h"
+#include "report/rpprintertarget.h"
+
+#include <QApplication>
+
+namespace app {
+
+QString reportQueue(const report::TRpReport& report)
+{
+    platform::TPrinter& printer = report::globalPrinter();
+    const auto& printers = printer.printers();
+    if (printers.empty())
+        return {};
+    const int index = report.PrinterSettings.PrinterIndex;
+    if (index >= 0 && std::size_t(index) < printers.size())
+        return printers[std::size_t(index)].device;
+    return printer.printer().device;
+}
+
+void setValuesOnly(
+    printout::TfrPrzelNew& form, printout::TfrPrzelNew& blankForm, data::TDM2& blankData, bool on)
+{
+    form.setValuesOnly(on);
+    form.rp.PrinterSettings.NoScaling = on;
+    form.rp.Placement = on ? storedCalibration(reportQueue(form.rp)) : report::TRpPlacement {};
+    form.rp.PreviewUnderlay.clear();
+    if (!on)
+        return;
+    // The empty form, made once, faint behind the values on the screen.
+    static QByteArray blank;
+    if (blank.isEmpty()) {
+        // The form without its values: an empty record would still print the amount 0,00.
+        writeTransferRecord(blankData, TransferEditorValues {});
+        auto showValues = [&blankForm](bool show) {
+            for (const printout::DataLabelDef& row : printout::dataLabels()) {
+                for (const char* name : row.names)
+                    blankForm.component(name)->Enabled = show;
+            }
+        };
+        showValues(false);
+        report::TRpPrinter store(report::TRpPrinterDestination::PageStore, form.rp.screenPpi());
+        blankForm.rp.GenerateReport(store);
+        showValues(true);
+        if (const std::optional<report::TRpGeneratedPage> page = store.PageAt(1))
+            blank = page->bytes;
+    }
+    form.rp.PreviewUnderlay = blank;
+}
+
+void installFormOptions(printout::TfrPrzelNew& form, printout::TfrPrzelNew& blankForm, data::TDM2& blankData)
+{
+    report::TRpPreviewOption valuesOnly;
+    valuesOnly.name = QStringLiteral("ValuesOnly");
+    valuesOnly.text = QStringLiteral("Tylko dane");
+    valuesOnly.hint = QStringLiteral("Tylko dane (na gotowym blankiecie)");
+    valuesOnly.checkable = true;
+    valuesOnly.checked = [&form] { return form.valuesOnly(); };
+    valuesOnly.triggered = [&form, &blankForm, &blankData](bool on) {
+        setValuesOnly(form, blankForm, blankData, on);
+        return true;
+    };
+    report::TRpPreviewOption calibration;
+    calibration.name = QStringLiteral("Calibration");
+    calibration.text = QStringLiteral("Kalibracja…");
+    calibration.hint = QStringLiteral("Kalibracja drukarki");
+    calibration.triggered = [&form, &blankForm, &blankData](bool) {
+        const QString queue = reportQueue(form.rp);
+        if (queue.isEmpty()) {
+            platform::showError(
+                QStringLiteral("Nie ma żadnej drukarki do skalibrowania"), QApplication::activeWindow());
+            return false;
+        }
+        CalibrationDialog dialog(queue, storedCalibration(queue), QApplication::activeWindow());
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        if (!storeCalibration(queue, dialog.calibration()))
+            platform::showError(
+                QStringLiteral("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()),
+                QApplication::activeWindow());
+        // The values move with the new calibration at once.
+        if (!form.valuesOnly())
+            return false;
+        setValuesOnly(form, blankForm, blankData, true);
+        return true;
+    };
+    form.rp.PreviewOptions = { valuesOnly, calibration };
+}
+
+} // namespace app
