@@ -292,23 +292,30 @@ bool isCsvFile(const QString& path)
     return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
 }
 
+// Prints the report's pages as one job, or generates them into a page store and writes the output.
+int printOrWrite(report::TRpReport& rp, const Options& options, std::optional<Format> format)
+{
+    if (options.print) {
+        rp.PrinterSettings.PrinterIndex = queueIndex(options.queue);
+        rp.ShowProgress = false;
+        // Without any printer the report would quietly print nothing: say why.
+        if (report::globalPrinter().printers().empty())
+            report::globalPrinter().setPrinterIndex(rp.PrinterSettings.PrinterIndex);
+        reportJob(options, report::printGeneratedReport(rp));
+        return 0;
+    }
+    report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
+    rp.GenerateReport(printer);
+    writePages(options, *format, printer);
+    return 0;
+}
+
 // The calibration sheet, written or printed as the transfers would be.
 int renderCalibrationSheet(const Options& options, std::optional<Format> format)
 {
     printout::TCalibrationSheet sheet;
     sheet.rp.Placement = options.placement;
-    if (options.print) {
-        sheet.rp.PrinterSettings.PrinterIndex = queueIndex(options.queue);
-        sheet.rp.ShowProgress = false;
-        if (report::globalPrinter().printers().empty())
-            report::globalPrinter().setPrinterIndex(sheet.rp.PrinterSettings.PrinterIndex);
-        reportJob(options, report::printGeneratedReport(sheet.rp));
-        return 0;
-    }
-    report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
-    sheet.rp.GenerateReport(printer);
-    writePages(options, *format, printer);
-    return 0;
+    return printOrWrite(sheet.rp, options, format);
 }
 
 int render(const Options& options, std::optional<Format> format)
@@ -358,21 +365,7 @@ int render(const Options& options, std::optional<Format> format)
     // One page for each transfer; one transfer keeps the form exactly as the main window prints it.
     if (transfers.size() > 1)
         form.DetailBand1->ForceNewPage = true;
-
-    if (options.print) {
-        form.rp.PrinterSettings.PrinterIndex = queueIndex(options.queue);
-        form.rp.ShowProgress = false;
-        // Without any printer the report would quietly print nothing: say why.
-        if (report::globalPrinter().printers().empty())
-            report::globalPrinter().setPrinterIndex(form.rp.PrinterSettings.PrinterIndex);
-        reportJob(options, report::printGeneratedReport(form.rp));
-        return 0;
-    }
-
-    report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
-    form.rp.GenerateReport(printer);
-    writePages(options, *format, printer);
-    return 0;
+    return printOrWrite(form.rp, options, format);
 }
 
 // Reads the command line into options; with no options the exit status to end with (0 after --help,
