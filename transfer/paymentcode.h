@@ -25,7 +25,7 @@ std::optional<QString> paymentCodePayload(
 struct QrMatrix {
     int size = 0;
     std::vector<bool> dark;
-    bool at(int x, int y) const { return dark[std::size_t(y * size + x)]; }
+    bool at(int x, int y) const { return dark[std::size_t(y) * std::size_t(size) + std::size_t(x)]; }
 };
 QrMatrix encodeQr(const QString& payload);
 
