@@ -3,6 +3,7 @@
 #include "app/batchwindow.h"
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
+#include "app/paymentcodewindow.h"
 #include "app/printsettings.h"
 #include "data/dm2.h"
 #include "platform/error.h"
@@ -107,6 +108,11 @@ TfMenu::TfMenu(QWidget* parent)
     aOpenMany->setObjectName(QStringLiteral("aOpenMany"));
     aOpenMany->setToolTip(QStringLiteral("Otwiera wiele plików przelewów lub plik CSV"));
     aOpenMany->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    aPaymentCode = new QAction(QStringLiteral("Kod do zapłaty telefonem…"), this);
+    aPaymentCode->setObjectName(QStringLiteral("aPaymentCode"));
+    aPaymentCode->setEnabled(false);
+    connect(aPrint, &QAction::enabledChanged, aPaymentCode, &QAction::setEnabled);
+    connect(aPaymentCode, &QAction::triggered, this, &TfMenu::aPaymentCodeExecute);
     // The kind of form: one of two, the last choice kept.
     aFormPrzelew = new QAction(QStringLiteral("Przelew"), this);
     aFormPrzelew->setObjectName(QStringLiteral("aFormPrzelew"));
@@ -148,6 +154,7 @@ TfMenu::TfMenu(QWidget* parent)
     dane->addAction(aOpen);
     dane->addAction(aPrint);
     dane->addAction(aOpenMany);
+    dane->addAction(aPaymentCode);
     dane->addSeparator();
     dane->addAction(aFormPrzelew);
     dane->addAction(aFormWplata);
@@ -497,6 +504,13 @@ void TfMenu::setDepositCheck(std::function<std::optional<QString>(double)> check
 void TfMenu::aOpenManyExecute()
 {
     platform::runGuarded([this] { shownBatchWindow()->addFilesClick(); }, this);
+}
+
+void TfMenu::aPaymentCodeExecute()
+{
+    auto* window = new PaymentCodeWindow(editorValues(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void TfMenu::aPrintExecute()

@@ -75,6 +75,8 @@ public:
     void FormCreate();
     void aOpenExecute();
     void aPrintExecute();
+    // Shows the pay-by-phone code of the transfer in the editors (tests find the window as a child).
+    void aPaymentCodeExecute();
     void Action3Execute();
 
     // The steps of aOpenExecute after the dialog; raises the file error.
@@ -112,6 +114,7 @@ public:
     QAction* aOpen;
     QAction* aPrint;
     QAction* aOpenMany;
+    QAction* aPaymentCode; // "Kod do zapłaty telefonem…", enabled with aPrint
     QAction* aFormPrzelew;
     QAction* aFormWplata;
     QAction* Action3;

@@ -16,9 +16,11 @@
 #include "report/rpreport.h"
 #include "report/rpreportfile.h"
 #include "transfer/csvimport.h"
+#include "transfer/paymentcode.h"
 #include "transfer/transferrecord.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImage>
@@ -59,6 +61,9 @@ Options:
   --offset X,Y           move what is printed X mm right and Y mm down (-100 to 100, a point before
                          decimals: --offset 2.0,-1.5), for a printer that feeds the paper off
   --scale P              stretch positions to P per cent (90 to 110) about the paper's top-left corner
+  --qr                   write the pay-by-phone code of the first transfer of INPUT as OUTPUT.png or
+                         OUTPUT.svg (the bank association's standard; amounts up to 9 999,99 zł)
+  --nip DIGITS           the recipient's tax number for --qr (10 digits; default: none)
   --calibration          write (or with --print, print) the calibration sheet instead of transfers:
                          millimetre rulers, crosses at the form's copy corners and how to read the
                          offsets off them; --offset and --scale move it too
@@ -81,6 +86,8 @@ struct Options {
     printout::FormKind form = printout::FormKind::Transfer;
     bool dataOnly = false;
     bool calibration = false;
+    bool qr = false;
+    QString taxNumber;
     report::TRpPlacement placement;
     int dpi = 96;
     int page = 1;
@@ -318,8 +325,38 @@ int renderCalibrationSheet(const Options& options, std::optional<Format> format)
     return printOrWrite(sheet.rp, options, format);
 }
 
+// The pay-by-phone code of the input's first transfer, as a PNG or an SVG.
+int renderPaymentCode(const Options& options)
+{
+    const QString& input = options.inputs.front();
+    QStringList sources;
+    const std::vector<TransferEditorValues> transfers = isCsvFile(input)
+        ? readCsvFile(input, options.skipBadRows, sources)
+        : std::vector { readTransferFile(input) };
+    if (transfers.empty())
+        throw platform::Error(QStringLiteral("There is no transfer to print"));
+    QString problem;
+    const std::optional<QString> payload = paymentCodePayload(transfers.front(), options.taxNumber, &problem);
+    if (!payload)
+        throw platform::Error(QStringLiteral("%1: %2").arg(QFileInfo(input).absoluteFilePath(), problem));
+    const QrMatrix code = encodeQr(*payload);
+    if (QFileInfo(options.output).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        writeBytes(options.output, qrSvg(code));
+    } else {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        qrImage(code, 10).save(&buffer, "PNG");
+        writeBytes(options.output, png);
+    }
+    std::fprintf(stdout, "%s\n", qPrintable(*payload));
+    return 0;
+}
+
 int render(const Options& options, std::optional<Format> format)
 {
+    if (options.qr)
+        return renderPaymentCode(options);
     if (options.calibration)
         return renderCalibrationSheet(options, format);
     if (options.inputs.size() == 1 && isReportFile(options.inputs.front()))
@@ -395,8 +432,10 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     const QCommandLineOption offset(QStringLiteral("offset"), QString(), QStringLiteral("X,Y"));
     const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("P"));
     const QCommandLineOption calibration(QStringLiteral("calibration"));
+    const QCommandLineOption qr(QStringLiteral("qr"));
+    const QCommandLineOption nip(QStringLiteral("nip"), QString(), QStringLiteral("DIGITS"));
     parser.addOptions(
-        { help, print, page, dpi, payer, skipBadRows, form, dataOnly, offset, scale, calibration });
+        { help, print, page, dpi, payer, skipBadRows, form, dataOnly, offset, scale, calibration, qr, nip });
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
             return usage(
@@ -439,6 +478,8 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     }
     options.dataOnly = parser.isSet(dataOnly);
     options.calibration = parser.isSet(calibration);
+    options.qr = parser.isSet(qr);
+    options.taxNumber = parser.value(nip);
     if (parser.isSet(offset)) {
         const QStringList xy = parser.value(offset).split(QLatin1Char(','));
         bool xRead = false, yRead = false;
@@ -475,7 +516,15 @@ int main(int argc, char** argv)
     Options options = *parsed;
     const QStringList positional = options.positional;
     std::optional<Format> format;
-    if (options.calibration) {
+    if (options.qr) {
+        if (options.print || positional.size() != 2)
+            return usage("with --qr give one input file and one output file (.png or .svg)");
+        options.inputs = positional.mid(0, 1);
+        options.output = positional.back();
+        const QString suffix = QFileInfo(options.output).suffix().toLower();
+        if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
+            return usage("with --qr the output file must end in .png or .svg");
+    } else if (options.calibration) {
         // "--calibration OUTPUT" or "--calibration --print [QUEUE]": no inputs.
         if (options.print) {
             if (positional.size() > 1)

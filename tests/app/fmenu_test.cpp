@@ -3,6 +3,7 @@
 #include "app/dateedit.h"
 #include "app/fmenu.h"
 #include "app/imagelist.h"
+#include "app/paymentcodewindow.h"
 #include "data/dm2.h"
 #include "platform/datetime.h"
 #include "platform/error.h"
@@ -18,10 +19,12 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -174,15 +177,16 @@ TEST_F(FMenuTest, ActionsMenuAndToolBar)
     ASSERT_EQ(menus.size(), 1);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&Dane"));
     const QList<QAction*> items = menus[0]->menu()->actions();
-    ASSERT_EQ(items.size(), 8);
+    ASSERT_EQ(items.size(), 9);
     EXPECT_EQ(items[0], window->aOpen);
     EXPECT_EQ(items[1], window->aPrint);
     EXPECT_EQ(items[2], window->aOpenMany);
-    EXPECT_TRUE(items[3]->isSeparator());
-    EXPECT_EQ(items[4], window->aFormPrzelew);
-    EXPECT_EQ(items[5], window->aFormWplata);
-    EXPECT_TRUE(items[6]->isSeparator());
-    EXPECT_EQ(items[7], window->Action3);
+    EXPECT_EQ(items[3], window->aPaymentCode);
+    EXPECT_TRUE(items[4]->isSeparator());
+    EXPECT_EQ(items[5], window->aFormPrzelew);
+    EXPECT_EQ(items[6], window->aFormWplata);
+    EXPECT_TRUE(items[7]->isSeparator());
+    EXPECT_EQ(items[8], window->Action3);
     EXPECT_EQ(window->aFormWplata->text(), QStringLiteral("Wpłata gotówkowa"));
     EXPECT_TRUE(window->aFormPrzelew->isChecked());
     EXPECT_EQ(window->aOpenMany->text(), QStringLiteral("Otwórz wiele…"));
@@ -483,6 +487,46 @@ TEST_F(FMenuTest, WhatTheFormCutsIsToldUnderTheEditors)
     window->eOdbiorca->setText(QStringLiteral("Krótka"));
     EXPECT_FALSE(window->lBlankiet->isVisible());
     EXPECT_EQ(window->height(), 453);
+}
+
+// "Kod do zapłaty telefonem…" once a transfer is loaded: the code of the editors' transfer with its text,
+// the optional tax number, the standard's amount limit, and the code saved as PNG and SVG.
+TEST_F(FMenuTest, ThePayByPhoneCodeOfTheEditors)
+{
+    EXPECT_FALSE(window->aPaymentCode->isEnabled());
+    load(sampleFile);
+    ASSERT_TRUE(window->aPaymentCode->isEnabled());
+    window->aPaymentCode->trigger();
+    auto* code = window->findChild<PaymentCodeWindow*>();
+    ASSERT_NE(code, nullptr);
+    EXPECT_TRUE(code->isVisible());
+    EXPECT_EQ(code->windowTitle(), QStringLiteral("Kod do zapłaty telefonem"));
+    EXPECT_FALSE(code->code()->pixmap().isNull());
+    EXPECT_EQ(code->text()->text(),
+        QStringLiteral("|PL|61109010140000071219812874|123450|Firma Sp. z o.o.|Faktura 12/2024|||"));
+    code->taxNumber()->setText(QStringLiteral("123"));
+    EXPECT_TRUE(code->code()->pixmap().isNull());
+    EXPECT_FALSE(code->saveButton()->isEnabled());
+    code->taxNumber()->setText(QStringLiteral("1234567890"));
+    EXPECT_TRUE(code->text()->text().startsWith(QStringLiteral("1234567890|PL|")));
+
+    QTemporaryDir dir;
+    for (const char* name : { "kod.png", "kod.svg" }) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        code->setSaveChooser([&] { return path; });
+        code->saveButton()->click();
+        EXPECT_GT(QFileInfo(path).size(), 100) << name;
+    }
+    EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("kod.png"))).isNull());
+    code->close();
+
+    window->ceKwota->setValue(10000.0);
+    window->aPaymentCode->trigger();
+    const QList<PaymentCodeWindow*> open = window->findChildren<PaymentCodeWindow*>();
+    ASSERT_FALSE(open.isEmpty());
+    EXPECT_TRUE(open.last()->code()->text().contains(QStringLiteral("9 999,99")))
+        << open.last()->code()->text().toStdString();
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(FMenuTest, PrintLeavesTheTableAloneWhileTheReportGenerates)

@@ -343,3 +343,33 @@ TEST(PrzelewRender, CalibrationSheetPdf)
     EXPECT_NEAR(moved.x() - fifty.x(), 2.0 * PointsPerMm, 0.8);
     EXPECT_NEAR(moved.y() - fifty.y(), -1.5 * PointsPerMm, 0.8);
 }
+
+// --qr writes the pay-by-phone code of the first transfer (its payload on standard output) as PNG or SVG;
+// an amount the standard cannot hold is refused and nothing is written.
+TEST(PrzelewRender, PayByPhoneCode)
+{
+    QTemporaryDir dir;
+    const QString csv = writeCsv(dir, "kody.csv",
+        "NDNazwa;NDKONTOKONTR;NDKonto;Kwota;Tytulem\n"
+        "Odbiorca 1;92;1240 1234 0001 5678 9012 3456;12,00;FV 1234/34/2012\n"
+        "Drugi;92;1240 1234 0001 5678 9012 3456;10000,00;Za dużo\n");
+    const QString png = dir.filePath(QStringLiteral("kod.png"));
+    const RenderRun run
+        = render({ QStringLiteral("--qr"), QStringLiteral("--nip"), QStringLiteral("1234567890"), csv, png });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.trimmed(),
+        QStringLiteral("1234567890|PL|92124012340001567890123456|001200|Odbiorca 1|FV 1234/34/2012|||"));
+    EXPECT_FALSE(QImage(png).isNull());
+    const QString svg = dir.filePath(QStringLiteral("kod.svg"));
+    ASSERT_EQ(render({ QStringLiteral("--qr"), csv, svg }).exitCode, 0);
+    EXPECT_TRUE(readAll(svg).contains("<svg"));
+
+    const QString tooMuch = writeCsv(
+        dir, "duzo.csv", "NDKONTOKONTR;NDKonto;Kwota\n92;1240 1234 0001 5678 9012 3456;10000,00\n");
+    const QString none = dir.filePath(QStringLiteral("brak.png"));
+    const RenderRun refused = render({ QStringLiteral("--qr"), tooMuch, none });
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("9 999,99"))) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(none));
+    EXPECT_EQ(render({ QStringLiteral("--qr"), csv, dir.filePath(QStringLiteral("kod.pdf")) }).exitCode, 2);
+}
