@@ -1,0 +1,121 @@
+// The transfer log on real SQLite files: the schema from an empty file, entries read back exactly, two
+// writers at once, a folder that cannot be written and a damaged file.
+#include "transfer/transferlog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+LogEntry entry(const QString& recipient, double amount, const QString& title)
+{
+    LogEntry e;
+    e.when = QDateTime::currentDateTimeUtc();
+    e.how = QStringLiteral("druk");
+    e.target = QStringLiteral("PDF-7");
+    e.form = QStringLiteral("przelew");
+    e.values.recipientName = recipient;
+    e.values.recipientAccount = QStringLiteral("61 1090 1014 0000 0712 1981 2874");
+    e.values.amount = amount;
+    e.values.payerName = QStringLiteral("Jan Kowalski");
+    e.values.title = title;
+    e.values.date = 46365; // 9.12.2026
+    e.source = QStringLiteral("lista.csv, wiersz 2");
+    return e;
+}
+
+int count(const TransferLog& log, const char* sql)
+{
+    QSqlQuery q(QSqlDatabase::database(log.connectionName()));
+    return q.exec(QString::fromLatin1(sql)) && q.next() ? q.value(0).toInt() : -1;
+}
+
+} // namespace
+
+TEST(TransferLog, AnEmptyFileGetsTheSchemaAndEntriesComeBackExactly)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dane/przelew.sqlite"));
+    TransferLog log(path);
+    ASSERT_TRUE(log.isOpen()) << log.problem().toStdString();
+    EXPECT_EQ(count(log, "PRAGMA user_version"), TransferLog::schemaVersion());
+    EXPECT_TRUE(log.record({ entry(QStringLiteral("Wspólnota „Łąka”"), 1234.56, QStringLiteral("Czynsz")),
+        entry(QStringLiteral("Wspólnota „Łąka”"), 0.29, QStringLiteral("Odsetki")) }));
+    const std::vector<LogEntry> back = log.entries();
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].values.title, QStringLiteral("Odsetki")); // newest first
+    EXPECT_EQ(back[1].values.recipientName, QStringLiteral("Wspólnota „Łąka”"));
+    EXPECT_EQ(back[1].values.amount, 1234.56);
+    EXPECT_EQ(back[0].values.amount, 0.29);
+    EXPECT_EQ(back[1].values.date, 46365);
+    EXPECT_EQ(back[1].source, QStringLiteral("lista.csv, wiersz 2"));
+    EXPECT_EQ(count(log, "SELECT amount_grosze FROM entry ORDER BY id LIMIT 1"), 123456);
+    EXPECT_EQ(count(log, "SELECT count(*) FROM recipient"), 1); // one recipient, two transfers
+    QSqlQuery mode(QSqlDatabase::database(log.connectionName()));
+    ASSERT_TRUE(mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next());
+    EXPECT_EQ(mode.value(0).toString(), QStringLiteral("wal"));
+
+    // Opened again, the schema is not run twice.
+    TransferLog again(path);
+    ASSERT_TRUE(again.isOpen()) << again.problem().toStdString();
+    EXPECT_EQ(again.entries().size(), 2u);
+}
+
+// Two copies of the program write to one log, one transaction after the other.
+TEST(TransferLog, TwoWritersAtOnce)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("przelew.sqlite"));
+    TransferLog first(path), second(path);
+    ASSERT_TRUE(first.isOpen() && second.isOpen());
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(first.record({ entry(QStringLiteral("A"), i, QStringLiteral("a")) }))
+            << first.problem().toStdString();
+        ASSERT_TRUE(second.record({ entry(QStringLiteral("B"), i, QStringLiteral("b")),
+            entry(QStringLiteral("A"), i, QStringLiteral("c")) }))
+            << second.problem().toStdString();
+    }
+    EXPECT_EQ(TransferLog(path).entries().size(), 60u);
+}
+
+// A log that cannot be opened (a file where its folder should be, a read-only file system, a folder in
+// its place) leaves no log, says why, and refuses entries without harm: also as root.
+TEST(TransferLog, APlaceThatCannotBeWrittenLeavesNoLogAndSaysWhy)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("plik")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("przelew.sqlite")));
+    for (const QString& path : { dir.filePath(QStringLiteral("plik/przelew.sqlite")),
+             QStringLiteral("/proc/przelew.sqlite"), dir.filePath(QStringLiteral("przelew.sqlite")) }) {
+        TransferLog log(path);
+        EXPECT_FALSE(log.isOpen()) << path.toStdString();
+        EXPECT_FALSE(log.problem().isEmpty()) << path.toStdString();
+        EXPECT_FALSE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
+    }
+}
+
+// A damaged file is set aside (numbered, never deleted) and a new log begun.
+TEST(TransferLog, ADamagedFileIsSetAsideAndANewLogBegun)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("przelew.sqlite"));
+    for (int n = 1; n <= 2; ++n) {
+        {
+            QFile damaged(path);
+            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+            damaged.write(QByteArray(4096, '\x5a'));
+        }
+        TransferLog log(path);
+        EXPECT_TRUE(log.isOpen()) << log.problem().toStdString();
+        EXPECT_TRUE(log.problem().contains(QStringLiteral("corrupt-%1").arg(n)))
+            << log.problem().toStdString();
+        EXPECT_TRUE(QFile::exists(QStringLiteral("%1.corrupt-%2").arg(path).arg(n)));
+        EXPECT_TRUE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
+    }
+}

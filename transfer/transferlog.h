@@ -1,0 +1,55 @@
+// The transfer log: every transfer that left the program (printed, saved as a file, written by the
+// renderer), kept in one SQLite database per user at $XDG_DATA_HOME/przelew/przelew.sqlite. A log that
+// cannot be opened or written never costs a print: it says so once and the program goes on without it.
+#pragma once
+
+#include "transfer/transferrecord.h"
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// One transfer on one occasion, with its values as the page shows them.
+struct LogEntry {
+    QDateTime when; // UTC
+    QString how; // "druk", "plik" or "przelew-render"
+    QString target; // the printer and job ("PDF-12"), or the file written
+    QString form; // "przelew" or "wplata"
+    TransferEditorValues values;
+    QString source; // the file it was loaded from, or "lista.csv, wiersz 7"; empty when typed
+};
+
+class TransferLog {
+public:
+    // Opens (or creates and migrates) the database; a damaged file is set aside as
+    // przelew.sqlite.corrupt-N and a new one begun. problem() then tells what happened.
+    explicit TransferLog(const QString& path = defaultPath());
+    ~TransferLog();
+    TransferLog(const TransferLog&) = delete;
+    TransferLog& operator=(const TransferLog&) = delete;
+
+    static QString defaultPath();
+    // The schema version the program writes; an empty file is migrated up to it step by step.
+    static int schemaVersion();
+
+    bool isOpen() const { return m_open; }
+    // What went wrong last (opening, setting a damaged file aside, writing); empty when nothing.
+    const QString& problem() const { return m_problem; }
+
+    // Adds the entries in one transaction: all or none. False (with problem()) when they could not be
+    // written; the log stays usable for the next ones.
+    bool record(const std::vector<LogEntry>& entries);
+
+    // The entries, newest first (tests and the history window read them back).
+    std::vector<LogEntry> entries(int limit = -1) const;
+    QString connectionName() const { return m_connection; }
+
+private:
+    bool open(const QString& path);
+    bool migrate();
+
+    QString m_connection;
+    bool m_open = false;
+    QString m_problem;
+};
