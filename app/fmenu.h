@@ -68,6 +68,9 @@ public:
     // The open dialog; tests put a function that returns a path (or an empty text for a cancel).
     void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
 
+    // The transfer as the editors hold it.
+    TransferEditorValues editorValues() const;
+
     // The form "Wydruk" prints: "Przelew" or "Wpłata gotówkowa" in the "Dane" menu, kept in the registry.
     printout::FormKind formKind() const;
     void setFormKind(printout::FormKind kind);
@@ -135,7 +138,6 @@ private:
     void updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning);
     void showImportProblem(QLabel* warning, const QString& text);
     BatchWindow* shownBatchWindow();
-    TransferEditorValues editorValues() const;
     void updateFormWarning();
 
     std::function<void(printout::FormKind)> m_previewReport;

@@ -4,6 +4,7 @@
 #include "app/formoptions.h"
 #include "app/imagelist.h"
 #include "app/openfiles.h"
+#include "app/printlog.h"
 #include "data/dm2.h"
 #include "platform/fonts.h"
 #include "platform/memory.h"
@@ -12,6 +13,7 @@
 #include "transfer/transferrecord.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -35,7 +37,13 @@ int main(int argc, char** argv)
     fMenu->setActionImages(app::ImageList1());
     frPrzelNew = new printout::TfrPrzelNew(DM2->mtPlat);
     frPrzelNew->rp.setPreviewHost(&preview::TRpStandardPreviewInterface::instance());
-    fMenu->setPreviewReport([](printout::FormKind kind) {
+    // Every transfer whose pages leave the program goes into the transfer log.
+    TransferLog transferLog;
+    app::PrintLog printLog(transferLog);
+    frPrzelNew->rp.OnOutput
+        = [&printLog](const QString& how, const QString& target) { printLog.output(how, target); };
+    fMenu->setPreviewReport([&printLog](printout::FormKind kind) {
+        printLog.setShown({ fMenu->editorValues() }, { fMenu->lNazwaPliku->text() }, kind);
         frPrzelNew->setFormKind(kind);
         frPrzelNew->rp.PreviewReport();
     });
@@ -52,13 +60,15 @@ int main(int argc, char** argv)
     // checking form and its table.
     app::installFormOptions(*frPrzelNew, checkingForm, checkingData);
     // Many transfers: one record each, a page each.
-    fMenu->setBatchPreview([](const std::vector<TransferEditorValues>& transfers, printout::FormKind kind) {
-        writeTransferRecords(*DM2, transfers);
-        frPrzelNew->setFormKind(kind);
-        frPrzelNew->DetailBand1->ForceNewPage = true;
-        frPrzelNew->rp.PreviewReport();
-        frPrzelNew->DetailBand1->ForceNewPage = false;
-    });
+    fMenu->setBatchPreview(
+        [&printLog](const std::vector<TransferEditorValues>& transfers, printout::FormKind kind) {
+            printLog.setShown(transfers, {}, kind);
+            writeTransferRecords(*DM2, transfers);
+            frPrzelNew->setFormKind(kind);
+            frPrzelNew->DetailBand1->ForceNewPage = true;
+            frPrzelNew->rp.PreviewReport();
+            frPrzelNew->DetailBand1->ForceNewPage = false;
+        });
     // Closing the main window ends the program, also while preview windows are open.
     QObject::connect(fMenu, &app::TfMenu::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 

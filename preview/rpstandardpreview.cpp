@@ -417,6 +417,10 @@ void TRpStandardPreview::SaveClick()
         savePdf(*p, fileName);
     else
         p->Save(fileName);
+    // Only a whole report was written: a store still generating writes nothing.
+    if (TRpReport* report = p->master();
+        report && report->OnOutput && !p->loadedFromFile() && p->status() == TRpPrinterStatus::Finished)
+        report->OnOutput(QStringLiteral("plik"), fileName);
 }
 
 void TRpStandardPreview::LoadClick()

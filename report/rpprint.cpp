@@ -70,7 +70,11 @@ int printGeneratedReport(TRpReport& report, TRpPrinter* source)
         run.form = host->printProgress(*run.target, report.ShowProgress);
     report.setPrintSource(source ? source : previewPrinter.data());
     report.GenerateReport(*run.target);
-    return run.target->printerTarget()->jobId();
+    const int id = run.target->printerTarget()->jobId();
+    if (id > 0 && report.OnOutput)
+        report.OnOutput(
+            QStringLiteral("druk"), QStringLiteral("%1-%2").arg(globalPrinter().printer().device).arg(id));
+    return id;
 }
 
 int printLoadedReport(TRpPrinter& printer)

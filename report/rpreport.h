@@ -59,6 +59,10 @@ public:
     // only on the screen, never printed or saved. Empty: none.
     std::vector<TRpPreviewOption> PreviewOptions;
     QByteArray PreviewUnderlay;
+    // Told when the report's pages left the program: printed (the job reached the spooler; how "druk",
+    // target "QUEUE-ID") or saved from its preview (how "plik", target the file). Pages loaded from a
+    // report file are not the report's and tell nothing.
+    std::function<void(const QString& how, const QString& target)> OnOutput;
     // Asked by a preview option: once its window has closed, PreviewReport previews the report again.
     void previewAgain() { m_previewAgain = true; }
     bool ShowProgress = true;

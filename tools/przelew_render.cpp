@@ -17,6 +17,7 @@
 #include "report/rpreportfile.h"
 #include "transfer/csvimport.h"
 #include "transfer/paymentcode.h"
+#include "transfer/transferlog.h"
 #include "transfer/transferrecord.h"
 
 #include <QApplication>
@@ -61,6 +62,8 @@ Options:
   --offset X,Y           move what is printed X mm right and Y mm down (-100 to 100, a point before
                          decimals: --offset 2.0,-1.5), for a printer that feeds the paper off
   --scale P              stretch positions to P per cent (90 to 110) about the paper's top-left corner
+  --log                  add the transfers written or printed to the transfer log
+                         ($XDG_DATA_HOME/przelew/przelew.sqlite)
   --qr                   write the pay-by-phone code of the first transfer of INPUT as OUTPUT.png or
                          OUTPUT.svg (the bank association's standard; amounts up to 9 999,99 zł)
   --nip DIGITS           the recipient's tax number for --qr (10 digits; default: none)
@@ -87,6 +90,7 @@ struct Options {
     bool dataOnly = false;
     bool calibration = false;
     bool qr = false;
+    bool log = false;
     QString taxNumber;
     report::TRpPlacement placement;
     int dpi = 96;
@@ -164,12 +168,14 @@ int queueIndex(const QString& queue)
     throw platform::EPrinter(QStringLiteral("There is no printer named \"%1\"").arg(queue));
 }
 
-void reportJob(const Options& options, int id)
+// Says which job the spooler took ("QUEUE-ID"), and returns it.
+QString reportJob(const Options& options, int id)
 {
     if (id <= 0)
         throw platform::EPrinter(QStringLiteral("Nothing was printed"));
     const QString queue = options.queue.isEmpty() ? report::globalPrinter().printer().device : options.queue;
     std::fprintf(stdout, "request id is %s-%d\n", qPrintable(queue), id);
+    return QStringLiteral("%1-%2").arg(queue).arg(id);
 }
 
 void writePages(const Options& options, Format format, report::TRpPrinter& printer)
@@ -300,7 +306,8 @@ bool isCsvFile(const QString& path)
 }
 
 // Prints the report's pages as one job, or generates them into a page store and writes the output.
-int printOrWrite(report::TRpReport& rp, const Options& options, std::optional<Format> format)
+// Returns where the pages went: the job ("QUEUE-ID") or the file written.
+QString printOrWrite(report::TRpReport& rp, const Options& options, std::optional<Format> format)
 {
     if (options.print) {
         rp.PrinterSettings.PrinterIndex = queueIndex(options.queue);
@@ -308,13 +315,12 @@ int printOrWrite(report::TRpReport& rp, const Options& options, std::optional<Fo
         // Without any printer the report would quietly print nothing: say why.
         if (report::globalPrinter().printers().empty())
             report::globalPrinter().setPrinterIndex(rp.PrinterSettings.PrinterIndex);
-        reportJob(options, report::printGeneratedReport(rp));
-        return 0;
+        return reportJob(options, report::printGeneratedReport(rp));
     }
     report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
     rp.GenerateReport(printer);
     writePages(options, *format, printer);
-    return 0;
+    return QFileInfo(options.output).absoluteFilePath();
 }
 
 // The calibration sheet, written or printed as the transfers would be.
@@ -322,7 +328,34 @@ int renderCalibrationSheet(const Options& options, std::optional<Format> format)
 {
     printout::TCalibrationSheet sheet;
     sheet.rp.Placement = options.placement;
-    return printOrWrite(sheet.rp, options, format);
+    printOrWrite(sheet.rp, options, format);
+    return 0;
+}
+
+// With --log the transfers written go into the transfer log. A log that fails is told, and the output
+// stands.
+void logTransfers(const std::vector<TransferEditorValues>& transfers, const QStringList& sources,
+    const Options& options, const QString& target)
+{
+    TransferLog log;
+    std::vector<LogEntry> entries;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (std::size_t i = 0; i < transfers.size(); ++i) {
+        LogEntry e;
+        e.when = now;
+        e.how = QStringLiteral("przelew-render");
+        e.target = target;
+        e.form = options.form == printout::FormKind::Deposit ? QStringLiteral("wplata")
+                                                             : QStringLiteral("przelew");
+        e.values = transfers[i];
+        e.source = sources[qsizetype(i)];
+        entries.push_back(e);
+    }
+    if (!log.isOpen() || !log.record(entries))
+        std::fprintf(
+            stderr, "przelew-render: warning: %s; the transfers are not logged\n", qPrintable(log.problem()));
+    else if (!log.problem().isEmpty())
+        std::fprintf(stderr, "przelew-render: warning: %s\n", qPrintable(log.problem()));
 }
 
 // The pay-by-phone code of the input's first transfer, as a PNG or an SVG.
@@ -402,7 +435,10 @@ int render(const Options& options, std::optional<Format> format)
     // One page for each transfer; one transfer keeps the form exactly as the main window prints it.
     if (transfers.size() > 1)
         form.DetailBand1->ForceNewPage = true;
-    return printOrWrite(form.rp, options, format);
+    const QString target = printOrWrite(form.rp, options, format);
+    if (options.log)
+        logTransfers(transfers, sources, options, target);
+    return 0;
 }
 
 // Reads the command line into options; with no options the exit status to end with (0 after --help,
@@ -433,9 +469,10 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("P"));
     const QCommandLineOption calibration(QStringLiteral("calibration"));
     const QCommandLineOption qr(QStringLiteral("qr"));
+    const QCommandLineOption logOption(QStringLiteral("log"));
     const QCommandLineOption nip(QStringLiteral("nip"), QString(), QStringLiteral("DIGITS"));
-    parser.addOptions(
-        { help, print, page, dpi, payer, skipBadRows, form, dataOnly, offset, scale, calibration, qr, nip });
+    parser.addOptions({ help, print, page, dpi, payer, skipBadRows, form, dataOnly, offset, scale,
+        calibration, qr, nip, logOption });
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty())
             return usage(
@@ -479,6 +516,7 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     options.dataOnly = parser.isSet(dataOnly);
     options.calibration = parser.isSet(calibration);
     options.qr = parser.isSet(qr);
+    options.log = parser.isSet(logOption);
     options.taxNumber = parser.value(nip);
     if (parser.isSet(offset)) {
         const QStringList xy = parser.value(offset).split(QLatin1Char(','));

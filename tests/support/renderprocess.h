@@ -21,6 +21,7 @@ struct RenderOptions {
     QString locale = QStringLiteral("pl_PL.UTF-8");
     QString cupsServer; // empty: the environment's
     bool withoutDefaultPrinter = false; // PRINTER removed from the environment
+    QString dataHome; // XDG_DATA_HOME (where the transfer log lives); empty: the environment's
     int timeoutMs = 60000;
 
     static RenderOptions underLocale(const QString& locale)
@@ -47,6 +48,8 @@ inline RenderRun runRenderer(
         environment.insert(QStringLiteral("CUPS_SERVER"), options.cupsServer);
     if (options.withoutDefaultPrinter)
         environment.remove(QStringLiteral("PRINTER"));
+    if (!options.dataHome.isEmpty())
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), options.dataHome);
     process.setProcessEnvironment(environment);
     process.start(program, args);
     process.waitForFinished(options.timeoutMs);

@@ -1,6 +1,7 @@
 // The command-line renderer, run as a user runs it: exit codes, messages, and the files it writes.
 #include "emf/metafile.h"
 #include "support/renderprocess.h"
+#include "transfer/transferlog.h"
 
 #include <QDir>
 #include <QFile>
@@ -372,4 +373,30 @@ TEST(PrzelewRender, PayByPhoneCode)
     EXPECT_TRUE(refused.err.contains(QStringLiteral("9 999,99"))) << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(none));
     EXPECT_EQ(render({ QStringLiteral("--qr"), csv, dir.filePath(QStringLiteral("kod.pdf")) }).exitCode, 2);
+}
+
+// --log puts every transfer written into the transfer log, with its file and line; without it nothing is
+// logged.
+TEST(PrzelewRender, TransfersWrittenWithLogGoIntoTheLog)
+{
+    QTemporaryDir dir;
+    RenderOptions options;
+    options.dataHome = dir.filePath(QStringLiteral("data"));
+    const QString csv
+        = writeCsv(dir, "lista.csv", "NDNazwa;Kwota;Tytulem\nAlfa;10,50;Faktura 1\nBeta;20,00;Faktura 2\n");
+    const QString pdf = dir.filePath(QStringLiteral("lista.pdf"));
+    ASSERT_EQ(render({ csv, pdf }, options).exitCode, 0);
+    const QString database = options.dataHome + QStringLiteral("/przelew/przelew.sqlite");
+    EXPECT_FALSE(QFile::exists(database));
+    const RenderRun run = render({ QStringLiteral("--log"), csv, pdf }, options);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    TransferLog log(database);
+    const std::vector<LogEntry> entries = log.entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].values.recipientName, QStringLiteral("Alfa"));
+    EXPECT_EQ(entries[1].values.amount, 10.5);
+    EXPECT_EQ(entries[1].how, QStringLiteral("przelew-render"));
+    EXPECT_EQ(entries[1].target, QFileInfo(pdf).absoluteFilePath());
+    EXPECT_TRUE(entries[1].source.endsWith(QStringLiteral("lista.csv, line 2")))
+        << entries[1].source.toStdString();
 }
