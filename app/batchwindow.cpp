@@ -177,6 +177,17 @@ void BatchWindow::addFiles(const QStringList& paths)
     updateSummary();
 }
 
+void BatchWindow::addTransfers(const std::vector<TransferEditorValues>& transfers, const QString& source)
+{
+    for (const TransferEditorValues& values : transfers) {
+        Row row;
+        row.source = source;
+        row.values = values;
+        addRow(std::move(row));
+    }
+    updateSummary();
+}
+
 void BatchWindow::addRow(Row row)
 {
     checkForm(row);

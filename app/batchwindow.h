@@ -37,6 +37,8 @@ public:
     // Adds the transfers of the files, in order: a transfer file gives one row, a CSV file one per row.
     // A file that cannot be opened is reported through the error display; the others still load.
     void addFiles(const QStringList& paths);
+    // Adds transfers read elsewhere (the history), each with the source its row shows.
+    void addTransfers(const std::vector<TransferEditorValues>& transfers, const QString& source);
 
     // What "Wydruk" does with the transfers of the checked rows that are ready, in table order, and the
     // form chosen for the whole set.

@@ -3,6 +3,7 @@
 #include "app/batchwindow.h"
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
+#include "app/historywindow.h"
 #include "app/paymentcodewindow.h"
 #include "app/printsettings.h"
 #include "data/dm2.h"
@@ -113,6 +114,12 @@ TfMenu::TfMenu(QWidget* parent)
     aPaymentCode->setEnabled(false);
     connect(aPrint, &QAction::enabledChanged, aPaymentCode, &QAction::setEnabled);
     connect(aPaymentCode, &QAction::triggered, this, &TfMenu::aPaymentCodeExecute);
+    aHistory = new QAction(QStringLiteral("Historia…"), this);
+    aHistory->setObjectName(QStringLiteral("aHistory"));
+    aHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    aHistory->setShortcutContext(Qt::WindowShortcut);
+    addAction(aHistory);
+    connect(aHistory, &QAction::triggered, this, &TfMenu::aHistoryExecute);
     // The kind of form: one of two, the last choice kept.
     aFormPrzelew = new QAction(QStringLiteral("Przelew"), this);
     aFormPrzelew->setObjectName(QStringLiteral("aFormPrzelew"));
@@ -155,6 +162,7 @@ TfMenu::TfMenu(QWidget* parent)
     dane->addAction(aPrint);
     dane->addAction(aOpenMany);
     dane->addAction(aPaymentCode);
+    dane->addAction(aHistory);
     dane->addSeparator();
     dane->addAction(aFormPrzelew);
     dane->addAction(aFormWplata);
@@ -504,6 +512,54 @@ void TfMenu::setDepositCheck(std::function<std::optional<QString>(double)> check
 void TfMenu::aOpenManyExecute()
 {
     platform::runGuarded([this] { shownBatchWindow()->addFilesClick(); }, this);
+}
+
+HistoryWindow* TfMenu::historyWindow()
+{
+    if (!m_history && m_log) {
+        m_history = new HistoryWindow(*m_log, this);
+        m_history->setReprint([this](const std::vector<LogEntry>& entries) { loadFromHistory(entries); });
+    }
+    return m_history;
+}
+
+void TfMenu::aHistoryExecute()
+{
+    HistoryWindow* history = historyWindow();
+    if (!history) {
+        platform::showError(QStringLiteral("Dziennik przelewów nie jest dostępny"), this);
+        return;
+    }
+    history->refresh();
+    history->show();
+    history->raise();
+    history->activateWindow();
+}
+
+void TfMenu::loadFromHistory(const std::vector<LogEntry>& entries)
+{
+    if (entries.size() > 1) {
+        std::vector<TransferEditorValues> transfers;
+        transfers.reserve(entries.size());
+        for (const LogEntry& e : entries)
+            transfers.push_back(e.values);
+        shownBatchWindow()->addTransfers(transfers, QStringLiteral("(z historii)"));
+        return;
+    }
+    if (entries.empty())
+        return;
+    const TransferEditorValues& v = entries.front().values;
+    lKwotaImport->hide();
+    lDataImport->hide();
+    eOdbiorca->setText(v.recipientName);
+    eRachunekOdbiorcy->setText(v.recipientAccount);
+    ceKwota->setValue(v.amount);
+    eZleceniodawca->setText(v.payerName);
+    eTytulem->setText(v.title);
+    deData->setDate(v.date > 0 ? v.date : platform::today());
+    lNazwaPliku->setText(QStringLiteral("(z historii)"));
+    aPrint->setEnabled(true);
+    activateWindow();
 }
 
 void TfMenu::aPaymentCodeExecute()

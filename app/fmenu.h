@@ -4,6 +4,7 @@
 
 #include "app/propertiesstore.h"
 #include "printout/frprzelnew.h"
+#include "transfer/transferlog.h"
 #include "transfer/transferrecord.h"
 
 #include <QIcon>
@@ -22,6 +23,7 @@ class QToolBar;
 namespace app {
 
 class BatchWindow;
+class HistoryWindow;
 class TCurrencyEdit;
 class TDateEdit;
 
@@ -80,6 +82,13 @@ public:
     void aPrintExecute();
     // Shows the pay-by-phone code of the transfer in the editors (tests find the window as a child).
     void aPaymentCodeExecute();
+    // The transfer log the history window reads (not owned); none: the history is empty.
+    void setTransferLog(TransferLog* log) { m_log = log; }
+    // "Historia…": the history window, made on first use; its reprint loads one transfer into the
+    // editors (the file name label says "(z historii)") and several into the batch window.
+    HistoryWindow* historyWindow();
+    void aHistoryExecute();
+    void loadFromHistory(const std::vector<LogEntry>& entries);
     void Action3Execute();
 
     // The steps of aOpenExecute after the dialog; raises the file error.
@@ -118,6 +127,7 @@ public:
     QAction* aPrint;
     QAction* aOpenMany;
     QAction* aPaymentCode; // "Kod do zapłaty telefonem…", enabled with aPrint
+    QAction* aHistory; // "Historia…" (Ctrl+H)
     QAction* aFormPrzelew;
     QAction* aFormWplata;
     QAction* Action3;
@@ -147,6 +157,8 @@ private:
     std::function<QString()> m_chooseFile;
     std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> m_batchPreview;
     QPointer<BatchWindow> m_batch;
+    QPointer<HistoryWindow> m_history;
+    TransferLog* m_log = nullptr;
 };
 
 // The one main window of the program, created first at start-up.

@@ -40,6 +40,7 @@ int main(int argc, char** argv)
     // Every transfer whose pages leave the program goes into the transfer log.
     TransferLog transferLog;
     app::PrintLog printLog(transferLog);
+    fMenu->setTransferLog(&transferLog);
     frPrzelNew->rp.OnOutput
         = [&printLog](const QString& how, const QString& target) { printLog.output(how, target); };
     fMenu->setPreviewReport([&printLog](printout::FormKind kind) {

@@ -214,34 +214,56 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
     return true;
 }
 
+namespace {
+
+const char* const EntryColumns
+    = "SELECT e.at, e.how, e.target, e.form, r.name, r.account, e.payer_account, e.payer_name,"
+      " e.amount_grosze, e.title, e.transfer_date, e.source FROM entry e JOIN recipient r"
+      " ON r.id = e.recipient ";
+
+LogEntry entryOf(const QSqlQuery& q)
+{
+    LogEntry e;
+    e.when = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
+    e.how = q.value(1).toString();
+    e.target = q.value(2).toString();
+    e.form = q.value(3).toString();
+    e.values.recipientName = q.value(4).toString();
+    e.values.recipientAccount = q.value(5).toString();
+    e.values.payerAccount = q.value(6).toString();
+    e.values.payerName = q.value(7).toString();
+    e.values.amount = double(q.value(8).toLongLong()) / 100.0;
+    e.values.title = q.value(9).toString();
+    e.values.date = daysOf(q.value(10).toString());
+    e.source = q.value(11).toString();
+    return e;
+}
+
+} // namespace
+
 std::vector<LogEntry> TransferLog::entries(int limit) const
 {
     std::vector<LogEntry> result;
     if (!m_open)
         return result;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral(
-        "SELECT e.at, e.how, e.target, e.form, r.name, r.account, e.payer_account, e.payer_name,"
-        " e.amount_grosze, e.title, e.transfer_date, e.source FROM entry e JOIN recipient r"
-        " ON r.id = e.recipient ORDER BY e.at DESC, e.id DESC LIMIT ?"));
+    q.prepare(QString::fromLatin1(EntryColumns) + QStringLiteral("ORDER BY e.at DESC, e.id DESC LIMIT ?"));
     q.addBindValue(limit);
     if (!q.exec())
         return result;
-    while (q.next()) {
-        LogEntry e;
-        e.when = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
-        e.how = q.value(1).toString();
-        e.target = q.value(2).toString();
-        e.form = q.value(3).toString();
-        e.values.recipientName = q.value(4).toString();
-        e.values.recipientAccount = q.value(5).toString();
-        e.values.payerAccount = q.value(6).toString();
-        e.values.payerName = q.value(7).toString();
-        e.values.amount = double(q.value(8).toLongLong()) / 100.0;
-        e.values.title = q.value(9).toString();
-        e.values.date = daysOf(q.value(10).toString());
-        e.source = q.value(11).toString();
-        result.push_back(e);
-    }
+    while (q.next())
+        result.push_back(entryOf(q));
     return result;
+}
+
+std::optional<LogEntry> TransferLog::entry(qlonglong id) const
+{
+    if (!m_open)
+        return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QString::fromLatin1(EntryColumns) + QStringLiteral("WHERE e.id = ?"));
+    q.addBindValue(id);
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    return entryOf(q);
 }

@@ -43,6 +43,8 @@ public:
 
     // The entries, newest first (tests and the history window read them back).
     std::vector<LogEntry> entries(int limit = -1) const;
+    // One entry by its row id (the history window's first column); nothing when there is none.
+    std::optional<LogEntry> entry(qlonglong id) const;
     QString connectionName() const { return m_connection; }
 
 private:

@@ -2,6 +2,7 @@
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
 #include "app/fmenu.h"
+#include "app/historywindow.h"
 #include "app/imagelist.h"
 #include "app/paymentcodewindow.h"
 #include "data/dm2.h"
@@ -25,6 +26,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -177,16 +181,18 @@ TEST_F(FMenuTest, ActionsMenuAndToolBar)
     ASSERT_EQ(menus.size(), 1);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&Dane"));
     const QList<QAction*> items = menus[0]->menu()->actions();
-    ASSERT_EQ(items.size(), 9);
+    ASSERT_EQ(items.size(), 10);
     EXPECT_EQ(items[0], window->aOpen);
     EXPECT_EQ(items[1], window->aPrint);
     EXPECT_EQ(items[2], window->aOpenMany);
     EXPECT_EQ(items[3], window->aPaymentCode);
-    EXPECT_TRUE(items[4]->isSeparator());
-    EXPECT_EQ(items[5], window->aFormPrzelew);
-    EXPECT_EQ(items[6], window->aFormWplata);
-    EXPECT_TRUE(items[7]->isSeparator());
-    EXPECT_EQ(items[8], window->Action3);
+    EXPECT_EQ(items[4], window->aHistory);
+    EXPECT_TRUE(items[5]->isSeparator());
+    EXPECT_EQ(items[6], window->aFormPrzelew);
+    EXPECT_EQ(items[7], window->aFormWplata);
+    EXPECT_TRUE(items[8]->isSeparator());
+    EXPECT_EQ(items[9], window->Action3);
+    EXPECT_EQ(window->aHistory->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
     EXPECT_EQ(window->aFormWplata->text(), QStringLiteral("Wpłata gotówkowa"));
     EXPECT_TRUE(window->aFormPrzelew->isChecked());
     EXPECT_EQ(window->aOpenMany->text(), QStringLiteral("Otwórz wiele…"));
@@ -526,6 +532,55 @@ TEST_F(FMenuTest, ThePayByPhoneCodeOfTheEditors)
     ASSERT_FALSE(open.isEmpty());
     EXPECT_TRUE(open.last()->code()->text().contains(QStringLiteral("9 999,99")))
         << open.last()->code()->text().toStdString();
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// "Historia…" lists the log newest first, filters as the user types, and prints again: one transfer into
+// the editors, several into the batch window.
+TEST_F(FMenuTest, TheHistoryFindsAndPrintsAgain)
+{
+    QTemporaryDir dir;
+    TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
+    std::vector<LogEntry> entries;
+    for (const char* name : { "Alfa", "Beta", "Gamma" }) {
+        LogEntry e;
+        e.when = QDateTime::currentDateTimeUtc().addSecs(qint64(entries.size()));
+        e.how = QStringLiteral("druk");
+        e.target = QStringLiteral("PDF-1");
+        e.form = QStringLiteral("przelew");
+        e.values.recipientName = QString::fromLatin1(name);
+        e.values.amount = 10.5 * double(entries.size() + 1);
+        e.values.title = QStringLiteral("Faktura %1").arg(entries.size() + 1);
+        e.values.date = 46365;
+        entries.push_back(e);
+    }
+    ASSERT_TRUE(log.record(entries));
+    window->setTransferLog(&log);
+    window->aHistory->trigger();
+    HistoryWindow* history = window->historyWindow();
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(history->isVisible());
+    ASSERT_EQ(history->model()->rowCount(), 3);
+    EXPECT_EQ(
+        history->model()->index(0, HistoryWindow::Recipient).data().toString(), QStringLiteral("Gamma"));
+    EXPECT_EQ(history->model()->index(0, HistoryWindow::Amount).data().toString(), QStringLiteral("31,50"));
+    history->search()->setText(QStringLiteral("21,0"));
+    ASSERT_EQ(history->model()->rowCount(), 1);
+    EXPECT_EQ(history->model()->index(0, HistoryWindow::Recipient).data().toString(), QStringLiteral("Beta"));
+
+    history->table()->selectRow(0);
+    history->reprintClick();
+    EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Beta"));
+    EXPECT_EQ(window->ceKwota->numericValue(), 21.0);
+    EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("(z historii)"));
+    EXPECT_TRUE(window->aPrint->isEnabled());
+
+    history->search()->clear();
+    history->table()->selectAll();
+    history->reprintClick();
+    ASSERT_EQ(window->batchWindow()->table()->rowCount(), 3);
+    EXPECT_EQ(
+        window->batchWindow()->table()->item(0, BatchWindow::Recipient)->text(), QStringLiteral("Gamma"));
     EXPECT_TRUE(errors.isEmpty());
 }
 
