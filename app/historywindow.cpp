@@ -41,6 +41,7 @@ HistoryWindow::HistoryWindow(TransferLog& log, QWidget* parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    m_table->setWordWrap(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
     connect(m_search, &QLineEdit::textChanged, this, &HistoryWindow::refresh);
     connect(m_table, &QTableView::doubleClicked, this, &HistoryWindow::reprintClick);
@@ -69,12 +70,12 @@ void HistoryWindow::refresh()
     QSqlQuery query(QSqlDatabase::database(m_log.connectionName()));
     const QString amount
         = QStringLiteral("printf('%d,%02d', e.amount_grosze / 100, abs(e.amount_grosze) % 100)");
-    query.prepare(
-        QStringLiteral("SELECT e.id, substr(replace(e.at, 'T', ' '), 1, 16), r.name, r.account, %1, e.title,"
-                       " e.how || ' ' || e.target FROM entry e JOIN recipient r ON r.id = e.recipient"
-                       " WHERE ? = '' OR r.name LIKE ? OR r.account LIKE ? OR e.title LIKE ? OR %1 LIKE ?"
-                       " ORDER BY e.at DESC, e.id DESC")
-            .arg(amount));
+    query.prepare(QStringLiteral(
+        "SELECT e.id, strftime('%Y-%m-%d %H:%M', e.at, 'localtime'), r.name, r.account, %1, e.title,"
+        " e.how || ' ' || e.target FROM entry e JOIN recipient r ON r.id = e.recipient"
+        " WHERE ? = '' OR r.name LIKE ? OR r.account LIKE ? OR e.title LIKE ? OR %1 LIKE ?"
+        " ORDER BY e.at DESC, e.id DESC")
+                      .arg(amount));
     const QString text = m_search->text().trimmed();
     query.addBindValue(text);
     for (int i = 0; i < 4; ++i)
@@ -85,6 +86,10 @@ void HistoryWindow::refresh()
     for (int c = 0; c < ColumnCount; ++c)
         m_model->setHeaderData(c, Qt::Horizontal, QString::fromUtf8(Headers[c]));
     m_table->hideColumn(Id);
+    // As wide as the rows fetched so far show, long names and titles within reason.
+    m_table->resizeColumnsToContents();
+    for (int column : { Recipient, Account, Title })
+        m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), 260));
 }
 
 void HistoryWindow::reprintClick()
