@@ -418,18 +418,8 @@ void TfMenu::loadTransferFile(const QString& path)
         const bool date = problem.kind == FileValueProblem::Kind::UnreadableDate;
         showImportProblem(date ? lDataImport : lKwotaImport, importProblemText(problem));
     }
-    auto put = [](QLineEdit* editor, const QString& value) {
-        editor->setText(value);
-        editor->setCursorPosition(0); // show the start of a long text
-    };
-    put(eOdbiorca, v.recipientName);
-    put(eRachunekOdbiorcy, v.recipientAccount);
-    ceKwota->setValue(v.amount);
-    put(eZleceniodawca, v.payerName);
-    put(eTytulem, v.title);
-    deData->setDate(v.date);
+    showEditorValues(v);
     ceKwota->setFocus();
-    aPrint->setEnabled(true);
 }
 
 BatchWindow* TfMenu::batchWindow()
@@ -470,6 +460,22 @@ printout::FormKind TfMenu::formKind() const
 void TfMenu::setFormKind(printout::FormKind kind)
 {
     (kind == printout::FormKind::Deposit ? aFormWplata : aFormPrzelew)->trigger();
+}
+
+// Puts a transfer into the six editors it fills (the payer account stays) and enables printing.
+void TfMenu::showEditorValues(const TransferEditorValues& v)
+{
+    auto put = [](QLineEdit* editor, const QString& value) {
+        editor->setText(value);
+        editor->setCursorPosition(0); // show the start of a long text
+    };
+    put(eOdbiorca, v.recipientName);
+    put(eRachunekOdbiorcy, v.recipientAccount);
+    ceKwota->setValue(v.amount);
+    put(eZleceniodawca, v.payerName);
+    put(eTytulem, v.title);
+    deData->setDate(v.date);
+    aPrint->setEnabled(true);
 }
 
 TransferEditorValues TfMenu::editorValues() const
@@ -548,17 +554,13 @@ void TfMenu::loadFromHistory(const std::vector<LogEntry>& entries)
     }
     if (entries.empty())
         return;
-    const TransferEditorValues& v = entries.front().values;
+    TransferEditorValues v = entries.front().values;
+    if (v.date <= 0)
+        v.date = platform::today();
     lKwotaImport->hide();
     lDataImport->hide();
-    eOdbiorca->setText(v.recipientName);
-    eRachunekOdbiorcy->setText(v.recipientAccount);
-    ceKwota->setValue(v.amount);
-    eZleceniodawca->setText(v.payerName);
-    eTytulem->setText(v.title);
-    deData->setDate(v.date > 0 ? v.date : platform::today());
+    showEditorValues(v);
     lNazwaPliku->setText(QStringLiteral("(z historii)"));
-    aPrint->setEnabled(true);
     activateWindow();
 }
 

@@ -149,6 +149,7 @@ private:
     void showImportProblem(QLabel* warning, const QString& text);
     BatchWindow* shownBatchWindow();
     void updateFormWarning();
+    void showEditorValues(const TransferEditorValues& values);
 
     std::function<void(printout::FormKind)> m_previewReport;
     std::function<std::optional<QString>(double)> m_depositCheck;

@@ -27,7 +27,7 @@ void PrintLog::output(const QString& how, const QString& target)
         e.when = now;
         e.how = how;
         e.target = target;
-        e.form = m_kind == printout::FormKind::Deposit ? QStringLiteral("wplata") : QStringLiteral("przelew");
+        e.form = printout::formKindName(m_kind);
         e.values = m_transfers[i];
         e.source = qsizetype(i) < m_sources.size() ? m_sources[qsizetype(i)] : QString();
         entries.push_back(e);

@@ -18,7 +18,8 @@ printout::FormKind storedFormKind()
 {
     const platform::Registry registry;
     if (registry.status() == platform::Registry::Status::Ok && registry.hasValue(SettingsKey, FormValue)
-        && registry.readString(SettingsKey, FormValue) == QLatin1String("wplata"))
+        && printout::formKindNamed(registry.readString(SettingsKey, FormValue))
+            == printout::FormKind::Deposit)
         return printout::FormKind::Deposit;
     return printout::FormKind::Transfer;
 }
@@ -28,9 +29,7 @@ bool storeFormKind(printout::FormKind kind)
     platform::Registry registry;
     if (registry.status() == platform::Registry::Status::Unreadable)
         return false;
-    const QString value
-        = kind == printout::FormKind::Deposit ? QStringLiteral("wplata") : QStringLiteral("przelew");
-    return registry.writeString(SettingsKey, FormValue, value) && registry.flush();
+    return registry.writeString(SettingsKey, FormValue, printout::formKindName(kind)) && registry.flush();
 }
 
 namespace {

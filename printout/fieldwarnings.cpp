@@ -41,7 +41,7 @@ struct LabelRow {
 constexpr std::array<LabelRow, 11> Rows { {
     { 0, RecipientName, 512 },
     { 1, RecipientName, 512 },
-    { 3, RecipientAccount, 202 }, // up to the divider after part 1
+    { 3, RecipientAccount, 202 }, // up to the divider after the first eight digits
     { 4, RecipientAccount, 509 }, // up to the block's right edge
     { 5, RecipientAccount, 153 }, // the short field of the fourth row
     { 6, Amount, 512 },

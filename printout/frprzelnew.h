@@ -31,6 +31,19 @@ namespace printout {
 // What the page is: a transfer order, or a cash deposit slip, whose payer-account line carries the amount
 // in words and whose letter P (przelew) is crossed out in every copy.
 enum class FormKind { Transfer, Deposit };
+// The kind as the registry file, the log and the command line write it: "przelew" or "wplata".
+inline QString formKindName(FormKind kind)
+{
+    return kind == FormKind::Deposit ? QStringLiteral("wplata") : QStringLiteral("przelew");
+}
+inline std::optional<FormKind> formKindNamed(const QString& name)
+{
+    if (name == formKindName(FormKind::Deposit))
+        return FormKind::Deposit;
+    if (name == formKindName(FormKind::Transfer))
+        return FormKind::Transfer;
+    return std::nullopt;
+}
 
 // A value the form will not show whole: cut to what its rows hold, running past its field towards the
 // next copy, or holding characters the form's code page has not (they print as "?").

@@ -345,8 +345,7 @@ void logTransfers(const std::vector<TransferEditorValues>& transfers, const QStr
         e.when = now;
         e.how = QStringLiteral("przelew-render");
         e.target = target;
-        e.form = options.form == printout::FormKind::Deposit ? QStringLiteral("wplata")
-                                                             : QStringLiteral("przelew");
+        e.form = printout::formKindName(options.form);
         e.values = transfers[i];
         e.source = sources[qsizetype(i)];
         entries.push_back(e);
@@ -507,11 +506,10 @@ int parseArguments(QStringList args, std::optional<Options>& parsed)
     if (parser.isSet(payer))
         options.payerAccount = parser.value(payer);
     if (parser.isSet(form)) {
-        const QString kind = parser.value(form).toLower();
-        if (kind == QLatin1String("wplata"))
-            options.form = printout::FormKind::Deposit;
-        else if (kind != QLatin1String("przelew"))
+        const std::optional<printout::FormKind> kind = printout::formKindNamed(parser.value(form).toLower());
+        if (!kind)
             return usage("--form takes przelew or wplata");
+        options.form = *kind;
     }
     options.dataOnly = parser.isSet(dataOnly);
     options.calibration = parser.isSet(calibration);

@@ -1,6 +1,6 @@
 #include "transfer/accountcheck.h"
 
-AccountCheck checkAccountNumber(const QString& text)
+QString accountDigits(const QString& text)
 {
     QString digits;
     for (QChar c : text) {
@@ -9,6 +9,12 @@ AccountCheck checkAccountNumber(const QString& text)
     }
     if (digits.startsWith(QLatin1String("PL"), Qt::CaseInsensitive))
         digits.remove(0, 2);
+    return digits;
+}
+
+AccountCheck checkAccountNumber(const QString& text)
+{
+    const QString digits = accountDigits(text);
     if (digits.size() != 26)
         return AccountCheck::NotAnAccount;
     for (QChar c : digits) {

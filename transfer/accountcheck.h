@@ -11,6 +11,8 @@ enum class AccountCheck {
 };
 
 AccountCheck checkAccountNumber(const QString& text);
+// The account as typed without its spaces, hyphens and a leading "PL".
+QString accountDigits(const QString& text);
 
 // The warning shown beside an account field whose check sum is wrong.
 QString wrongAccountWarning();

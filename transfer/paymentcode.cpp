@@ -1,5 +1,7 @@
 #include "transfer/paymentcode.h"
 
+#include "transfer/accountcheck.h"
+
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -51,9 +53,7 @@ std::optional<QString> paymentCodePayload(
     const QString nip = digitsOnly(taxNumber);
     if (!nip.isEmpty() && (nip.size() != 10 || !allDigits(nip)))
         return fail(QStringLiteral("NIP odbiorcy ma 10 cyfr"));
-    QString account = digitsOnly(values.recipientAccount);
-    if (account.startsWith(QLatin1String("PL"), Qt::CaseInsensitive))
-        account.remove(0, 2);
+    const QString account = accountDigits(values.recipientAccount);
     if (account.size() != 26 || !allDigits(account))
         return fail(QStringLiteral("Kod wymaga rachunku odbiorcy z 26 cyfr"));
     const long long grosze = std::llround(values.amount.value_or(0) * 100);
