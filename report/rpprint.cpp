@@ -70,10 +70,12 @@ int printGeneratedReport(TRpReport& report, TRpPrinter* source)
         run.form = host->printProgress(*run.target, report.ShowProgress);
     report.setPrintSource(source ? source : previewPrinter.data());
     report.GenerateReport(*run.target);
-    const int id = run.target->printerTarget()->jobId();
+    TRpPrinterTarget& printed = *run.target->printerTarget();
+    const int id = printed.jobId();
+    // The queue the job went to: the report's printer, which need not be the one the global printer shows.
     if (id > 0 && report.OnOutput)
         report.OnOutput(
-            QStringLiteral("druk"), QStringLiteral("%1-%2").arg(globalPrinter().printer().device).arg(id));
+            QStringLiteral("druk"), QStringLiteral("%1-%2").arg(printed.printer().printer().device).arg(id));
     return id;
 }
 

@@ -190,9 +190,12 @@ TEST(ReportPrint, GeneratedReportIsOneLandscapeA4PageAndThePreviewTargetComesBac
     run.rp.setCurrentPrinter(&preview);
     bool progressShown = false;
     run.onRecord = [&](int) { progressShown = progressWindow() && progressWindow()->isVisible(); };
+    QStringList outputs;
+    run.rp.OnOutput = [&](const QString& how, const QString& target) { outputs << how + ' ' + target; };
 
     const int id = printGeneratedReport(run.rp);
     ASSERT_GT(id, 0);
+    EXPECT_EQ(outputs, QStringList { QStringLiteral("druk File-%1").arg(id) }) << "the job is told, once";
     EXPECT_TRUE(progressShown) << "the progress window shows while the report prints";
     EXPECT_EQ(progressWindow(), nullptr) << "and is gone afterwards";
     EXPECT_EQ(run.rp.currentPrinter(), &preview) << "the preview's target is the current one again";
@@ -288,7 +291,10 @@ TEST(ReportPrint, ClosingThePreviewDuringThePrintLeavesNoOutput)
         if (record == 2)
             run.rp.previewClosed(&preview);
     };
+    bool told = false;
+    run.rp.OnOutput = [&](const QString&, const QString&) { told = true; };
     EXPECT_EQ(printGeneratedReport(run.rp), 0);
+    EXPECT_FALSE(told) << "a print that never reached the spooler is not told as one";
     EXPECT_TRUE(run.rp.available());
     EXPECT_EQ(newestJobId("File"), newestBefore) << "the started job never reached the spooler";
     EXPECT_FALSE(QFile::exists(out));

@@ -445,6 +445,39 @@ TEST_F(PreviewReportWindow, WaitsUntilTheWindowIsClosedAndShowsThePageAtPageWidt
     EXPECT_TRUE(openWindows().empty());
 }
 
+// Saving the report's pages tells the report where they went, once a save; pages loaded from a file
+// are not the report's and tell nothing.
+TEST_F(PreviewReportWindow, SavingTellsTheReportWhereItsPagesWent)
+{
+    QTemporaryDir dir;
+    Dialogs dialogs;
+    std::vector<std::pair<QString, QString>> outputs;
+    rp.OnOutput = [&](const QString& how, const QString& target) { outputs.emplace_back(how, target); };
+    whenever([&] {
+        const auto windows = openWindows();
+        if (windows.empty() || windows[0]->printer()->status() != TRpPrinterStatus::Finished
+            || !rp.available())
+            return false;
+        TRpStandardPreview& w = *windows[0];
+        for (const char* name : { "a.pdf", "b.RPF" }) {
+            dialogs.answer = dir.filePath(QString::fromLatin1(name));
+            w.action(QStringLiteral("SaveReport"))->trigger();
+        }
+        w.action(QStringLiteral("LoadReport"))->trigger(); // b.RPF again
+        dialogs.answer = dir.filePath(QStringLiteral("c.RPF"));
+        w.action(QStringLiteral("SaveReport"))->trigger();
+        w.close();
+        return true;
+    });
+    rp.PreviewReport();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(outputs.size(), 2u);
+    EXPECT_EQ(outputs[0], std::make_pair(QStringLiteral("plik"), dir.filePath(QStringLiteral("a.pdf"))));
+    EXPECT_EQ(outputs[1], std::make_pair(QStringLiteral("plik"), dir.filePath(QStringLiteral("b.RPF"))));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("c.RPF"))));
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
 TEST_F(PreviewReportWindow, ASecondPreviewWhileTheFirstIsOpenAndClosingInEitherOrder)
 {
     QPointer<TRpPrinter> first;
