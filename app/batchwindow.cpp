@@ -279,7 +279,7 @@ void BatchWindow::cellEdited(int index, int column)
     updateSummary();
 }
 
-std::vector<TransferEditorValues> BatchWindow::transfersToPrint() const
+std::vector<TransferEditorValues> BatchWindow::transfersToPrint(QStringList* sources) const
 {
     std::vector<TransferEditorValues> transfers;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
@@ -291,6 +291,8 @@ std::vector<TransferEditorValues> BatchWindow::transfersToPrint() const
         if (m_commonDate->isChecked())
             values.date = m_date->date();
         transfers.push_back(values);
+        if (sources)
+            sources->append(m_rows[i].source);
     }
     return transfers;
 }
@@ -400,9 +402,10 @@ void BatchWindow::moveClick(int step)
 
 void BatchWindow::printClick()
 {
-    const std::vector<TransferEditorValues> transfers = transfersToPrint();
+    QStringList sources;
+    const std::vector<TransferEditorValues> transfers = transfersToPrint(&sources);
     if (!transfers.empty() && m_printTransfers)
-        m_printTransfers(transfers, formKind());
+        m_printTransfers(transfers, sources, formKind());
 }
 
 void BatchWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -40,10 +40,11 @@ public:
     // Adds transfers read elsewhere (the history), each with the source its row shows.
     void addTransfers(const std::vector<TransferEditorValues>& transfers, const QString& source);
 
-    // What "Wydruk" does with the transfers of the checked rows that are ready, in table order, and the
-    // form chosen for the whole set.
+    // What "Wydruk" does with the transfers of the checked rows that are ready, in table order, where each
+    // came from, and the form chosen for the whole set.
     void setPrintTransfers(
-        std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> print)
+        std::function<void(const std::vector<TransferEditorValues>&, const QStringList&, printout::FormKind)>
+            print)
     {
         m_printTransfers = std::move(print);
     }
@@ -59,8 +60,9 @@ public:
     // The open dialog; tests put a function that returns paths (none for a cancel).
     void setFilesChooser(std::function<QStringList()> chooser) { m_chooseFiles = std::move(chooser); }
 
-    // The transfers of the checked rows that are ready, in table order, with the common account and date.
-    std::vector<TransferEditorValues> transfersToPrint() const;
+    // The transfers of the checked rows that are ready, in table order, with the common account and date;
+    // and what each row's source column says.
+    std::vector<TransferEditorValues> transfersToPrint(QStringList* sources = nullptr) const;
     int readyCount() const;
 
     QTableWidget* table() const { return m_table; }
@@ -106,7 +108,8 @@ private:
     QPushButton* m_print;
     TPropertiesStore m_store;
     bool m_showing = false; // the table is being filled by the program, not edited by the user
-    std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> m_printTransfers;
+    std::function<void(const std::vector<TransferEditorValues>&, const QStringList&, printout::FormKind)>
+        m_printTransfers;
     std::function<std::optional<QString>(double)> m_depositCheck;
     std::function<std::vector<printout::FieldWarning>(const TransferEditorValues&, printout::FormKind)>
         m_fieldWarnings;

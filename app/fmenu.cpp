@@ -429,11 +429,11 @@ BatchWindow* TfMenu::batchWindow()
         m_batch->setFormKind(formKind());
         m_batch->setDepositCheck(m_depositCheck);
         m_batch->setFieldWarnings(m_fieldWarnings);
-        m_batch->setPrintTransfers(
-            [this](const std::vector<TransferEditorValues>& transfers, printout::FormKind kind) {
-                if (m_batchPreview && !(m_reportBusy && m_reportBusy()))
-                    m_batchPreview(transfers, kind);
-            });
+        m_batch->setPrintTransfers([this](const std::vector<TransferEditorValues>& transfers,
+                                       const QStringList& sources, printout::FormKind kind) {
+            if (m_batchPreview && !(m_reportBusy && m_reportBusy()))
+                m_batchPreview(transfers, sources, kind);
+        });
     }
     return m_batch;
 }

@@ -57,7 +57,8 @@ public:
 
     // What the batch window's print does with its transfers: the report's preview of all of them.
     void setBatchPreview(
-        std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> preview)
+        std::function<void(const std::vector<TransferEditorValues>&, const QStringList&, printout::FormKind)>
+            preview)
     {
         m_batchPreview = std::move(preview);
     }
@@ -156,7 +157,8 @@ private:
     FieldWarnings m_fieldWarnings;
     std::function<bool()> m_reportBusy;
     std::function<QString()> m_chooseFile;
-    std::function<void(const std::vector<TransferEditorValues>&, printout::FormKind)> m_batchPreview;
+    std::function<void(const std::vector<TransferEditorValues>&, const QStringList&, printout::FormKind)>
+        m_batchPreview;
     QPointer<BatchWindow> m_batch;
     QPointer<HistoryWindow> m_history;
     TransferLog* m_log = nullptr;

@@ -61,15 +61,15 @@ int main(int argc, char** argv)
     // checking form and its table.
     app::installFormOptions(*frPrzelNew, checkingForm, checkingData);
     // Many transfers: one record each, a page each.
-    fMenu->setBatchPreview(
-        [&printLog](const std::vector<TransferEditorValues>& transfers, printout::FormKind kind) {
-            printLog.setShown(transfers, {}, kind);
-            writeTransferRecords(*DM2, transfers);
-            frPrzelNew->setFormKind(kind);
-            frPrzelNew->DetailBand1->ForceNewPage = true;
-            frPrzelNew->rp.PreviewReport();
-            frPrzelNew->DetailBand1->ForceNewPage = false;
-        });
+    fMenu->setBatchPreview([&printLog](const std::vector<TransferEditorValues>& transfers,
+                               const QStringList& sources, printout::FormKind kind) {
+        printLog.setShown(transfers, sources, kind);
+        writeTransferRecords(*DM2, transfers);
+        frPrzelNew->setFormKind(kind);
+        frPrzelNew->DetailBand1->ForceNewPage = true;
+        frPrzelNew->rp.PreviewReport();
+        frPrzelNew->DetailBand1->ForceNewPage = false;
+    });
     // Closing the main window ends the program, also while preview windows are open.
     QObject::connect(fMenu, &app::TfMenu::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 

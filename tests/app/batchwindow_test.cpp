@@ -34,11 +34,12 @@ protected:
     {
         AppTest::SetUp();
         window = std::make_unique<BatchWindow>();
-        window->setPrintTransfers(
-            [this](const std::vector<TransferEditorValues>& t, printout::FormKind kind) {
-                printed = t;
-                printedKind = kind;
-            });
+        window->setPrintTransfers([this](const std::vector<TransferEditorValues>& t,
+                                      const QStringList& sources, printout::FormKind kind) {
+            printed = t;
+            printedSources = sources;
+            printedKind = kind;
+        });
         csv = testsupport::writeFileIn(files, QStringLiteral("lista.csv"),
             "NDNazwa;Kwota;Tytulem;Data\n"
             "Alfa;10,50;Faktura 1;09.12.2026\n"
@@ -59,6 +60,7 @@ protected:
     QString csv, single;
     std::unique_ptr<BatchWindow> window;
     std::vector<TransferEditorValues> printed;
+    QStringList printedSources;
     printout::FormKind printedKind = printout::FormKind::Transfer;
 };
 
@@ -77,6 +79,10 @@ TEST_F(BatchWindowTest, RowsWithTheirSourceStateAndTheReadyCount)
 
     window->printClick();
     EXPECT_EQ(printedTitles(), (std::vector<QString> { "Faktura 1", "Faktura 3", "" }));
+    // Each transfer goes to the log with the row it came from.
+    EXPECT_EQ(printedSources,
+        (QStringList { QStringLiteral("lista.csv, wiersz 2"), QStringLiteral("lista.csv, wiersz 4"),
+            QStringLiteral("jeden.txt") }));
 }
 
 TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
@@ -189,8 +195,8 @@ TEST_F(BatchWindowTest, OpenedFromTheMainWindowAndTheCommandLine)
     {
         TfMenu menu;
         std::vector<TransferEditorValues> previewed;
-        menu.setBatchPreview(
-            [&](const std::vector<TransferEditorValues>& t, printout::FormKind) { previewed = t; });
+        menu.setBatchPreview([&](const std::vector<TransferEditorValues>& t, const QStringList&,
+                                 printout::FormKind) { previewed = t; });
         menu.batchWindow()->setFilesChooser([this] { return QStringList { csv }; });
         menu.aOpenMany->trigger();
         ASSERT_TRUE(menu.batchWindow()->isVisible());
