@@ -1,15 +1,22 @@
 #include "app/historywindow.h"
 
+#include "platform/errordisplay.h"
+#include "transfer/csvexport.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
+#include <QSaveFile>
 #include <QSqlQueryModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -21,15 +28,59 @@ namespace {
 
 const char* const Headers[] = { "", "Wydrukowano", "Odbiorca", "Rachunek", "Kwota", "Tytułem", "Jak" };
 
+// The log's rows as the table shows them: amounts right-aligned, their thousands apart.
+class HistoryModel : public QSqlQueryModel {
+public:
+    using QSqlQueryModel::QSqlQueryModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (index.column() == HistoryWindow::Amount) {
+            if (role == Qt::TextAlignmentRole)
+                return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+            if (role == Qt::DisplayRole)
+                return grouped(QSqlQueryModel::data(index, role).toString());
+        }
+        return QSqlQueryModel::data(index, role);
+    }
+
+private:
+    // "1234567,50" as "1 234 567,50", with spaces that do not break.
+    static QString grouped(QString amount)
+    {
+        qsizetype end = amount.indexOf(QLatin1Char(','));
+        if (end < 0)
+            end = amount.size();
+        for (qsizetype at = end - 3; at > 0 && amount[at - 1].isDigit(); at -= 3)
+            amount.insert(at, QChar(0x00A0));
+        return amount;
+    }
+};
+
+QDateEdit* dayEdit(const QDate& day, QWidget* parent)
+{
+    auto* edit = new QDateEdit(day, parent);
+    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    edit->setCalendarPopup(true);
+    edit->setEnabled(false);
+    return edit;
+}
+
 } // namespace
 
 HistoryWindow::HistoryWindow(TransferLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_log(log)
     , m_search(new QLineEdit(this))
+    , m_fromCheck(new QCheckBox(QStringLiteral("&Od:"), this))
+    , m_from(dayEdit(QDate::currentDate().addMonths(-1), this))
+    , m_toCheck(new QCheckBox(QStringLiteral("D&o:"), this))
+    , m_to(dayEdit(QDate::currentDate(), this))
     , m_table(new QTableView(this))
-    , m_model(new QSqlQueryModel(this))
+    , m_model(new HistoryModel(this))
     , m_reprintButton(new QPushButton(QStringLiteral("&Drukuj ponownie"), this))
+    , m_exportButton(new QPushButton(QStringLiteral("&Eksportuj CSV…"), this))
+    , m_removeButton(new QPushButton(QStringLiteral("&Usuń…"), this))
 {
     setObjectName(QStringLiteral("fHistoria"));
     setWindowTitle(QStringLiteral("Historia przelewów"));
@@ -41,16 +92,39 @@ HistoryWindow::HistoryWindow(TransferLog& log, QWidget* parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    // One line of text a row, so a screen shows as many transfers as it can.
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_table->setWordWrap(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, &HistoryWindow::refresh);
+    for (QCheckBox* check : { m_fromCheck, m_toCheck }) {
+        QDateEdit* edit = check == m_fromCheck ? m_from : m_to;
+        connect(check, &QCheckBox::toggled, edit, &QWidget::setEnabled);
+        connect(check, &QCheckBox::toggled, this, &HistoryWindow::refresh);
+        connect(edit, &QDateEdit::dateChanged, this, &HistoryWindow::refresh);
+    }
     connect(m_table, &QTableView::doubleClicked, this, &HistoryWindow::reprintClick);
     connect(m_reprintButton, &QPushButton::clicked, this, &HistoryWindow::reprintClick);
+    connect(m_exportButton, &QPushButton::clicked, this, &HistoryWindow::exportClick);
+    connect(m_removeButton, &QPushButton::clicked, this, &HistoryWindow::removeClick);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const bool chosen = m_table->selectionModel()->hasSelection();
+        m_reprintButton->setEnabled(chosen);
+        m_removeButton->setEnabled(chosen);
+    });
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Szukaj:"), this));
     top->addWidget(m_search, 1);
+    top->addSpacing(12);
+    top->addWidget(m_fromCheck);
+    top->addWidget(m_from);
+    top->addWidget(m_toCheck);
+    top->addWidget(m_to);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_removeButton);
+    bottom->addWidget(m_exportButton);
     bottom->addStretch(1);
     bottom->addWidget(m_reprintButton);
     auto* layout = new QVBoxLayout(this);
@@ -60,29 +134,24 @@ HistoryWindow::HistoryWindow(TransferLog& log, QWidget* parent)
     refresh();
 }
 
+LogFilter HistoryWindow::filter() const
+{
+    LogFilter filter;
+    filter.text = m_search->text();
+    if (m_fromCheck->isChecked())
+        filter.from = m_from->date();
+    if (m_toCheck->isChecked())
+        filter.to = m_to->date();
+    return filter;
+}
+
 void HistoryWindow::refresh()
 {
-    if (!m_log.isOpen()) {
-        m_model->clear();
-        return;
-    }
     // The model fetches rows as the view needs them, so a long log opens at once.
-    QSqlQuery query(QSqlDatabase::database(m_log.connectionName()));
-    const QString amount
-        = QStringLiteral("printf('%d,%02d', e.amount_grosze / 100, abs(e.amount_grosze) % 100)");
-    query.prepare(QStringLiteral(
-        "SELECT e.id, strftime('%Y-%m-%d %H:%M', e.at, 'localtime'), r.name, r.account, %1, e.title,"
-        " e.how || ' ' || e.target FROM entry e JOIN recipient r ON r.id = e.recipient"
-        " WHERE ? = '' OR r.name LIKE ? OR r.account LIKE ? OR e.title LIKE ? OR %1 LIKE ?"
-        " ORDER BY e.at DESC, e.id DESC")
-                      .arg(amount));
-    const QString text = m_search->text().trimmed();
-    query.addBindValue(text);
-    for (int i = 0; i < 4; ++i)
-        query.addBindValue(QStringLiteral("%") + text + QStringLiteral("%"));
-    if (!query.exec())
-        qWarning("history: %s", qPrintable(query.lastError().text()));
-    m_model->setQuery(std::move(query));
+    if (m_log.isOpen())
+        m_model->setQuery(m_log.historyQuery(filter()));
+    else
+        m_model->clear();
     for (int c = 0; c < ColumnCount; ++c)
         m_model->setHeaderData(c, Qt::Horizontal, QString::fromUtf8(Headers[c]));
     m_table->hideColumn(Id);
@@ -90,20 +159,87 @@ void HistoryWindow::refresh()
     m_table->resizeColumnsToContents();
     for (int column : { Recipient, Account, Title })
         m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), 260));
+    // A new query leaves nothing chosen.
+    m_reprintButton->setEnabled(false);
+    m_removeButton->setEnabled(false);
+    m_exportButton->setEnabled(m_log.isOpen());
 }
 
-void HistoryWindow::reprintClick()
+std::vector<qlonglong> HistoryWindow::chosenIds() const
 {
     QModelIndexList rows = m_table->selectionModel()->selectedRows(Id);
     std::sort(rows.begin(), rows.end(),
         [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<qlonglong> ids;
+    for (const QModelIndex& row : rows)
+        ids.push_back(row.data().toLongLong());
+    return ids;
+}
+
+void HistoryWindow::reprintClick()
+{
     std::vector<LogEntry> chosen;
-    for (const QModelIndex& row : rows) {
-        if (const std::optional<LogEntry> e = m_log.entry(row.data().toLongLong()))
+    for (const qlonglong id : chosenIds()) {
+        if (const std::optional<LogEntry> e = m_log.entry(id))
             chosen.push_back(*e);
     }
     if (!chosen.empty() && m_reprint)
         m_reprint(chosen);
+}
+
+void HistoryWindow::exportClick()
+{
+    QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Eksportuj CSV"),
+        QDir::home().filePath(QStringLiteral("historia-przelewow.csv")),
+        QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
+    if (name.isEmpty())
+        return;
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".csv");
+    exportTo(name);
+}
+
+bool HistoryWindow::exportTo(const QString& fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(logEntriesCsv(m_log.entries(filter()))) < 0
+        || !file.commit()) {
+        platform::showError(
+            QStringLiteral("Nie można zapisać pliku „%1”: %2").arg(fileName, file.errorString()), this);
+        return false;
+    }
+    return true;
+}
+
+void HistoryWindow::removeClick()
+{
+    const std::vector<qlonglong> ids = chosenIds();
+    if (ids.empty())
+        return;
+    const auto answer = QMessageBox::question(this, QStringLiteral("Historia przelewów"),
+        QStringLiteral("Usunąć z historii zaznaczone przelewy (%1)?").arg(ids.size()),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (!m_log.remove(ids))
+        platform::showError(m_log.problem(), this);
+    refresh();
+}
+
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            reprintClick();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            removeClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace app

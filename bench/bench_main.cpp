@@ -1,15 +1,15 @@
-// Benchmark entry point: a QGuiApplication exists (offscreen without a display) so fonts and painting
-// work, and the application's fonts are loaded as in the program.
+// Benchmark entry point: a QApplication exists (offscreen without a display) so fonts, painting and
+// widgets work, and the application's fonts are loaded as in the program.
 #include "platform/fonts.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     platform::loadApplicationFonts();
     ::benchmark::Initialize(&argc, argv);
     if (::benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -28,6 +29,14 @@ const char* const Migrations[][4] = {
 bool exec(QSqlQuery& query, const QString& sql)
 {
     return query.exec(sql);
+}
+
+// A transaction that takes the write lock at once (waiting out another copy's for the busy timeout), so
+// what it reads stays true until it writes: a deferred one could find its snapshot stale at its first
+// write, and SQLite then fails it at once instead of waiting.
+bool beginWriting(QSqlQuery& query)
+{
+    return query.exec(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 // A text as the columns keep it: never NULL, which the NOT NULL columns (and so the recipient's
@@ -133,32 +142,40 @@ bool TransferLog::migrate()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
+    // Two copies starting on a new file both find it empty: the first to take the write lock migrates,
+    // and the other, waiting for the lock, then reads the new version and has nothing to do.
+    if (!beginWriting(query)) {
+        m_problem
+            = QStringLiteral("Nie można przygotować dziennika przelewów: %1").arg(query.lastError().text());
+        return false;
+    }
     if (!exec(query, QStringLiteral("PRAGMA user_version")) || !query.next()) {
         m_problem
             = QStringLiteral("Nie można odczytać dziennika przelewów: %1").arg(query.lastError().text());
+        db.rollback();
         return false;
     }
     int version = query.value(0).toInt();
+    query.finish();
     if (version > schemaVersion()) {
         m_problem = QStringLiteral("Dziennik przelewów pochodzi z nowszej wersji programu (schemat %1)")
                         .arg(version);
+        db.rollback();
         return false;
     }
-    while (version < schemaVersion()) {
-        db.transaction();
-        bool ok = true;
+    bool ok = true;
+    for (; ok && version < schemaVersion(); ++version) {
         for (const char* sql : Migrations[version]) {
             if (sql && ok)
                 ok = exec(query, QString::fromUtf8(sql));
         }
         ok = ok && exec(query, QStringLiteral("PRAGMA user_version=%1").arg(version + 1));
-        if (!ok || !db.commit()) {
-            m_problem = QStringLiteral("Nie można przygotować dziennika przelewów: %1")
-                            .arg(query.lastError().text());
-            db.rollback();
-            return false;
-        }
-        ++version;
+    }
+    if (!ok || !db.commit()) {
+        m_problem
+            = QStringLiteral("Nie można przygotować dziennika przelewów: %1").arg(query.lastError().text());
+        db.rollback();
+        return false;
     }
     return true;
 }
@@ -168,8 +185,8 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
     if (!m_open || entries.empty())
         return m_open;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) {
-        m_problem = QStringLiteral("Nie można zapisać dziennika przelewów: %1").arg(db.lastError().text());
+    if (QSqlQuery begin(db); !beginWriting(begin)) {
+        m_problem = QStringLiteral("Nie można zapisać dziennika przelewów: %1").arg(begin.lastError().text());
         return false;
     }
     QSqlQuery recipient(db), find(db), entry(db);
@@ -218,8 +235,7 @@ namespace {
 
 const char* const EntryColumns
     = "SELECT e.at, e.how, e.target, e.form, r.name, r.account, e.payer_account, e.payer_name,"
-      " e.amount_grosze, e.title, e.transfer_date, e.source FROM entry e JOIN recipient r"
-      " ON r.id = e.recipient ";
+      " e.amount_grosze, e.title, e.transfer_date, e.source";
 
 LogEntry entryOf(const QSqlQuery& q)
 {
@@ -241,19 +257,149 @@ LogEntry entryOf(const QSqlQuery& q)
 
 } // namespace
 
-std::vector<LogEntry> TransferLog::entries(int limit) const
+namespace {
+
+// The amount as the history shows and searches it: "1234,50".
+const char* const AmountText = "printf('%d,%02d', e.amount_grosze / 100, abs(e.amount_grosze) % 100)";
+
+QString likePattern(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    text.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    text.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return QLatin1Char('%') + text + QLatin1Char('%');
+}
+
+QString utcText(const QDate& localDay)
+{
+    return QDateTime(localDay, QTime(0, 0)).toUTC().toString(Qt::ISODateWithMs);
+}
+
+// SQLite's LIKE ignores the case of ASCII letters only: the column's Polish capitals are made small first
+// (those whose small letter the lower-case pattern holds, the rest cannot matter), so "łódź" finds "Łódź".
+QString folded(const QString& column, const QString& pattern)
+{
+    QString sql = column;
+    for (const QChar capital : QStringLiteral("ĄĆĘŁŃÓŚŹŻ")) {
+        if (pattern.contains(capital.toLower()))
+            sql = QStringLiteral("replace(%1, '%2', '%3')").arg(sql, capital, capital.toLower());
+    }
+    return sql;
+}
+
+// The WHERE clause of a filter (empty when it lets everything through), with its values in order. The
+// user's text is matched as typed, and for accounts and amounts also without spaces and hyphens and
+// with a dot read as the decimal comma, so "1 234.50" finds 1234,50 and "1090 1014" an account.
+QString whereOf(const LogFilter& filter, QVariantList& values)
+{
+    QStringList terms;
+    const QString text = filter.text.trimmed();
+    if (!text.isEmpty()) {
+        QString bare = text;
+        bare.remove(QRegularExpression(QStringLiteral("[\\s\\x{00a0}\\-]")));
+        const QString small = text.toLower();
+        QStringList any { folded(QStringLiteral("r.name"), small) + QStringLiteral(" LIKE ? ESCAPE '\\'"),
+            folded(QStringLiteral("e.title"), small) + QStringLiteral(" LIKE ? ESCAPE '\\'") };
+        values << likePattern(small) << likePattern(small);
+        // Accounts and amounts are only looked at for a text that could be part of one, which keeps a
+        // search by name quick on a long log.
+        if (QRegularExpression(QStringLiteral("(?i)^(PL)?[0-9]+$")).match(bare).hasMatch()) {
+            any << QStringLiteral("replace(replace(r.account, ' ', ''), '-', '') LIKE ? ESCAPE '\\'");
+            values << likePattern(bare);
+        }
+        if (QRegularExpression(QStringLiteral("^[0-9.,]+$")).match(bare).hasMatch()) {
+            QString amount = bare;
+            amount.replace(QLatin1Char('.'), QLatin1Char(','));
+            any << QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(QLatin1String(AmountText));
+            values << likePattern(amount);
+        }
+        terms << QLatin1Char('(') + any.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    }
+    // Days are the user's, times in the log UTC; the index on the time serves both ends.
+    if (filter.from.isValid()) {
+        terms << QStringLiteral("e.at >= ?");
+        values << utcText(filter.from);
+    }
+    if (filter.to.isValid()) {
+        terms << QStringLiteral("e.at < ?");
+        values << utcText(filter.to.addDays(1));
+    }
+    return terms.isEmpty() ? QString() : QStringLiteral("WHERE ") + terms.join(QStringLiteral(" AND "));
+}
+
+QSqlQuery filteredQuery(const QString& connection, const QString& columns, const LogFilter& filter)
+{
+    QVariantList values;
+    const QString where = whereOf(filter, values);
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("%1 FROM entry e JOIN recipient r ON r.id = e.recipient %2"
+                                 " ORDER BY e.at DESC, e.id DESC")
+                      .arg(columns, where));
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
+    return query;
+}
+
+} // namespace
+
+std::vector<LogEntry> TransferLog::entries(const LogFilter& filter, int limit) const
 {
     std::vector<LogEntry> result;
     if (!m_open)
         return result;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QString::fromLatin1(EntryColumns) + QStringLiteral("ORDER BY e.at DESC, e.id DESC LIMIT ?"));
-    q.addBindValue(limit);
+    QSqlQuery q = filteredQuery(m_connection, QString::fromLatin1(EntryColumns), filter);
     if (!q.exec())
         return result;
-    while (q.next())
+    while (q.next() && (limit < 0 || int(result.size()) < limit))
         result.push_back(entryOf(q));
     return result;
+}
+
+QSqlQuery TransferLog::historyQuery(const LogFilter& filter) const
+{
+    if (!m_open)
+        return QSqlQuery();
+    QSqlQuery q = filteredQuery(m_connection,
+        QStringLiteral("SELECT e.id, strftime('%Y-%m-%d %H:%M', e.at, 'localtime'), r.name, r.account, %1,"
+                       " e.title, e.how || ' ' || e.target")
+            .arg(QLatin1String(AmountText)),
+        filter);
+    // A model pages through it backwards and forwards.
+    q.setForwardOnly(false);
+    if (!q.exec())
+        qWarning("transfer log: %s", qPrintable(q.lastError().text()));
+    return q;
+}
+
+bool TransferLog::remove(const std::vector<qlonglong>& ids)
+{
+    if (!m_open)
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (QSqlQuery begin(db); !beginWriting(begin)) {
+        m_problem = QStringLiteral("Nie można zmienić dziennika przelewów: %1").arg(begin.lastError().text());
+        return false;
+    }
+    QSqlQuery del(db);
+    del.prepare(QStringLiteral("DELETE FROM entry WHERE id = ?"));
+    bool ok = true;
+    for (const qlonglong id : ids) {
+        del.bindValue(0, id);
+        ok = ok && del.exec();
+    }
+    QSqlQuery orphans(db);
+    ok = ok
+        && orphans.exec(QStringLiteral("DELETE FROM recipient WHERE NOT EXISTS (SELECT 1 FROM entry WHERE "
+                                       "entry.recipient = recipient.id)"));
+    if (!ok || !db.commit()) {
+        const QString why
+            = !del.lastError().text().isEmpty() ? del.lastError().text() : orphans.lastError().text();
+        db.rollback();
+        m_problem = QStringLiteral("Nie można zmienić dziennika przelewów: %1").arg(why);
+        return false;
+    }
+    return true;
 }
 
 std::optional<LogEntry> TransferLog::entry(qlonglong id) const
@@ -261,7 +407,8 @@ std::optional<LogEntry> TransferLog::entry(qlonglong id) const
     if (!m_open)
         return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QString::fromLatin1(EntryColumns) + QStringLiteral("WHERE e.id = ?"));
+    q.prepare(QString::fromLatin1(EntryColumns)
+        + QStringLiteral(" FROM entry e JOIN recipient r ON r.id = e.recipient WHERE e.id = ?"));
     q.addBindValue(id);
     if (!q.exec() || !q.next())
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include "transfer/transferrecord.h"
 
 #include <QDateTime>
+#include <QSqlQuery>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -18,6 +19,14 @@ struct LogEntry {
     QString form; // "przelew" or "wplata"
     TransferEditorValues values;
     QString source; // the file it was loaded from, or "lista.csv, wiersz 7"; empty when typed
+};
+
+// Which entries the history shows: a text found in the recipient's name or account, the title or the
+// amount, and the days printed (local time), an invalid date leaving its end open.
+struct LogFilter {
+    QString text;
+    QDate from;
+    QDate to;
 };
 
 class TransferLog {
@@ -41,10 +50,16 @@ public:
     // written; the log stays usable for the next ones.
     bool record(const std::vector<LogEntry>& entries);
 
-    // The entries, newest first (tests and the history window read them back).
-    std::vector<LogEntry> entries(int limit = -1) const;
+    // The entries the filter lets through, newest first.
+    std::vector<LogEntry> entries(const LogFilter& filter = {}, int limit = -1) const;
     // One entry by its row id (the history window's first column); nothing when there is none.
     std::optional<LogEntry> entry(qlonglong id) const;
+    // The history's rows for a filter, newest first, executed for a model to page through: the row id,
+    // the time printed ("2026-12-09 14:05", local), recipient, account, amount ("1234,50"), title and
+    // how ("druk PDF-12").
+    QSqlQuery historyQuery(const LogFilter& filter) const;
+    // Removes entries, and the recipients no entry names any more, in one transaction.
+    bool remove(const std::vector<qlonglong>& ids);
     QString connectionName() const { return m_connection; }
 
 private:

@@ -569,7 +569,7 @@ TEST_F(FMenuTest, TheHistoryFindsAndPrintsAgain)
     EXPECT_EQ(history->model()->index(0, HistoryWindow::Recipient).data().toString(), QStringLiteral("Beta"));
 
     history->table()->selectRow(0);
-    history->reprintClick();
+    QTest::keyClick(history->table(), Qt::Key_Return);
     EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Beta"));
     EXPECT_EQ(window->ceKwota->numericValue(), 21.0);
     EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("(z historii)"));

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <future>
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -399,4 +400,31 @@ TEST(PrzelewRender, TransfersWrittenWithLogGoIntoTheLog)
     EXPECT_EQ(entries[1].target, QFileInfo(pdf).absoluteFilePath());
     EXPECT_TRUE(entries[1].source.endsWith(QStringLiteral("lista.csv, line 2")))
         << entries[1].source.toStdString();
+}
+
+// Renderers running at once write one log: every transfer of every run is there, none is refused.
+TEST(PrzelewRender, RenderersAtOnceAllWriteToTheLog)
+{
+    QTemporaryDir dir;
+    RenderOptions options;
+    options.dataHome = dir.filePath(QStringLiteral("data"));
+    std::string rows = "NDNazwa;Kwota;Tytulem\n";
+    for (int i = 1; i <= 120; ++i)
+        rows += "Odbiorca " + std::to_string(i) + ";" + std::to_string(i) + ",50;Faktura\n";
+    const QString csv = writeCsv(dir, "lista.csv", rows.c_str());
+    std::vector<std::future<RenderRun>> runs;
+    for (int i = 0; i < 3; ++i) {
+        const QString out = dir.filePath(QStringLiteral("lista-%1.pdf").arg(i));
+        runs.push_back(std::async(std::launch::async, [=] {
+            return render({ QStringLiteral("--log"), csv, out }, options);
+        }));
+    }
+    for (auto& run : runs) {
+        const RenderRun result = run.get();
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_FALSE(result.err.contains(QStringLiteral("warning"))) << result.err.toStdString();
+    }
+    TransferLog log(options.dataHome + QStringLiteral("/przelew/przelew.sqlite"));
+    EXPECT_EQ(log.entries().size(), 360u);
+    EXPECT_EQ(log.entries({ QStringLiteral("Odbiorca 7"), {}, {} }).size(), 3u * 11u); // 7, 70-79
 }

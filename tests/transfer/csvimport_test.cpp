@@ -1,7 +1,8 @@
 // CSV files of many transfers: delimiters, RFC 4180 quoting, encodings, line ends, and rows that cannot
-// be read, with the line numbers the messages name.
+// be read, with the line numbers the messages name; and the log's export read back.
 #include "platform/error.h"
 #include "support/localetest.h"
+#include "transfer/csvexport.h"
 #include "transfer/csvimport.h"
 
 #include <QLocale>
@@ -87,4 +88,40 @@ TEST_F(CsvImport, AHeaderWithoutTransferKeysIsRefused)
 {
     for (const char* bytes : { "", "a;b;c\n1;2;3\n", "\"NDNazwa\n" })
         EXPECT_THROW(parseCsvTransfers(bytes), platform::Error) << bytes;
+}
+
+// The history's export reads back through the import as it was logged: quotes, delimiters, blanks and
+// Polish letters in the values, amounts to the grosz, the account split and joined again.
+TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
+{
+    std::vector<LogEntry> logged(3);
+    logged[0].values = { QStringLiteral("Firma \"Ala; Ola\" sp. z o.o."),
+        QStringLiteral("61 1090101400000712"), 1234567.89, QStringLiteral("PL 99 0000"),
+        QStringLiteral("Zażółć Gęślą"), QStringLiteral(" FV 1/2026 "), 46365 };
+    logged[1].values = { QStringLiteral("Beta"), QStringLiteral("12345678901234567890123456"), 0.05, {}, {},
+        QStringLiteral("a\"b"), 46000 };
+    logged[2].values = { QStringLiteral("Gamma"), {}, 10.1, {}, {}, {}, 46365 };
+    for (LogEntry& e : logged) {
+        e.when = QDateTime(QDate(2026, 12, 9), QTime(14, 5), Qt::UTC);
+        e.how = QStringLiteral("druk");
+        e.target = QStringLiteral("Biuro-7");
+    }
+    const QByteArray csv = logEntriesCsv(logged);
+    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBFNDNazwa;NDKONTOKONTR;NDKonto;Kwota;WCNazwa;Tytulem;Data;"));
+
+    const CsvTransfers back = parseCsvTransfers(std::string_view(csv.constData(), csv.size()));
+    EXPECT_EQ(back.unknownColumns, (QStringList { "Wydrukowano", "Jak", "RachunekZleceniodawcy", "Zrodlo" }));
+    ASSERT_EQ(back.rows.size(), logged.size());
+    for (std::size_t i = 0; i < logged.size(); ++i) {
+        const TransferEditorValues& was = logged[i].values;
+        const TransferEditorValues& is = back.rows[i].editors;
+        ASSERT_TRUE(back.rows[i].readable()) << i;
+        EXPECT_EQ(is.recipientName, was.recipientName) << i;
+        EXPECT_EQ(is.amount, was.amount) << i;
+        EXPECT_EQ(is.payerName, was.payerName) << i;
+        EXPECT_EQ(is.title, was.title) << i;
+        EXPECT_EQ(is.date, was.date) << i;
+    }
+    EXPECT_EQ(back.rows[0].editors.recipientAccount, QStringLiteral("61 1090101400000712"));
+    EXPECT_EQ(back.rows[1].editors.recipientAccount, QStringLiteral("12 345678901234567890123456"));
 }

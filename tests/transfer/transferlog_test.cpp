@@ -1,5 +1,5 @@
 // The transfer log on real SQLite files: the schema from an empty file, entries read back exactly, two
-// writers at once, a folder that cannot be written and a damaged file.
+// writers at once, a folder that cannot be written, a damaged file, the history's filter and removal.
 #include "transfer/transferlog.h"
 
 #include <QDir>
@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <time.h>
 
 namespace {
 
@@ -118,4 +119,66 @@ TEST(TransferLog, ADamagedFileIsSetAsideAndANewLogBegun)
         EXPECT_TRUE(QFile::exists(QStringLiteral("%1.corrupt-%2").arg(path).arg(n)));
         EXPECT_TRUE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
     }
+}
+
+// What the history lets through: a text in the name or title (Polish letters in any case), account (spaces
+// and hyphens aside) or amount (typed with spaces or a dot), LIKE's wildcards taken as typed, and days
+// counted in local time.
+TEST(TransferLog, TheFilterFindsByTextAndLocalDaysAndRemovalForgetsUnusedRecipients)
+{
+    const QByteArray oldTz = qgetenv("TZ");
+    qputenv("TZ", "Europe/Warsaw"); // local midnight is not UTC midnight
+    tzset();
+    QTemporaryDir dir;
+    TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
+    LogEntry a = entry(QStringLiteral("Alfa"), 1234.5, QStringLiteral("FV 2/2026"));
+    a.when = QDateTime(QDate(2026, 11, 3), QTime(10, 0));
+    LogEntry b = entry(QStringLiteral("Beta"), 20, QStringLiteral("Zwrot"));
+    b.values.recipientAccount = QStringLiteral("12345678901234567890123456");
+    b.when = QDateTime(QDate(2026, 11, 20), QTime(0, 30)); // 19 November in UTC
+    LogEntry c = entry(QStringLiteral("Gamma"), 99.99, QStringLiteral("FV_2 ŁÓDŹ"));
+    c.when = QDateTime(QDate(2026, 12, 1), QTime(0, 10));
+    ASSERT_TRUE(log.record({ a, b, c }));
+
+    struct Row {
+        const char* text;
+        QDate from, to;
+        QStringList names;
+    } rows[] = {
+        { "", {}, {}, { "Gamma", "Beta", "Alfa" } },
+        { "alfa", {}, {}, { "Alfa" } },
+        { "łódź", {}, {}, { "Gamma" } },
+        { "1 234.50", {}, {}, { "Alfa" } },
+        { "99,9", {}, {}, { "Gamma" } },
+        { "3456 7890", {}, {}, { "Beta" } },
+        { "1090-1014", {}, {}, { "Gamma", "Alfa" } },
+        { "V_2", {}, {}, { "Gamma" } },
+        { "%", {}, {}, {} },
+        { "", QDate(2026, 11, 20), QDate(2026, 11, 20), { "Beta" } },
+        { "", QDate(2026, 11, 4), {}, { "Gamma", "Beta" } },
+        { "", {}, QDate(2026, 11, 19), { "Alfa" } },
+        { "FV", QDate(2026, 11, 1), QDate(2026, 11, 30), { "Alfa" } },
+    };
+    for (const Row& row : rows) {
+        QStringList names;
+        for (const LogEntry& e : log.entries({ QString::fromUtf8(row.text), row.from, row.to }))
+            names << e.values.recipientName;
+        EXPECT_EQ(names, row.names) << row.text << " " << row.from.toString().toStdString();
+    }
+
+    // The history's rows carry the ids that removal takes.
+    QSqlQuery shown = log.historyQuery({ QStringLiteral("FV"), {}, {} });
+    std::vector<qlonglong> ids;
+    while (shown.next())
+        ids.push_back(shown.value(0).toLongLong());
+    ASSERT_EQ(ids.size(), 2u);
+    ASSERT_TRUE(log.remove(ids)) << log.problem().toStdString();
+    ASSERT_EQ(log.entries().size(), 1u);
+    EXPECT_EQ(log.entries()[0].values.recipientName, QStringLiteral("Beta"));
+    EXPECT_EQ(count(log, "SELECT count(*) FROM recipient"), 1);
+
+    qputenv("TZ", oldTz);
+    if (oldTz.isNull())
+        qunsetenv("TZ");
+    tzset();
 }

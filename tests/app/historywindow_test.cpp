@@ -1,0 +1,127 @@
+// The history window on a real log, through its widgets: days chosen in the date fields, the export
+// through the file dialog read back by the batch import, removal after the question, with Delete.
+#include "app/historywindow.h"
+#include "support/apptestsupport.h"
+#include "transfer/csvimport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+using namespace app;
+
+namespace {
+
+class HistoryWindowTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        std::vector<LogEntry> entries;
+        for (int day = 1; day <= 5; ++day) {
+            LogEntry e;
+            e.when = QDateTime(QDate(2026, 11, day), QTime(12, 0));
+            e.how = QStringLiteral("druk");
+            e.target = QStringLiteral("Biuro-%1").arg(day);
+            e.values.recipientName = QStringLiteral("Odbiorca %1").arg(day);
+            e.values.amount = 1000.0 * day + 0.5;
+            e.values.title = QStringLiteral("Faktura; %1").arg(day);
+            e.values.date = 46330;
+            entries.push_back(e);
+        }
+        ASSERT_TRUE(log.record(entries));
+        window = std::make_unique<HistoryWindow>(log);
+        window->show();
+    }
+
+    QStringList recipients() const
+    {
+        QStringList names;
+        for (int row = 0; row < window->model()->rowCount(); ++row)
+            names << window->model()->index(row, HistoryWindow::Recipient).data().toString();
+        return names;
+    }
+
+    // Answers the next modal dialog once it is up.
+    static void whenModal(const std::function<void(QWidget*)>& answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            answer(modal);
+        });
+    }
+
+    QTemporaryDir dir;
+    TransferLog log { dir.filePath(QStringLiteral("przelew.sqlite")) };
+    std::unique_ptr<HistoryWindow> window;
+};
+
+} // namespace
+
+TEST_F(HistoryWindowTest, DaysNarrowTheListAndTheExportReadsBackInTheBatchImport)
+{
+    EXPECT_EQ(
+        window->model()->index(0, HistoryWindow::Amount).data().toString(), QStringLiteral("5\u00a0000,50"));
+    window->fromCheck()->setChecked(true);
+    window->from()->setDate(QDate(2026, 11, 2));
+    window->toCheck()->setChecked(true);
+    window->to()->setDate(QDate(2026, 11, 4));
+    EXPECT_EQ(recipients(), (QStringList { "Odbiorca 4", "Odbiorca 3", "Odbiorca 2" }));
+    window->search()->setText(QStringLiteral("3 000"));
+    EXPECT_EQ(recipients(), (QStringList { "Odbiorca 3" }));
+    window->search()->clear();
+
+    const QString name = dir.filePath(QStringLiteral("wybrane"));
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(name);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    window->exportClick();
+    QFile file(name + QStringLiteral(".csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const CsvTransfers back = parseCsvTransfers(std::string_view(bytes.constData(), bytes.size()));
+    ASSERT_EQ(back.rows.size(), 3u);
+    EXPECT_EQ(back.rows[0].editors.recipientName, QStringLiteral("Odbiorca 4"));
+    EXPECT_EQ(back.rows[0].editors.title, QStringLiteral("Faktura; 4"));
+    EXPECT_EQ(back.rows[2].editors.amount, 2000.5);
+
+    // A place that cannot be written is told, and nothing is left behind.
+    EXPECT_FALSE(window->exportTo(dir.filePath(QStringLiteral("brak/x.csv"))));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Nie można zapisać pliku"))) << errors[0].toStdString();
+}
+
+TEST_F(HistoryWindowTest, DeleteAsksFirstAndNoKeepsTheRows)
+{
+    window->table()->setFocus();
+    window->table()->selectRow(1);
+    window->table()->selectionModel()->select(
+        window->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    for (const auto button : { QMessageBox::No, QMessageBox::Yes }) {
+        QString question;
+        whenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            question = box->text();
+            box->button(button)->click();
+        });
+        QTest::keyClick(window->table(), Qt::Key_Delete);
+        EXPECT_EQ(question, QStringLiteral("Usunąć z historii zaznaczone przelewy (2)?"));
+    }
+    EXPECT_EQ(recipients(), (QStringList { "Odbiorca 5", "Odbiorca 2", "Odbiorca 1" }));
+    EXPECT_EQ(log.entries().size(), 3u);
+    EXPECT_TRUE(errors.isEmpty());
+}

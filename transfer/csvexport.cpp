@@ -1,0 +1,72 @@
+#include "transfer/csvexport.h"
+
+#include <QDate>
+#include <QStringList>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// A field as RFC 4180 writes it: quoted when it holds the delimiter, a quote or a line break, or begins or
+// ends with a space (which the reader would trim from a bare field).
+QString field(const QString& value)
+{
+    const bool quote = value.contains(QLatin1Char(';')) || value.contains(QLatin1Char('"'))
+        || value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'))
+        || (!value.isEmpty() && (value.front().isSpace() || value.back().isSpace()));
+    if (!quote)
+        return value;
+    QString quoted = value;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString amountText(const std::optional<double>& amount)
+{
+    if (!amount)
+        return {};
+    const long long grosze = std::llround(*amount * 100);
+    return QStringLiteral("%1%2,%3")
+        .arg(grosze < 0 ? QStringLiteral("-") : QString())
+        .arg(std::llabs(grosze) / 100)
+        .arg(std::llabs(grosze) % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString dateText(double days)
+{
+    if (days <= 0)
+        return {};
+    return QDate(1899, 12, 30).addDays(qint64(std::floor(days))).toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+// The check digits and the rest, as the import joins them again with one space.
+std::pair<QString, QString> accountParts(const QString& account)
+{
+    const QString text = account.trimmed();
+    const qsizetype space = text.indexOf(QLatin1Char(' '));
+    if (space > 0)
+        return { text.left(space), text.mid(space + 1) };
+    return { text.left(2), text.mid(2) };
+}
+
+} // namespace
+
+QByteArray logEntriesCsv(const std::vector<LogEntry>& entries)
+{
+    QString text = QStringLiteral("NDNazwa;NDKONTOKONTR;NDKonto;Kwota;WCNazwa;Tytulem;Data;"
+                                  "Wydrukowano;Jak;RachunekZleceniodawcy;Zrodlo\r\n");
+    for (const LogEntry& e : entries) {
+        const TransferEditorValues& v = e.values;
+        const auto [checkDigits, rest] = accountParts(v.recipientAccount);
+        const QStringList fields { v.recipientName, checkDigits, rest, amountText(v.amount), v.payerName,
+            v.title, dateText(v.date), e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+            (e.how + QLatin1Char(' ') + e.target).trimmed(), v.payerAccount, e.source };
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                text += QLatin1Char(';');
+            text += field(fields[i]);
+        }
+        text += QLatin1String("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
