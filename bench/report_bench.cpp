@@ -114,6 +114,6 @@ void BM_PageAtFromStore(benchmark::State& state)
         benchmark::DoNotOptimize(target.PageAt(n));
     }
 }
-BENCHMARK(BM_PageAtFromStore)->Arg(3)->Arg(100)->Arg(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PageAtFromStore)->Arg(3)->Arg(100)->Arg(5000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,10 +1,13 @@
 // The pages of a page store, kept in a stream as a 128-byte header and linked page records that can be
 // walked both ways: page number, offset of the next record, the metafile, offset of the record itself.
+// Where each record starts is kept as pages are added or a file's records are checked, so any page is
+// read straight away however long the store.
 #pragma once
 
 #include <QByteArray>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace report {
 
@@ -18,7 +21,7 @@ public:
     void setStream(TRpStream* stream);
     TRpStream* stream() const { return m_stream; }
 
-    int pageCount() const { return m_pageCount; }
+    int pageCount() const { return int(m_offsets.size()); }
     bool compression() const { return m_compression; }
     void setCompression(bool on) { m_compression = on; }
 
@@ -28,18 +31,17 @@ public:
     std::optional<QByteArray> pageAt(int n);
     // Rewrites the header with the final page count.
     void finish();
-    void clear() { m_pageCount = 0; }
-    // The page count of a report file opened as the stream (its header's count, checked against its
-    // records).
-    void setLoadedPageCount(int count) { m_pageCount = count; }
+    void clear() { m_offsets.clear(); }
+    // The pages of a report file opened as the stream: where each record starts, as the file's check
+    // found them.
+    void setLoadedPages(std::vector<qint64> offsets) { m_offsets = std::move(offsets); }
 
 private:
     void writeHeader();
-    void seekToPage(int n);
-    QByteArray readPageBytes();
+    QByteArray readPage(int n);
 
     TRpStream* m_stream = nullptr;
-    int m_pageCount = 0;
+    std::vector<qint64> m_offsets; // of each page's record, page 1 first
     bool m_compression = false;
     std::mutex m_lock;
 };

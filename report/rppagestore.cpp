@@ -36,9 +36,9 @@ std::unique_ptr<TRpPageStore> TRpPageStore::loadFile(const QString& fileName)
 
 std::unique_ptr<TRpPageStore> TRpPageStore::loaded(std::unique_ptr<TRpStream> stream)
 {
-    const int count = checkReportFile(*stream);
+    std::vector<qint64> offsets = checkReportFile(*stream);
     std::unique_ptr<TRpPageStore> store(new TRpPageStore(std::move(stream)));
-    store->m_pages.setLoadedPageCount(count);
+    store->m_pages.setLoadedPages(std::move(offsets));
     return store;
 }
 

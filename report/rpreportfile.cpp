@@ -76,7 +76,7 @@ void saveStreamToFile(TRpStream& stream, const QString& fileName)
     commit(file, fileName);
 }
 
-int checkReportFile(TRpStream& stream)
+std::vector<qint64> checkReportFile(TRpStream& stream)
 {
     std::lock_guard guard(stream.lock());
     const qint64 size = stream.size();
@@ -89,6 +89,7 @@ int checkReportFile(TRpStream& stream)
 
     qint64 start = TRpPageList::HeaderSize;
     qint32 records = 0;
+    std::vector<qint64> offsets;
     QByteArray page;
     while (start < size) {
         // Page number, link, at least an empty picture, own start.
@@ -113,13 +114,14 @@ int checkReportFile(TRpStream& stream)
         ++records;
         if (records > count)
             break;
+        offsets.push_back(start);
         start = next;
     }
     if (records != count)
         throw damaged(
             QStringLiteral("its page count %1 does not match its %2 page records").arg(count).arg(records));
     stream.seek(0);
-    return count;
+    return offsets;
 }
 
 bool pageStoreAcceptsPaper(TRpPaperSize size)

@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QIODevice;
 
@@ -27,8 +28,9 @@ void saveStreamToFile(TRpStream& stream, const QString& fileName);
 
 // Checks a loaded report file: at least a header, every record inside the file and linked to the
 // next, each page an enhanced (or placeable) metafile that fills its record, and as many records as
-// the header's page count. Returns the page count; raises ERpError with the reason otherwise.
-int checkReportFile(TRpStream& stream);
+// the header's page count. Returns where each page's record starts; raises ERpError with the reason
+// otherwise.
+std::vector<qint64> checkReportFile(TRpStream& stream);
 
 struct TRpPaperGuess {
     TRpPaperSize size;

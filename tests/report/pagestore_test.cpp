@@ -167,7 +167,9 @@ TEST(PageStore, ThePrinterFreesItsTemporaryFile)
     EXPECT_FALSE(QFile::exists(fileName));
 }
 
-TEST(PageStore, DamagedLinksAreRejectedNotFollowed)
+// Pages are found through the offsets kept as they were stored, never by following links; a record whose
+// own numbers no longer agree with where it lies is damaged, and its neighbours still read.
+TEST(PageStore, DamagedRecordsAreRejectedAndTheirNeighboursStillRead)
 {
     TRpStream stream(TRpPrinter::MemoryLimit);
     TRpPageList list;
@@ -177,16 +179,25 @@ TEST(PageStore, DamagedLinksAreRejectedNotFollowed)
     list.finish();
     stream.seek(132);
     const qint32 second = stream.readInt32();
-    // Page 2's next-record offset points back at itself: a walk from page 1 to page 3 must not loop.
-    stream.seek(second + 4);
-    stream.writeInt32(second);
-    ASSERT_TRUE(list.pageAt(1).has_value());
-    EXPECT_THROW(list.pageAt(3), ERpError);
-    // An offset past the end.
-    stream.seek(second + 4);
-    stream.writeInt32(0x7fffff00);
-    ASSERT_TRUE(list.pageAt(1).has_value());
-    EXPECT_THROW(list.pageAt(3), ERpError);
+    struct Damage {
+        qint64 at;
+        qint32 value;
+    } damages[] = {
+        { second + 4, second }, // the next-record offset points back at the record itself
+        { second + 4, 0x7fffff00 }, // past the end
+        { second, 3 }, // the page number of another page
+    };
+    for (const Damage& damage : damages) {
+        stream.seek(damage.at);
+        const qint32 was = stream.readInt32();
+        stream.seek(damage.at);
+        stream.writeInt32(damage.value);
+        EXPECT_THROW(list.pageAt(2), ERpError) << damage.at << " " << damage.value;
+        EXPECT_EQ(list.pageAt(3), page(103));
+        stream.seek(damage.at);
+        stream.writeInt32(was);
+    }
+    EXPECT_EQ(list.pageAt(2), page(102));
 }
 
 TEST(PageStore, AMetafileHeaderLongerThanItsRecordIsAReadError)
