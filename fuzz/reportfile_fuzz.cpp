@@ -1,39 +1,53 @@
 // Fuzz target: loads arbitrary bytes from memory as a report file into a page store, as the preview's
-// Load does, and draws every page it then holds (up to 16) with the metafile player. Every failure must be a
-// platform::Error with a message; anything else (a crash, a read out of bounds, undefined behaviour)
-// is a finding.
-#include "emf/metafile.h"
-#include "platform/error.h"
-#include "platform/fonts.h"
+// Load does, and draws every page it then holds (up to 16). Bytes that begin as a bare metafile are first
+// wrapped into a one-page report file, so the corpus of foreign metafiles seeds this target too.
+#include "fuzzsupport.h"
+#include "report/rppagelist.h"
 #include "report/rpprinter.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
+#include <QtEndian>
 #include <cstdint>
 #include <memory>
 
 namespace {
 
-// Never destroyed: libFuzzer leaves through exit(), after which Qt's thread data is gone.
-QGuiApplication* application = nullptr;
+// A report file of one page holding the bytes: the 128-byte header, then the page's record.
+QByteArray onePageReportFile(const QByteArray& metafile)
+{
+    QByteArray file(report::TRpPageList::HeaderSize, '\0');
+    qToLittleEndian<quint16>(3, file.data());
+    qToLittleEndian<quint16>(350, file.data() + 2);
+    qToLittleEndian<qint32>(1, file.data() + 8);
+    const qint32 start = qint32(file.size());
+    char number[4];
+    qToLittleEndian<qint32>(1, number);
+    file.append(number, 4);
+    qToLittleEndian<qint32>(start + 12 + qint32(metafile.size()), number);
+    file.append(number, 4);
+    file.append(metafile);
+    qToLittleEndian<qint32>(start, number);
+    file.append(number, 4);
+    return file;
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    application = new QGuiApplication(*argc, *argv);
-    platform::loadApplicationFonts();
+    fuzzsupport::start(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    // An EMF begins with record type 1, a placeable WMF with its key.
+    if (bytes.startsWith(QByteArray("\x01\x00\x00\x00", 4)) || bytes.startsWith("\xD7\xCD\xC6\x9A"))
+        bytes = onePageReportFile(bytes);
     // Loaded from memory, as a file would be: no file system in the loop.
     auto buffer = std::make_unique<QBuffer>();
-    buffer->setData(reinterpret_cast<const char*>(data), qsizetype(size));
+    buffer->setData(bytes);
     buffer->open(QIODevice::ReadOnly);
     report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, 96);
     try {
@@ -41,16 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const platform::Error&) {
         return 0;
     }
-    QImage image(160, 113, QImage::Format_ARGB32_Premultiplied);
     const int pages = std::min(printer.PagesStarted(), 16);
-    for (int n = pages; n >= 1; --n) { // backwards, so the record links are walked too
+    for (int n = pages; n >= 1; --n) {
         try {
-            std::optional<report::TRpGeneratedPage> page = printer.PageAt(n);
-            if (!page)
-                continue;
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            emf::playMetafile(page->bytes, painter, QRectF(0, 0, image.width(), image.height()));
+            if (std::optional<report::TRpGeneratedPage> page = printer.PageAt(n))
+                fuzzsupport::draw(page->bytes);
         } catch (const platform::Error&) {
         }
     }

@@ -1,0 +1,49 @@
+// Fuzz targets: arbitrary bytes read as a transfer data file (the default) or, built with
+// PRZELEW_FUZZ_CSV, as a CSV of many transfers; then through the real rules into the transfer record, as
+// the print command fills it. Every failure must be a platform::Error with a message.
+#include "data/dm2.h"
+#include "platform/error.h"
+#include "transfer/csvimport.h"
+#include "transfer/transferfile.h"
+#include "transfer/transferrecord.h"
+
+#include <QCoreApplication>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+// Never destroyed: libFuzzer leaves through exit().
+QCoreApplication* application = nullptr;
+data::TDM2* dm = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    application = new QCoreApplication(*argc, *argv);
+    dm = new data::TDM2;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    try {
+#ifdef PRZELEW_FUZZ_CSV
+        const CsvTransfers csv = parseCsvTransfers(bytes);
+        std::vector<TransferEditorValues> transfers;
+        for (const CsvRow& row : csv.rows) {
+            if (row.readable())
+                transfers.push_back(row.editors);
+        }
+        writeTransferRecords(*dm, transfers);
+#else
+        const TransferFileValues file = parseTransferFile(bytes);
+        std::vector<FileValueProblem> problems;
+        writeTransferRecord(*dm, editorValuesFromFile(file, &problems));
+#endif
+    } catch (const platform::Error&) {
+    }
+    return 0;
+}
