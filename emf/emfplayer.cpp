@@ -3,6 +3,7 @@
 #include "emf/metafilereader.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 #include <numbers>
 #include <uemf.h>
@@ -77,7 +78,8 @@ QImage decodeDib(const MetafileReader& r, quint32 offBmi, quint32 cbBmi, quint32
     if (bits <= 8) {
         colours = bmi.u32(32) ? qint64(bmi.u32(32)) : (qint64(1) << bits);
         colours = std::min<qint64>(colours, qint64(1) << bits);
-        bmi.need(headerSize, colours, 4);
+        // Some writers give fewer colours than they announce: those missing draw black.
+        colours = std::min<qint64>(colours, (qint64(cbBmi) - headerSize) / 4);
     }
     if (!build)
         return {};
@@ -116,6 +118,43 @@ QImage decodeDib(const MetafileReader& r, quint32 offBmi, quint32 cbBmi, quint32
         }
     }
     return image;
+}
+
+// The pixels a path covers within a rectangle, as a region: the path is filled onto a mask and the mask's
+// runs become the region, united in pairs so many runs cost n log n.
+QRegion pathRegion(const QPainterPath& path, const QRect& within)
+{
+    const QRect box = path.boundingRect().toAlignedRect().intersected(within);
+    if (box.isEmpty())
+        return {};
+    QImage mask(box.size(), QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter painter(&mask);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.translate(-box.topLeft());
+        painter.drawPath(path);
+    }
+    std::vector<QRegion> runs;
+    for (int y = 0; y < mask.height(); ++y) {
+        const uchar* row = mask.constScanLine(y);
+        for (int x = 0; x < mask.width();) {
+            if (row[x] < 128) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < mask.width() && row[x] >= 128)
+                ++x;
+            runs.emplace_back(box.left() + start, box.top() + y, x - start, 1);
+        }
+    }
+    for (std::size_t step = 1; step < runs.size(); step *= 2) {
+        for (std::size_t i = 0; i + step < runs.size(); i += 2 * step)
+            runs[i] = runs[i].united(runs[i + step]);
+    }
+    return runs.empty() ? QRegion() : runs.front();
 }
 
 // The part of a bitmap a record copies, in top-down rows.
@@ -179,6 +218,7 @@ void EmfPlayer::walk()
         const quint32 size = file.u32(offset + 4);
         if (size < 8 || size % 4 != 0 || size > m_size - offset)
             throw MetafileError();
+        countRecord();
         record(type, MetafileReader(m_data + offset, size));
         offset += size;
     }
@@ -478,10 +518,27 @@ void EmfPlayer::record(quint32 type, const MetafileReader& r)
     case U_EMR_EOF:
         m_ended = true;
         return;
+    case U_EMR_COMMENT:
+        return commentRecord(r);
     default:
         // Arcs, EMF+ comments and the rest are skipped.
         return;
     }
+}
+
+void EmfPlayer::commentRecord(const MetafileReader& r)
+{
+    // An EMF+ header says whether GDI records follow to draw the same picture ("dual"); the EMF+ records
+    // themselves are passed over, as GDI plays such a file. A file of EMF+ records only would draw
+    // nothing here, so it is refused with a message rather than shown blank.
+    constexpr quint32 EmfPlusIdentifier = 0x2B464D45; // "EMF+"
+    constexpr quint16 EmfPlusHeaderType = 0x4001;
+    constexpr quint16 EmfPlusDual = 0x0001;
+    if (r.size() < 20 || r.u32(12) != EmfPlusIdentifier || r.u16(16) != EmfPlusHeaderType)
+        return;
+    if (!(r.u16(18) & EmfPlusDual))
+        throw MetafileError(QStringLiteral(
+            "The metafile holds only EMF+ records, without the GDI drawing that other programs show"));
 }
 
 bool EmfPlayer::drawing()
@@ -683,55 +740,65 @@ void EmfPlayer::stateRecord(quint32 type, const MetafileReader& r)
 
 void EmfPlayer::clipRecord(quint32 type, const MetafileReader& r)
 {
+    if (m_mappingDirty)
+        updateMapping();
+    const QRect whole = m_target.toAlignedRect();
     switch (type) {
-    case U_EMR_EXCLUDECLIPRECT: // a hole in the clip region is not kept
-        r.need(8, 16);
-        break;
+    case U_EMR_EXCLUDECLIPRECT:
     case U_EMR_INTERSECTCLIPRECT: {
-        if (m_mappingDirty)
-            updateMapping();
-        const QRectF rect = mapRect(r.i32(8), r.i32(12), r.i32(16), r.i32(20));
-        m_dc.clip = m_dc.clip ? m_dc.clip->intersected(rect) : rect;
-        m_clipDirty = true;
+        const QRegion rect(clipPixels(mapRect(r.i32(8), r.i32(12), r.i32(16), r.i32(20))));
+        combineClip(m_dc.clip, rect, type == U_EMR_INTERSECTCLIPRECT ? U_RGN_AND : U_RGN_DIFF, whole);
         break;
     }
-    case U_EMR_SELECTCLIPPATH: // clipping to a path is not kept; the path is used up
+    case U_EMR_SELECTCLIPPATH: {
+        // The path, closed and filled by the fill mode, is the region; the path is used up.
+        QPainterPath path;
+        path.setFillRule(m_dc.winding ? Qt::WindingFill : Qt::OddEvenFill);
+        for (const Figure& figure : m_path) {
+            if (figure.points.size() >= 3)
+                path.addPolygon(m_mapping.map(figure.points));
+        }
         m_path.clear();
+        combineClip(m_dc.clip, pathRegion(path, whole), r.u32(8), whole);
         break;
+    }
     case U_EMR_EXTSELECTCLIPRGN: {
         const quint32 bytes = r.u32(8);
         const quint32 mode = r.u32(12);
         r.need(16, bytes);
         if (bytes == 0) {
-            if (mode == U_RGN_COPY) { // without a region: no clipping
+            if (mode == U_RGN_COPY) // without a region: no clipping
                 m_dc.clip.reset();
-                m_clipDirty = true;
-            }
             break;
         }
         if (bytes < 32)
             throw MetafileError();
         const quint32 rects = r.u32(24);
         r.need(48, rects, 16);
-        // The region's bounding box, in reference device pixels, stands for the region.
-        const double bl = r.i32(32), bt = r.i32(36), br = r.i32(40), bb = r.i32(44);
-        const QRectF box = QRectF(QPointF(m_target.x() + (bl - m_frameX) * m_frameScaleX,
-                                      m_target.y() + (bt - m_frameY) * m_frameScaleY),
-            QPointF(m_target.x() + (br - m_frameX) * m_frameScaleX,
-                m_target.y() + (bb - m_frameY) * m_frameScaleY))
-                               .normalized();
-        if (mode == U_RGN_COPY)
-            m_dc.clip = box;
-        else if (mode == U_RGN_AND)
-            m_dc.clip = m_dc.clip ? m_dc.clip->intersected(box) : box;
-        else if (mode == U_RGN_OR && m_dc.clip)
-            m_dc.clip = m_dc.clip->united(box);
-        m_clipDirty = true;
+        // The region's rectangles are in the reference device's pixels, outside any mapping.
+        const auto deviceX = [&](double x) { return m_target.x() + (x - m_frameX) * m_frameScaleX; };
+        const auto deviceY = [&](double y) { return m_target.y() + (y - m_frameY) * m_frameScaleY; };
+        // United in pairs, so a region of thousands of rectangles (one a scan line) costs n log n.
+        std::vector<QRegion> pieces;
+        pieces.reserve(rects);
+        for (quint32 i = 0; i < rects; ++i) {
+            const qint64 at = 48 + qint64(i) * 16;
+            const QRect piece = clipPixels(QRectF(QPointF(deviceX(r.i32(at)), deviceY(r.i32(at + 4))),
+                QPointF(deviceX(r.i32(at + 8)), deviceY(r.i32(at + 12)))));
+            if (!piece.isEmpty())
+                pieces.emplace_back(piece);
+        }
+        for (std::size_t step = 1; step < pieces.size(); step *= 2) {
+            for (std::size_t i = 0; i + step < pieces.size(); i += 2 * step)
+                pieces[i] = pieces[i].united(pieces[i + step]);
+        }
+        combineClip(m_dc.clip, pieces.empty() ? QRegion() : pieces.front(), mode, whole);
         break;
     }
     default:
-        break;
+        return;
     }
+    m_clipDirty = true;
 }
 
 void EmfPlayer::objectRecord(quint32 type, const MetafileReader& r)

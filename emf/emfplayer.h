@@ -27,6 +27,7 @@ private:
     void objectRecord(quint32 type, const MetafileReader& r);
     void pathRecord(quint32 type, const MetafileReader& r);
     void bitmapRecord(quint32 type, const MetafileReader& r);
+    void commentRecord(const MetafileReader& r);
     void polyPoly(const MetafileReader& r, bool small, bool polygon);
     void text(const MetafileReader& r, bool wide);
 

@@ -18,6 +18,10 @@ public:
         : platform::Error(QStringLiteral("Metafile is not valid"))
     {
     }
+    explicit MetafileError(const QString& message)
+        : platform::Error(message)
+    {
+    }
 };
 
 struct MetafileInfo {

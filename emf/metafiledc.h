@@ -5,8 +5,11 @@
 #include "emf/metafilerenderer.h"
 
 #include <QRectF>
+#include <QRegion>
 #include <QString>
 #include <QTransform>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace emf {
@@ -24,7 +27,7 @@ struct MetafileDc {
     bool bkOpaque = true;
     std::uint32_t textAlign = 0;
     bool winding = false;
-    std::optional<QRectF> clip; // painter coordinates
+    std::optional<QRegion> clip; // whole pixels of the painter's coordinates; none: the whole surface
     double curX = 0, curY = 0;
 
     static GdiFont defaultFont()
@@ -77,6 +80,44 @@ struct MetafileDc {
         }
     }
 };
+
+// A clip rectangle of painter coordinates as whole pixels, right and bottom exclusive as GDI has them;
+// coordinates from a damaged file are kept where int arithmetic stays safe.
+inline QRect clipPixels(const QRectF& rect)
+{
+    const auto pixel = [](double v) { return v == v ? int(std::lround(std::clamp(v, -1.0e8, 1.0e8))) : 0; };
+    const QRectF r = rect.normalized();
+    return QRect(
+        QPoint(pixel(r.left()), pixel(r.top())), QPoint(pixel(r.right()) - 1, pixel(r.bottom()) - 1));
+}
+
+// Combines a region into the clip as GDI's region modes do (1 AND, 2 OR, 3 XOR, 4 DIFF, 5 COPY); whole is
+// the surface that no clip stands for. Other modes change nothing.
+inline void combineClip(
+    std::optional<QRegion>& clip, const QRegion& region, std::uint32_t mode, const QRect& whole)
+{
+    const QRegion current = clip ? *clip : QRegion(whole);
+    switch (mode) {
+    case 1:
+        clip = current.intersected(region);
+        break;
+    case 2:
+        if (clip)
+            clip = current.united(region);
+        break;
+    case 3:
+        clip = current.xored(region);
+        break;
+    case 4:
+        clip = current.subtracted(region);
+        break;
+    case 5:
+        clip = region;
+        break;
+    default:
+        break;
+    }
+}
 
 // Pen style bits of a GDI pen record.
 inline GdiPen::Style gdiPenStyle(std::uint32_t style)

@@ -1,5 +1,7 @@
 #include "emf/metafileplayer.h"
 
+#include "emf/metafile.h"
+
 #include <QPainter>
 
 namespace emf {
@@ -7,6 +9,8 @@ namespace emf {
 namespace {
 
 constexpr std::size_t SavedLimit = 10000;
+constexpr qint64 RecordLimit = 10'000'000;
+constexpr qint64 DrawingLimitMs = 10'000;
 
 } // namespace
 
@@ -37,11 +41,21 @@ void MetafilePlayer::run(MetafileRenderer* renderer, const QRectF& target)
     m_objects.clear();
     m_clipDirty = true;
     m_ended = false;
+    m_records = 0;
+    m_clock.start();
     struct Detach {
         MetafileRenderer*& renderer;
         ~Detach() { renderer = nullptr; }
     } detach { m_renderer };
     walk();
+}
+
+void MetafilePlayer::countRecord()
+{
+    if (++m_records > RecordLimit)
+        throw MetafileError(QStringLiteral("The metafile has more than 10 million records; it is not drawn"));
+    if (m_renderer && m_records % 1024 == 0 && m_clock.elapsed() > DrawingLimitMs)
+        throw MetafileError(QStringLiteral("Drawing the metafile took more than 10 seconds; it was stopped"));
 }
 
 void MetafilePlayer::saveDc()

@@ -4,6 +4,7 @@
 
 #include "emf/metafiledc.h"
 
+#include <QElapsedTimer>
 #include <QRectF>
 #include <vector>
 
@@ -27,6 +28,9 @@ protected:
 
     // One walk over the records, drawing through m_renderer unless it is null (validation).
     virtual void walk() = 0;
+    // Counts a record of the walk: a file of more than 10 million records is refused, and drawing that
+    // takes longer than 10 s is stopped, both with a MetafileError saying so.
+    void countRecord();
 
     struct Object {
         enum Kind { None, Pen, Brush, Font, Other } kind = None;
@@ -61,6 +65,8 @@ private:
     void run(MetafileRenderer* renderer, const QRectF& target);
 
     std::vector<MetafileDc> m_saved;
+    qint64 m_records = 0;
+    QElapsedTimer m_clock;
 };
 
 } // namespace emf

@@ -123,14 +123,18 @@ void MetafileRenderer::setFont(const GdiFont& font)
     m_fontData = nullptr;
 }
 
-void MetafileRenderer::setClip(const std::optional<QRectF>& clip)
+void MetafileRenderer::setClip(const std::optional<QRegion>& clip)
 {
     if (m_hadClip)
         painter().setClipPath(m_baseClip);
     else
         painter().setClipping(false);
-    if (clip)
-        painter().setClipRect(*clip, m_hadClip ? Qt::IntersectClip : Qt::ReplaceClip);
+    if (clip) {
+        // Qt's raster engine ignores a region that replaces the clip right after clipping was switched
+        // off, unless clipping is switched on again first.
+        painter().setClipping(true);
+        painter().setClipRegion(*clip, m_hadClip ? Qt::IntersectClip : Qt::ReplaceClip);
+    }
 }
 
 int MetafileRenderer::deviceX(double x) const

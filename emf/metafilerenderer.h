@@ -12,6 +12,7 @@
 #include <QPolygonF>
 #include <QRawFont>
 #include <QRectF>
+#include <QRegion>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -74,8 +75,8 @@ public:
     }
     void setTextAlign(std::uint32_t align) { m_textAlign = align; }
     void setWindingFill(bool winding) { m_winding = winding; }
-    // A clip rectangle in painter coordinates, or none.
-    void setClip(const std::optional<QRectF>& clip);
+    // A clip region in painter coordinates, or none.
+    void setClip(const std::optional<QRegion>& clip);
 
     void rectangle(double l, double t, double r, double b);
     void roundRect(double l, double t, double r, double b, double cx, double cy);

@@ -39,6 +39,7 @@ void WmfPlayer::walk()
         const quint16 function = file.u16(offset + 4);
         if (words < 3 || words > (m_size - offset) / 2)
             throw MetafileError();
+        countRecord();
         record(function, MetafileReader(m_data + offset, words * 2));
         offset += words * 2;
     }
@@ -288,14 +289,15 @@ void WmfPlayer::record(quint16 function, const MetafileReader& r)
         addObject(other);
         break;
     }
+    case 0x0415: // EXCLUDECLIPRECT
     case 0x0416: { // INTERSECTCLIPRECT
         const double b = r.i16(6), rr = r.i16(8), t = r.i16(10), l = r.i16(12);
         const double sx = m_target.width() / m_dc.winExtX, sy = m_target.height() / m_dc.winExtY;
         const QRectF rect
             = QRectF(QPointF(m_target.x() + (l - m_dc.winOrgX) * sx, m_target.y() + (t - m_dc.winOrgY) * sy),
-                QPointF(m_target.x() + (rr - m_dc.winOrgX) * sx, m_target.y() + (b - m_dc.winOrgY) * sy))
-                  .normalized();
-        m_dc.clip = m_dc.clip ? m_dc.clip->intersected(rect) : rect;
+                QPointF(m_target.x() + (rr - m_dc.winOrgX) * sx, m_target.y() + (b - m_dc.winOrgY) * sy));
+        combineClip(
+            m_dc.clip, QRegion(clipPixels(rect)), function == 0x0416 ? 1 : 4, m_target.toAlignedRect());
         m_clipDirty = true;
         break;
     }

@@ -2,36 +2,12 @@
 // Load does, and draws every page it then holds (up to 16). Bytes that begin as a bare metafile are first
 // wrapped into a one-page report file, so the corpus of foreign metafiles seeds this target too.
 #include "fuzzsupport.h"
-#include "report/rppagelist.h"
 #include "report/rpprinter.h"
+#include "report/rpreportfile.h"
 
 #include <QBuffer>
-#include <QtEndian>
 #include <cstdint>
 #include <memory>
-
-namespace {
-
-// A report file of one page holding the bytes: the 128-byte header, then the page's record.
-QByteArray onePageReportFile(const QByteArray& metafile)
-{
-    QByteArray file(report::TRpPageList::HeaderSize, '\0');
-    qToLittleEndian<quint16>(3, file.data());
-    qToLittleEndian<quint16>(350, file.data() + 2);
-    qToLittleEndian<qint32>(1, file.data() + 8);
-    const qint32 start = qint32(file.size());
-    char number[4];
-    qToLittleEndian<qint32>(1, number);
-    file.append(number, 4);
-    qToLittleEndian<qint32>(start + 12 + qint32(metafile.size()), number);
-    file.append(number, 4);
-    file.append(metafile);
-    qToLittleEndian<qint32>(start, number);
-    file.append(number, 4);
-    return file;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
@@ -44,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     // An EMF begins with record type 1, a placeable WMF with its key.
     if (bytes.startsWith(QByteArray("\x01\x00\x00\x00", 4)) || bytes.startsWith("\xD7\xCD\xC6\x9A"))
-        bytes = onePageReportFile(bytes);
+        bytes = report::onePageReportFile(bytes);
     // Loaded from memory, as a file would be: no file system in the loop.
     auto buffer = std::make_unique<QBuffer>();
     buffer->setData(bytes);

@@ -7,10 +7,17 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace preview {
 
 using namespace report;
+
+namespace {
+
+constexpr double MaxPixels = 100e6;
+
+} // namespace
 
 TRpPreviewImage::TRpPreviewImage(QWidget* parent)
     : QWidget(parent)
@@ -86,10 +93,14 @@ void TRpPreviewImage::paintEvent(QPaintEvent* event)
 {
     if (!m_picture)
         return;
-    const qreal ratio = devicePixelRatioF();
-    if (!m_cacheValid || m_cache.deviceIndependentSize().toSize() != size()
-        || m_cache.devicePixelRatio() != ratio) {
+    // The page is drawn once into a picture of its shown size, but never of more than 100 megapixels: a
+    // page metres wide, zoomed in, is drawn coarser and stretched.
+    const qreal screenRatio = devicePixelRatioF();
+    const double pixels = double(width()) * height() * screenRatio * screenRatio;
+    const qreal ratio = pixels > MaxPixels ? screenRatio * std::sqrt(MaxPixels / pixels) : screenRatio;
+    if (!m_cacheValid || m_cacheSize != size() || m_cache.devicePixelRatio() != ratio) {
         m_cache = render(ratio);
+        m_cacheSize = size();
         m_cacheValid = true;
     }
     QPainter painter(this);

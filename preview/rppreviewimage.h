@@ -49,6 +49,7 @@ private:
     // The last painting, kept because replaying a page for every expose would be wasted work while
     // the user scrolls.
     mutable QPixmap m_cache;
+    mutable QSize m_cacheSize; // the widget size the cache was drawn for
     mutable bool m_cacheValid = false;
 };
 

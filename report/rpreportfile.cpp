@@ -14,6 +14,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <mutex>
 
 namespace report {
@@ -122,6 +123,20 @@ std::vector<qint64> checkReportFile(TRpStream& stream)
             QStringLiteral("its page count %1 does not match its %2 page records").arg(count).arg(records));
     stream.seek(0);
     return offsets;
+}
+
+QByteArray onePageReportFile(const QByteArray& metafile)
+{
+    TRpStream stream(std::numeric_limits<qint64>::max()); // kept in memory
+    TRpPageList pages;
+    pages.setStream(&stream);
+    pages.addPage(metafile);
+    pages.finish();
+    pages.setStream(nullptr);
+    QByteArray file(stream.size(), Qt::Uninitialized);
+    stream.seek(0);
+    stream.readExact(file.data(), file.size());
+    return file;
 }
 
 bool pageStoreAcceptsPaper(TRpPaperSize size)

@@ -5,6 +5,7 @@
 #include "report/rppage.h"
 #include "report/rppapersize.h"
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -31,6 +32,9 @@ void saveStreamToFile(TRpStream& stream, const QString& fileName);
 // the header's page count. Returns where each page's record starts; raises ERpError with the reason
 // otherwise.
 std::vector<qint64> checkReportFile(TRpStream& stream);
+
+// A report file whose one page is the metafile: how a bare EMF or placeable WMF is opened as a report.
+QByteArray onePageReportFile(const QByteArray& metafile);
 
 struct TRpPaperGuess {
     TRpPaperSize size;

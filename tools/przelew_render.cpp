@@ -44,12 +44,14 @@ WCNazwa, Tytulem, Data) or a CSV file (.csv) whose header row names those keys, 
 rules and the records are filled as the print command fills them; the amount and the date are read and
 printed the Polish way whatever the language settings, and an amount that reads as two different numbers
 ("1,234") is refused. A CSV row that cannot be read stops the run, naming its file and line. INPUT may
-also be one saved report file (.rpf), whose stored pages are converted or printed as they are.
+also be one saved report file (.rpf), whose stored pages are converted or printed as they are, or one
+metafile (.emf, or a placeable .wmf), taken as a report of one page.
 
 OUTPUT is written by its extension:
   .rpf   the page store's bytes, as a report file the preview can load
   .emf   the page as an enhanced metafile
-  .png   the page drawn at 96 pixels per inch (or --dpi N)
+  .png   the page drawn at 96 pixels per inch (or --dpi N); a page that would exceed 100 megapixels
+         is drawn at the finest resolution that stays within them, said on standard error
   .pdf   the pages as a vector PDF
 An .rpf or .pdf holds every page. With --print there is no OUTPUT: the report is printed through the spooler on QUEUE, or on the
 default printer when no queue is named, and the spooler's request id is written to standard output.
@@ -135,10 +137,29 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     }
 }
 
+// The most pixels a drawn page may have (an A4 page at 1200 ppi has 70 million).
+constexpr double MaxPagePixels = 100e6;
+
 void writePng(const QString& path, const report::TRpGeneratedPage& page, int dpi, int screenPpi)
 {
-    const QSize size(int(std::lround(double(page.sizePx.width()) * dpi / screenPpi)),
-        int(std::lround(double(page.sizePx.height()) * dpi / screenPpi)));
+    const auto sizeAt = [&](double ppi) {
+        return QSize(int(std::lround(double(page.sizePx.width()) * ppi / screenPpi)),
+            int(std::lround(double(page.sizePx.height()) * ppi / screenPpi)));
+    };
+    QSize size = sizeAt(dpi);
+    // A page metres wide is drawn at the finest resolution that stays within the limit.
+    if (double(size.width()) * size.height() > MaxPagePixels) {
+        double fitting = dpi * std::sqrt(MaxPagePixels / (double(size.width()) * size.height()));
+        while (fitting > 0.01 && double(sizeAt(fitting).width()) * sizeAt(fitting).height() > MaxPagePixels)
+            fitting *= 0.999;
+        std::fprintf(stderr,
+            "przelew-render: the page is %.0f x %.0f mm, which at %d pixels per inch exceeds 100 megapixels;"
+            " drawn at %.2f pixels per inch\n",
+            page.sizePx.width() * 25.4 / screenPpi, page.sizePx.height() * 25.4 / screenPpi, dpi, fitting);
+        size = sizeAt(fitting);
+        dpi = std::max(1, int(std::lround(fitting)));
+    }
+    size = size.expandedTo(QSize(1, 1));
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
@@ -204,15 +225,40 @@ void writePages(const Options& options, Format format, report::TRpPrinter& print
     }
 }
 
+bool hasSuffix(const QString& path, const char* suffix)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
+}
+
+// A saved report, or a bare metafile (.emf, .wmf) taken as a report of one page.
 bool isReportFile(const QString& path)
 {
-    return QFileInfo(path).suffix().compare(QLatin1String("rpf"), Qt::CaseInsensitive) == 0;
+    return hasSuffix(path, "rpf") || hasSuffix(path, "emf") || hasSuffix(path, "wmf");
 }
 
 int convertReportFile(const Options& options, std::optional<Format> format)
 {
     report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
-    printer.Load(options.inputs.front());
+    const QString& input = options.inputs.front();
+    if (hasSuffix(input, "rpf")) {
+        printer.Load(input);
+    } else {
+        const std::string bytes = platform::readWholeFile(input, platform::ShareMode::DenyWrite);
+        QByteArray metafile(bytes.data(), qsizetype(bytes.size()));
+        try {
+            const qint64 length = emf::inspectMetafile(metafile.constData(), metafile.size()).byteLength;
+            if (length > metafile.size())
+                throw emf::MetafileError();
+            metafile.truncate(length); // what some writers leave after the picture is not part of it
+        } catch (const emf::MetafileError&) {
+            throw platform::Error(QStringLiteral("The file \"%1\" is not an enhanced or placeable metafile")
+                                      .arg(QFileInfo(input).absoluteFilePath()));
+        }
+        auto buffer = std::make_unique<QBuffer>();
+        buffer->setData(report::onePageReportFile(metafile));
+        buffer->open(QIODevice::ReadOnly);
+        printer.Load(std::move(buffer));
+    }
     // A blank page or an empty job would pass for a converted report.
     if (printer.PagesStarted() == 0)
         throw platform::Error(QStringLiteral("The report file \"%1\" holds no page")

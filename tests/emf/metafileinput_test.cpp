@@ -489,3 +489,97 @@ TEST(MetafileInput, SeededBitFlipsPlayOrAreRejected)
         EXPECT_LT(rejected, rounds);
     }
 }
+
+// Clipping keeps GDI's regions whole: a region of several rectangles, a hole cut by an excluded
+// rectangle, a path as the clip, and SaveDC/RestoreDC bringing the clip back.
+TEST(MetafileInput, ClipRegionsAreRegionsNotTheirBoundingBoxes)
+{
+    EmfWriter writer(200, 100);
+    writer.add(U_EMRSELECTOBJECT_set(U_BLACK_BRUSH));
+    writer.add(U_EMRSELECTOBJECT_set(U_NULL_PEN));
+    // An L of two rectangles in the left half.
+    U_RECTL rects[2] = { { 0, 0, 20, 60 }, { 0, 40, 80, 60 } };
+    PU_RGNDATA region = rgndata_set(rgndataheader_set(2, U_RECTL { 0, 0, 80, 60 }), rects);
+    writer.add(U_EMREXTSELECTCLIPRGN_set(U_RGN_COPY, region));
+    std::free(region);
+    writer.add(U_EMRRECTANGLE_set(U_RECTL { 0, 0, 101, 101 }));
+    // Selecting no region ends clipping (the library cannot write that record).
+    const auto noClip = [] {
+        auto* record = static_cast<char*>(std::calloc(1, 16));
+        const std::uint32_t fields[4] = { U_EMR_EXTSELECTCLIPRGN, 16, 0, U_RGN_COPY };
+        std::memcpy(record, fields, 16);
+        return record;
+    };
+    // The right half: a square with a hole, the hole restored after SaveDC.
+    writer.add(U_EMRSAVEDC_set());
+    writer.add(noClip());
+    writer.add(U_EMRINTERSECTCLIPRECT_set(U_RECTL { 120, 0, 180, 60 }));
+    writer.add(U_EMREXCLUDECLIPRECT_set(U_RECTL { 140, 20, 160, 40 }));
+    writer.add(U_EMRRECTANGLE_set(U_RECTL { 100, 0, 201, 101 }));
+    writer.add(U_EMRRESTOREDC_set(-1));
+    writer.add(U_EMRRECTANGLE_set(U_RECTL { 150, 80, 201, 101 })); // the L's clip again: nothing
+    // A triangle path as the clip, below the square.
+    writer.add(noClip());
+    writer.add(U_EMRBEGINPATH_set());
+    U_POINTL triangle[3] = { { 100, 70 }, { 160, 70 }, { 100, 100 } };
+    writer.add(U_EMRPOLYGON_set(U_RECTL { 0, 0, 0, 0 }, 3, triangle));
+    writer.add(U_EMRENDPATH_set());
+    writer.add(U_EMRSELECTCLIPPATH_set(U_RGN_COPY));
+    writer.add(U_EMRRECTANGLE_set(U_RECTL { 90, 65, 201, 101 }));
+    const QImage image = play(writer.finish(), QSize(200, 100));
+    struct Pixel {
+        int x, y;
+        QRgb expected;
+        const char* where;
+    } pixels[] = {
+        { 10, 10, 0x000000, "the L's upright" },
+        { 70, 50, 0x000000, "the L's foot" },
+        { 50, 20, 0xffffff, "inside the L's bounding box, outside the L" },
+        { 125, 5, 0x000000, "the square" },
+        { 150, 30, 0xffffff, "the hole" },
+        { 185, 30, 0xffffff, "outside the square" },
+        { 170, 90, 0xffffff, "after RestoreDC the L clips again" },
+        { 105, 75, 0x000000, "inside the triangle" },
+        { 150, 95, 0xffffff, "outside the triangle" },
+    };
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(at(image, p.x, p.y), p.expected) << p.where << " (" << p.x << ", " << p.y << ")";
+}
+
+namespace {
+
+// An EMR_COMMENT holding an EMF+ header record: dual when GDI records draw the same picture.
+char* emfPlusHeader(bool dual)
+{
+    auto* record = static_cast<char*>(std::calloc(1, 44));
+    const std::uint32_t words[] = { U_EMR_COMMENT, 44, 32, 0x2B464D45, 0x4001u | (dual ? 0x10000u : 0u), 28,
+        16, 0xDBC01002, 0, 96, 96 };
+    std::memcpy(record, words, sizeof words);
+    return record;
+}
+
+} // namespace
+
+// An EMF+ dual file draws its GDI records, as GDI plays it; one of EMF+ records only is refused with a
+// message instead of showing blank.
+TEST(MetafileInput, EmfPlusDualDrawsItsGdiRecordsAndEmfPlusOnlyIsRefused)
+{
+    for (const bool dual : { true, false }) {
+        EmfWriter writer(200, 100);
+        writer.add(emfPlusHeader(dual));
+        writer.add(U_EMRSELECTOBJECT_set(U_BLACK_BRUSH));
+        writer.add(U_EMRRECTANGLE_set(U_RECTL { 10, 10, 60, 60 }));
+        const QByteArray bytes = writer.finish();
+        if (dual) {
+            EXPECT_EQ(at(play(bytes, QSize(200, 100)), 30, 30), 0x000000u);
+            continue;
+        }
+        try {
+            play(bytes, QSize(200, 100));
+            ADD_FAILURE() << "an EMF+-only file was drawn";
+        } catch (const MetafileError& error) {
+            EXPECT_TRUE(error.message().contains(QStringLiteral("only EMF+")))
+                << error.message().toStdString();
+        }
+    }
+}

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QPointF>
 #include <QProcess>
 #include <QRegularExpression>
@@ -427,4 +428,68 @@ TEST(PrzelewRender, RenderersAtOnceAllWriteToTheLog)
     TransferLog log(options.dataHome + QStringLiteral("/przelew/przelew.sqlite"));
     EXPECT_EQ(log.entries().size(), 360u);
     EXPECT_EQ(log.entries({ QStringLiteral("Odbiorca 7"), {}, {} }).size(), 3u * 11u); // 7, 70-79
+}
+
+namespace {
+
+// An EMF of one filled rectangle over its whole frame of widthMm x heightMm, at 96 dpi.
+QByteArray frameEmf(int widthMm, int heightMm)
+{
+    QByteArray emf(88 + 24 + 20, '\0');
+    const auto put = [&emf](int at, qint32 value) { qToLittleEndian<qint32>(value, emf.data() + at); };
+    const int w = int(widthMm * 96 / 25.4), h = int(heightMm * 96 / 25.4);
+    put(0, 1); // the header
+    put(4, 88);
+    put(16, w - 1); // bounds
+    put(20, h - 1);
+    put(32, widthMm * 100); // frame, 0.01 mm
+    put(36, heightMm * 100);
+    put(40, 0x464D4520); // " EMF"
+    put(44, 0x10000);
+    put(48, emf.size());
+    put(52, 3);
+    put(56, 1);
+    put(72, 1000); // reference device: 1000 x 1000 pixels of 264.6 mm, so 96 dpi
+    put(76, 1000);
+    put(80, 265);
+    put(84, 265);
+    put(88, 43); // RECTANGLE over the frame
+    put(92, 24);
+    put(104, w);
+    put(108, h);
+    put(112, 14); // EOF
+    put(116, 20);
+    put(128, 20);
+    return emf;
+}
+
+} // namespace
+
+// A metafile is taken as a report of one page; one metres wide is drawn within 100 megapixels, said so.
+TEST(PrzelewRender, AMetafileIsAPageAndAHugeOneIsDrawnWithinTheLimit)
+{
+    QTemporaryDir dir;
+    const QString small = writeCsv(dir, "maly.emf", frameEmf(100, 50));
+    const QString png = dir.filePath(QStringLiteral("maly.png"));
+    RenderRun run = render({ small, png });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_NEAR(QImage(png).width(), 378, 1);
+    EXPECT_NEAR(QImage(png).height(), 189, 1);
+
+    const QString huge = writeCsv(dir, "duzy.emf", frameEmf(5000, 3000));
+    run = render({ QStringLiteral("--dpi"), QStringLiteral("300"), huge, png });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("exceeds 100 megapixels"))) << run.err.toStdString();
+    QImageReader::setAllocationLimit(0); // the picture is larger than Qt reads by default
+    const QImage image(png);
+    EXPECT_LE(qint64(image.width()) * image.height(), 100'000'000);
+    EXPECT_GT(qint64(image.width()) * image.height(), 95'000'000);
+    EXPECT_EQ(
+        image.pixel(image.width() / 2, image.height() / 2) & 0xffffff, 0xffffffu); // the stock white brush
+
+    const QString notOne = writeCsv(dir, "zly.emf", "not a metafile");
+    run = render({ notOne, png });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("is not an enhanced or placeable metafile")))
+        << run.err.toStdString();
 }
