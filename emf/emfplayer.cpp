@@ -52,7 +52,7 @@ QPolygonF flattenBeziers(const QPolygonF& points)
 // A device-independent bitmap of a bitmap record (uncompressed 1, 4, 8, 16, 24 or 32 bits per pixel).
 // Offsets and sizes outside the record reject the metafile; formats not drawn give a null image.
 QImage decodeDib(const MetafileReader& r, quint32 offBmi, quint32 cbBmi, quint32 offBits, quint32 cbBits,
-    quint32 usage, bool build)
+    quint32 usage, bool build, bool mono = false)
 {
     r.need(offBmi, cbBmi);
     r.need(offBits, cbBits);
@@ -86,6 +86,9 @@ QImage decodeDib(const MetafileReader& r, quint32 offBmi, quint32 cbBmi, quint32
     QList<QRgb> palette;
     for (qint64 i = 0; i < colours; ++i)
         palette.append(0xff000000u | (bmi.u32(headerSize + i * 4) & 0xffffff));
+    // A monochrome brush keeps its bits: 0 black, 1 white, coloured when drawn.
+    if (mono && bits == 1)
+        palette = { 0xff000000u, 0xffffffffu };
     QImage image(int(width), int(height), QImage::Format_RGB32);
     const auto* data = reinterpret_cast<const uchar*>(r.data() + offBits);
     for (qint64 y = 0; y < height; ++y) {
@@ -270,8 +273,19 @@ void EmfPlayer::updateMapping()
     const QTransform frame(m_frameScaleX, 0, 0, m_frameScaleY, m_target.x() - m_frameX * m_frameScaleX,
         m_target.y() - m_frameY * m_frameScaleY);
     m_mapping = m_dc.world * page * frame;
-    if (m_renderer)
-        m_renderer->setMapping(m_mapping.m11(), m_mapping.m22(), m_mapping.dx(), m_mapping.dy());
+    if (m_renderer) {
+        const double sx = std::hypot(m_mapping.m11(), m_mapping.m12());
+        const double sy
+            = std::copysign(std::hypot(m_mapping.m21(), m_mapping.m22()), m_mapping.determinant());
+        if ((m_mapping.m12() == 0 && m_mapping.m21() == 0) || !(sx > 0) || !(std::abs(sy) > 0)) {
+            m_renderer->setMapping(m_mapping.m11(), m_mapping.m22(), m_mapping.dx(), m_mapping.dy());
+            m_renderer->setTransform(QTransform());
+        } else {
+            // A turned or sheared world: the renderer scales, and the rest is a transform of the painter.
+            m_renderer->setMapping(sx, sy, 0, 0);
+            m_renderer->setTransform(QTransform::fromScale(1 / sx, 1 / sy) * m_mapping);
+        }
+    }
     m_mappingDirty = false;
 }
 
@@ -367,6 +381,7 @@ void EmfPlayer::text(const MetafileReader& r, bool wide)
     } else {
         string = decodeMetafileText(r.data() + offString, count, m_dc.font.charset);
     }
+    string = symbolFontText(string, m_dc.font);
     std::vector<double> advances;
     if (offDx != 0) {
         advances.reserve(count);
@@ -836,17 +851,30 @@ void EmfPlayer::objectRecord(quint32 type, const MetafileReader& r)
         object.kind = Object::Brush;
         object.brush.null = r.u32(12) == U_BS_NULL;
         object.brush.color = r.u32(16) & 0xffffff;
-        r.need(20, 4);
+        if (r.u32(12) == U_BS_HATCHED && r.u32(20) <= U_HS_DIAGCROSS)
+            object.brush.hatch = int(r.u32(20));
         break;
     case U_EMR_CREATEMONOBRUSH:
-    case U_EMR_CREATEDIBPATTERNBRUSHPT: // the pattern is not drawn, a grey stands for it
+    case U_EMR_CREATEDIBPATTERNBRUSHPT: {
+        // The bitmap, repeated; a monochrome one draws in the text and background colours. A pattern that
+        // cannot be read leaves a grey, as a reader of the picture would guess its tone.
         object.kind = Object::Brush;
         object.brush.color = 0x808080;
+        const bool mono = type == U_EMR_CREATEMONOBRUSH;
+        const quint32 usage = mono ? 0 : r.u32(12);
+        decodeDib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28), usage, false, mono);
+        if (m_renderer) {
+            object.brush.pattern
+                = decodeDib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28), usage, true, mono);
+            object.brush.mono = mono && !object.brush.pattern.isNull();
+        }
         break;
+    }
     case U_EMR_EXTCREATEFONTINDIRECTW: {
         r.need(12, 92);
         object.kind = Object::Font;
         object.font.height = r.i32(12);
+        object.font.escapement = r.i32(20);
         object.font.weight = r.i32(28);
         object.font.italic = r.u8(32) != 0;
         object.font.underline = r.u8(33) != 0;

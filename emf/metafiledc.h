@@ -44,7 +44,7 @@ struct MetafileDc {
     {
         // WHITE_BRUSH, LTGRAY_BRUSH, GRAY_BRUSH, DKGRAY_BRUSH, BLACK_BRUSH, NULL_BRUSH; then WHITE_PEN,
         // BLACK_PEN, NULL_PEN.
-        constexpr GdiBrush brushes[] = { { false, 0xffffff }, { false, 0xc0c0c0 }, { false, 0x808080 },
+        static const GdiBrush brushes[] = { { false, 0xffffff }, { false, 0xc0c0c0 }, { false, 0x808080 },
             { false, 0x404040 }, { false, 0 }, { true, 0 } };
         constexpr GdiPen pens[]
             = { { GdiPen::Solid, 0, 0xffffff }, { GdiPen::Solid, 0, 0 }, { GdiPen::Null, 0, 0 } };
@@ -143,5 +143,10 @@ inline GdiPen::Style gdiPenStyle(std::uint32_t style)
 
 // Single-byte text of a metafile in the code page of the font's character set.
 QString decodeMetafileText(const char* bytes, qsizetype length, std::uint8_t charset);
+
+// Text in a symbol font as other viewers show it: the font "Symbol" in the Unicode letters its codes
+// stand for (Greek, arrows, mathematical signs); another font of the symbol character set in the private
+// use area U+F020..U+F0FF, where symbol fonts keep their glyphs. Other text is returned as it is.
+QString symbolFontText(const QString& text, const GdiFont& font);
 
 } // namespace emf

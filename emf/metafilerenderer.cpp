@@ -43,6 +43,17 @@ platform::FontSpec specOf(const GdiFont& font)
     return fontRequest;
 }
 
+// Letters that only come out right when shaped with their neighbours: right-to-left scripts and the
+// scripts of South and South-East Asia, whose letters join and reorder.
+bool needsShaping(QChar c)
+{
+    const QChar::Direction direction = c.direction();
+    if (direction == QChar::DirR || direction == QChar::DirAL)
+        return true;
+    const QChar::Script script = c.script();
+    return script >= QChar::Script_Hebrew && script <= QChar::Script_Myanmar;
+}
+
 // QRawFont::fromFont costs a font match; pages use a handful of fonts over and over.
 QRawFont cachedRawFont(const platform::FontSpec& fontRequest, double pixelSize)
 {
@@ -85,6 +96,13 @@ MetafileRenderer::MetafileRenderer(QPainter& painter)
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setBackgroundMode(Qt::TransparentMode);
+    m_baseTransform = m_painter.worldTransform();
+    findVisible();
+}
+
+void MetafileRenderer::findVisible()
+{
+    m_visible = QRectF();
     if (const QPaintDevice* device = m_painter.device()) {
         bool invertible = false;
         const QTransform inverse = m_painter.worldTransform().inverted(&invertible);
@@ -93,6 +111,16 @@ MetafileRenderer::MetafileRenderer(QPainter& painter)
     }
     if (m_visible.isEmpty())
         m_visible = QRectF(-coordinateLimit, -coordinateLimit, 2 * coordinateLimit, 2 * coordinateLimit);
+}
+
+void MetafileRenderer::setTransform(const QTransform& transform)
+{
+    if (transform == m_transform)
+        return;
+    flushFills();
+    m_transform = transform;
+    m_painter.setWorldTransform(m_transform * m_baseTransform);
+    findVisible();
 }
 
 MetafileRenderer::~MetafileRenderer()
@@ -125,6 +153,10 @@ void MetafileRenderer::setFont(const GdiFont& font)
 
 void MetafileRenderer::setClip(const std::optional<QRegion>& clip)
 {
+    // The clip is in painter coordinates: set it without the mapping's rotation.
+    const bool transformed = !m_transform.isIdentity();
+    if (transformed)
+        painter().setWorldTransform(m_baseTransform);
     if (m_hadClip)
         painter().setClipPath(m_baseClip);
     else
@@ -135,6 +167,8 @@ void MetafileRenderer::setClip(const std::optional<QRegion>& clip)
         painter().setClipping(true);
         painter().setClipRegion(*clip, m_hadClip ? Qt::IntersectClip : Qt::ReplaceClip);
     }
+    if (transformed)
+        m_painter.setWorldTransform(m_transform * m_baseTransform);
 }
 
 int MetafileRenderer::deviceX(double x) const
@@ -195,7 +229,48 @@ QPen MetafileRenderer::strokePen(const QRectF& extent) const
 
 QBrush MetafileRenderer::brush() const
 {
-    return m_brush.null ? QBrush(Qt::NoBrush) : QBrush(color(m_brush.color));
+    if (m_brush.null)
+        return QBrush(Qt::NoBrush);
+    if (m_brush.hatch >= 0) {
+        static constexpr Qt::BrushStyle hatches[] = { Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+            Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern };
+        return QBrush(color(m_brush.color), hatches[std::clamp(m_brush.hatch, 0, 5)]);
+    }
+    if (!m_brush.pattern.isNull()) {
+        if (!m_brush.mono)
+            return QBrush(m_brush.pattern);
+        QImage tile = m_brush.pattern.convertToFormat(QImage::Format_RGB32);
+        const QRgb ink = color(m_textColor).rgb(), paper = color(m_bkColor).rgb();
+        for (int y = 0; y < tile.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(tile.scanLine(y));
+            for (int x = 0; x < tile.width(); ++x)
+                line[x] = (line[x] & 0xffffff) ? paper : ink;
+        }
+        return QBrush(tile);
+    }
+    return QBrush(color(m_brush.color));
+}
+
+void MetafileRenderer::fillWithBrush(const QRect& r)
+{
+    if (m_brush.null || r.width() <= 0 || r.height() <= 0)
+        return;
+    if (m_brush.hatch < 0 && m_brush.pattern.isNull()) {
+        fillPixels(r, m_brush.color);
+        return;
+    }
+    if (m_brush.hatch >= 0 && m_bkOpaque)
+        painter().fillRect(r, color(m_bkColor));
+    painter().fillRect(r, brush());
+}
+
+void MetafileRenderer::fillShapeWithBrush(const QPainterPath& path)
+{
+    if (m_brush.null)
+        return;
+    if (m_brush.hatch >= 0 && m_bkOpaque)
+        painter().fillPath(path, color(m_bkColor));
+    painter().fillPath(path, brush());
 }
 
 void MetafileRenderer::fillPixels(const QRect& r, platform::ColorRef c)
@@ -233,8 +308,7 @@ void MetafileRenderer::fill(double l, double t, double r, double b, platform::Co
 
 void MetafileRenderer::fillWithBrush(double l, double t, double r, double b)
 {
-    if (!m_brush.null)
-        fill(l, t, r, b, m_brush.color);
+    fillWithBrush(deviceRect(l, t, r, b));
 }
 
 void MetafileRenderer::image(double l, double t, double r, double b, const QImage& image)
@@ -253,14 +327,12 @@ void MetafileRenderer::rectangle(double l, double t, double r, double b)
     const int L = box.left(), T = box.top(), R = box.right() + 1, B = box.bottom() + 1;
     if (m_pen.style == GdiPen::Null) {
         // Without an outline GDI fills one pixel less to the right and below.
-        if (!m_brush.null)
-            fillPixels(QRect(L, T, R - L - 1, B - T - 1), m_brush.color);
+        fillWithBrush(QRect(L, T, R - L - 1, B - T - 1));
         return;
     }
     if (R <= L || B <= T)
         return;
-    if (!m_brush.null)
-        fillPixels(box, m_brush.color);
+    fillWithBrush(box);
     const int pw = penPixels();
     if (m_pen.style == GdiPen::Solid || m_pen.style == GdiPen::InsideFrame) {
         int ol, ot, orr, ob; // outer edges of the frame, exclusive right and bottom
@@ -287,10 +359,17 @@ void MetafileRenderer::roundRect(double l, double t, double r, double b, double 
     const QRect box = deviceRect(l, t, r, b);
     const double rx = std::min(std::abs(cx * m_sx) / 2, box.width() / 2.0);
     const double ry = std::min(std::abs(cy * m_sy) / 2, box.height() / 2.0);
+    const QRectF shape(box.left() + 0.5, box.top() + 0.5, box.width() - 1, box.height() - 1);
+    if (m_brush.hatch >= 0 || !m_brush.pattern.isNull()) {
+        QPainterPath path;
+        path.addRoundedRect(shape, rx, ry);
+        fillShapeWithBrush(path);
+        painter().setBrush(Qt::NoBrush);
+    } else {
+        painter().setBrush(brush());
+    }
     painter().setPen(m_pen.style == GdiPen::Null ? QPen(Qt::NoPen) : strokePen(box));
-    painter().setBrush(brush());
-    painter().drawRoundedRect(
-        QRectF(box.left() + 0.5, box.top() + 0.5, box.width() - 1, box.height() - 1), rx, ry);
+    painter().drawRoundedRect(shape, rx, ry);
 }
 
 void MetafileRenderer::ellipse(double l, double t, double r, double b)
@@ -301,16 +380,30 @@ void MetafileRenderer::ellipse(double l, double t, double r, double b)
     if (m_pen.style == GdiPen::Null) {
         if (m_brush.null)
             return;
+        if (m_brush.hatch >= 0 || !m_brush.pattern.isNull()) {
+            QPainterPath path;
+            path.addEllipse(QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1));
+            fillShapeWithBrush(path);
+            return;
+        }
         painter().setPen(Qt::NoPen);
         painter().setBrush(brush());
         painter().drawEllipse(QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1));
         return;
     }
-    painter().setPen(strokePen(box));
-    painter().setBrush(brush());
     const double inset = m_pen.style == GdiPen::InsideFrame ? (penPixels() - 1) / 2.0 : 0.0;
-    painter().drawEllipse(QRectF(box.left() + 0.5 + inset, box.top() + 0.5 + inset,
-        box.width() - 1 - 2 * inset, box.height() - 1 - 2 * inset));
+    const QRectF shape(box.left() + 0.5 + inset, box.top() + 0.5 + inset, box.width() - 1 - 2 * inset,
+        box.height() - 1 - 2 * inset);
+    if (m_brush.hatch >= 0 || !m_brush.pattern.isNull()) {
+        QPainterPath path;
+        path.addEllipse(shape);
+        fillShapeWithBrush(path);
+        painter().setBrush(Qt::NoBrush);
+    } else {
+        painter().setBrush(brush());
+    }
+    painter().setPen(strokePen(box));
+    painter().drawEllipse(shape);
 }
 
 void MetafileRenderer::line(double x1, double y1, double x2, double y2)
@@ -417,10 +510,47 @@ void MetafileRenderer::polygons(const std::vector<QPolygonF>& polygons)
         strokePath.addPolygon(device.translated(0.5, 0.5));
         strokePath.closeSubpath();
     }
-    if (!m_brush.null)
-        painter().fillPath(fillPath, brush());
+    fillShapeWithBrush(fillPath);
     if (m_pen.style != GdiPen::Null)
         painter().strokePath(strokePath, strokePen(strokePath.boundingRect()));
+}
+
+void MetafileRenderer::layOutText(const QString& text, double left, double baseline,
+    const std::vector<double>& cumulative, bool givenAdvances)
+{
+    const FontData& font = fontData();
+    const int pixels = std::max(1, int(std::lround(font.logicalPixels * std::abs(m_sy))));
+    QFont drawing = platform::drawingFontForPixels(specOf(m_font), pixels);
+    drawing.setUnderline(m_font.underline);
+    drawing.setStrikeOut(m_font.strikeOut);
+    painter().setFont(drawing);
+    painter().setPen(color(m_textColor));
+    bool shaped = false;
+    for (const QChar c : text)
+        shaped = shaped || needsShaping(c);
+    if (!shaped) {
+        // Each letter at its own advance, in whichever font has it.
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            painter().drawText(
+                QPointF(mapX(left + cumulative[std::size_t(i)]), mapY(baseline)), text.mid(i, length));
+            i += length - 1;
+        }
+        return;
+    }
+    // Joined or right-to-left text as one run, stretched to the width its advances give.
+    const QPointF origin(mapX(left), mapY(baseline));
+    const double natural = QFontMetricsF(drawing).horizontalAdvance(text);
+    const double wanted = std::abs(cumulative.back() * m_sx);
+    if (givenAdvances && natural > 0 && wanted > 0 && std::abs(wanted / natural - 1) > 0.02) {
+        painter().save();
+        m_painter.translate(origin);
+        m_painter.scale(wanted / natural, 1);
+        m_painter.drawText(QPointF(0, 0), text);
+        m_painter.restore();
+        return;
+    }
+    painter().drawText(origin, text);
 }
 
 MetafileRenderer::FontData& MetafileRenderer::fontData()
@@ -503,10 +633,38 @@ void MetafileRenderer::text(double x, double y, const QString& text, const std::
     else if (m_textAlign & TextAlignBottom)
         baseline = y - font.descent;
 
-    if (m_bkOpaque)
-        fill(left, baseline - font.ascent, left + total, baseline + font.descent, m_bkColor);
+    // Text at an angle turns about its reference point, its background box with it.
+    const bool turned = m_font.escapement % 3600 != 0;
+    if (turned) {
+        const QPointF pivot(mapX(x), mapY(y));
+        painter().save();
+        m_painter.translate(pivot);
+        m_painter.rotate(-m_font.escapement / 10.0);
+        m_painter.translate(-pivot);
+    }
+    if (m_bkOpaque) {
+        const QRect box = deviceRect(left, baseline - font.ascent, left + total, baseline + font.descent);
+        if (turned)
+            m_painter.fillRect(box, color(m_bkColor));
+        else
+            fillPixels(box, m_bkColor);
+    }
 
     const QList<quint32> glyphs = font.raw.glyphIndexesForString(text);
+    // Letters the font has no glyph for, and scripts whose letters join or run right to left, are laid
+    // out by Qt, which shapes them and finds a font that has them.
+    bool laidOut = false;
+    for (qsizetype i = 0; i < text.size() && !laidOut; ++i) {
+        const QChar c = text.at(i);
+        laidOut
+            = needsShaping(c) || (i < glyphs.size() && glyphs[i] == 0 && !c.isSpace() && !c.isSurrogate());
+    }
+    if (laidOut) {
+        layOutText(text, left, baseline, cumulative, !advances.empty());
+        if (turned)
+            m_painter.restore();
+        return;
+    }
     QList<quint32> indexes;
     QList<QPointF> positions;
     indexes.reserve(glyphs.size());
@@ -525,8 +683,11 @@ void MetafileRenderer::text(double x, double y, const QString& text, const std::
         if (pair)
             ++i;
     }
-    if (indexes.isEmpty())
+    if (indexes.isEmpty()) {
+        if (turned)
+            m_painter.restore();
         return;
+    }
     QGlyphRun run;
     run.setRawFont(font.raw);
     run.setGlyphIndexes(indexes);
@@ -544,6 +705,8 @@ void MetafileRenderer::text(double x, double y, const QString& text, const std::
     painter().drawGlyphRun(QPointF(0, 0), run);
     if (clipRect)
         painter().restore();
+    if (turned)
+        m_painter.restore();
 }
 
 } // namespace emf

@@ -14,6 +14,7 @@
 #include <QRectF>
 #include <QRegion>
 #include <QString>
+#include <QTransform>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -30,12 +31,18 @@ struct GdiPen {
 
 struct GdiBrush {
     bool null = false;
-    platform::ColorRef color = 0xffffff;
+    platform::ColorRef color = 0xffffff; // of a solid brush, or of a hatch's lines
+    int hatch = -1; // GDI's hatch style (0 horizontal .. 5 crossed diagonals), -1 for none
+    // A pattern brush's bitmap, repeated from the device's origin. A monochrome pattern (mono) keeps its
+    // pixels black and white and draws them in the text and background colours, as GDI does.
+    QImage pattern;
+    bool mono = false;
     bool operator==(const GdiBrush&) const = default;
 };
 
 struct GdiFont {
     int height = 0; // logical units: negative is the character height, positive the cell height
+    int escapement = 0; // the text's direction, tenths of a degree counter-clockwise from the x-axis
     int weight = 400;
     bool italic = false;
     bool underline = false;
@@ -63,6 +70,9 @@ public:
 
     // Logical to painter coordinates: x' = sx * x + dx, y' = sy * y + dy.
     void setMapping(double sx, double sy, double dx, double dy);
+    // What a rotated or sheared mapping adds after that: applied to everything drawn, though not to the
+    // clip, which is given in painter coordinates. The identity keeps GDI's pixel rules exact.
+    void setTransform(const QTransform& transform);
 
     void setPen(const GdiPen& pen) { m_pen = pen; }
     void setBrush(const GdiBrush& brush) { m_brush = brush; }
@@ -104,6 +114,11 @@ public:
 private:
     struct FontData;
     FontData& fontData();
+    // The device's area in the painter's current coordinates.
+    void findVisible();
+    // Text that Qt lays out: letters at their advances, or a shaped run stretched to their sum.
+    void layOutText(const QString& text, double left, double baseline, const std::vector<double>& cumulative,
+        bool givenAdvances);
     int deviceX(double x) const;
     int deviceY(double y) const;
     QRect deviceRect(double l, double t, double r, double b) const;
@@ -114,9 +129,15 @@ private:
     // The painter, once the fills still pending are painted: everything else draws through it.
     QPainter& painter();
     QBrush brush() const;
+    // Fills with the brush: solid fills join the pending ones; a hatch over an opaque background
+    // first lays the background colour.
+    void fillWithBrush(const QRect& r);
+    void fillShapeWithBrush(const QPainterPath& path);
 
     QPainter& m_painter;
     double m_sx = 1, m_sy = 1, m_dx = 0, m_dy = 0;
+    QTransform m_transform;
+    QTransform m_baseTransform; // the painter's own when the renderer began
     GdiPen m_pen;
     GdiBrush m_brush;
     GdiFont m_font;

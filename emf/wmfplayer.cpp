@@ -81,7 +81,8 @@ void WmfPlayer::text(double x, double y, const MetafileReader& r, qint64 stringO
     if (!m_renderer)
         return;
     syncRenderer();
-    const QString string = decodeMetafileText(r.data() + stringOffset, length, m_dc.font.charset);
+    const QString string
+        = symbolFontText(decodeMetafileText(r.data() + stringOffset, length, m_dc.font.charset), m_dc.font);
     if (string.size() != length)
         advances.clear();
     if (m_dc.textAlign & 1) { // TA_UPDATECP
@@ -245,6 +246,8 @@ void WmfPlayer::record(quint16 function, const MetafileReader& r)
         brush.kind = Object::Brush;
         brush.brush.null = r.u16(6) == 1;
         brush.brush.color = r.u32(8) & 0xffffff;
+        if (r.u16(6) == 2 && r.u16(12) <= 5) // hatched
+            brush.brush.hatch = r.u16(12);
         addObject(brush);
         break;
     }
@@ -252,6 +255,7 @@ void WmfPlayer::record(quint16 function, const MetafileReader& r)
         Object font;
         font.kind = Object::Font;
         font.font.height = r.i16(6);
+        font.font.escapement = r.i16(10);
         font.font.weight = r.i16(14);
         font.font.italic = r.u8(16) != 0;
         font.font.underline = r.u8(17) != 0;

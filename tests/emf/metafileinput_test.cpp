@@ -2,7 +2,9 @@
 // rejected with "Metafile is not valid" without reading past the end.
 #include "emf/emfrecorder.h"
 #include "emf/metafile.h"
+#include "emf/metafiledc.h"
 #include "emftestpage.h"
+#include "platform/fonts.h"
 #include "support/emfwalk.h"
 
 #include <QFile>
@@ -582,4 +584,196 @@ TEST(MetafileInput, EmfPlusDualDrawsItsGdiRecordsAndEmfPlusOnlyIsRefused)
                 << error.message().toStdString();
         }
     }
+}
+
+// Brushes other than solid: a hatch in its colour over the background colour (opaque) or over what was
+// there (transparent); a DIB pattern repeated from the device's origin; a monochrome pattern drawn in the
+// text and background colours.
+TEST(MetafileInput, HatchedAndPatternBrushesDrawTheirPatterns)
+{
+    EmfWriter writer(200, 100);
+    writer.add(U_EMRSELECTOBJECT_set(U_NULL_PEN));
+    writer.add(U_EMRSETBKCOLOR_set(U_RGB(0, 255, 0)));
+    writer.add(
+        U_EMRCREATEBRUSHINDIRECT_set(1, logbrush_set(U_BS_HATCHED, U_RGB(255, 0, 0), U_HS_HORIZONTAL)));
+    writer.add(U_EMRSELECTOBJECT_set(1));
+    writer.add(U_EMRSETBKMODE_set(U_OPAQUE));
+    writer.add(U_EMRRECTANGLE_set(U_RECTL { 0, 0, 41, 41 }));
+    writer.add(U_EMRSETBKMODE_set(U_TRANSPARENT));
+    writer.add(U_EMRRECTANGLE_set(U_RECTL { 40, 0, 81, 41 }));
+    // A 2 x 2 pattern of 24 bits: blue, red over white, black (rows stored bottom-up).
+    const char bits[16] = { char(255), char(255), char(255), 0, 0, 0, 0, 0, //
+        char(255), 0, 0, 0, 0, char(255), 0, 0 };
+    PU_BITMAPINFO info = bitmapinfo_set(bitmapinfoheader_set(2, 2, 1, 24, U_BI_RGB, 16, 0, 0, 0, 0), nullptr);
+    writer.add(U_EMRCREATEDIBPATTERNBRUSHPT_set(2, U_DIB_RGB_COLORS, info, 16, bits));
+    std::free(info);
+    writer.add(U_EMRSELECTOBJECT_set(2));
+    writer.add(U_EMRRECTANGLE_set(U_RECTL { 100, 0, 141, 41 }));
+    // A monochrome 8 x 1 pattern 0x0F: four pixels of text colour, then four of background.
+    const char monoBits[4] = { 0x0F, 0, 0, 0 };
+    U_RGBQUAD colours[2] = { { 0, 0, 0, 0 }, { 255, 255, 255, 0 } };
+    PU_BITMAPINFO monoInfo
+        = bitmapinfo_set(bitmapinfoheader_set(8, 1, 1, 1, U_BI_RGB, 4, 0, 0, 2, 0), colours);
+    writer.add(U_EMRCREATEMONOBRUSH_set(3, U_DIB_RGB_COLORS, monoInfo, 4, monoBits));
+    std::free(monoInfo);
+    writer.add(U_EMRSELECTOBJECT_set(3));
+    writer.add(U_EMRSETTEXTCOLOR_set(U_RGB(0, 0, 255)));
+    writer.add(U_EMRRECTANGLE_set(U_RECTL { 150, 50, 191, 91 }));
+    const QImage image = play(writer.finish(), QSize(200, 100));
+
+    // The hatch's lines are 8 pixels apart: one row of every 8 is red.
+    int red = 0, green = 0, white = 0;
+    for (int y = 0; y < 40; ++y) {
+        const QRgb opaque = at(image, 10, y), transparent = at(image, 50, y);
+        red += opaque == 0xff0000u;
+        green += opaque == 0x00ff00u;
+        white += transparent == 0xffffffu;
+        EXPECT_TRUE(transparent == 0xffffffu || transparent == 0xff0000u) << y;
+    }
+    EXPECT_EQ(red, 5);
+    EXPECT_EQ(green, 35) << "the gaps of an opaque hatch take the background colour";
+    EXPECT_EQ(white, 35) << "a transparent hatch leaves the gaps as they were";
+    // The pattern repeats every 2 pixels from the device's origin.
+    EXPECT_EQ(at(image, 100, 0), 0x0000ffu);
+    EXPECT_EQ(at(image, 101, 0), 0xff0000u);
+    EXPECT_EQ(at(image, 100, 1), 0xffffffu);
+    EXPECT_EQ(at(image, 103, 3), 0x000000u);
+    // The monochrome pattern: 0 bits in the text colour, 1 bits in the background colour.
+    EXPECT_EQ(at(image, 152, 60), 0x0000ffu);
+    EXPECT_EQ(at(image, 157, 60), 0x00ff00u);
+}
+
+namespace {
+
+char* fontRecord(std::uint32_t handle, std::int32_t escapement)
+{
+    std::uint16_t face[U_LF_FACESIZE] = {};
+    const char name[] = "Liberation Sans";
+    std::copy(std::begin(name), std::end(name), face);
+    U_LOGFONT font = logfont_set(-24, 0, escapement, escapement, U_FW_NORMAL, 0, 0, 0, U_ANSI_CHARSET,
+        U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY, U_DEFAULT_PITCH | U_FF_SWISS, face);
+    return U_EMREXTCREATEFONTINDIRECTW_set(handle, reinterpret_cast<const char*>(&font), nullptr);
+}
+
+char* textRecord(std::int32_t x, std::int32_t y, const std::u16string& text)
+{
+    std::vector<std::uint32_t> dx(text.size(), 16);
+    char* body = emrtext_set(U_POINTL { x, y }, std::uint32_t(text.size()), 2,
+        const_cast<char16_t*>(text.data()), U_ETO_NONE, U_RECTL { 0, 0, -1, -1 }, dx.data());
+    char* record = U_EMREXTTEXTOUTW_set(U_RECTL { 0, 0, -1, -1 }, U_GM_ADVANCED, 1, 1, PU_EMRTEXT(body));
+    std::free(body);
+    return record;
+}
+
+// The box of the pixels darker than mid-grey.
+QRect ink(const QImage& image, const QRect& within)
+{
+    QRect box;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+// Turned text and shapes: the font's escapement turns text about its reference point, counter-clockwise;
+// a world transform turns everything drawn, text and shapes.
+TEST(MetafileInput, EscapementAndWorldTransformTurnTextAndShapes)
+{
+    EmfWriter writer(300, 150);
+    writer.add(U_EMRSETBKMODE_set(U_TRANSPARENT));
+    writer.add(fontRecord(1, 900));
+    writer.add(U_EMRSELECTOBJECT_set(1));
+    writer.add(U_EMRSETTEXTALIGN_set(U_TA_BASELINE));
+    writer.add(textRecord(50, 140, u"HHHHHH")); // runs up from (50, 140)
+    // A quarter turn clockwise on the screen, moved right: x' = 280 - y, y' = x.
+    writer.add(U_EMRSETWORLDTRANSFORM_set(U_XFORM { 0, 1, -1, 0, 280, 0 }));
+    writer.add(U_EMRSELECTOBJECT_set(U_BLACK_BRUSH));
+    writer.add(U_EMRSELECTOBJECT_set(U_NULL_PEN));
+    writer.add(U_EMRRECTANGLE_set(U_RECTL { 10, 10, 60, 30 })); // lands at x 250..270, y 10..60
+    writer.add(fontRecord(2, 0));
+    writer.add(U_EMRSELECTOBJECT_set(2));
+    writer.add(textRecord(20, 150, u"HHHHHH")); // runs down from (130, 20)
+    const QImage image = play(writer.finish(), QSize(300, 150));
+
+    const QRect escaped = ink(image, QRect(0, 0, 100, 150));
+    EXPECT_GT(escaped.height(), 80) << "six letters 16 units apart run upwards";
+    EXPECT_LT(escaped.width(), 30);
+    EXPECT_LE(escaped.bottom(), 141);
+    EXPECT_GE(escaped.left(), 50 - 24) << "the baseline is on the right of the turned letters";
+    EXPECT_LE(escaped.right(), 51);
+
+    EXPECT_EQ(at(image, 260, 35), 0x000000u) << "the turned rectangle";
+    EXPECT_EQ(at(image, 240, 35), 0xffffffu);
+    EXPECT_EQ(at(image, 260, 5), 0xffffffu);
+    EXPECT_EQ(at(image, 260, 65), 0xffffffu);
+
+    const QRect turned = ink(image, QRect(110, 0, 130, 150));
+    EXPECT_GT(turned.height(), 80) << "text under a turned world runs downwards";
+    EXPECT_LT(turned.width(), 30);
+    EXPECT_GE(turned.top(), 19);
+}
+
+// Symbol fonts: "Symbol" in the Unicode characters its codes stand for, other symbol fonts in the private
+// use area where their glyphs are; text in other fonts untouched.
+TEST(MetafileInput, SymbolFontTextIsMappedAsOtherViewersShowIt)
+{
+    GdiFont symbol;
+    symbol.face = QStringLiteral("Symbol");
+    symbol.charset = 2;
+    GdiFont dingbats;
+    dingbats.face = QStringLiteral("Wingdings");
+    dingbats.charset = 2;
+    GdiFont plain;
+    plain.face = QStringLiteral("Arial");
+    struct Row {
+        const GdiFont& font;
+        QString text, shown;
+    } rows[] = {
+        { symbol, QStringLiteral("abg pD"), QStringLiteral("αβγ πΔ") },
+        { symbol, QString(QChar(0xF061)) + QChar(0xF0B3), QStringLiteral("α≥") },
+        { symbol, QStringLiteral("12=+"), QStringLiteral("12=+") },
+        { dingbats, QStringLiteral("J"), QString(QChar(0xF04A)) },
+        { plain, QStringLiteral("abg"), QStringLiteral("abg") },
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(symbolFontText(row.text, row.font), row.shown) << row.text.toStdString();
+}
+
+// Text in scripts that join or run right to left goes through Qt's layout, which shapes it and finds a
+// font that has it: the player draws what Qt draws for the same font, size and place.
+TEST(MetafileInput, RightToLeftAndJoinedScriptsAreShapedByQt)
+{
+    const std::u16string text = u"\u05E9\u05DC\u05D5\u05DD \u0633\u0644\u0627\u0645";
+    EmfWriter writer(300, 60);
+    writer.add(U_EMRSETBKMODE_set(U_TRANSPARENT));
+    writer.add(fontRecord(1, 0));
+    writer.add(U_EMRSELECTOBJECT_set(1));
+    writer.add(U_EMRSETTEXTALIGN_set(U_TA_BASELINE));
+    char* record = textRecord(20, 40, text);
+    std::memset(record + 72, 0, 4); // no advances: the font's own
+    writer.add(record);
+    const QImage drawn = play(writer.finish(), QSize(300, 60));
+
+    QImage expected(300, 60, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+        QPainter painter(&expected);
+        platform::FontSpec spec;
+        spec.face = QStringLiteral("Liberation Sans");
+        painter.setFont(platform::drawingFontForPixels(spec, 24));
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(20, 40), QString::fromStdU16String(text));
+    }
+    int different = 0, inked = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 300; ++x) {
+            different += drawn.pixel(x, y) != expected.pixel(x, y);
+            inked += qGray(drawn.pixel(x, y)) < 128;
+        }
+    }
+    EXPECT_GT(inked, 100);
+    EXPECT_LT(different, 300 * 60 / 100);
 }
