@@ -8,6 +8,7 @@
 #include "data/dm2.h"
 #include "platform/fonts.h"
 #include "platform/memory.h"
+#include "platform/startupprobe.h"
 #include "preview/rpstandardpreview.h"
 #include "printout/frprzelnew.h"
 #include "transfer/transferrecord.h"
@@ -73,6 +74,7 @@ int main(int argc, char** argv)
     // Closing the main window ends the program, also while preview windows are open.
     QObject::connect(fMenu, &app::TfMenu::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
+    platform::installStartupProbe(*fMenu);
     fMenu->show();
     app::openGivenFiles(*fMenu, QCoreApplication::arguments().mid(1));
     const int result = app.exec();

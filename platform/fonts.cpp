@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QScreen>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <memory>
 
@@ -48,6 +49,9 @@ private:
     QHash<char16_t, int> m_advances;
 };
 
+// Whether Tahoma is installed: -1 until asked.
+std::atomic<int> tahomaKnown = -1;
+
 // The measurers of this thread, the latest used first; the fonts that app fonts can change are few.
 thread_local std::vector<std::unique_ptr<Measurer>> measurers;
 
@@ -76,6 +80,7 @@ void loadApplicationFonts()
         return;
     loaded = true;
     measurers.clear(); // a face named before may be another one now
+    tahomaKnown = -1;
     // Wine's Tahoma lies outside fontconfig's folders.
     const QDir wine(QStringLiteral("/usr/share/wine/fonts"));
     for (const QString& name : { QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf") }) {
@@ -96,9 +101,11 @@ QString substituteFace(const QString& requested)
     };
     const QString key = requested.trimmed().toLower();
     if (key == QLatin1String("tahoma")) {
-        return QFontDatabase::families().contains(QStringLiteral("Tahoma"))
-            ? QStringLiteral("Tahoma")
-            : QStringLiteral("Liberation Sans");
+        // Listing the families costs as much as a window's first fonts: asked once, and again after the
+        // application's fonts are loaded.
+        if (tahomaKnown < 0)
+            tahomaKnown = QFontDatabase::families().contains(QStringLiteral("Tahoma")) ? 1 : 0;
+        return tahomaKnown ? QStringLiteral("Tahoma") : QStringLiteral("Liberation Sans");
     }
     return table.value(key, requested);
 }

@@ -75,8 +75,17 @@ int TransferLog::schemaVersion()
 }
 
 TransferLog::TransferLog(const QString& path)
-    : m_connection(QStringLiteral("przelew-log-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : m_path(path)
+    , m_connection(QStringLiteral("przelew-log-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
+}
+
+void TransferLog::begin() const
+{
+    if (m_begun)
+        return;
+    m_begun = true;
+    const QString& path = m_path;
     m_open = open(path);
     if (m_open)
         return;
@@ -101,6 +110,8 @@ TransferLog::TransferLog(const QString& path)
 
 TransferLog::~TransferLog()
 {
+    if (!m_begun)
+        return;
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         db.close();
@@ -108,7 +119,7 @@ TransferLog::~TransferLog()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-bool TransferLog::open(const QString& path)
+bool TransferLog::open(const QString& path) const
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         m_problem
@@ -138,7 +149,7 @@ bool TransferLog::open(const QString& path)
     return migrate();
 }
 
-bool TransferLog::migrate()
+bool TransferLog::migrate() const
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
@@ -182,6 +193,7 @@ bool TransferLog::migrate()
 
 bool TransferLog::record(const std::vector<LogEntry>& entries)
 {
+    begin();
     if (!m_open || entries.empty())
         return m_open;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
@@ -345,6 +357,7 @@ QSqlQuery filteredQuery(const QString& connection, const QString& columns, const
 
 std::vector<LogEntry> TransferLog::entries(const LogFilter& filter, int limit) const
 {
+    begin();
     std::vector<LogEntry> result;
     if (!m_open)
         return result;
@@ -358,6 +371,7 @@ std::vector<LogEntry> TransferLog::entries(const LogFilter& filter, int limit) c
 
 QSqlQuery TransferLog::historyQuery(const LogFilter& filter) const
 {
+    begin();
     if (!m_open)
         return QSqlQuery();
     QSqlQuery q = filteredQuery(m_connection,
@@ -374,6 +388,7 @@ QSqlQuery TransferLog::historyQuery(const LogFilter& filter) const
 
 bool TransferLog::remove(const std::vector<qlonglong>& ids)
 {
+    begin();
     if (!m_open)
         return false;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
@@ -404,6 +419,7 @@ bool TransferLog::remove(const std::vector<qlonglong>& ids)
 
 std::optional<LogEntry> TransferLog::entry(qlonglong id) const
 {
+    begin();
     if (!m_open)
         return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));

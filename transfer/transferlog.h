@@ -31,7 +31,8 @@ struct LogFilter {
 
 class TransferLog {
 public:
-    // Opens (or creates and migrates) the database; a damaged file is set aside as
+    // The log at path. The database is opened (or created and migrated) when the log is first used, so
+    // a program does not wait for it to start; a damaged file is then set aside as
     // przelew.sqlite.corrupt-N and a new one begun. problem() then tells what happened.
     explicit TransferLog(const QString& path = defaultPath());
     ~TransferLog();
@@ -42,9 +43,17 @@ public:
     // The schema version the program writes; an empty file is migrated up to it step by step.
     static int schemaVersion();
 
-    bool isOpen() const { return m_open; }
+    bool isOpen() const
+    {
+        begin();
+        return m_open;
+    }
     // What went wrong last (opening, setting a damaged file aside, writing); empty when nothing.
-    const QString& problem() const { return m_problem; }
+    const QString& problem() const
+    {
+        begin();
+        return m_problem;
+    }
 
     // Adds the entries in one transaction: all or none. False (with problem()) when they could not be
     // written; the log stays usable for the next ones.
@@ -60,13 +69,21 @@ public:
     QSqlQuery historyQuery(const LogFilter& filter) const;
     // Removes entries, and the recipients no entry names any more, in one transaction.
     bool remove(const std::vector<qlonglong>& ids);
-    QString connectionName() const { return m_connection; }
+    QString connectionName() const
+    {
+        begin();
+        return m_connection;
+    }
 
 private:
-    bool open(const QString& path);
-    bool migrate();
+    // Opens the database the first time it is called.
+    void begin() const;
+    bool open(const QString& path) const;
+    bool migrate() const;
 
+    QString m_path;
     QString m_connection;
-    bool m_open = false;
-    QString m_problem;
+    mutable bool m_begun = false;
+    mutable bool m_open = false;
+    mutable QString m_problem;
 };
