@@ -160,6 +160,12 @@ QRegion pathRegion(const QPainterPath& path, const QRect& within)
     return runs.empty() ? QRegion() : runs.front();
 }
 
+MetafileError emfPlusOnly()
+{
+    return MetafileError(QStringLiteral(
+        "The metafile holds only EMF+ records, without the GDI drawing that other programs show"));
+}
+
 // The part of a bitmap a record copies, in top-down rows.
 QImage sourcePart(const QImage& image, qint64 x, qint64 y, qint64 w, qint64 h)
 {
@@ -184,6 +190,8 @@ void EmfPlayer::walk()
     m_inPath = false;
     m_path.clear();
     m_mappingDirty = true;
+    m_emfPlus = false;
+    m_gdiRecords = 0;
 
     const MetafileReader file(m_data, m_size);
     const quint32 headerSize = file.u32(4);
@@ -222,11 +230,16 @@ void EmfPlayer::walk()
         if (size < 8 || size % 4 != 0 || size > m_size - offset)
             throw MetafileError();
         countRecord();
+        if (type != U_EMR_EOF && type != U_EMR_COMMENT)
+            ++m_gdiRecords;
         record(type, MetafileReader(m_data + offset, size));
         offset += size;
     }
     if (!m_ended)
         throw MetafileError();
+    // A file that calls itself dual but has no GDI records draws nothing: as good as EMF+ only.
+    if (m_emfPlus && m_gdiRecords == 0)
+        throw emfPlusOnly();
 }
 
 void EmfPlayer::createObject(quint32 handle, const Object& object)
@@ -551,9 +564,9 @@ void EmfPlayer::commentRecord(const MetafileReader& r)
     constexpr quint16 EmfPlusDual = 0x0001;
     if (r.size() < 20 || r.u32(12) != EmfPlusIdentifier || r.u16(16) != EmfPlusHeaderType)
         return;
+    m_emfPlus = true;
     if (!(r.u16(18) & EmfPlusDual))
-        throw MetafileError(QStringLiteral(
-            "The metafile holds only EMF+ records, without the GDI drawing that other programs show"));
+        throw emfPlusOnly();
 }
 
 bool EmfPlayer::drawing()

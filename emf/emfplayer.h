@@ -54,6 +54,8 @@ private:
     void pathPoints(const QPolygonF& points, bool continueFigure);
     void drawPath(bool fill, bool stroke);
     bool m_mappingDirty = true;
+    bool m_emfPlus = false; // an EMF+ header was seen
+    qint64 m_gdiRecords = 0; // records other than comments and the end
 };
 
 } // namespace emf
