@@ -48,6 +48,7 @@ MetafileInfo inspectEmf(const MetafileReader& r, qint64 available)
     }
     MetafileInfo info;
     info.sizePx = QSize(std::max(0, clampedRound(width)), std::max(0, clampedRound(height)));
+    info.sizeMm = QSizeF(std::max(0.0, width) * mmX / devX, std::max(0.0, height) * mmY / devY);
     info.byteLength = bytes;
     return info;
 }
@@ -68,6 +69,7 @@ MetafileInfo inspectWmf(const MetafileReader& r, qint64 available)
     MetafileInfo info;
     info.sizePx
         = QSize(clampedRound(std::abs(width) * ppi / inch), clampedRound(std::abs(height) * ppi / inch));
+    info.sizeMm = QSizeF(std::abs(width) * 25.4 / double(inch), std::abs(height) * 25.4 / double(inch));
     info.byteLength = PlaceableSize + words * 2;
     // Some writers count the placeable header in the metafile's size: a size that exceeds the bytes at
     // hand by exactly that header is the whole picture.

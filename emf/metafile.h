@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 
 class QPainter;
 
@@ -26,6 +27,7 @@ public:
 
 struct MetafileInfo {
     QSize sizePx; // the picture's size in pixels (EMF: its frame on the reference device)
+    QSizeF sizeMm; // the picture's size on paper (EMF: its frame; WMF: its box at its units per inch)
     qint64 byteLength = 0; // bytes of the metafile as its header gives them
     bool placeableWmf = false; // a placeable WMF rather than an EMF
 };

@@ -140,11 +140,25 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 // The most pixels a drawn page may have (an A4 page at 1200 ppi has 70 million).
 constexpr double MaxPagePixels = 100e6;
 
-void writePng(const QString& path, const report::TRpGeneratedPage& page, int dpi, int screenPpi)
+// A page's size at the screen's resolution: a report's page as stored; a bare metafile by its size on
+// paper, since its reference device may have any resolution.
+QSizeF pageSizeAt(const report::TRpGeneratedPage& page, int screenPpi, bool bareMetafile)
 {
+    if (bareMetafile) {
+        const emf::MetafileInfo info = emf::inspectMetafile(page.bytes.constData(), page.bytes.size());
+        if (info.sizeMm.width() > 0 && info.sizeMm.height() > 0)
+            return info.sizeMm * screenPpi / 25.4;
+    }
+    return QSizeF(page.sizePx);
+}
+
+void writePng(
+    const QString& path, const report::TRpGeneratedPage& page, int dpi, int screenPpi, bool bareMetafile)
+{
+    const QSizeF screenSize = pageSizeAt(page, screenPpi, bareMetafile);
     const auto sizeAt = [&](double ppi) {
-        return QSize(int(std::lround(double(page.sizePx.width()) * ppi / screenPpi)),
-            int(std::lround(double(page.sizePx.height()) * ppi / screenPpi)));
+        return QSize(int(std::lround(screenSize.width() * ppi / screenPpi)),
+            int(std::lround(screenSize.height() * ppi / screenPpi)));
     };
     QSize size = sizeAt(dpi);
     // A page metres wide is drawn at the finest resolution that stays within the limit.
@@ -155,7 +169,7 @@ void writePng(const QString& path, const report::TRpGeneratedPage& page, int dpi
         std::fprintf(stderr,
             "przelew-render: the page is %.0f x %.0f mm, which at %d pixels per inch exceeds 100 megapixels;"
             " drawn at %.2f pixels per inch\n",
-            page.sizePx.width() * 25.4 / screenPpi, page.sizePx.height() * 25.4 / screenPpi, dpi, fitting);
+            screenSize.width() * 25.4 / screenPpi, screenSize.height() * 25.4 / screenPpi, dpi, fitting);
         size = sizeAt(fitting);
         dpi = std::max(1, int(std::lround(fitting)));
     }
@@ -199,7 +213,7 @@ QString reportJob(const Options& options, int id)
     return QStringLiteral("%1-%2").arg(queue).arg(id);
 }
 
-void writePages(const Options& options, Format format, report::TRpPrinter& printer)
+void writePages(const Options& options, Format format, report::TRpPrinter& printer, bool bareMetafile = false)
 {
     switch (format) {
     case Format::Rpf:
@@ -219,7 +233,7 @@ void writePages(const Options& options, Format format, report::TRpPrinter& print
         if (format == Format::Emf)
             writeBytes(options.output, page->bytes);
         else
-            writePng(options.output, *page, options.dpi, printer.screenPpi());
+            writePng(options.output, *page, options.dpi, printer.screenPpi(), bareMetafile);
         break;
     }
     }
@@ -272,7 +286,7 @@ int convertReportFile(const Options& options, std::optional<Format> format)
         reportJob(options, id);
         return 0;
     }
-    writePages(options, *format, printer);
+    writePages(options, *format, printer, !hasSuffix(input, "rpf"));
     return 0;
 }
 

@@ -432,12 +432,13 @@ TEST(PrzelewRender, RenderersAtOnceAllWriteToTheLog)
 
 namespace {
 
-// An EMF of one filled rectangle over its whole frame of widthMm x heightMm, at 96 dpi.
-QByteArray frameEmf(int widthMm, int heightMm)
+// An EMF of one filled rectangle over its whole frame of widthMm x heightMm, on a reference device of
+// dpi pixels per inch.
+QByteArray frameEmf(int widthMm, int heightMm, int dpi = 96)
 {
     QByteArray emf(88 + 24 + 20, '\0');
     const auto put = [&emf](int at, qint32 value) { qToLittleEndian<qint32>(value, emf.data() + at); };
-    const int w = int(widthMm * 96 / 25.4), h = int(heightMm * 96 / 25.4);
+    const int w = int(widthMm * dpi / 25.4), h = int(heightMm * dpi / 25.4);
     put(0, 1); // the header
     put(4, 88);
     put(16, w - 1); // bounds
@@ -449,8 +450,8 @@ QByteArray frameEmf(int widthMm, int heightMm)
     put(48, emf.size());
     put(52, 3);
     put(56, 1);
-    put(72, 1000); // reference device: 1000 x 1000 pixels of 264.6 mm, so 96 dpi
-    put(76, 1000);
+    put(72, int(265 * dpi / 25.4)); // the reference device: 265 mm at dpi
+    put(76, int(265 * dpi / 25.4));
     put(80, 265);
     put(84, 265);
     put(88, 43); // RECTANGLE over the frame
@@ -472,6 +473,12 @@ TEST(PrzelewRender, AMetafileIsAPageAndAHugeOneIsDrawnWithinTheLimit)
     const QString small = writeCsv(dir, "maly.emf", frameEmf(100, 50));
     const QString png = dir.filePath(QStringLiteral("maly.png"));
     RenderRun run = render({ small, png });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_NEAR(QImage(png).width(), 378, 1);
+    EXPECT_NEAR(QImage(png).height(), 189, 1);
+    // Drawn for a printer of 300 dpi, the picture is still 100 x 50 mm.
+    const QString fine = writeCsv(dir, "drukarka.emf", frameEmf(100, 50, 300));
+    run = render({ fine, png });
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_NEAR(QImage(png).width(), 378, 1);
     EXPECT_NEAR(QImage(png).height(), 189, 1);
