@@ -52,7 +52,7 @@ QPolygonF flattenBeziers(const QPolygonF& points)
 // A device-independent bitmap of a bitmap record (uncompressed 1, 4, 8, 16, 24 or 32 bits per pixel).
 // Offsets and sizes outside the record reject the metafile; formats not drawn give a null image.
 QImage decodeDib(const MetafileReader& r, quint32 offBmi, quint32 cbBmi, quint32 offBits, quint32 cbBits,
-    quint32 usage, bool build, bool mono = false)
+    quint32 usage, bool build, bool mono = false, qint64 maxPixels = 64LL * 1024 * 1024)
 {
     r.need(offBmi, cbBmi);
     r.need(offBits, cbBits);
@@ -66,7 +66,7 @@ QImage decodeDib(const MetafileReader& r, quint32 offBmi, quint32 cbBmi, quint32
     const qint64 height = std::abs(signedHeight);
     if (headerSize < 40 || headerSize > cbBmi)
         throw MetafileError();
-    if (width <= 0 || height == 0 || width > 30000 || height > 30000 || width * height > 64LL * 1024 * 1024)
+    if (width <= 0 || height == 0 || width > 30000 || height > 30000 || width * height > maxPixels)
         return {};
     if (compression != 0 || usage != 0
         || (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32))
@@ -875,10 +875,12 @@ void EmfPlayer::objectRecord(quint32 type, const MetafileReader& r)
         object.brush.color = 0x808080;
         const bool mono = type == U_EMR_CREATEMONOBRUSH;
         const quint32 usage = mono ? 0 : r.u32(12);
-        decodeDib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28), usage, false, mono);
+        // A brush's pattern is a tile: one larger than a quarter of a megapixel stays grey.
+        constexpr qint64 TileLimit = 512 * 512;
+        decodeDib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28), usage, false, mono, TileLimit);
         if (m_renderer) {
             object.brush.pattern
-                = decodeDib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28), usage, true, mono);
+                = decodeDib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28), usage, true, mono, TileLimit);
             object.brush.mono = mono && !object.brush.pattern.isNull();
         }
         break;

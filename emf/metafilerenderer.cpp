@@ -528,7 +528,7 @@ void MetafileRenderer::layOutText(const QString& text, double left, double basel
     bool shaped = false;
     for (const QChar c : text)
         shaped = shaped || needsShaping(c);
-    if (!shaped) {
+    if (!shaped && pixels <= 256) {
         // Each letter at its own advance, in whichever font has it.
         for (qsizetype i = 0; i < text.size(); ++i) {
             const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
@@ -538,15 +538,21 @@ void MetafileRenderer::layOutText(const QString& text, double left, double basel
         }
         return;
     }
-    // Joined or right-to-left text as one run, stretched to the width its advances give.
+    // Joined or right-to-left text as one run, stretched to the width its advances give (within reason).
     const QPointF origin(mapX(left), mapY(baseline));
     const double natural = QFontMetricsF(drawing).horizontalAdvance(text);
     const double wanted = std::abs(cumulative.back() * m_sx);
-    if (givenAdvances && natural > 0 && wanted > 0 && std::abs(wanted / natural - 1) > 0.02) {
+    double stretch = givenAdvances && natural > 0 && wanted > 0 ? wanted / natural : 1;
+    if (!(stretch > 0.1 && stretch < 10) || std::abs(stretch - 1) <= 0.02)
+        stretch = 1;
+    // Large or stretched letters are filled as outlines: Qt's glyph cache fails on huge glyphs.
+    if (stretch != 1 || pixels > 256 || !m_transform.isIdentity()) {
+        QPainterPath outline;
+        outline.addText(QPointF(0, 0), drawing, text);
         painter().save();
         m_painter.translate(origin);
-        m_painter.scale(wanted / natural, 1);
-        m_painter.drawText(QPointF(0, 0), text);
+        m_painter.scale(stretch, 1);
+        m_painter.fillPath(outline, color(m_textColor));
         m_painter.restore();
         return;
     }
