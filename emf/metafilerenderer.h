@@ -35,7 +35,7 @@ struct GdiBrush {
     int hatch = -1; // GDI's hatch style (0 horizontal .. 5 crossed diagonals), -1 for none
     // A pattern brush's bitmap, repeated from the device's origin. A monochrome pattern (mono) keeps its
     // pixels black and white and draws them in the text and background colours, as GDI does.
-    QImage pattern;
+    QImage pattern {};
     bool mono = false;
     bool operator==(const GdiBrush&) const = default;
 };
