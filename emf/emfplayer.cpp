@@ -123,8 +123,18 @@ QImage decodeDib(const MetafileReader& r, quint32 offBmi, quint32 cbBmi, quint32
     return image;
 }
 
+// The union of many regions, united in pairs so that thousands of them (one a scan line) cost n log n.
+QRegion unitedRegion(std::vector<QRegion>& regions)
+{
+    for (std::size_t step = 1; step < regions.size(); step *= 2) {
+        for (std::size_t i = 0; i + step < regions.size(); i += 2 * step)
+            regions[i] = regions[i].united(regions[i + step]);
+    }
+    return regions.empty() ? QRegion() : regions.front();
+}
+
 // The pixels a path covers within a rectangle, as a region: the path is filled onto a mask and the mask's
-// runs become the region, united in pairs so many runs cost n log n.
+// runs become the region.
 QRegion pathRegion(const QPainterPath& path, const QRect& within)
 {
     const QRect box = path.boundingRect().toAlignedRect().intersected(within);
@@ -153,11 +163,7 @@ QRegion pathRegion(const QPainterPath& path, const QRect& within)
             runs.emplace_back(box.left() + start, box.top() + y, x - start, 1);
         }
     }
-    for (std::size_t step = 1; step < runs.size(); step *= 2) {
-        for (std::size_t i = 0; i + step < runs.size(); i += 2 * step)
-            runs[i] = runs[i].united(runs[i + step]);
-    }
-    return runs.empty() ? QRegion() : runs.front();
+    return unitedRegion(runs);
 }
 
 MetafileError emfPlusOnly()
@@ -806,7 +812,6 @@ void EmfPlayer::clipRecord(quint32 type, const MetafileReader& r)
         // The region's rectangles are in the reference device's pixels, outside any mapping.
         const auto deviceX = [&](double x) { return m_target.x() + (x - m_frameX) * m_frameScaleX; };
         const auto deviceY = [&](double y) { return m_target.y() + (y - m_frameY) * m_frameScaleY; };
-        // United in pairs, so a region of thousands of rectangles (one a scan line) costs n log n.
         std::vector<QRegion> pieces;
         pieces.reserve(rects);
         for (quint32 i = 0; i < rects; ++i) {
@@ -816,11 +821,7 @@ void EmfPlayer::clipRecord(quint32 type, const MetafileReader& r)
             if (!piece.isEmpty())
                 pieces.emplace_back(piece);
         }
-        for (std::size_t step = 1; step < pieces.size(); step *= 2) {
-            for (std::size_t i = 0; i + step < pieces.size(); i += 2 * step)
-                pieces[i] = pieces[i].united(pieces[i + step]);
-        }
-        combineClip(m_dc.clip, pieces.empty() ? QRegion() : pieces.front(), mode, whole);
+        combineClip(m_dc.clip, unitedRegion(pieces), mode, whole);
         break;
     }
     default:

@@ -1,5 +1,7 @@
 #include "transfer/csvexport.h"
 
+#include "platform/datetime.h"
+
 #include <QDate>
 #include <QStringList>
 #include <cmath>
@@ -36,7 +38,7 @@ QString dateText(double days)
 {
     if (days <= 0)
         return {};
-    return QDate(1899, 12, 30).addDays(qint64(std::floor(days))).toString(QStringLiteral("dd.MM.yyyy"));
+    return platform::dateOfDays(days).toString(QStringLiteral("dd.MM.yyyy"));
 }
 
 // The check digits and the rest, as the import joins them again with one space.

@@ -50,13 +50,13 @@ QString dateText(double days)
 {
     if (days <= 0)
         return {};
-    return QDate(1899, 12, 30).addDays(qint64(std::floor(days))).toString(Qt::ISODate);
+    return platform::dateOfDays(days).toString(Qt::ISODate);
 }
 
 double daysOf(const QString& text)
 {
     const QDate date = QDate::fromString(text, Qt::ISODate);
-    return date.isValid() ? double(QDate(1899, 12, 30).daysTo(date)) : platform::NoDate;
+    return date.isValid() ? platform::toDays(date) : platform::NoDate;
 }
 
 } // namespace

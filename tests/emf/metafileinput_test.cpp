@@ -765,9 +765,9 @@ TEST(MetafileInput, RightToLeftAndJoinedScriptsAreShapedByQt)
     expected.fill(Qt::white);
     {
         QPainter painter(&expected);
-        platform::FontSpec spec;
-        spec.face = QStringLiteral("Liberation Sans");
-        painter.setFont(platform::drawingFontForPixels(spec, 24));
+        platform::FontSpec face;
+        face.face = QStringLiteral("Liberation Sans");
+        painter.setFont(platform::drawingFontForPixels(face, 24));
         painter.setPen(Qt::black);
         painter.drawText(QPointF(20, 40), QString::fromStdU16String(text));
     }
