@@ -3,6 +3,7 @@
 #include "platform/printererror.h"
 
 #include <QFile>
+#include <QLibrary>
 #include <cups/cups.h>
 #include <memory>
 
@@ -12,14 +13,86 @@ namespace {
 
 constexpr qint64 kChunk = 64 * 1024;
 
+// libcups and the twenty libraries it pulls in (Kerberos, GnuTLS, Avahi) are loaded on the first
+// spooler question, not when the program starts: most sessions never print.
+#define PRZELEW_CUPS_FUNCTIONS(F)                                                                            \
+    F(cupsAddOption)                                                                                         \
+    F(cupsCancelJob2)                                                                                        \
+    F(cupsCheckDestSupported)                                                                                \
+    F(cupsCopyDestInfo)                                                                                      \
+    F(cupsCreateJob)                                                                                         \
+    F(cupsDoRequest)                                                                                         \
+    F(cupsFindDestDefault)                                                                                   \
+    F(cupsFinishDocument)                                                                                    \
+    F(cupsFreeDestInfo)                                                                                      \
+    F(cupsFreeDests)                                                                                         \
+    F(cupsFreeOptions)                                                                                       \
+    F(cupsGetDests2)                                                                                         \
+    F(cupsGetNamedDest)                                                                                      \
+    F(cupsGetOption)                                                                                         \
+    F(cupsLastError)                                                                                         \
+    F(cupsLastErrorString)                                                                                   \
+    F(cupsStartDocument)                                                                                     \
+    F(cupsUser)                                                                                              \
+    F(cupsWriteRequestData)                                                                                  \
+    F(ippAddString)                                                                                          \
+    F(ippDelete)                                                                                             \
+    F(ippGetString)                                                                                          \
+    F(ippNewRequest)
+
+struct CupsLibrary {
+// A declared name cannot stand in parentheses.
+// NOLINTNEXTLINE(bugprone-macro-parentheses)
+#define PRZELEW_CUPS_MEMBER(name) decltype(&::name) name = nullptr;
+    PRZELEW_CUPS_FUNCTIONS(PRZELEW_CUPS_MEMBER)
+#undef PRZELEW_CUPS_MEMBER
+    QString failure; // why the library is not there; empty when every function is
+};
+
+const CupsLibrary& loadCups()
+{
+    static const CupsLibrary loaded = [] {
+        CupsLibrary cups;
+        QLibrary library(QStringLiteral("cups"), 2);
+        if (!library.load()) {
+            cups.failure = library.errorString();
+            return cups;
+        }
+#define PRZELEW_CUPS_RESOLVE(name)                                                                           \
+    cups.name = reinterpret_cast<decltype(&::name)>(library.resolve(#name));                                 \
+    if (!cups.name && cups.failure.isEmpty())                                                                \
+        cups.failure = QStringLiteral("libcups has no function " #name);
+        PRZELEW_CUPS_FUNCTIONS(PRZELEW_CUPS_RESOLVE)
+#undef PRZELEW_CUPS_RESOLVE
+        return cups;
+    }();
+    return loaded;
+}
+
+// The spooler's library, or nullptr when it cannot be loaded.
+const CupsLibrary* cups()
+{
+    const CupsLibrary& library = loadCups();
+    return library.failure.isEmpty() ? &library : nullptr;
+}
+
+// The spooler's library; raises EPrinter when it cannot be loaded.
+const CupsLibrary& requireCups()
+{
+    const CupsLibrary& library = loadCups();
+    if (!library.failure.isEmpty())
+        throw EPrinter(QStringLiteral("The CUPS library cannot be loaded: %1").arg(library.failure));
+    return library;
+}
+
 struct DestsDeleter {
     int count;
-    void operator()(cups_dest_t* dests) const { cupsFreeDests(count, dests); }
+    void operator()(cups_dest_t* dests) const { requireCups().cupsFreeDests(count, dests); }
 };
 
 bool requestSucceeded()
 {
-    return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    return requireCups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
 QByteArray jobUri(int id)
@@ -45,7 +118,8 @@ CupsJob::~CupsJob()
 
 QString CupsJob::lastError()
 {
-    return QString::fromUtf8(cupsLastErrorString());
+    const CupsLibrary& library = loadCups();
+    return library.failure.isEmpty() ? QString::fromUtf8(library.cupsLastErrorString()) : library.failure;
 }
 
 void CupsJob::fail(const QString& what)
@@ -61,6 +135,7 @@ void CupsJob::fail(const QString& what)
 
 int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::function<bool()>& keepGoing)
 {
+    const CupsLibrary& lib = requireCups();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EPrinter(
@@ -69,17 +144,17 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
     cups_option_t* options = nullptr;
     int count = 0;
     for (const auto& [name, value] : m_options)
-        count = cupsAddOption(name.constData(), value.constData(), count, &options);
+        count = lib.cupsAddOption(name.constData(), value.constData(), count, &options);
     // Held until the last byte is in, so that a cancel on the way leaves nothing printed.
-    count = cupsAddOption("job-hold-until", "indefinite", count, &options);
+    count = lib.cupsAddOption("job-hold-until", "indefinite", count, &options);
     const QByteArray printer = m_printer.toUtf8();
     const QByteArray title = m_title.toUtf8();
-    m_id = cupsCreateJob(CUPS_HTTP_DEFAULT, printer.constData(), title.constData(), count, options);
-    cupsFreeOptions(count, options);
+    m_id = lib.cupsCreateJob(CUPS_HTTP_DEFAULT, printer.constData(), title.constData(), count, options);
+    lib.cupsFreeOptions(count, options);
     if (m_id == 0)
         fail(QStringLiteral("created"));
 
-    if (cupsStartDocument(
+    if (lib.cupsStartDocument(
             CUPS_HTTP_DEFAULT, printer.constData(), m_id, title.constData(), mimeType.constData(), 1)
         != HTTP_STATUS_CONTINUE)
         fail(QStringLiteral("sent"));
@@ -89,9 +164,9 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
         chunk = file.read(kChunk);
         if (chunk.isEmpty() && !file.atEnd())
             break;
-        if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(chunk.size()))
+        if (lib.cupsWriteRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(chunk.size()))
             != HTTP_STATUS_CONTINUE) {
-            cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.constData());
+            lib.cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.constData());
             fail(QStringLiteral("sent"));
         }
         if (keepGoing && !keepGoing()) {
@@ -100,7 +175,7 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
         }
     }
     // The request has to be completed even for a cancelled job: the connection is shared.
-    const ipp_status_t finished = cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.constData());
+    const ipp_status_t finished = lib.cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.constData());
     if (cancelled) {
         cancel(m_printer, m_id);
         m_cancelled = true;
@@ -109,10 +184,11 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
     if (finished > IPP_STATUS_OK_EVENTS_COMPLETE)
         fail(QStringLiteral("sent"));
 
-    ipp_t* release = ippNewRequest(IPP_OP_RELEASE_JOB);
-    ippAddString(release, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobUri(m_id).constData());
-    ippAddString(release, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, release, "/jobs"));
+    ipp_t* release = lib.ippNewRequest(IPP_OP_RELEASE_JOB);
+    lib.ippAddString(release, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobUri(m_id).constData());
+    lib.ippAddString(
+        release, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, lib.cupsUser());
+    lib.ippDelete(lib.cupsDoRequest(CUPS_HTTP_DEFAULT, release, "/jobs"));
     if (!requestSucceeded())
         fail(QStringLiteral("released"));
     m_released = true;
@@ -121,18 +197,23 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
 
 bool CupsJob::cancel(const QString& printer, int id)
 {
-    return cupsCancelJob2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), id, 1)
+    const CupsLibrary* lib = cups();
+    return lib
+        && lib->cupsCancelJob2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), id, 1)
         <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
 QHash<QString, QString> CupsJob::deviceUris()
 {
     QHash<QString, QString> uris;
+    const CupsLibrary* lib = cups();
+    if (!lib)
+        return uris;
     cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const int count = lib->cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     std::unique_ptr<cups_dest_t, DestsDeleter> owner(dests, DestsDeleter { count });
     for (int i = 0; i < count; ++i) {
-        const char* uri = cupsGetOption("device-uri", dests[i].num_options, dests[i].options);
+        const char* uri = lib->cupsGetOption("device-uri", dests[i].num_options, dests[i].options);
         if (uri && !dests[i].instance)
             uris.insert(QString::fromUtf8(dests[i].name), QString::fromUtf8(uri));
     }
@@ -141,32 +222,37 @@ QHash<QString, QString> CupsJob::deviceUris()
 
 bool CupsJob::supports(const QString& printer, const char* option, const QByteArray& value)
 {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr);
+    const CupsLibrary* lib = cups();
+    cups_dest_t* dest
+        = lib ? lib->cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr) : nullptr;
     if (!dest)
         return false;
     bool supported = false;
-    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-        supported = cupsCheckDestSupported(CUPS_HTTP_DEFAULT, dest, info, option, value.constData()) != 0;
-        cupsFreeDestInfo(info);
+    if (cups_dinfo_t* info = lib->cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        supported
+            = lib->cupsCheckDestSupported(CUPS_HTTP_DEFAULT, dest, info, option, value.constData()) != 0;
+        lib->cupsFreeDestInfo(info);
     }
-    cupsFreeDests(1, dest);
+    lib->cupsFreeDests(1, dest);
     return supported;
 }
 
 QByteArray CupsJob::defaultValue(const QString& printer, const char* option)
 {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr);
+    const CupsLibrary* lib = cups();
+    cups_dest_t* dest
+        = lib ? lib->cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr) : nullptr;
     if (!dest)
         return {};
     QByteArray value;
-    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-        if (ipp_attribute_t* found = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, option)) {
-            if (const char* text = ippGetString(found, 0, nullptr))
+    if (cups_dinfo_t* info = lib->cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        if (ipp_attribute_t* found = lib->cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, option)) {
+            if (const char* text = lib->ippGetString(found, 0, nullptr))
                 value = text;
         }
-        cupsFreeDestInfo(info);
+        lib->cupsFreeDestInfo(info);
     }
-    cupsFreeDests(1, dest);
+    lib->cupsFreeDests(1, dest);
     return value;
 }
 
