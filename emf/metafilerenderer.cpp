@@ -645,7 +645,7 @@ void MetafileRenderer::text(double x, double y, const QString& text, const std::
         const QPointF pivot(mapX(x), mapY(y));
         painter().save();
         m_painter.translate(pivot);
-        m_painter.rotate(-m_font.escapement / 10.0);
+        m_painter.rotate(m_font.escapement / -10.0);
         m_painter.translate(-pivot);
     }
     if (m_bkOpaque) {
