@@ -11,6 +11,7 @@
 # grows is kept in the build folder's corpus/<target>/ for the next run; the repository's seeds stay as
 # they are. A finding (crash, sanitizer report, timeout, out of memory) is kept in findings/<target>/, and
 # the script then exits non-zero. libFuzzer's final stats are printed for every target.
+# PRZELEW_FUZZ_SEED fixes libFuzzer's random seed (as ctest does); without it every run differs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
@@ -58,6 +59,8 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:allocator_may_return_null=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
+seed_option=()
+[ -z "${PRZELEW_FUZZ_SEED:-}" ] || seed_option=(-seed="$PRZELEW_FUZZ_SEED")
 status=0
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
@@ -68,7 +71,7 @@ for target in "${targets[@]}"; do
   echo "== $target: $seconds s"
   # The first folder is the one libFuzzer adds to; the seeds are only read.
   if ! "$build/${target}_fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=20 -rss_limit_mb=2048 \
-      -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "$seeds"; then
+      -print_final_stats=1 -artifact_prefix="$findings/" "${seed_option[@]}" "$corpus" "$seeds"; then
     status=1
   fi
   rm -rf "$seeds"
