@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The batch window "Zestaw przelewów": many transfers from several transfer files and CSV files, one row
 // each, checked, corrected and reordered before they print as one report with a page per checked row.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Kalibracja drukarki": a printer's offsets and scale for values printed onto pre-printed forms, and the
 // calibration sheet to measure them with.
 #pragma once

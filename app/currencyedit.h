@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The amount editor: holds a number or nothing. Without the focus it shows the number as "0.00" with
 // the regional decimal separator; with the focus, its shortest form. Typed keys that would give no
 // number or a third decimal are refused with a beep.

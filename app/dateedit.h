@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The date editor: holds a date (days from 30 December 1899) or nothing (-700000). Shows the regional
 // short date; takes typed dates and the date words on leaving or Enter ("Nieporawna data" for a text
 // that is no date); its button drops down a calendar with "Dziś" and "Wyczyść".

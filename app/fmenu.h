@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window: the seven values of one transfer, the menu bar "&Dane" and the tool bar with the
 // open, print and exit commands, and the remembered payer account.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The transfer form's buttons in the preview: "Tylko dane" (values only, for a pre-printed form, with the
 // form shown faintly behind them on the screen) and the printer's calibration.
 #pragma once

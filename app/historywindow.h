@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Historia przelewów": the transfers of the log, newest first, filtered as the user types and by the days
 // printed; printed again (one back into the main window, several into the batch window), exported as CSV
 // for a spreadsheet or the batch import, and removed after asking.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The images of the main window's actions (ImageList1): 0 an open folder, 1 a printer.
 #pragma once
 

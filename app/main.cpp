@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Start-up: the main window fMenu, then the data module DM2, then the report form; the message loop runs
 // until the main window closes, and the main window's destruction stores the payer account.
 #include "app/fmenu.h"

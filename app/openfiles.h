@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The files named on the command line ("przelew FILE..."): one transfer file opens loaded in the main
 // window, a saved report file in a preview of its own, several files or a CSV file in the batch window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Kod do zapłaty telefonem": the 2D payment code of the transfer in the main window's editors, large
 // enough to scan from the screen, its text below, and "Zapisz…" as PNG or SVG.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the program's report has shown, kept until its pages leave the program: then every transfer goes
 // into the transfer log, one entry each, in one transaction. A log that fails says so once a run and
 // never stops a print.

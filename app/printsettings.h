@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the user chose for printing and the program keeps between runs, in the registry file beside the
 // payer account: the kind of form the main window prints, and each printer's calibration for values
 // printed onto pre-printed forms.

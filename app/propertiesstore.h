@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The property store of the main window: keeps the text of one editor in the current user's registry
 // under the key PropertiesStore1\<editor name>, value "Text", restored at creation and stored at the end.
 #pragma once

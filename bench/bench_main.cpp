@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Benchmark entry point: a QApplication exists (offscreen without a display) so fonts, painting and
 // widgets work, and the application's fonts are loaded as in the program.
 #include "platform/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The history window on a long log: 100 000 logged transfers, the window made and its first screen of
 // rows read, as the user sees it open.
 #include "app/historywindow.h"

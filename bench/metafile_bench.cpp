@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page recording and playing: a representative transfer page (~300 records: rectangles, lines, a dotted
 // ellipse, ~150 texts in Arial 6/8/10/12 pt with Polish letters) recorded as an EMF and played at 96 and
 // 600 ppi, next to the same drawing recorded and replayed with QPicture.

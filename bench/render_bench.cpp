@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The command line at work on a batch: przelew-render turns a one-row CSV and an N-row CSV into PDFs, each
 // in a process of its own as a user runs it, timed from start to exit, one after the other in every
 // iteration. The counters give both times, how many times longer the batch takes, and the batch's peak

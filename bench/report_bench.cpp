@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Report generation: one page of a synthetic report shaped like the transfer printout (four copies of
 // 25 shapes and 25 captions, 48 data labels filled by the band's handler, 4 data texts) generated from a
 // one-record data set into a fresh page store, recorded as an EMF; and fetching a page back.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Start-up: how long the main window takes to appear, against a bare Qt window of the same size, both
 # started the same way under Xvfb (with openbox where it is installed) and timed by the same probe (from
 # the process's start to its first picture on the screen). Prints the median of each and their ratio.

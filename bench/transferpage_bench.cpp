@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The transfer order itself: the record filled as the print command fills it and the one page generated
 // into a page store, then that page played onto a screen-sized and a 600-dpi image.
 #include "data/dm2.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The data module: the transfer record table mtPlat with its 17 fields.
 #pragma once
 

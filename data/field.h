@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One typed field of an in-memory table: its definition (name, type, size, display settings) and the
 // value of that column in the table's current record.
 #pragma once

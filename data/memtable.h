@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // An in-memory table with a fixed list of typed fields: records live in memory while it is open and
 // stay in posting order; nothing is ever read from or written to a file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Plays an enhanced metafile onto a QPainter: walks the records with every size and offset checked and
 // draws them with GDI's rules, stretched so that the picture's frame fills the target rectangle.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A Canvas that records a page as a complete enhanced metafile (EMF) of a fixed pixel size at a given
 // resolution: every operation becomes GDI records in order, texts carry their whole-pixel advance arrays.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading side of enhanced metafiles (EMF) and placeable Windows metafiles (WMF): header inspection and
 // a player onto QPainter. Every size and offset is checked before it is read.
 #pragma once

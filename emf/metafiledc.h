@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device-context state a metafile player keeps while it walks the records: mapping, selected
 // objects, colours, alignment and clip. SaveDC pushes a copy, RestoreDC pops back to one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the EMF and the placeable-WMF players share: the bytes they play, the walk that first checks a
 // file without drawing and then draws it, GDI's device state with its SaveDC stack, and the object table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Bounds-checked little-endian reads over one metafile record: every read is checked against the
 // record's size in 64-bit arithmetic and a read past its end throws MetafileError.
 #pragma once

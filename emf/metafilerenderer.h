@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Draws GDI primitives onto a QPainter with GDI's pixel rules (right and bottom edges exclusive, line end
 // point not drawn, pen width 0 is one device pixel) and text at given advances. Shared by the metafile
 // players and the QPainter canvas; coordinates are logical and go through a scale-and-offset mapping.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A Canvas on a QPainter (printer page, scratch page, tests): the same operations and GDI pixel rules as a
 // played page, fonts at the canvas resolution with the measured whole-pixel advances.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Plays a placeable Windows metafile (WMF with the 22-byte placeable header) onto a QPainter: its
 // bounding box fills the target rectangle; every record size and count is checked before it is read.
 #pragma once

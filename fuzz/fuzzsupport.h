@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What every fuzz target shares: a GUI application without a screen (fonts and painting need one), the
 // program's fonts, and drawing a metafile onto a small image, where every failure must be a
 // platform::Error with a message.

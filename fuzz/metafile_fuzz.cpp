@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzz targets: arbitrary bytes drawn by the metafile players onto a small image. Built twice: as the
 // EMF target the bytes are the metafile; as the WMF target (PRZELEW_FUZZ_WMF) bytes that do not begin
 // with the placeable key get a placeable header of an A4-sized box first, so mutations reach the records.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzz target: loads arbitrary bytes from memory as a report file into a page store, as the preview's
 // Load does, and draws every page it then holds (up to 16). Bytes that begin as a bare metafile are first
 // wrapped into a one-page report file, so the corpus of foreign metafiles seeds this target too.

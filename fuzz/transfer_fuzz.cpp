@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzz targets: arbitrary bytes read as a transfer data file (the default) or, built with
 // PRZELEW_FUZZ_CSV, as a CSV of many transfers; then through the real rules into the transfer record, as
 // the print command fills it. Every failure must be a platform::Error with a message.

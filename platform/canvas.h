@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The drawing surface the report engine draws on: the page recorder, the printer page and the scratch page
 // all take the same few operations, in device pixels of the surface.
 #pragma once

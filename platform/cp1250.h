@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Code page 1250: the single-byte texts of the record, the transfer file and the printout, one byte per
 // character, and their conversion to and from Qt's strings at the user-interface boundary.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One print job handed to the CUPS spooler, and the few spooler questions the printer object asks
 // that Qt does not answer (device URIs, paper sources).
 #pragma once

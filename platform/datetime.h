@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Points in time as days counted from 30 December 1899 (day 0) with the time of day as the fraction,
 // and the clock. A value of -700000 means "no date" in the date editor; nothing at or below 0 is a date
 // for the commands that read one.

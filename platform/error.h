@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one exception type of the program: it carries the message text that the error display shows.
 // Subsystems derive their own kinds (the report engine's ERpError, the printer's EPrinter, file errors).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one error display of the program: a message box with the caption "Przelew", an error icon and an
 // OK button. Command handlers catch at their boundary and show the text here. Tests replace the box
 // with a handler of their own.

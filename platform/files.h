@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Files as the commands use them: reading a whole file while other programs may not write it, the
 // system's text for why an open failed, and the temporary folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fonts: the face substitution table, the pixel size of a point size, and text measured with the
 // whole-pixel advances that give the original's widths.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How the process keeps the memory it frees.
 #pragma once
 

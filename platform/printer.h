@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The printer object: the installed printers and the default one, the selected printer's device
 // settings and surface measures, and print jobs that reach the spooler only when they are complete.
 #pragma once

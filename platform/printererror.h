@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The printer object's failures ("Printer selected is not valid", ...), shown like every other error.
 #pragma once
 

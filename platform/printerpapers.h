@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Windows paper and paper-source codes as the report engine sends them in device settings, and the
 // Qt page sizes and spooler paper sources they stand for on this platform.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The user's regional settings as the program reads them (QLocale(), which follows LANG / LC_* unless a
 // default was set), and the number forms that the amount editor and the printout share.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The current user's registry: keys holding string values, kept in one INI file
 // ($XDG_CONFIG_HOME/przelew/registry.ini, ~/.config when XDG_CONFIG_HOME is unset). A key is a path of
 // names joined by "/" ("PropertiesStore1/eRachunekZleceniodawcy").

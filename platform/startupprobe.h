@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How long a window takes to appear, for bench/startup.sh: with PRZELEW_STARTUP_PROBE set in the
 // environment, once the window has painted itself and its picture is on the screen, the program writes
 // the time of day in nanoseconds and the window's width and height to standard output and ends at once.

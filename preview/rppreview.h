@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page view of the preview: a scrolling view holding one page image, with the page number, the
 // zoom and its mode. While a printer is attached the view is that printer's client and receives its
 // page-available and progress notifications.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The eleven 16 x 16 pictures of the preview's tool bar, drawn in code so the report library needs no
 // image files.
 #pragma once

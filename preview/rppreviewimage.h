@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page image inside the preview: one generated page drawn as a white sheet with a black frame and
 // a shadow, stretched to the widget's size.
 #pragma once

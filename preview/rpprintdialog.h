@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The printer set-up dialog on the global printer object (printer and its properties, copies,
 // collate, page range), and the report's PrinterSetup routine that keeps its answers for the run.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The small always-on-top window shown while a report is printed: a gauge, the percentage text and a
 // button that stops the print after the page in progress.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The print-preview window: a tool bar for zoom, navigation, printing, saving and loading around the
 // page view, a status bar with the progress and the page text, and the preview's keys. It shows the
 // pages of one TRpPrinter and tells the report when it closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The whole detail band of the transfer printout as data: the four copies of the template, the 48 data
 // labels, the four date texts and the three page-wide lines, flattened into the 255 components in the
 // order the band draws them. The report form builds its band from this list.

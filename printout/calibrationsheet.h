@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The calibration sheet: one A4 landscape page with millimetre rulers along its four edges, crosses where
 // the transfer form's four copies have their corners, and how to read a printer's offsets off it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The copy template of the transfer order as data: its 50 elements in copy A's band coordinates and
 // colour roles, the four copies with their offsets and colours, the component names of each copy and
 // the places where a copy is not an exact moved copy of copy A.

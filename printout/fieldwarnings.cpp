@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the form will not show whole: values longer than the rows that hold them, values whose spaced
 // text runs past the end of its field, characters outside code page 1250.
 #include "data/dm2.h"

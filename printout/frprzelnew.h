@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The report form of the transfer order: owns the report rp, whose one detail band DetailBand1 holds the
 // four copies of the form, and fills the copies' data labels from the transfer record before each print.
 #pragma once

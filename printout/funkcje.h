@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Text helpers of the transfer printout: spacing out values into the character cells of the form, cutting
 // pieces of a value and the amount text. Texts are code-page-1250 bytes, one byte per character.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Shows an in-memory table to the report engine as its data set: the record walk and the fields' display
 // texts, read from the table's current record at the moment the engine asks.
 #pragma once

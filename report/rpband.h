@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A band of a report: a strip of the page with a background colour and the printable components placed
 // on it, drawn in their stored order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Colours of report components: an integer 0x00BBGGRR or a named system colour that is resolved when
 // the component draws.
 #pragma once

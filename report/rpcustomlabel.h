@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The common base of labels and data texts: the text split into display lines, auto-sizing with the
 // alignment moves, and drawing the lines inside the box.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the report engine needs of a data set: the record walk for generation and fields by name for data
 // texts. The program's tables are adapted to it outside the engine.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A text that prints a field of a data set for the current record.
 #pragma once
 

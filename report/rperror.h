@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The report engine's failure: a message text such as "RpPrinter not ready".
 #pragma once
 

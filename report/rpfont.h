@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A component's font request: face, size in points, style, colour, character set and pitch.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A generated page: its drawing operations recorded as enhanced-metafile bytes, at screen resolution.
 #pragma once
 

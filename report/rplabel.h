@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A text set in the layout or by a band's BeforePrint handler.
 #pragma once
 

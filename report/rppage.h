@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page set-up of a report: paper, orientation and margins in native units (0.1 mm).
 #pragma once
 

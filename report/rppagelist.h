@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The pages of a page store, kept in a stream as a 128-byte header and linked page records that can be
 // walked both ways: page number, offset of the next record, the metafile, offset of the record itself.
 // Where each record starts is kept as pages are added or a file's records are checked, so any page is

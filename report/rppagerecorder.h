@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page canvas of the page-store target: a drawing surface that records the operations of one page
 // and hands them over as metafile bytes. The default records an EMF; tests put in their own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The stored pages of one document: the page list on its byte stream. A store being generated keeps its
 // bytes in memory up to a limit and continues in a temporary file; a loaded store reads a report file
 // from a device (a file, a buffer in memory) as pages are asked for, after checking it whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The paper table (sizes in millimetres in portrait, Windows paper codes, Qt page size ids) and the bin
 // table (paper sources and their Windows codes): one data table each.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the engine needs of its windows, which live outside it: the preview window shown for a page target
 // (it owns the target from then on and tells the report when it closes, TRpReport::previewClosed), the
 // printer set-up reached from that window, and the progress window of a print. A report without a host

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Printing a report: the preview's Print button, the report's print request (the report produced a
 // second time onto the printer with the progress window), and replaying the pages of a loaded file.
 #pragma once

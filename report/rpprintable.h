@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The base of everything drawn on a band: a box in native units relative to the band's origin, and the
 // output calls generation makes on it (PrepareOutput once, RenderAt per band print, EndOutput once).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page target of a generation run: the device mapping from native page coordinates to pixels, the
 // page canvas, and the destination of the pages (the page store for the preview; a printer later).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Print settings: those the report keeps for the run (copies, page range, bin, printer), and the device
 // settings a page target holds for one document (paper, orientation, resolution, offsets).
 #pragma once

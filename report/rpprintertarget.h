@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The printer side of a TRpPrinter: its private printer object, the device settings snapshot of the
 // selected printer, and one print job in which each page of the range starts exactly once.
 #pragma once

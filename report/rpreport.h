@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A report: page set-up, bands with their components, the data set it walks, and the generation pass
 // that prints the detail band once per record onto a page target (TRpPrinter).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Report files: the byte-for-byte copy of a page store into a file, the check of a file's header and
 // record chain before its pages are used, the paper a page size stands for, and PDF output of pages.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A rectangle, an ellipse, a line through the middle of its box or across it corner to corner, with a pen
 // and a brush.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The byte stream of a page store: in memory up to a limit, then in a temporary file "RPF…" that is
 // deleted when the stream is freed; or a report file read from a device. Every read, write and seek runs
 // under the stream's lock.

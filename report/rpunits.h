@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Units of the report engine: everything is stored in native units of 0.1 mm; the layout tables give
 // integer layout units of 1/96 inch. The one rounding rule of the device mapping lives here too.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Draws the program's 16 x 16 icons as XPM files (C source that Qt also reads).
 
 Run from this folder; the XPM files are committed, so the build does not need this script.

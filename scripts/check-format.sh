@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Fails when a source file is not as clang-format (.clang-format) writes it. Exits 77 (skipped) where
 # clang-format is missing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Fails when a library folder includes a folder it may not depend on. Includes point one way:
 # platform is the floor, app and tools the top, and tools never include app. The windows may take
 # artwork from resources/

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs clang-tidy (.clang-tidy: bugprone, performance and the modernize checks that help) over the
 # program's sources, two at a time, with the compile commands of a build folder; any finding fails.
 # Usage: scripts/check-tidy.sh [BUILD_FOLDER, default build]. Exits 77 (skipped) where clang-tidy is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A private print spooler to try printing by hand: queues PDF (cups-pdf, the default), File and
 # Uneven (generic PDF driver writing into the folder's out/), the same as the printing tests use.
 #

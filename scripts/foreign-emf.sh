@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Measures how the program draws metafiles that other programs wrote: every file of the shared corpus
 # (../shared/corpus/foreign-emf.tar.xz) is drawn with przelew-render and with LibreOffice, both images are
 # trimmed of their white border and scaled to 256 x 256, and the two agree when their normalised RMS

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the Debian packages of scripts/packages.txt and configures and builds the project in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."

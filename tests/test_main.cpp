@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Test entry point: a QApplication exists for every test, so widgets and fonts work under the
 // offscreen platform.
 #include "platform/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // przelew-render: renders a transfer data file, read with the program's own import rules and filled into
 // the record as the print command fills it, to a report file, an EMF page, a PNG or a PDF, or prints it
 // through the spooler, without a window. A saved report file is converted or printed the same way.

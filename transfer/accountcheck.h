@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The check of a Polish account number (NRB): 26 digits once spaces and hyphens are removed, optionally
 // after "PL", whose IBAN check sum (mod 97, "PL" counting as 2521) must be 1.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The amount of a cash deposit in Polish words, as the slip's line "kwota słownie" carries it: the whole
 // złote in words with the currency in its grammatical form, then the grosze as a fraction.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Many transfers from a CSV file: a header row naming the transfer file's keys (any case, any order; other
 // columns are ignored and listed), then one transfer a row. The delimiter is ';', ',' or a tab, whichever
 // the header line uses most; fields are quoted as RFC 4180 has it (read with libcsv); the text is UTF-8 or

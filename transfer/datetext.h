@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The date editor's texts: the regional short date (with an optional time), the words ("Dzisiaj",
 // "Jutro", weekday names, "bom", "eom", "now" ...) with an optional "+"/"-" and up to four digits of
 // days, and the shown form of a date value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Amounts as transfer files write them. A file is written for a Polish form, so its amount is read the
 // Polish way whatever the desktop's settings; a text that another reading would turn into a different
 // number is refused rather than guessed, since a wrong guess multiplies the amount.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The 2D payment code of the Polish bank association's standard: a transfer as nine fields joined by
 // "|", encoded as a QR code a phone's banking app scans to pay it.
 #pragma once

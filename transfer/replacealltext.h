@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Replaces every match of a pattern in a single-byte text, left to right without overlap. Match
 // positions are gathered in batches of at most 4096 and each batch's piece of the result is built in
 // one allocation of its final length.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The transfer data file: single-byte key=value lines written by another program for one transfer.
 // Lines end with CR LF, LF or CR; a NUL byte ends the text; the key is everything before the first "=",
 // the value everything after it; keys compare without letter case; the first matching line wins;

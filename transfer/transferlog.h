@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The transfer log: every transfer that left the program (printed, saved as a file, written by the
 // renderer), kept in one SQLite database per user at $XDG_DATA_HOME/przelew/przelew.sqlite. A log that
 // cannot be opened or written never costs a print: it says so once and the program goes on without it.

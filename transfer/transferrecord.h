@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The seven values of one transfer as the main window's editors hold them: what a transfer data file
 // puts into the editors, and what the print command writes from them into the transfer record. The
 // window and the command-line renderer share these, so both read files and fill records alike.

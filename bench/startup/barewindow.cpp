@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The yardstick of bench/startup.sh: a bare Qt window of the main window's size and title, nothing in it,
 // shown the same way and timed by the same probe.
 #include "platform/startupprobe.h"

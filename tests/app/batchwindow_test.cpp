@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The batch window through its real widgets: files and CSV rows in, rows that cannot be read kept out,
 // corrections in the table, order and checks, the common account and date, and what "Wydruk" hands on.
 #include "app/batchwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The history window on a real log, through its widgets: days chosen in the date fields, the export
 // through the file dialog read back by the batch import, removal after the question, with Delete.
 #include "app/historywindow.h"

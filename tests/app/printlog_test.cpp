@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What left the program goes into the transfer log: one entry a shown transfer with its source and form;
 // a log that cannot be written is told once a run, and printing goes on.
 #include "app/printlog.h"

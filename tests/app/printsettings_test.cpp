@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What printing keeps per printer, the calibration dialog, and switching the form to values only.
 #include "app/calibrationdialog.h"
 #include "app/formoptions.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A private CUPS scheduler for the printing tests: its own configuration, spool and socket under one
 # folder, no systemd, no port, nothing of the system's scheduler touched.
 #

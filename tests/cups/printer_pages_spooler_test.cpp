@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Pages as the report engine will print them, through the real spooler: a recorded EMF page played
 // stretched onto the printable area (printing a loaded report), and the canvas drawing straight onto
 // the printer page in its own pixels (printing a generated report).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The printer object against a real spooler: the private cupsd of cupsd-env.sh with the queues PDF
 // (cups-pdf, the default), File and Uneven (generic PDF driver writing one file each; Uneven has
 // margins of 12, 30, 24 and 20 pt left, top, right and bottom on A4).

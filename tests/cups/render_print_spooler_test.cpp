@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // przelew-render --print against the private spooler: the transfer file and a saved report file each
 // become one A4 landscape page on the named queue, or on the default queue when none is named.
 #include "spooler.h"

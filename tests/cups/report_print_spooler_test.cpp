@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The report engine printing through the private spooler: a generated report onto the File and Uneven
 // queues, page range and copies, cancelling, a loaded report file, the set-up dialog driven by a timer.
 #include "platform/errordisplay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Helpers for the tests that print through the private cupsd: where it is, whether it runs, waiting
 // for a job, reading a PDF back with poppler's tools.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A representative page for the metafile tests: shapes with GDI edge cases and Polish texts in the
 // fonts of the transfer form, drawn through any Canvas.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Metafiles from other writers and corrupt bytes: what other programs write is drawn, damaged bytes are
 // rejected with "Metafile is not valid" without reading past the end.
 #include "emf/emfrecorder.h"

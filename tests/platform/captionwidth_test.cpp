@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The captions of the copy template measure the widths the form was laid out with: the measured text
 // width plus one pixel at 96 ppi, in the measuring font (whole-pixel advances).
 #include "platform/fonts.h"

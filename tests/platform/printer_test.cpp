@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The printer object without a spooler: the printer list and its errors, device settings, the paper
 // and paper-source tables. Printing through a real spooler is tested in tests/cups.
 #include "platform/printer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Shared pieces of the preview window tests: the page stores of the test support, and the preview
 // window's dialogs replaced by recorders that never block.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page view and the page image: zoom figures and modes, placing and centring the page,
 // navigation rules, attaching a page store, and the painted sheet with frame and shadow.
 #include "preview/rppreview.h"

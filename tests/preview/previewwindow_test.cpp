@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The preview window: its layout, the state of its buttons and panels before and after the pages, the
 // keys, the progress text, save and load through replaced dialogs, and PreviewReport with the real
 // window (closing during the run, waiting until it closes, a second preview).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The printing progress window: its layout, the percentage shown only at multiples of 5, and its
 // Cancel button stopping the printer's run.
 #include "preview/rpprogressform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/dm2.h"
 #include "emf/metafile.h"
 #include "platform/datetime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A page canvas for report tests: it logs every drawing call with its device coordinates, measures text as
 // the real recorder does, and hands back a real (empty) EMF of the page size so the page store works.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page generation: the worked pixel examples of the transfer printout's page, the record loop, the band's
 // veto, the new-page rule, notifications, cancel and the exception path.
 #include "fakecanvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Label measuring and drawing: display lines, auto-sizing with the alignment moves, the height growth,
 // the line-fitting rule and the empty caption.
 #include "fakecanvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page store: the stream's spill to a temporary file, the header and linked records, and fetching
 // pages forward and backward.
 #include "emf/emfrecorder.h"

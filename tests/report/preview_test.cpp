@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // PreviewReport through a stand-in preview side: the wait until the window closes, closing during the
 // run, and every page target released exactly once.
 #include "report/rperror.h"

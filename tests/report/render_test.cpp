@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A generated page through the real EMF recorder and the page store, played back and probed by pixel.
 #include "emf/metafile.h"
 #include "report/rpprinter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Report files: the saved bytes and their fields, save -> load -> save, the paper guess, and files
 // that are short, badly linked or miscounted, which are refused with a message.
 #include "emf/metafile.h"

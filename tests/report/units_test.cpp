@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Units, rounding, the device mapping's halves, and the page and paper tables.
 #include "report/rppage.h"
 #include "report/rppapersize.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the main-window tests share: Polish regional settings, a registry of their own in a temporary
 // folder, and the error display replaced by a list of the texts it was asked to show.
 #pragma once

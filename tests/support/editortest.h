@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The editor fixture of the main window's tests: one editor with a neighbour to take the focus away, in
 // a window of its own, under the main-window tests' settings.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Test helper: the records of an EMF as (type, bytes) pairs, read with plain bounds checks, and what a
 // recorded page draws: its texts where they stand, its lines with their pens' colours, its other shapes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Files for tests: whole-file reading and writing, and a named file in a test's temporary folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A test under fixed regional settings: the default locale is set before each test and the system's
 // restored after it.
 #pragma once

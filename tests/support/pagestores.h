@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page stores with real EMF pages for the report and preview tests, and whole-file reading and writing.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // przelew-render run as a user runs it: its exit code and what it wrote to standard output and error.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Shared pieces of the report tests: a client window stand-in that counts queued notifications, a data
 // set over rows of texts, and the test report with the numbers of the transfer printout's page and band.
 #pragma once

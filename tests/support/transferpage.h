@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page of the transfer order for reports built in tests and benchmarks: A4 landscape with the
 // order's margins (6.0 mm top, 7.62 mm bottom, 7.0 mm left and right), at a given screen resolution.
 #pragma once

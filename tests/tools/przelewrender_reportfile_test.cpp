@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The renderer with a saved report file as input, and its --print and --page arguments where no
 // spooler is needed (printing itself is tested against the private spooler in tests/cups).
 #include "support/renderprocess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The command-line renderer, run as a user runs it: exit codes, messages, and the files it writes.
 #include "emf/metafile.h"
 #include "support/renderprocess.h"

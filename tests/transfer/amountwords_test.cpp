@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The amount of a deposit in words: every teen, every hundred, the three forms of złoty and of each scale.
 #include "transfer/amountwords.h"
 

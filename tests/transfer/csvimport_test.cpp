@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // CSV files of many transfers: delimiters, RFC 4180 quoting, encodings, line ends, and rows that cannot
 // be read, with the line numbers the messages name; and the log's export read back.
 #include "platform/error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The date editor's texts: the short date, the date words with their offsets, and the shown form.
 #include "platform/datetime.h"
 #include "support/apptestsupport.h"

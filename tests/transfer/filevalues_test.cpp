@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Amounts and dates of a transfer file under the three desktop settings people run: Polish, English and
 // the C locale. A file is written for a Polish form; no desktop language may multiply its amount.
 #include "platform/datetime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The pay-by-phone code: the payload's fields and rules, and a code that a reader decodes back.
 #include "support/files.h"
 #include "transfer/paymentcode.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The transfer log on real SQLite files: the schema from an empty file, entries read back exactly, two
 // writers at once, a folder that cannot be written, a damaged file, the history's filter and removal.
 #include "transfer/transferlog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/dm2.h"
 #include "support/apptestsupport.h"
 #include "transfer/transferrecord.h"
