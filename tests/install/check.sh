@@ -7,7 +7,7 @@
 #   man        the man pages render without warnings
 #   options    every option "przelew-render --help" lists is in its man page
 #   mime       the MIME package parses, and its magic is what a report file starts with
-#   package    the .deb builds and lintian finds no error in it
+#   package    the .deb builds, its dependencies resolve, its przelew-render runs, lintian finds no error
 # Exits 77 (skipped) with the reason when a tool is missing.
 set -euo pipefail
 check="$1" source="$2" build="$3"
@@ -54,6 +54,14 @@ package)
   (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null)
   deb="$(ls "$work"/przelew_*_amd64.deb)"
   dpkg-deb -f "$deb" Depends | grep -q 'fonts-wine' || { echo "the package does not depend on fonts-wine"; exit 1; }
+  # Its dependencies resolve on this system (apt only simulates the installation).
+  if command -v apt-get >/dev/null; then
+    apt-get -s install "$deb" >"$work/apt.txt" 2>&1 || { cat "$work/apt.txt"; exit 1; }
+  fi
+  # The installed programs run from the package's files.
+  dpkg-deb -x "$deb" "$work/root"
+  "$work/root/usr/bin/przelew-render" --help | grep -q '^Usage: przelew-render' \
+    || { echo "the packaged przelew-render does not run"; exit 1; }
   report="$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v 'root privileges' || true)"
   echo "$report"
   ! grep -q '^E:' <<<"$report" ;;
