@@ -153,7 +153,19 @@ TfrPrzelNew::TfrPrzelNew(data::TMemTable& mtPlat, QObject* parent)
     rp.setObjectName(QStringLiteral("rp"));
     setUpReport();
     buildBand();
-    addDepositCrosses();
+    // The 255 components are made when something first needs them (a generation, a check, a lookup):
+    // the main window appears without waiting for them.
+    rp.BeforeGenerate = [this] { ensureComponents(); };
+}
+
+void TfrPrzelNew::ensureComponents() const
+{
+    if (m_componentsMade)
+        return;
+    m_componentsMade = true;
+    auto* self = const_cast<TfrPrzelNew*>(this);
+    self->addComponents();
+    self->addDepositCrosses();
 }
 
 TfrPrzelNew::~TfrPrzelNew() = default;
@@ -194,7 +206,10 @@ void TfrPrzelNew::buildBand()
     DetailBand1->Font = reportFont();
     DetailBand1->BeforePrint
         = [this](report::TRpBand* sender, bool& printBand) { DetailBand1BeforePrint(sender, printBand); };
+}
 
+void TfrPrzelNew::addComponents()
+{
     m_layout = bandLayout();
     for (const ComponentDef& def : m_layout) {
         report::TRpPrintable* made = nullptr;
@@ -289,6 +304,7 @@ std::optional<QString> TfrPrzelNew::depositProblem(double amount)
 
 report::TRpPrintable* TfrPrzelNew::component(const std::string& name) const
 {
+    ensureComponents();
     auto found = m_components.find(name);
     return found == m_components.end() ? nullptr : found->second;
 }
@@ -314,6 +330,7 @@ void TfrPrzelNew::DetailBand1BeforePrint(report::TRpBand* /*Sender*/, bool& /*Pr
 // Sets the components for the full form or for values only, when that changed since the last run.
 void TfrPrzelNew::applyValuesOnly()
 {
+    ensureComponents();
     if (m_valuesOnlyApplied == m_valuesOnly)
         return;
     m_valuesOnlyApplied = m_valuesOnly;

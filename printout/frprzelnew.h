@@ -111,6 +111,8 @@ public:
 private:
     void setUpReport();
     void buildBand();
+    void addComponents();
+    void ensureComponents() const;
     report::TRpLabel& labelRef(const char* name) const;
     void fill(data::TMemTable& table);
     void applyValuesOnly();
@@ -122,6 +124,8 @@ private:
     bool m_valuesOnlyApplied = false; // what the components are set for now
     std::vector<ComponentDef> m_layout; // as built, to come back to from values only
 
+    // Made on first use (ensureComponents), so a const lookup may make them.
+    mutable bool m_componentsMade = false;
     std::map<std::string, report::TRpPrintable*> m_components;
 };
 

@@ -184,6 +184,8 @@ void TRpReport::GenerateReport(TRpPrinter& target)
 {
     if (!m_available)
         return;
+    if (BeforeGenerate)
+        BeforeGenerate();
     if (Page.width() - Page.leftMargin() - Page.rightMargin() < 0) {
         Page.setLeftMargin(0);
         Page.setRightMargin(0);

@@ -64,6 +64,9 @@ public:
     // target "QUEUE-ID") or saved from its preview (how "plik", target the file). Pages loaded from a
     // report file are not the report's and tell nothing.
     std::function<void(const QString& how, const QString& target)> OnOutput;
+    // Called as every generation starts, before the bands are read: a form may make its components
+    // here the first time.
+    std::function<void()> BeforeGenerate;
     // Asked by a preview option: once its window has closed, PreviewReport previews the report again.
     void previewAgain() { m_previewAgain = true; }
     bool ShowProgress = true;

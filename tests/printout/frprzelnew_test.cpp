@@ -129,6 +129,10 @@ TEST_F(FrPrzelNew, BandHoldsTheLayoutInDrawingOrder)
     EXPECT_EQ(band.Color, report::clWhite);
     EXPECT_TRUE(bool(band.BeforePrint));
 
+    // The components come on first use, so the main window does not wait for them.
+    EXPECT_TRUE(band.children().empty());
+    ASSERT_NE(form.component("shKrzyzykA1"), nullptr);
+
     const std::vector<printout::ComponentDef> layout = printout::bandLayout();
     // The layout, then the deposit slip's crosses: drawn last, and only on a deposit slip.
     ASSERT_EQ(band.children().size(), layout.size() + 8);
