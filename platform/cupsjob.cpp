@@ -87,13 +87,14 @@ const CupsLibrary& requireCups()
 }
 
 struct DestsDeleter {
+    const CupsLibrary* lib;
     int count;
-    void operator()(cups_dest_t* dests) const { requireCups().cupsFreeDests(count, dests); }
+    void operator()(cups_dest_t* dests) const { lib->cupsFreeDests(count, dests); }
 };
 
-bool requestSucceeded()
+bool requestSucceeded(const CupsLibrary& lib)
 {
-    return requireCups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    return lib.cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
 QByteArray jobUri(int id)
@@ -190,7 +191,7 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
     lib.ippAddString(
         release, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, lib.cupsUser());
     lib.ippDelete(lib.cupsDoRequest(CUPS_HTTP_DEFAULT, release, "/jobs"));
-    if (!requestSucceeded())
+    if (!requestSucceeded(lib))
         fail(QStringLiteral("released"));
     m_released = true;
     return m_id;
@@ -212,7 +213,7 @@ QHash<QString, QString> CupsJob::deviceUris()
         return uris;
     cups_dest_t* dests = nullptr;
     const int count = lib->cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    std::unique_ptr<cups_dest_t, DestsDeleter> owner(dests, DestsDeleter { count });
+    std::unique_ptr<cups_dest_t, DestsDeleter> owner(dests, DestsDeleter { lib, count });
     for (int i = 0; i < count; ++i) {
         const char* uri = lib->cupsGetOption("device-uri", dests[i].num_options, dests[i].options);
         if (uri && !dests[i].instance)

@@ -158,14 +158,13 @@ TfrPrzelNew::TfrPrzelNew(data::TMemTable& mtPlat, QObject* parent)
     rp.BeforeGenerate = [this] { ensureComponents(); };
 }
 
-void TfrPrzelNew::ensureComponents() const
+void TfrPrzelNew::ensureComponents()
 {
     if (m_componentsMade)
         return;
     m_componentsMade = true;
-    auto* self = const_cast<TfrPrzelNew*>(this);
-    self->addComponents();
-    self->addDepositCrosses();
+    addComponents();
+    addDepositCrosses();
 }
 
 TfrPrzelNew::~TfrPrzelNew() = default;
@@ -269,7 +268,7 @@ void TfrPrzelNew::addDepositCrosses()
 // Sets the text on the payer-account label of a copy (0 for A .. 3 for D) at the largest size from 12
 // points down to 7 at which it ends before the line's value field does; false when even 7 points pass it
 // (the label then keeps 7 points).
-bool TfrPrzelNew::fitOnPayerLine(std::size_t copy, const std::string& text) const
+bool TfrPrzelNew::fitOnPayerLine(std::size_t copy, const std::string& text)
 {
     report::TRpLabel& label = labelRef(PayerLabels[copy]);
     const TemplateElement& field = templateElement(PayerFieldElement);
@@ -302,19 +301,19 @@ std::optional<QString> TfrPrzelNew::depositProblem(double amount)
     return std::nullopt;
 }
 
-report::TRpPrintable* TfrPrzelNew::component(const std::string& name) const
+report::TRpPrintable* TfrPrzelNew::component(const std::string& name)
 {
     ensureComponents();
     auto found = m_components.find(name);
     return found == m_components.end() ? nullptr : found->second;
 }
 
-report::TRpLabel* TfrPrzelNew::label(const std::string& name) const
+report::TRpLabel* TfrPrzelNew::label(const std::string& name)
 {
     return dynamic_cast<report::TRpLabel*>(component(name));
 }
 
-report::TRpLabel& TfrPrzelNew::labelRef(const char* name) const
+report::TRpLabel& TfrPrzelNew::labelRef(const char* name)
 {
     report::TRpLabel* found = label(name);
     if (!found)

@@ -83,8 +83,8 @@ public:
     void DetailBand1BeforePrint(report::TRpBand* Sender, bool& PrintBand);
 
     // A component of DetailBand1 by name (nullptr when there is none).
-    report::TRpPrintable* component(const std::string& name) const;
-    report::TRpLabel* label(const std::string& name) const;
+    report::TRpPrintable* component(const std::string& name);
+    report::TRpLabel* label(const std::string& name);
 
     TMemTableDataSet& dataSet() { return m_dataSet; }
 
@@ -112,20 +112,19 @@ private:
     void setUpReport();
     void buildBand();
     void addComponents();
-    void ensureComponents() const;
-    report::TRpLabel& labelRef(const char* name) const;
+    void ensureComponents();
+    report::TRpLabel& labelRef(const char* name);
     void fill(data::TMemTable& table);
     void applyValuesOnly();
     void addDepositCrosses();
-    bool fitOnPayerLine(std::size_t copy, const std::string& text) const;
+    bool fitOnPayerLine(std::size_t copy, const std::string& text);
 
     FormKind m_kind = FormKind::Transfer;
     bool m_valuesOnly = false;
     bool m_valuesOnlyApplied = false; // what the components are set for now
     std::vector<ComponentDef> m_layout; // as built, to come back to from values only
 
-    // Made on first use (ensureComponents), so a const lookup may make them.
-    mutable bool m_componentsMade = false;
+    bool m_componentsMade = false; // the components are made on first use (ensureComponents)
     std::map<std::string, report::TRpPrintable*> m_components;
 };
 
