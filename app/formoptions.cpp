@@ -5,6 +5,7 @@
 #include "app/printsettings.h"
 #include "data/dm2.h"
 #include "platform/errordisplay.h"
+#include "platform/printererror.h"
 #include "platform/registry.h"
 #include "report/rpprinter.h"
 #include "report/rpprintertarget.h"
@@ -22,7 +23,13 @@ QString reportQueue(const report::TRpReport& report)
     const int index = report.PrinterSettings.PrinterIndex;
     if (index >= 0 && std::size_t(index) < printers.size())
         return printers[std::size_t(index)].device;
-    return printer.printer().device;
+    // Queues without a default (as cups-pdf leaves a new machine) and none chosen: no queue, so no
+    // calibration, and values only still works for saving a PDF.
+    try {
+        return printer.printer().device;
+    } catch (const platform::EPrinter&) {
+        return {};
+    }
 }
 
 void setValuesOnly(

@@ -14,7 +14,7 @@ namespace app {
 void installFormOptions(printout::TfrPrzelNew& form, printout::TfrPrzelNew& blankForm, data::TDM2& blankData);
 
 // The CUPS queue the report prints on: the one chosen in its settings, else the system's default; empty
-// when there is no printer.
+// when there is no printer or no default one.
 QString reportQueue(const report::TRpReport& report);
 
 // Puts the form into values only (with the calibration of its printer and the faint form) or back.

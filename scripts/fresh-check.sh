@@ -70,6 +70,7 @@ if [[ ! -f $base ]]; then
 fi
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/fresh-$release.XXXXXX")
+chmod 755 "$root" # its / : apt's own user and the newcomer must get through it
 cleanup() {
     if ((keep)); then echo "fresh-check: the root is kept at $root"; else rm -rf --one-file-system "$root"; fi
 }

@@ -63,7 +63,6 @@ protected:
         window->setActionImages(ImageList1());
         window->setFileChooser([this] { return chosenFile; });
         window->show();
-        QApplication::setActiveWindow(window.get());
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window.get());
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <string_view>
 #include <set>
 
 using namespace printout;
@@ -15,13 +16,14 @@ const std::vector<ComponentDef>& band()
     return components;
 }
 
-const ComponentDef& component(const std::string& name)
+// By value: a name bound to a reference would be a temporary, which GCC 14 takes for a dangling result.
+const ComponentDef& component(std::string_view name)
 {
     for (const ComponentDef& c : band()) {
         if (c.name == name)
             return c;
     }
-    throw std::runtime_error("no component " + name);
+    throw std::runtime_error("no component " + std::string(name));
 }
 
 const ComponentDef& element(char copy, int number)

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -21,7 +22,8 @@ protected:
         layout->addWidget(edit);
         layout->addWidget(other);
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
+        (void)QTest::qWaitForWindowActive(&window);
         edit->setFocus();
     }
     // The neighbour takes the focus, as a Tab would give it.

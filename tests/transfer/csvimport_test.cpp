@@ -7,6 +7,7 @@
 #include "transfer/csvimport.h"
 
 #include <QLocale>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,7 +104,7 @@ TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
         QStringLiteral("a\"b"), 46000 };
     logged[2].values = { QStringLiteral("Gamma"), {}, 10.1, {}, {}, {}, 46365 };
     for (LogEntry& e : logged) {
-        e.when = QDateTime(QDate(2026, 12, 9), QTime(14, 5), Qt::UTC);
+        e.when = QDateTime(QDate(2026, 12, 9), QTime(14, 5), QTimeZone::utc());
         e.how = QStringLiteral("druk");
         e.target = QStringLiteral("Biuro-7");
     }
