@@ -4,11 +4,12 @@
 # debootstrap (no print queue, no spooler running, none of this machine's packages), with a fresh clone
 # of this repository's committed HEAD.
 #
-#   scripts/fresh-check.sh [--user] [--keep] RELEASE 'COMMAND'
+#   scripts/fresh-check.sh [--user] [--keep] [--file PATH]... RELEASE 'COMMAND'
 #
 # RELEASE is 12 or bookworm, 13 or trixie. COMMAND runs with bash in the clone's folder, as root, or with
-# --user as the user "newcomer", who may use sudo without a password. --keep leaves the root behind for a
-# look (its path is printed). The exit status is the command's.
+# --user as the user "newcomer", who may use sudo without a password. --file copies a file into the home
+# folder first (a Debian package to install, say). --keep leaves the root behind for a look (its path is
+# printed). The exit status is the command's.
 #
 # The packages come from the Debian mirror this machine's apt is configured with (DEBIAN_MIRROR
 # overrides it). debootstrap's minimal base is made once per release and kept as a tarball in
@@ -16,19 +17,26 @@
 # unpacks it into a new root. Needs root (or sudo) for debootstrap, chroot and the mounts; the mounts
 # live in a private mount namespace and go with it.
 set -euo pipefail
+# Read whole before it runs (the braces), so that editing the script during a long run cannot change it.
+{
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 
-as_user=0 keep=0
+as_user=0 keep=0 files=()
 while [[ ${1:-} == --* ]]; do
     case $1 in
     --user) as_user=1 ;;
     --keep) keep=1 ;;
+    --file)
+        [[ -f ${2:-} ]] || { echo "--file needs a file, not \"${2:-}\"" >&2; exit 2; }
+        files+=("$(realpath "$2")")
+        shift
+        ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
     esac
     shift
 done
 if [[ $# -ne 2 ]]; then
-    sed -n '6,15p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '6,16p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 fi
 case $1 in
@@ -39,8 +47,11 @@ esac
 command=$2
 
 if [[ $(id -u) -ne 0 ]]; then
-    exec sudo --preserve-env=DEBIAN_MIRROR,PRZELEW_FRESH_CACHE,DISPLAY "$0" \
-        $( ((as_user)) && echo --user) $( ((keep)) && echo --keep) "$release" "$command"
+    again=()
+    ((as_user)) && again+=(--user)
+    ((keep)) && again+=(--keep)
+    for f in "${files[@]}"; do again+=(--file "$f"); done
+    exec sudo --preserve-env=DEBIAN_MIRROR,PRZELEW_FRESH_CACHE,DISPLAY "$0" "${again[@]}" "$release" "$command"
 fi
 
 # The Debian mirror apt already uses here: the first source of the main archive (not its security one).
@@ -94,7 +105,8 @@ if ((as_user)); then
 fi
 # A clone of what is committed, as a new machine gets it; uncommitted changes are not part of it.
 git clone --quiet --no-hardlinks "$repo" "$root$home/przelew"
-((as_user)) && chroot "$root" chown -R newcomer:newcomer "$home/przelew"
+for f in "${files[@]}"; do cp "$f" "$root$home/"; done
+((as_user)) && chroot "$root" chown -R newcomer:newcomer "$home"
 
 # Inside: proc, sys, dev and a private /dev/shm, in a mount namespace of its own that ends with the run.
 inner=$(
@@ -123,3 +135,4 @@ status=$?
 set -e
 echo "fresh-check: exit status $status after $(($(date +%s) - started)) s"
 exit $status
+}
