@@ -81,12 +81,14 @@ if [[ ! -f $base ]]; then
 fi
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/fresh-$release.XXXXXX")
-chmod 755 "$root" # its / : apt's own user and the newcomer must get through it
 cleanup() {
     if ((keep)); then echo "fresh-check: the root is kept at $root"; else rm -rf --one-file-system "$root"; fi
 }
 trap cleanup EXIT
 tar -C "$root" -xf "$base"
+# Its / as on any machine: tar gave it the mode of the private folder debootstrap filled, and then
+# neither apt's own user, nor the spooler's filters, nor the newcomer could get through it.
+chmod 755 "$root"
 
 cat >"$root/etc/apt/sources.list" <<EOF
 deb $mirror $release main

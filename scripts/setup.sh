@@ -45,12 +45,13 @@ fi
 werror=OFF
 if [ "${CI:-}" = "true" ]; then werror=ON; fi
 if [ "$purpose" = start ]; then
-  # Only what the start command runs: the tests' packages may not be there.
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRZELEW_WERROR=$werror \
-    -DPRZELEW_TESTS=OFF -DPRZELEW_BENCH=OFF
+  # Only what the start command runs (the tests' packages may not be there), optimised as the tests are
+  # but without debug information, on one precompiled header: the window comes up in half the time.
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DPRZELEW_WERROR=$werror -DPRZELEW_TESTS=OFF -DPRZELEW_BENCH=OFF -DPRZELEW_PCH=ON
   cmake --build build -j2 --target przelew przelew-render
 else
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRZELEW_WERROR=$werror \
-    -DPRZELEW_TESTS=ON -DPRZELEW_BENCH=ON
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DPRZELEW_WERROR=$werror -DPRZELEW_TESTS=ON -DPRZELEW_BENCH=ON -DPRZELEW_PCH=OFF
   cmake --build build -j2
 fi

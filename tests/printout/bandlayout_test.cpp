@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <map>
-#include <string_view>
 #include <set>
+#include <string_view>
 
 using namespace printout;
 
