@@ -63,7 +63,7 @@ void PaymentCodeWindow::update()
     QString problem;
     const std::optional<QString> payload = paymentCodePayload(m_values, m_taxNumber->text(), &problem);
     m_matrix = payload ? encodeQr(*payload) : QrMatrix {};
-    if (m_matrix.size == 0) {
+    if (!payload || m_matrix.size == 0) {
         m_code->setPixmap(QPixmap());
         m_code->setText(problem.isEmpty() ? QStringLiteral("Tego przelewu nie da się zapisać w kodzie.")
                                           : problem + QLatin1Char('.'));

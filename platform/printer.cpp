@@ -175,7 +175,7 @@ void TPrinter::setPrinterIndex(int index)
     m_settings.reset();
     try {
         m_settings = defaultDeviceSettings();
-    } catch (const EPrinter&) {
+    } catch (const EPrinter&) { // NOLINT(bugprone-empty-catch)
         // A printer the spooler cannot describe is still selectable; its surface reports the failure.
     }
 }
@@ -209,7 +209,7 @@ const DeviceSettings& TPrinter::deviceSettings()
 {
     if (!hasDeviceSettings())
         throw EPrinter(kNotValid);
-    return *m_settings;
+    return m_settings.value();
 }
 
 void TPrinter::setDeviceSettings(const DeviceSettings& settings)
@@ -249,16 +249,16 @@ void TPrinter::setOrientation(int orientation)
 {
     if (!hasDeviceSettings())
         throw EPrinter(kNotSupported);
-    m_settings->orientation = orientation == orientLandscape ? orientLandscape : orientPortrait;
-    m_settings->fields |= dmOrientation;
+    m_settings.value().orientation = orientation == orientLandscape ? orientLandscape : orientPortrait;
+    m_settings.value().fields |= dmOrientation;
 }
 
 void TPrinter::setCopies(int copies)
 {
     if (!hasDeviceSettings())
         throw EPrinter(kNotSupported);
-    m_settings->copies = std::max(1, copies);
-    m_settings->fields |= dmCopies;
+    m_settings.value().copies = std::max(1, copies);
+    m_settings.value().fields |= dmCopies;
 }
 
 std::vector<int> TPrinter::paperCodes()
@@ -294,7 +294,7 @@ void TPrinter::readFrom(const QPrinter& source)
 {
     if (!source.printerName().isEmpty())
         selectPrinter(source.printerName());
-    DeviceSettings settings = hasDeviceSettings() ? *m_settings : DeviceSettings();
+    DeviceSettings settings = hasDeviceSettings() ? m_settings.value() : DeviceSettings();
     const QPageLayout layout = source.pageLayout();
     setPaperOf(settings, layout.pageSize());
     settings.orientation = layout.orientation() == QPageLayout::Landscape ? orientLandscape : orientPortrait;

@@ -75,7 +75,7 @@ QPixmap TRpPreviewImage::render(qreal devicePixelRatio) const
             painter.setOpacity(1);
         }
         emf::playMetafile(m_picture->bytes, painter, QRectF(0, 0, w, h));
-    } catch (const platform::Error&) {
+    } catch (const platform::Error&) { // NOLINT(bugprone-empty-catch)
         // Checked when the page was loaded; a page that fails now shows as a blank sheet.
     }
     painter.restore();

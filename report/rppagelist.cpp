@@ -62,7 +62,7 @@ void TRpPageList::addPage(const QByteArray& metafile)
         // A page that could not be stored whole is dropped, so the pages before it stay readable.
         try {
             m_stream->truncate(sizeBefore);
-        } catch (...) {
+        } catch (...) { // NOLINT(bugprone-empty-catch): the first failure is the one to report
         }
         throw;
     }

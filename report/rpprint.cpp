@@ -119,7 +119,7 @@ int printLoadedReport(TRpPrinter& printer)
         // What was drawn is still printed; the failure is shown afterwards.
         try {
             device.endDoc();
-        } catch (...) {
+        } catch (...) { // NOLINT(bugprone-empty-catch): the first failure is the one to report
         }
         throw;
     }

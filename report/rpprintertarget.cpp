@@ -28,7 +28,7 @@ TRpPrinterTarget::~TRpPrinterTarget()
     if (m_jobStarted) {
         try {
             m_printer->abort();
-        } catch (...) {
+        } catch (...) { // NOLINT(bugprone-empty-catch): a destructor throws nothing
         }
     }
 }

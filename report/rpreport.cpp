@@ -242,14 +242,14 @@ void TRpReport::GenerateReport(TRpPrinter& target)
         // or it would refuse every later preview and print.
         try {
             finishDocument();
-        } catch (...) {
+        } catch (...) { // NOLINT(bugprone-empty-catch): the first failure is the one to report
         }
         m_units = savedUnits;
         for (const auto& band : m_bands) {
             for (const auto& child : band->children()) {
                 try {
                     child->EndOutput();
-                } catch (...) {
+                } catch (...) { // NOLINT(bugprone-empty-catch): the first failure is the one to report
                 }
             }
         }

@@ -287,7 +287,7 @@ int convertReportFile(const Options& options, std::optional<Format> format)
         reportJob(options, id);
         return 0;
     }
-    writePages(options, *format, printer, !hasSuffix(input, "rpf"));
+    writePages(options, format.value(), printer, !hasSuffix(input, "rpf"));
     return 0;
 }
 
@@ -380,7 +380,7 @@ QString printOrWrite(report::TRpReport& rp, const Options& options, std::optiona
     }
     report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
     rp.GenerateReport(printer);
-    writePages(options, *format, printer);
+    writePages(options, format.value(), printer);
     return QFileInfo(options.output).absoluteFilePath();
 }
 
