@@ -207,9 +207,15 @@ bool TPrinter::hasDeviceSettings()
 
 const DeviceSettings& TPrinter::deviceSettings()
 {
-    if (!hasDeviceSettings())
-        throw EPrinter(kNotValid);
-    return m_settings.value();
+    return selectedSettings(kNotValid);
+}
+
+DeviceSettings& TPrinter::selectedSettings(const QString& failure)
+{
+    printerIndex();
+    if (!m_settings)
+        throw EPrinter(failure);
+    return *m_settings;
 }
 
 void TPrinter::setDeviceSettings(const DeviceSettings& settings)
@@ -247,18 +253,16 @@ DeviceSettings TPrinter::defaultDeviceSettings()
 
 void TPrinter::setOrientation(int orientation)
 {
-    if (!hasDeviceSettings())
-        throw EPrinter(kNotSupported);
-    m_settings.value().orientation = orientation == orientLandscape ? orientLandscape : orientPortrait;
-    m_settings.value().fields |= dmOrientation;
+    DeviceSettings& settings = selectedSettings(kNotSupported);
+    settings.orientation = orientation == orientLandscape ? orientLandscape : orientPortrait;
+    settings.fields |= dmOrientation;
 }
 
 void TPrinter::setCopies(int copies)
 {
-    if (!hasDeviceSettings())
-        throw EPrinter(kNotSupported);
-    m_settings.value().copies = std::max(1, copies);
-    m_settings.value().fields |= dmCopies;
+    DeviceSettings& settings = selectedSettings(kNotSupported);
+    settings.copies = std::max(1, copies);
+    settings.fields |= dmCopies;
 }
 
 std::vector<int> TPrinter::paperCodes()
@@ -294,7 +298,8 @@ void TPrinter::readFrom(const QPrinter& source)
 {
     if (!source.printerName().isEmpty())
         selectPrinter(source.printerName());
-    DeviceSettings settings = hasDeviceSettings() ? m_settings.value() : DeviceSettings();
+    printerIndex();
+    DeviceSettings settings = m_settings.value_or(DeviceSettings());
     const QPageLayout layout = source.pageLayout();
     setPaperOf(settings, layout.pageSize());
     settings.orientation = layout.orientation() == QPageLayout::Landscape ? orientLandscape : orientPortrait;

@@ -152,6 +152,8 @@ public:
 private:
     void loadPrinters();
     void requireSelected();
+    // The selected printer's device settings; raises failure when it has none.
+    DeviceSettings& selectedSettings(const QString& failure);
     PrinterMetrics measure(QPrinter& printer);
     void closeJob();
 

@@ -214,9 +214,13 @@ QString reportJob(const Options& options, int id)
     return QStringLiteral("%1-%2").arg(queue).arg(id);
 }
 
-void writePages(const Options& options, Format format, report::TRpPrinter& printer, bool bareMetafile = false)
+void writePages(const Options& options, std::optional<Format> format, report::TRpPrinter& printer,
+    bool bareMetafile = false)
 {
-    switch (format) {
+    // Every command that writes has named its output file, and printing writes none.
+    if (!format)
+        throw platform::Error(QStringLiteral("No output file was given"));
+    switch (*format) {
     case Format::Rpf:
         printer.Save(options.output);
         break;
@@ -287,7 +291,7 @@ int convertReportFile(const Options& options, std::optional<Format> format)
         reportJob(options, id);
         return 0;
     }
-    writePages(options, format.value(), printer, !hasSuffix(input, "rpf"));
+    writePages(options, format, printer, !hasSuffix(input, "rpf"));
     return 0;
 }
 
@@ -380,7 +384,7 @@ QString printOrWrite(report::TRpReport& rp, const Options& options, std::optiona
     }
     report::TRpPrinter printer(report::TRpPrinterDestination::PageStore, platform::screenPpi());
     rp.GenerateReport(printer);
-    writePages(options, format.value(), printer);
+    writePages(options, format, printer);
     return QFileInfo(options.output).absoluteFilePath();
 }
 
