@@ -31,29 +31,29 @@ namespace app {
 
 namespace {
 
-QString valueProblemText(const FileValueProblem& problem)
+QString valueProblemText(const transfer::FileValueProblem& problem)
 {
     switch (problem.kind) {
-    case FileValueProblem::Kind::AmbiguousAmount:
+    case transfer::FileValueProblem::Kind::AmbiguousAmount:
         return QStringLiteral("niejednoznaczna kwota „%1”").arg(problem.value);
-    case FileValueProblem::Kind::UnreadableAmount:
+    case transfer::FileValueProblem::Kind::UnreadableAmount:
         return QStringLiteral("kwota „%1” nie jest liczbą").arg(problem.value);
-    case FileValueProblem::Kind::UnreadableDate:
+    case transfer::FileValueProblem::Kind::UnreadableDate:
         return QStringLiteral("data „%1” nie jest datą").arg(problem.value);
     }
     return QString();
 }
 
-QString csvFaultText(const CsvRow& row)
+QString csvFaultText(const transfer::CsvRow& row)
 {
     switch (row.fault) {
-    case CsvRow::Fault::Quoting:
+    case transfer::CsvRow::Fault::Quoting:
         return QStringLiteral("cudzysłowy wiersza nie tworzą par");
-    case CsvRow::Fault::TooManyFields:
+    case transfer::CsvRow::Fault::TooManyFields:
         return QStringLiteral("więcej pól niż w nagłówku");
-    case CsvRow::Fault::Value:
+    case transfer::CsvRow::Fault::Value:
         return valueProblemText(row.problems.front());
-    case CsvRow::Fault::None:
+    case transfer::CsvRow::Fault::None:
         break;
     }
     return QString();
@@ -148,8 +148,8 @@ void BatchWindow::addFiles(const QStringList& paths)
                 const std::string bytes = platform::readWholeFile(path, platform::ShareMode::DenyWrite);
                 const QString name = QFileInfo(path).fileName();
                 if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
-                    const CsvTransfers csv = parseCsvTransfers(bytes);
-                    for (const CsvRow& csvRow : csv.rows) {
+                    const transfer::CsvTransfers csv = transfer::parseCsvTransfers(bytes);
+                    for (const transfer::CsvRow& csvRow : csv.rows) {
                         Row row;
                         row.source = QStringLiteral("%1, wiersz %2").arg(name).arg(csvRow.line);
                         row.values = csvRow.editors;
@@ -158,11 +158,11 @@ void BatchWindow::addFiles(const QStringList& paths)
                     }
                     return;
                 }
-                const TransferFileValues file = parseTransferFile(bytes);
-                std::vector<FileValueProblem> problems;
+                const transfer::TransferFileValues file = transfer::parseTransferFile(bytes);
+                std::vector<transfer::FileValueProblem> problems;
                 Row row;
                 row.source = name;
-                row.values = editorValuesFromFile(file, &problems);
+                row.values = transfer::editorValuesFromFile(file, &problems);
                 if (file.keysFound == 0)
                     row.fault = QStringLiteral("plik nie zawiera danych przelewu");
                 else if (!problems.empty())
@@ -178,9 +178,10 @@ void BatchWindow::addFiles(const QStringList& paths)
     updateSummary();
 }
 
-void BatchWindow::addTransfers(const std::vector<TransferEditorValues>& transfers, const QString& source)
+void BatchWindow::addTransfers(
+    const std::vector<transfer::TransferEditorValues>& transfers, const QString& source)
 {
-    for (const TransferEditorValues& values : transfers) {
+    for (const transfer::TransferEditorValues& values : transfers) {
         Row row;
         row.source = source;
         row.values = values;
@@ -200,7 +201,7 @@ void BatchWindow::addRow(Row row)
 void BatchWindow::showRow(int index)
 {
     const Row& row = m_rows[std::size_t(index)];
-    const TransferEditorValues& v = row.values;
+    const transfer::TransferEditorValues& v = row.values;
     m_showing = true;
     auto put = [&](int column, const QString& text, bool editable) {
         auto* item = new QTableWidgetItem(text);
@@ -221,10 +222,11 @@ void BatchWindow::showRow(int index)
     put(Amount, v.amount ? platform::formatFixed(*v.amount, 2) : QString(), true);
     put(Payer, v.payerName, true);
     put(Title, v.title, true);
-    put(Date, dateDisplayText(v.date), true);
+    put(Date, transfer::dateDisplayText(v.date), true);
     QString state = row.problem().isEmpty() ? QStringLiteral("Gotowy") : row.problem();
-    if (row.problem().isEmpty() && checkAccountNumber(v.recipientAccount) == AccountCheck::WrongCheckSum)
-        state += QStringLiteral(" – ") + wrongAccountWarning();
+    if (row.problem().isEmpty()
+        && transfer::checkAccountNumber(v.recipientAccount) == transfer::AccountCheck::WrongCheckSum)
+        state += QStringLiteral(" – ") + transfer::wrongAccountWarning();
     if (row.problem().isEmpty() && !row.formWarning.isEmpty())
         state += QStringLiteral(" – ") + row.formWarning;
     QTableWidgetItem* stateItem = put(State, state, false);
@@ -241,7 +243,7 @@ void BatchWindow::cellEdited(int index, int column)
     const QString text = m_table->item(index, column)->text();
     switch (column) {
     case Amount: {
-        const std::optional<double> amount = amountFromText(text);
+        const std::optional<double> amount = transfer::amountFromText(text);
         if (!amount && !text.trimmed().isEmpty()) {
             row.fault = QStringLiteral("kwota „%1” nie jest liczbą").arg(text);
         } else {
@@ -251,7 +253,7 @@ void BatchWindow::cellEdited(int index, int column)
         break;
     }
     case Date: {
-        const std::optional<double> date = parseDateText(text);
+        const std::optional<double> date = transfer::parseDateText(text);
         if (!date) {
             row.fault = QStringLiteral("data „%1” nie jest datą").arg(text);
         } else {
@@ -280,14 +282,14 @@ void BatchWindow::cellEdited(int index, int column)
     updateSummary();
 }
 
-std::vector<TransferEditorValues> BatchWindow::transfersToPrint(QStringList* sources) const
+std::vector<transfer::TransferEditorValues> BatchWindow::transfersToPrint(QStringList* sources) const
 {
-    std::vector<TransferEditorValues> transfers;
+    std::vector<transfer::TransferEditorValues> transfers;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const QTableWidgetItem* check = m_table->item(int(i), Print);
         if (!m_rows[i].problem().isEmpty() || !check || check->checkState() != Qt::Checked)
             continue;
-        TransferEditorValues values = m_rows[i].values;
+        transfer::TransferEditorValues values = m_rows[i].values;
         values.payerAccount = m_payerAccount->text();
         if (m_commonDate->isChecked())
             values.date = m_date->date();
@@ -319,8 +321,8 @@ void BatchWindow::setDepositCheck(std::function<std::optional<QString>(double)> 
     formChanged();
 }
 
-void BatchWindow::setFieldWarnings(
-    std::function<std::vector<printout::FieldWarning>(const TransferEditorValues&, printout::FormKind)>
+void BatchWindow::setFieldWarnings(std::function<std::vector<printout::FieldWarning>(
+        const transfer::TransferEditorValues&, printout::FormKind)>
         warnings)
 {
     m_fieldWarnings = std::move(warnings);
@@ -336,7 +338,7 @@ void BatchWindow::checkForm(Row& row) const
     }
     row.formWarning.clear();
     if (m_fieldWarnings) {
-        TransferEditorValues values = row.values;
+        transfer::TransferEditorValues values = row.values;
         values.payerAccount = m_payerAccount->text();
         row.formWarning = printout::warningLine(m_fieldWarnings(values, formKind()));
     }
@@ -404,7 +406,7 @@ void BatchWindow::moveClick(int step)
 void BatchWindow::printClick()
 {
     QStringList sources;
-    const std::vector<TransferEditorValues> transfers = transfersToPrint(&sources);
+    const std::vector<transfer::TransferEditorValues> transfers = transfersToPrint(&sources);
     if (!transfers.empty() && m_printTransfers)
         m_printTransfers(transfers, sources, formKind());
 }

@@ -39,12 +39,12 @@ public:
     // A file that cannot be opened is reported through the error display; the others still load.
     void addFiles(const QStringList& paths);
     // Adds transfers read elsewhere (the history), each with the source its row shows.
-    void addTransfers(const std::vector<TransferEditorValues>& transfers, const QString& source);
+    void addTransfers(const std::vector<transfer::TransferEditorValues>& transfers, const QString& source);
 
     // What "Wydruk" does with the transfers of the checked rows that are ready, in table order, where each
     // came from, and the form chosen for the whole set.
-    void setPrintTransfers(
-        std::function<void(const std::vector<TransferEditorValues>&, const QStringList&, printout::FormKind)>
+    void setPrintTransfers(std::function<void(
+            const std::vector<transfer::TransferEditorValues>&, const QStringList&, printout::FormKind)>
             print)
     {
         m_printTransfers = std::move(print);
@@ -55,15 +55,15 @@ public:
     // Why an amount cannot go on a deposit slip (nothing when it can).
     void setDepositCheck(std::function<std::optional<QString>(double)> check);
     // What the form will not show whole of a row's values: told in the row's state, never blocking it.
-    void setFieldWarnings(
-        std::function<std::vector<printout::FieldWarning>(const TransferEditorValues&, printout::FormKind)>
+    void setFieldWarnings(std::function<std::vector<printout::FieldWarning>(
+            const transfer::TransferEditorValues&, printout::FormKind)>
             warnings);
     // The open dialog; tests put a function that returns paths (none for a cancel).
     void setFilesChooser(std::function<QStringList()> chooser) { m_chooseFiles = std::move(chooser); }
 
     // The transfers of the checked rows that are ready, in table order, with the common account and date;
     // and what each row's source column says.
-    std::vector<TransferEditorValues> transfersToPrint(QStringList* sources = nullptr) const;
+    std::vector<transfer::TransferEditorValues> transfersToPrint(QStringList* sources = nullptr) const;
     int readyCount() const;
 
     QTableWidget* table() const { return m_table; }
@@ -86,7 +86,7 @@ protected:
 private:
     struct Row {
         QString source;
-        TransferEditorValues values;
+        transfer::TransferEditorValues values;
         QString fault; // why the row cannot be printed; empty when it can
         QString depositFault; // why a deposit slip cannot carry its amount; empty when it can
         QString formWarning; // what the form will not show whole; printed all the same
@@ -109,10 +109,12 @@ private:
     QPushButton* m_print;
     TPropertiesStore m_store;
     bool m_showing = false; // the table is being filled by the program, not edited by the user
-    std::function<void(const std::vector<TransferEditorValues>&, const QStringList&, printout::FormKind)>
+    std::function<void(
+        const std::vector<transfer::TransferEditorValues>&, const QStringList&, printout::FormKind)>
         m_printTransfers;
     std::function<std::optional<QString>(double)> m_depositCheck;
-    std::function<std::vector<printout::FieldWarning>(const TransferEditorValues&, printout::FormKind)>
+    std::function<std::vector<printout::FieldWarning>(
+        const transfer::TransferEditorValues&, printout::FormKind)>
         m_fieldWarnings;
     std::function<QStringList()> m_chooseFiles;
 };

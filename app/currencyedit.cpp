@@ -26,7 +26,7 @@ void TCurrencyEdit::setValue(std::optional<double> value)
 
 void TCurrencyEdit::setAmountText(const QString& text)
 {
-    setValue(amountFromText(text));
+    setValue(transfer::amountFromText(text));
 }
 
 void TCurrencyEdit::showValue()

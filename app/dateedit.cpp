@@ -53,7 +53,7 @@ double TDateEdit::date() const
     if (isModified()) {
         if (text().trimmed().isEmpty())
             return platform::NoDate;
-        if (const auto value = parseDateText(text()))
+        if (const auto value = transfer::parseDateText(text()))
             return *value;
     }
     return m_date;
@@ -72,13 +72,13 @@ void TDateEdit::clearDate()
 
 void TDateEdit::setDateText(const QString& text)
 {
-    const auto value = parseDateText(text);
+    const auto value = transfer::parseDateText(text);
     setDate(value ? *value : platform::NoDate);
 }
 
 void TDateEdit::showDate()
 {
-    setText(dateDisplayText(m_date));
+    setText(transfer::dateDisplayText(m_date));
     setModified(false);
 }
 
@@ -90,7 +90,7 @@ bool TDateEdit::acceptTypedText()
     }
     if (!isModified())
         return true; // the shown date itself, which may carry a time the words gave
-    const auto value = parseDateText(text());
+    const auto value = transfer::parseDateText(text());
     if (!value) {
         emit invalidDateShown();
         // Shown after the current event, so the box never opens inside a focus change.

@@ -235,8 +235,8 @@ TfMenu::TfMenu(QWidget* parent)
         w->hide();
         return w;
     };
-    lOdbiorcaCheck = makeWarning(Label6, "lOdbiorcaCheck", wrongAccountWarning());
-    lZleceniodawcaCheck = makeWarning(Label7, "lZleceniodawcaCheck", wrongAccountWarning());
+    lOdbiorcaCheck = makeWarning(Label6, "lOdbiorcaCheck", transfer::wrongAccountWarning());
+    lZleceniodawcaCheck = makeWarning(Label7, "lZleceniodawcaCheck", transfer::wrongAccountWarning());
     lKwotaImport = makeWarning(Label2, "lKwotaImport", QString());
     lDataImport = makeWarning(Label4, "lDataImport", QString());
     connect(ceKwota, &QLineEdit::textEdited, lKwotaImport, &QWidget::hide);
@@ -326,7 +326,8 @@ bool TfMenu::eventFilter(QObject* watched, QEvent* event)
 void TfMenu::updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning)
 {
     Q_UNUSED(caption);
-    warning->setVisible(checkAccountNumber(editor->text()) == AccountCheck::WrongCheckSum);
+    warning->setVisible(
+        transfer::checkAccountNumber(editor->text()) == transfer::AccountCheck::WrongCheckSum);
 }
 
 QString TfMenu::chooseTransferFile()
@@ -377,18 +378,18 @@ void TfMenu::showImportProblem(QLabel* warning, const QString& text)
 
 namespace {
 
-QString importProblemText(const FileValueProblem& problem)
+QString importProblemText(const transfer::FileValueProblem& problem)
 {
     QString value = problem.value;
     if (value.size() > 30)
         value = value.left(29) + QChar(0x2026);
     const QString where = QStringLiteral("wiersz %1: „%2”").arg(problem.line).arg(value);
     switch (problem.kind) {
-    case FileValueProblem::Kind::AmbiguousAmount:
+    case transfer::FileValueProblem::Kind::AmbiguousAmount:
         return QStringLiteral("Niejednoznaczna kwota w pliku (%1) – wpisz ją").arg(where);
-    case FileValueProblem::Kind::UnreadableAmount:
+    case transfer::FileValueProblem::Kind::UnreadableAmount:
         return QStringLiteral("Nie odczytano kwoty z pliku (%1)").arg(where);
-    case FileValueProblem::Kind::UnreadableDate:
+    case transfer::FileValueProblem::Kind::UnreadableDate:
         return QStringLiteral("Nie odczytano daty z pliku (%1) – przyjęto dzisiejszą").arg(where);
     }
     return QString();
@@ -404,19 +405,19 @@ void TfMenu::loadTransferFile(const QString& path)
         lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
     };
     showName(QFileInfo(path).fileName());
-    const TransferFileValues file
-        = parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
+    const transfer::TransferFileValues file
+        = transfer::parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
     if (file.keysFound == 0) {
         // Loading it would empty every editor for nothing: the window stays as it was.
         showName(previousName);
         throw platform::Error(QStringLiteral("Plik nie zawiera danych przelewu."));
     }
-    std::vector<FileValueProblem> problems;
-    const TransferEditorValues v = editorValuesFromFile(file, &problems);
+    std::vector<transfer::FileValueProblem> problems;
+    const transfer::TransferEditorValues v = transfer::editorValuesFromFile(file, &problems);
     lKwotaImport->hide();
     lDataImport->hide();
-    for (const FileValueProblem& problem : problems) {
-        const bool date = problem.kind == FileValueProblem::Kind::UnreadableDate;
+    for (const transfer::FileValueProblem& problem : problems) {
+        const bool date = problem.kind == transfer::FileValueProblem::Kind::UnreadableDate;
         showImportProblem(date ? lDataImport : lKwotaImport, importProblemText(problem));
     }
     showEditorValues(v);
@@ -430,7 +431,7 @@ BatchWindow* TfMenu::batchWindow()
         m_batch->setFormKind(formKind());
         m_batch->setDepositCheck(m_depositCheck);
         m_batch->setFieldWarnings(m_fieldWarnings);
-        m_batch->setPrintTransfers([this](const std::vector<TransferEditorValues>& transfers,
+        m_batch->setPrintTransfers([this](const std::vector<transfer::TransferEditorValues>& transfers,
                                        const QStringList& sources, printout::FormKind kind) {
             if (m_batchPreview && !(m_reportBusy && m_reportBusy()))
                 m_batchPreview(transfers, sources, kind);
@@ -464,7 +465,7 @@ void TfMenu::setFormKind(printout::FormKind kind)
 }
 
 // Puts a transfer into the six editors it fills (the payer account stays) and enables printing.
-void TfMenu::showEditorValues(const TransferEditorValues& v)
+void TfMenu::showEditorValues(const transfer::TransferEditorValues& v)
 {
     auto put = [](QLineEdit* editor, const QString& value) {
         editor->setText(value);
@@ -479,9 +480,9 @@ void TfMenu::showEditorValues(const TransferEditorValues& v)
     aPrint->setEnabled(true);
 }
 
-TransferEditorValues TfMenu::editorValues() const
+transfer::TransferEditorValues TfMenu::editorValues() const
 {
-    TransferEditorValues values;
+    transfer::TransferEditorValues values;
     values.recipientName = eOdbiorca->text();
     values.recipientAccount = eRachunekOdbiorcy->text();
     values.amount = ceKwota->numericValue();
@@ -525,7 +526,8 @@ HistoryWindow* TfMenu::historyWindow()
 {
     if (!m_history && m_log) {
         m_history = new HistoryWindow(*m_log, this);
-        m_history->setReprint([this](const std::vector<LogEntry>& entries) { loadFromHistory(entries); });
+        m_history->setReprint(
+            [this](const std::vector<transfer::LogEntry>& entries) { loadFromHistory(entries); });
     }
     return m_history;
 }
@@ -543,19 +545,19 @@ void TfMenu::aHistoryExecute()
     history->activateWindow();
 }
 
-void TfMenu::loadFromHistory(const std::vector<LogEntry>& entries)
+void TfMenu::loadFromHistory(const std::vector<transfer::LogEntry>& entries)
 {
     if (entries.size() > 1) {
-        std::vector<TransferEditorValues> transfers;
+        std::vector<transfer::TransferEditorValues> transfers;
         transfers.reserve(entries.size());
-        for (const LogEntry& e : entries)
+        for (const transfer::LogEntry& e : entries)
             transfers.push_back(e.values);
         shownBatchWindow()->addTransfers(transfers, QStringLiteral("(z historii)"));
         return;
     }
     if (entries.empty())
         return;
-    TransferEditorValues v = entries.front().values;
+    transfer::TransferEditorValues v = entries.front().values;
     if (v.date <= 0)
         v.date = platform::today();
     lKwotaImport->hide();
@@ -579,7 +581,7 @@ void TfMenu::aPrintExecute()
             data::TDM2* dm = DM2;
             if (!dm || (m_reportBusy && m_reportBusy()))
                 return;
-            const TransferEditorValues values = editorValues();
+            const transfer::TransferEditorValues values = editorValues();
             const printout::FormKind kind = formKind();
             if (kind == printout::FormKind::Deposit && m_depositCheck) {
                 if (const std::optional<QString> problem = m_depositCheck(values.amount.value_or(0))) {
@@ -587,7 +589,7 @@ void TfMenu::aPrintExecute()
                     return;
                 }
             }
-            writeTransferRecord(*dm, values);
+            transfer::writeTransferRecord(*dm, values);
             if (m_previewReport)
                 m_previewReport(kind);
         },

@@ -49,16 +49,16 @@ public:
     void setDepositCheck(std::function<std::optional<QString>(double)> check);
     // What the form of a kind will not show whole of the values: the line under the editors tells it,
     // and the batch window's rows. Until it is set nothing is told.
-    using FieldWarnings
-        = std::function<std::vector<printout::FieldWarning>(const TransferEditorValues&, printout::FormKind)>;
+    using FieldWarnings = std::function<std::vector<printout::FieldWarning>(
+        const transfer::TransferEditorValues&, printout::FormKind)>;
     void setFieldWarnings(FieldWarnings warnings);
     // Whether the report is still generating pages from mtPlat; the print command then leaves the table
     // alone, since emptying it would pull the record from under the running generation.
     void setReportBusy(std::function<bool()> reportBusy) { m_reportBusy = std::move(reportBusy); }
 
     // What the batch window's print does with its transfers: the report's preview of all of them.
-    void setBatchPreview(
-        std::function<void(const std::vector<TransferEditorValues>&, const QStringList&, printout::FormKind)>
+    void setBatchPreview(std::function<void(
+            const std::vector<transfer::TransferEditorValues>&, const QStringList&, printout::FormKind)>
             preview)
     {
         m_batchPreview = std::move(preview);
@@ -73,7 +73,7 @@ public:
     void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
 
     // The transfer as the editors hold it.
-    TransferEditorValues editorValues() const;
+    transfer::TransferEditorValues editorValues() const;
 
     // The form "Wydruk" prints: "Przelew" or "Wpłata gotówkowa" in the "Dane" menu, kept in the registry.
     printout::FormKind formKind() const;
@@ -85,12 +85,12 @@ public:
     // Shows the pay-by-phone code of the transfer in the editors (tests find the window as a child).
     void aPaymentCodeExecute();
     // The transfer log the history window reads (not owned); none: the history is empty.
-    void setTransferLog(TransferLog* log) { m_log = log; }
+    void setTransferLog(transfer::TransferLog* log) { m_log = log; }
     // "Historia…": the history window, made on first use; its reprint loads one transfer into the
     // editors (the file name label says "(z historii)") and several into the batch window.
     HistoryWindow* historyWindow();
     void aHistoryExecute();
-    void loadFromHistory(const std::vector<LogEntry>& entries);
+    void loadFromHistory(const std::vector<transfer::LogEntry>& entries);
     void Action3Execute();
 
     // The steps of aOpenExecute after the dialog; raises the file error.
@@ -151,18 +151,19 @@ private:
     void showImportProblem(QLabel* warning, const QString& text);
     BatchWindow* shownBatchWindow();
     void updateFormWarning();
-    void showEditorValues(const TransferEditorValues& values);
+    void showEditorValues(const transfer::TransferEditorValues& values);
 
     std::function<void(printout::FormKind)> m_previewReport;
     std::function<std::optional<QString>(double)> m_depositCheck;
     FieldWarnings m_fieldWarnings;
     std::function<bool()> m_reportBusy;
     std::function<QString()> m_chooseFile;
-    std::function<void(const std::vector<TransferEditorValues>&, const QStringList&, printout::FormKind)>
+    std::function<void(
+        const std::vector<transfer::TransferEditorValues>&, const QStringList&, printout::FormKind)>
         m_batchPreview;
     QPointer<BatchWindow> m_batch;
     QPointer<HistoryWindow> m_history;
-    TransferLog* m_log = nullptr;
+    transfer::TransferLog* m_log = nullptr;
 };
 
 // The one main window of the program, created first at start-up.

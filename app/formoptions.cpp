@@ -45,7 +45,7 @@ void setValuesOnly(
     static QByteArray blank;
     if (blank.isEmpty()) {
         // The form without its values: an empty record would still print the amount 0,00.
-        writeTransferRecord(blankData, TransferEditorValues {});
+        transfer::writeTransferRecord(blankData, transfer::TransferEditorValues {});
         auto showValues = [&blankForm](bool show) {
             for (const printout::DataLabelDef& row : printout::dataLabels()) {
                 for (const char* name : row.names)

@@ -69,7 +69,7 @@ QDateEdit* dayEdit(const QDate& day, QWidget* parent)
 
 } // namespace
 
-HistoryWindow::HistoryWindow(TransferLog& log, QWidget* parent)
+HistoryWindow::HistoryWindow(transfer::TransferLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_log(log)
     , m_search(new QLineEdit(this))
@@ -135,9 +135,9 @@ HistoryWindow::HistoryWindow(TransferLog& log, QWidget* parent)
     refresh();
 }
 
-LogFilter HistoryWindow::filter() const
+transfer::LogFilter HistoryWindow::filter() const
 {
-    LogFilter filter;
+    transfer::LogFilter filter;
     filter.text = m_search->text();
     if (m_fromCheck->isChecked())
         filter.from = m_from->date();
@@ -179,9 +179,9 @@ std::vector<qlonglong> HistoryWindow::chosenIds() const
 
 void HistoryWindow::reprintClick()
 {
-    std::vector<LogEntry> chosen;
+    std::vector<transfer::LogEntry> chosen;
     for (const qlonglong id : chosenIds()) {
-        if (const std::optional<LogEntry> e = m_log.entry(id))
+        if (const std::optional<transfer::LogEntry> e = m_log.entry(id))
             chosen.push_back(*e);
     }
     if (!chosen.empty() && m_reprint)
@@ -203,7 +203,7 @@ void HistoryWindow::exportClick()
 bool HistoryWindow::exportTo(const QString& fileName)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(logEntriesCsv(m_log.entries(filter()))) < 0
+    if (!file.open(QIODevice::WriteOnly) || file.write(transfer::logEntriesCsv(m_log.entries(filter()))) < 0
         || !file.commit()) {
         platform::showError(
             QStringLiteral("Nie można zapisać pliku „%1”: %2").arg(fileName, file.errorString()), this);

@@ -25,16 +25,16 @@ public:
     // The table's columns; the first, hidden, is the entry's row id.
     enum Column { Id, Printed, Recipient, Account, Amount, Title, How, ColumnCount };
 
-    explicit HistoryWindow(TransferLog& log, QWidget* parent = nullptr);
+    explicit HistoryWindow(transfer::TransferLog& log, QWidget* parent = nullptr);
 
     // What "Drukuj ponownie" does with the chosen transfers, in table order.
-    void setReprint(std::function<void(const std::vector<LogEntry>&)> reprint)
+    void setReprint(std::function<void(const std::vector<transfer::LogEntry>&)> reprint)
     {
         m_reprint = std::move(reprint);
     }
 
     // What the search field and the days let through.
-    LogFilter filter() const;
+    transfer::LogFilter filter() const;
     // Reads the log again with the filter.
     void refresh();
     void reprintClick();
@@ -59,7 +59,7 @@ protected:
 private:
     std::vector<qlonglong> chosenIds() const;
 
-    TransferLog& m_log;
+    transfer::TransferLog& m_log;
     QLineEdit* m_search;
     QCheckBox* m_fromCheck;
     QDateEdit* m_from;
@@ -70,7 +70,7 @@ private:
     QPushButton* m_reprintButton;
     QPushButton* m_exportButton;
     QPushButton* m_removeButton;
-    std::function<void(const std::vector<LogEntry>&)> m_reprint;
+    std::function<void(const std::vector<transfer::LogEntry>&)> m_reprint;
 };
 
 } // namespace app

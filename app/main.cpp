@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     frPrzelNew = new printout::TfrPrzelNew(DM2->mtPlat);
     frPrzelNew->rp.setPreviewHost(&preview::TRpStandardPreviewInterface::instance());
     // Every transfer whose pages leave the program goes into the transfer log.
-    TransferLog transferLog;
+    transfer::TransferLog transferLog;
     app::PrintLog printLog(transferLog);
     fMenu->setTransferLog(&transferLog);
     frPrzelNew->rp.OnOutput
@@ -55,18 +55,19 @@ int main(int argc, char** argv)
     data::TDM2 checkingData;
     printout::TfrPrzelNew checkingForm(checkingData.mtPlat);
     fMenu->setDepositCheck([&checkingForm](double amount) { return checkingForm.depositProblem(amount); });
-    fMenu->setFieldWarnings([&checkingForm](const TransferEditorValues& values, printout::FormKind kind) {
-        return checkingForm.fieldWarnings(values, kind);
-    });
+    fMenu->setFieldWarnings(
+        [&checkingForm](const transfer::TransferEditorValues& values, printout::FormKind kind) {
+            return checkingForm.fieldWarnings(values, kind);
+        });
     fMenu->setReportBusy([] { return !frPrzelNew->rp.available(); });
     // The preview's buttons for pre-printed forms; the faint form behind the values comes from the
     // checking form and its table.
     app::installFormOptions(*frPrzelNew, checkingForm, checkingData);
     // Many transfers: one record each, a page each.
-    fMenu->setBatchPreview([&printLog](const std::vector<TransferEditorValues>& transfers,
+    fMenu->setBatchPreview([&printLog](const std::vector<transfer::TransferEditorValues>& transfers,
                                const QStringList& sources, printout::FormKind kind) {
         printLog.setShown(transfers, sources, kind);
-        writeTransferRecords(*DM2, transfers);
+        transfer::writeTransferRecords(*DM2, transfers);
         frPrzelNew->setFormKind(kind);
         frPrzelNew->DetailBand1->ForceNewPage = true;
         frPrzelNew->rp.PreviewReport();

@@ -23,7 +23,7 @@ constexpr int ScreenModule = 6; // pixels a module: a phone reads it from the sc
 
 } // namespace
 
-PaymentCodeWindow::PaymentCodeWindow(const TransferEditorValues& values, QWidget* parent)
+PaymentCodeWindow::PaymentCodeWindow(const transfer::TransferEditorValues& values, QWidget* parent)
     : QDialog(parent)
     , m_values(values)
     , m_taxNumber(new QLineEdit(this))
@@ -61,8 +61,9 @@ PaymentCodeWindow::PaymentCodeWindow(const TransferEditorValues& values, QWidget
 void PaymentCodeWindow::update()
 {
     QString problem;
-    const std::optional<QString> payload = paymentCodePayload(m_values, m_taxNumber->text(), &problem);
-    m_matrix = payload ? encodeQr(*payload) : QrMatrix {};
+    const std::optional<QString> payload
+        = transfer::paymentCodePayload(m_values, m_taxNumber->text(), &problem);
+    m_matrix = payload ? transfer::encodeQr(*payload) : transfer::QrMatrix {};
     if (!payload || m_matrix.size == 0) {
         m_code->setPixmap(QPixmap());
         m_code->setText(problem.isEmpty() ? QStringLiteral("Tego przelewu nie da się zapisać w kodzie.")
@@ -71,7 +72,7 @@ void PaymentCodeWindow::update()
         m_save->setEnabled(false);
         return;
     }
-    m_code->setPixmap(QPixmap::fromImage(qrImage(m_matrix, ScreenModule)));
+    m_code->setPixmap(QPixmap::fromImage(transfer::qrImage(m_matrix, ScreenModule)));
     m_text->setText(*payload);
     m_save->setEnabled(true);
 }
@@ -89,7 +90,8 @@ void PaymentCodeWindow::saveClick()
     const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly)
-        && (svg ? file.write(qrSvg(m_matrix)) >= 0 : qrImage(m_matrix, 10).save(&file, "PNG"))
+        && (svg ? file.write(transfer::qrSvg(m_matrix)) >= 0
+                : transfer::qrImage(m_matrix, 10).save(&file, "PNG"))
         && file.commit();
     if (!written)
         throw platform::Error(QStringLiteral("Cannot create file \"%1\". %2")

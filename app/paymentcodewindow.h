@@ -18,7 +18,7 @@ namespace app {
 class PaymentCodeWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit PaymentCodeWindow(const TransferEditorValues& values, QWidget* parent = nullptr);
+    explicit PaymentCodeWindow(const transfer::TransferEditorValues& values, QWidget* parent = nullptr);
 
     // The save dialog; tests put a function that returns a path (empty for a cancel).
     void setSaveChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
@@ -33,12 +33,12 @@ public:
 private:
     void update();
 
-    TransferEditorValues m_values;
+    transfer::TransferEditorValues m_values;
     QLineEdit* m_taxNumber;
     QLabel* m_code;
     QLabel* m_text;
     QPushButton* m_save;
-    QrMatrix m_matrix;
+    transfer::QrMatrix m_matrix;
     std::function<QString()> m_chooseFile;
 };
 

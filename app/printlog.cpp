@@ -8,7 +8,7 @@
 namespace app {
 
 void PrintLog::setShown(
-    std::vector<TransferEditorValues> transfers, QStringList sources, printout::FormKind kind)
+    std::vector<transfer::TransferEditorValues> transfers, QStringList sources, printout::FormKind kind)
 {
     m_transfers = std::move(transfers);
     m_sources = std::move(sources);
@@ -21,10 +21,10 @@ void PrintLog::output(const QString& how, const QString& target)
         report(m_log.problem());
         return;
     }
-    std::vector<LogEntry> entries;
+    std::vector<transfer::LogEntry> entries;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (std::size_t i = 0; i < m_transfers.size(); ++i) {
-        LogEntry e;
+        transfer::LogEntry e;
         e.when = now;
         e.how = how;
         e.target = target;

@@ -17,21 +17,22 @@ namespace app {
 class PrintLog {
 public:
     // The log is not owned; one that could not be opened is reported at the first output.
-    explicit PrintLog(TransferLog& log)
+    explicit PrintLog(transfer::TransferLog& log)
         : m_log(log)
     {
     }
 
     // The transfers of the report now generated, in page order, with where each came from.
-    void setShown(std::vector<TransferEditorValues> transfers, QStringList sources, printout::FormKind kind);
+    void setShown(
+        std::vector<transfer::TransferEditorValues> transfers, QStringList sources, printout::FormKind kind);
     // The pages left the program (OnOutput of the report): logs the shown transfers.
     void output(const QString& how, const QString& target);
 
 private:
     void report(const QString& problem);
 
-    TransferLog& m_log;
-    std::vector<TransferEditorValues> m_transfers;
+    transfer::TransferLog& m_log;
+    std::vector<transfer::TransferEditorValues> m_transfers;
     QStringList m_sources;
     printout::FormKind m_kind = printout::FormKind::Transfer;
     bool m_reported = false;

@@ -12,16 +12,16 @@
 namespace {
 
 // One log for every run of the benchmark: filling it takes longer than what is measured.
-TransferLog& longLog(int rows)
+transfer::TransferLog& longLog(int rows)
 {
     static QTemporaryDir dir;
-    static TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
+    static transfer::TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
     static int filled = 0;
     if (filled < rows) {
-        std::vector<LogEntry> entries;
+        std::vector<transfer::LogEntry> entries;
         const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-400);
         for (int i = filled; i < rows; ++i) {
-            LogEntry e;
+            transfer::LogEntry e;
             e.when = start.addSecs(qint64(i) * 300);
             e.how = QStringLiteral("druk");
             e.target = QStringLiteral("Biuro-%1").arg(i);
@@ -43,7 +43,7 @@ TransferLog& longLog(int rows)
 
 void BM_HistoryWindowOpened(benchmark::State& state)
 {
-    TransferLog& log = longLog(int(state.range(0)));
+    transfer::TransferLog& log = longLog(int(state.range(0)));
     for (auto _ : state) {
         app::HistoryWindow window(log);
         QSqlQueryModel* model = window.model();
@@ -60,7 +60,7 @@ BENCHMARK(BM_HistoryWindowOpened)->Arg(100000)->Unit(benchmark::kMillisecond);
 // The same window with a search typed: every row is looked at until a screen is found.
 void BM_HistorySearched(benchmark::State& state)
 {
-    TransferLog& log = longLog(int(state.range(0)));
+    transfer::TransferLog& log = longLog(int(state.range(0)));
     app::HistoryWindow window(log);
     int n = 0;
     for (auto _ : state) {

@@ -15,9 +15,9 @@
 
 namespace {
 
-TransferEditorValues sampleValues()
+transfer::TransferEditorValues sampleValues()
 {
-    TransferEditorValues values = editorValuesFromFile(parseTransferFile(
+    transfer::TransferEditorValues values = transfer::editorValuesFromFile(transfer::parseTransferFile(
         platform::readWholeFile(QStringLiteral(PRZELEW_BENCH_DATA "/transfers/sample.txt"))));
     values.payerAccount = QStringLiteral("12 1020 5558 0000 1234 5678 9012");
     return values;
@@ -27,10 +27,10 @@ void BM_TransferPageGenerated(benchmark::State& state)
 {
     data::TDM2 dm;
     printout::TfrPrzelNew form(dm.mtPlat);
-    const TransferEditorValues values = sampleValues();
+    const transfer::TransferEditorValues values = sampleValues();
     qint64 bytes = 0;
     for (auto _ : state) {
-        writeTransferRecord(dm, values);
+        transfer::writeTransferRecord(dm, values);
         report::TRpPrinter store(report::TRpPrinterDestination::PageStore, 96);
         form.rp.GenerateReport(store);
         bytes = store.PageAt(1)->bytes.size();
@@ -47,9 +47,9 @@ void BM_TransferPagesGenerated(benchmark::State& state)
     data::TDM2 dm;
     printout::TfrPrzelNew form(dm.mtPlat);
     form.DetailBand1->ForceNewPage = true;
-    const std::vector<TransferEditorValues> transfers(std::size_t(state.range(0)), sampleValues());
+    const std::vector<transfer::TransferEditorValues> transfers(std::size_t(state.range(0)), sampleValues());
     for (auto _ : state) {
-        writeTransferRecords(dm, transfers);
+        transfer::writeTransferRecords(dm, transfers);
         report::TRpPrinter store(report::TRpPrinterDestination::PageStore, 96);
         form.rp.GenerateReport(store);
         benchmark::DoNotOptimize(store.PagesStarted());
@@ -62,7 +62,7 @@ void BM_TransferPagePlayed(benchmark::State& state)
 {
     data::TDM2 dm;
     printout::TfrPrzelNew form(dm.mtPlat);
-    writeTransferRecord(dm, sampleValues());
+    transfer::writeTransferRecord(dm, sampleValues());
     report::TRpPrinter store(report::TRpPrinterDestination::PageStore, 96);
     form.rp.GenerateReport(store);
     const QByteArray page = store.PageAt(1)->bytes;

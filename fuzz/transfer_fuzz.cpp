@@ -32,17 +32,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
 #ifdef PRZELEW_FUZZ_CSV
-        const CsvTransfers csv = parseCsvTransfers(bytes);
-        std::vector<TransferEditorValues> transfers;
-        for (const CsvRow& row : csv.rows) {
+        const transfer::CsvTransfers csv = transfer::parseCsvTransfers(bytes);
+        std::vector<transfer::TransferEditorValues> transfers;
+        for (const transfer::CsvRow& row : csv.rows) {
             if (row.readable())
                 transfers.push_back(row.editors);
         }
-        writeTransferRecords(*dm, transfers);
+        transfer::writeTransferRecords(*dm, transfers);
 #else
-        const TransferFileValues file = parseTransferFile(bytes);
-        std::vector<FileValueProblem> problems;
-        writeTransferRecord(*dm, editorValuesFromFile(file, &problems));
+        const transfer::TransferFileValues file = transfer::parseTransferFile(bytes);
+        std::vector<transfer::FileValueProblem> problems;
+        transfer::writeTransferRecord(*dm, transfer::editorValuesFromFile(file, &problems));
 #endif
     } catch (const platform::Error&) {
     }

@@ -95,7 +95,8 @@ long double inkEnd(const report::TRpLabel& label, int ppi, int zoom)
 
 } // namespace
 
-std::vector<FieldWarning> TfrPrzelNew::fieldWarnings(const TransferEditorValues& values, FormKind kind)
+std::vector<FieldWarning> TfrPrzelNew::fieldWarnings(
+    const transfer::TransferEditorValues& values, FormKind kind)
 {
     const bool deposit = kind == FormKind::Deposit;
     const std::array<QString, 6> texts { values.recipientName,
@@ -106,7 +107,7 @@ std::vector<FieldWarning> TfrPrzelNew::fieldWarnings(const TransferEditorValues&
 
     // The labels filled from a record of their own, as a generation fills them.
     data::TDM2 scratch;
-    writeTransferRecord(scratch, values);
+    transfer::writeTransferRecord(scratch, values);
     scratch.mtPlat.first();
     const FormKind kept = m_kind;
     m_kind = kind;

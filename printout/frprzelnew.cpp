@@ -139,7 +139,7 @@ std::optional<QString> depositWords(double amount)
     const int grosze = QByteArray::fromStdString(text.substr(comma + 1)).toInt(&groszeRead);
     if (!zloteRead || !groszeRead)
         return std::nullopt;
-    return amountInWords(zlote, grosze);
+    return transfer::amountInWords(zlote, grosze);
 }
 
 } // namespace

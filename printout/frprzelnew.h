@@ -106,7 +106,7 @@ public:
     // What the form of the given kind will not show whole of these values, field by field in the form's
     // order. Fills the data labels from a record of its own, as a generation would (the next generation
     // replaces their captions); the transfer table is not touched.
-    std::vector<FieldWarning> fieldWarnings(const TransferEditorValues& values, FormKind kind);
+    std::vector<FieldWarning> fieldWarnings(const transfer::TransferEditorValues& values, FormKind kind);
 
 private:
     void setUpReport();

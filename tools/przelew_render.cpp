@@ -296,7 +296,7 @@ int convertReportFile(const Options& options, std::optional<Format> format)
 }
 
 // What is wrong with a value of a file, for messages, by the kind of problem.
-QString problemText(const FileValueProblem& problem)
+QString problemText(const transfer::FileValueProblem& problem)
 {
     static const char* const texts[] = {
         "the amount \"%1\" is no number", // UnreadableAmount
@@ -308,20 +308,21 @@ QString problemText(const FileValueProblem& problem)
 
 // The one transfer of a transfer file. An amount that reads two ways stops the run: printing either
 // reading could multiply it; other values that cannot be read are warned about.
-TransferEditorValues readTransferFile(const QString& path)
+transfer::TransferEditorValues readTransferFile(const QString& path)
 {
-    const TransferFileValues file
-        = parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
+    const transfer::TransferFileValues file
+        = transfer::parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
     const QString inputName = QFileInfo(path).absoluteFilePath();
     if (file.keysFound == 0)
         throw platform::Error(QStringLiteral("The file \"%1\" holds no transfer data").arg(inputName));
-    std::vector<FileValueProblem> problems;
-    TransferEditorValues values = editorValuesFromFile(file, &problems);
-    for (const FileValueProblem& problem : problems) {
+    std::vector<transfer::FileValueProblem> problems;
+    transfer::TransferEditorValues values = transfer::editorValuesFromFile(file, &problems);
+    for (const transfer::FileValueProblem& problem : problems) {
         const QString where = QStringLiteral("%1, line %2").arg(inputName).arg(problem.line);
-        if (problem.kind == FileValueProblem::Kind::AmbiguousAmount)
+        if (problem.kind == transfer::FileValueProblem::Kind::AmbiguousAmount)
             throw platform::Error(QStringLiteral("%1: %2").arg(where, problemText(problem)));
-        const char* shown = problem.kind == FileValueProblem::Kind::UnreadableDate ? "today's" : "0,00";
+        const char* shown
+            = problem.kind == transfer::FileValueProblem::Kind::UnreadableDate ? "today's" : "0,00";
         std::fprintf(stderr, "przelew-render: warning: %s: %s; the form shows %s\n", qPrintable(where),
             qPrintable(problemText(problem)), shown);
     }
@@ -330,25 +331,26 @@ TransferEditorValues readTransferFile(const QString& path)
 
 // The transfers of a CSV file, in order. A row that cannot be read stops the run, or with
 // --skip-bad-rows is named on standard error and left out.
-std::vector<TransferEditorValues> readCsvFile(const QString& path, bool skipBadRows, QStringList& sources)
+std::vector<transfer::TransferEditorValues> readCsvFile(
+    const QString& path, bool skipBadRows, QStringList& sources)
 {
     const QString inputName = QFileInfo(path).absoluteFilePath();
-    CsvTransfers csv;
+    transfer::CsvTransfers csv;
     try {
-        csv = parseCsvTransfers(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
+        csv = transfer::parseCsvTransfers(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
     } catch (const platform::Error& error) {
         throw platform::Error(QStringLiteral("%1: %2").arg(inputName, error.message()));
     }
     if (!csv.unknownColumns.isEmpty())
         std::fprintf(stderr, "przelew-render: %s: columns ignored: %s\n", qPrintable(inputName),
             qPrintable(csv.unknownColumns.join(QStringLiteral(", "))));
-    std::vector<TransferEditorValues> transfers;
-    for (const CsvRow& row : csv.rows) {
+    std::vector<transfer::TransferEditorValues> transfers;
+    for (const transfer::CsvRow& row : csv.rows) {
         if (!row.readable()) {
             QString reason;
-            if (row.fault == CsvRow::Fault::Quoting)
+            if (row.fault == transfer::CsvRow::Fault::Quoting)
                 reason = QStringLiteral("the row's quotes do not pair up");
-            else if (row.fault == CsvRow::Fault::TooManyFields)
+            else if (row.fault == transfer::CsvRow::Fault::TooManyFields)
                 reason = QStringLiteral("the row has more fields than the header names");
             else
                 reason = problemText(row.problems.front());
@@ -399,14 +401,14 @@ int renderCalibrationSheet(const Options& options, std::optional<Format> format)
 
 // With --log the transfers written go into the transfer log. A log that fails is told, and the output
 // stands.
-void logTransfers(const std::vector<TransferEditorValues>& transfers, const QStringList& sources,
+void logTransfers(const std::vector<transfer::TransferEditorValues>& transfers, const QStringList& sources,
     const Options& options, const QString& target)
 {
-    TransferLog log;
-    std::vector<LogEntry> entries;
+    transfer::TransferLog log;
+    std::vector<transfer::LogEntry> entries;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (std::size_t i = 0; i < transfers.size(); ++i) {
-        LogEntry e;
+        transfer::LogEntry e;
         e.when = now;
         e.how = QStringLiteral("przelew-render");
         e.target = target;
@@ -427,23 +429,24 @@ int renderPaymentCode(const Options& options)
 {
     const QString& input = options.inputs.front();
     QStringList sources;
-    const std::vector<TransferEditorValues> transfers = isCsvFile(input)
+    const std::vector<transfer::TransferEditorValues> transfers = isCsvFile(input)
         ? readCsvFile(input, options.skipBadRows, sources)
         : std::vector { readTransferFile(input) };
     if (transfers.empty())
         throw platform::Error(QStringLiteral("There is no transfer to print"));
     QString problem;
-    const std::optional<QString> payload = paymentCodePayload(transfers.front(), options.taxNumber, &problem);
+    const std::optional<QString> payload
+        = transfer::paymentCodePayload(transfers.front(), options.taxNumber, &problem);
     if (!payload)
         throw platform::Error(QStringLiteral("%1: %2").arg(QFileInfo(input).absoluteFilePath(), problem));
-    const QrMatrix code = encodeQr(*payload);
+    const transfer::QrMatrix code = transfer::encodeQr(*payload);
     if (QFileInfo(options.output).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        writeBytes(options.output, qrSvg(code));
+        writeBytes(options.output, transfer::qrSvg(code));
     } else {
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        qrImage(code, 10).save(&buffer, "PNG");
+        transfer::qrImage(code, 10).save(&buffer, "PNG");
         writeBytes(options.output, png);
     }
     std::fprintf(stdout, "%s\n", qPrintable(*payload));
@@ -458,7 +461,7 @@ int render(const Options& options, std::optional<Format> format)
         return renderCalibrationSheet(options, format);
     if (options.inputs.size() == 1 && isReportFile(options.inputs.front()))
         return convertReportFile(options, format);
-    std::vector<TransferEditorValues> transfers;
+    std::vector<transfer::TransferEditorValues> transfers;
     QStringList sources; // where each transfer comes from, for messages
     for (const QString& input : options.inputs) {
         if (isReportFile(input))
@@ -466,7 +469,8 @@ int render(const Options& options, std::optional<Format> format)
                 QStringLiteral("A saved report file is converted on its own, without other inputs: %1")
                     .arg(input));
         if (isCsvFile(input)) {
-            std::vector<TransferEditorValues> rows = readCsvFile(input, options.skipBadRows, sources);
+            std::vector<transfer::TransferEditorValues> rows
+                = readCsvFile(input, options.skipBadRows, sources);
             transfers.insert(transfers.end(), rows.begin(), rows.end());
         } else {
             transfers.push_back(readTransferFile(input));
@@ -475,7 +479,7 @@ int render(const Options& options, std::optional<Format> format)
     }
     if (transfers.empty())
         throw platform::Error(QStringLiteral("There is no transfer to print"));
-    for (TransferEditorValues& values : transfers)
+    for (transfer::TransferEditorValues& values : transfers)
         values.payerAccount = options.payerAccount;
 
     data::TDM2 dm;
@@ -495,7 +499,7 @@ int render(const Options& options, std::optional<Format> format)
             std::fprintf(stderr, "przelew-render: warning: %s: %s\n", qPrintable(source),
                 qPrintable(printout::warningText(warning)));
     }
-    writeTransferRecords(dm, transfers);
+    transfer::writeTransferRecords(dm, transfers);
     // One page for each transfer; one transfer keeps the form exactly as the main window prints it.
     if (transfers.size() > 1)
         form.DetailBand1->ForceNewPage = true;

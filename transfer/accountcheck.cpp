@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "transfer/accountcheck.h"
 
+namespace transfer {
+
 QString accountDigits(const QString& text)
 {
     QString digits;
@@ -34,3 +36,5 @@ QString wrongAccountWarning()
 {
     return QStringLiteral("Błędna suma kontrolna numeru rachunku");
 }
+
+} // namespace transfer

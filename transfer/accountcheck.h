@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace transfer {
+
 enum class AccountCheck {
     NotAnAccount, // not 26 digits: nothing to say about it
     Valid,
@@ -17,3 +19,5 @@ QString accountDigits(const QString& text);
 
 // The warning shown beside an account field whose check sum is wrong.
 QString wrongAccountWarning();
+
+} // namespace transfer

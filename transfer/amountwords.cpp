@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <array>
 
+namespace transfer {
+
 namespace {
 
 constexpr std::array<const char*, 10> Units
@@ -78,3 +80,5 @@ std::optional<QString> amountInWords(std::uint64_t zlote, int grosze)
     words << QString::fromUtf8(form(Zloty, zlote));
     return words.join(QLatin1Char(' ')) + QStringLiteral(" %1/100").arg(grosze, 2, 10, QLatin1Char('0'));
 }
+
+} // namespace transfer

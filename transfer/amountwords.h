@@ -7,9 +7,13 @@
 #include <cstdint>
 #include <optional>
 
+namespace transfer {
+
 // The largest number of złote that has words: the scales go up to billions ("miliard").
 inline constexpr std::uint64_t MaxAmountInWords = 999'999'999'999;
 
 // "tysiąc dwieście trzydzieści cztery złote 50/100" for 1234 złote 50 groszy. Nothing for złote beyond
 // MaxAmountInWords or grosze outside 0..99.
 std::optional<QString> amountInWords(std::uint64_t zlote, int grosze);
+
+} // namespace transfer

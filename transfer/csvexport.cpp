@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace transfer {
+
 namespace {
 
 // A field as RFC 4180 writes it: quoted when it holds the delimiter, a quote or a line break, or begins or
@@ -73,3 +75,5 @@ QByteArray logEntriesCsv(const std::vector<LogEntry>& entries)
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
+
+} // namespace transfer

@@ -10,4 +10,8 @@
 #include <QByteArray>
 #include <vector>
 
+namespace transfer {
+
 QByteArray logEntriesCsv(const std::vector<LogEntry>& entries);
+
+} // namespace transfer

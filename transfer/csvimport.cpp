@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+namespace transfer {
+
 namespace {
 
 constexpr std::array<const char*, 7> Keys { "NDNazwa", "NDKONTOKONTR", "NDKonto", "Kwota", "WCNazwa",
@@ -201,3 +203,5 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
     }
     return result;
 }
+
+} // namespace transfer

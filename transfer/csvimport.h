@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+namespace transfer {
+
 struct CsvRow {
     enum class Fault {
         None,
@@ -36,3 +38,5 @@ struct CsvTransfers {
 
 // Raises platform::Error "The header row names none of the transfer keys" when the first row names none.
 CsvTransfers parseCsvTransfers(std::string_view bytes);
+
+} // namespace transfer

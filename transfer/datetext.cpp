@@ -11,6 +11,8 @@
 #include <cmath>
 #include <vector>
 
+namespace transfer {
+
 namespace {
 
 enum class Word { Today, Yesterday, Tomorrow, Weekday, WeekDayNumber, Bom, Eom, Now };
@@ -301,3 +303,5 @@ QString dateDisplayText(double days)
         text += QLatin1Char(' ') + QLocale().toString(dt.time(), platform::longTimeFormat());
     return text;
 }
+
+} // namespace transfer

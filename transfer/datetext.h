@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+namespace transfer {
+
 // The date the text gives, as days from 30 December 1899, or nothing when it gives none. today is a
 // whole day; now carries today's time of day.
 std::optional<double> parseDateText(const QString& text, double today, double now);
@@ -19,3 +21,5 @@ std::optional<double> parseFileDateText(const QString& text, double today, doubl
 // The regional short date, and after one space the long time when the time of day is not zero; empty
 // for the no-date marker (-700000) and anything below it.
 QString dateDisplayText(double days);
+
+} // namespace transfer

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <string>
 
+namespace transfer {
+
 namespace {
 
 bool allDigits(QStringView s)
@@ -149,3 +151,5 @@ FileAmount readFileAmount(const QString& text)
         return { FileAmount::State::Read, polish ? polish : dotted };
     return { FileAmount::State::Unreadable, std::nullopt };
 }
+
+} // namespace transfer

@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+namespace transfer {
+
 struct FileAmount {
     enum class State {
         Empty, // blanks only: the file gives no amount
@@ -27,3 +29,5 @@ struct FileAmount {
 // - the reading with a decimal dot and commas grouping thousands ("1,234.50").
 // The second and third must agree where both read the text.
 FileAmount readFileAmount(const QString& text);
+
+} // namespace transfer

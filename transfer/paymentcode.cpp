@@ -9,6 +9,8 @@
 #include <cmath>
 #include <qrencode.h>
 
+namespace transfer {
+
 namespace {
 
 constexpr int QuietZone = 4;
@@ -118,3 +120,5 @@ QByteArray qrSvg(const QrMatrix& code)
         + "\" shape-rendering=\"crispEdges\">\n<rect width=\"100%\" "
         + "height=\"100%\" fill=\"#fff\"/>\n<path fill=\"#000\" d=\"" + path + "\"/>\n</svg>\n";
 }
+
+} // namespace transfer

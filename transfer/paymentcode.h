@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+namespace transfer {
+
 // The largest amount the standard's six digits of grosze hold: 9 999,99 zł.
 inline constexpr double MaxPaymentCodeAmount = 9999.99;
 
@@ -34,3 +36,5 @@ QrMatrix encodeQr(const QString& payload);
 // it; and as an SVG document of the same drawing, one unit a module.
 QImage qrImage(const QrMatrix& code, int module);
 QByteArray qrSvg(const QrMatrix& code);
+
+} // namespace transfer

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+namespace transfer {
+
 namespace {
 
 inline unsigned char fold(unsigned char c)
@@ -79,3 +81,5 @@ std::string ReplaceAllText(std::string_view Pattern, std::string_view Replacemen
     }
     return result;
 }
+
+} // namespace transfer

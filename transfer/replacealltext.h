@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace transfer {
+
 inline constexpr std::size_t ReplaceBatchSize = 4096;
 
 // The 1-based position of the first match of Pattern in Source at or after Start (below 1 counts as 1),
@@ -20,3 +22,5 @@ std::size_t findText(
 // batchSizes, when given, receives the number of matches of each batch in order.
 std::string ReplaceAllText(std::string_view Pattern, std::string_view Replacement, std::string_view Source,
     bool CaseSensitive, std::vector<std::size_t>* batchSizes = nullptr);
+
+} // namespace transfer

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstring>
 
+namespace transfer {
+
 namespace {
 
 // Keys compare by the regional rules for letters; the bytes are code page 1250 text.
@@ -100,3 +102,5 @@ TransferFileValues parseTransferFile(std::string_view bytes)
     values.keysFound = int(wanted.size() - remaining);
     return values;
 }
+
+} // namespace transfer

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace transfer {
+
 struct TransferFileValues {
     std::string NDNazwa;
     std::string NDKONTOKONTR;
@@ -35,3 +37,5 @@ bool takeUtf8Mark(std::string_view& bytes);
 // Walks the bytes once without building a list of lines, so a file of millions of lines costs no
 // more memory than its bytes.
 TransferFileValues parseTransferFile(std::string_view bytes);
+
+} // namespace transfer

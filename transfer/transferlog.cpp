@@ -12,6 +12,8 @@
 #include <QVariant>
 #include <cmath>
 
+namespace transfer {
+
 namespace {
 
 // Each step takes the schema from its number minus one to its number; a step once released never changes.
@@ -431,3 +433,5 @@ std::optional<LogEntry> TransferLog::entry(qlonglong id) const
         return std::nullopt;
     return entryOf(q);
 }
+
+} // namespace transfer

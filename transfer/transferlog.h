@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+namespace transfer {
+
 // One transfer on one occasion, with its values as the page shows them.
 struct LogEntry {
     QDateTime when; // UTC
@@ -88,3 +90,5 @@ private:
     mutable bool m_open = false;
     mutable QString m_problem;
 };
+
+} // namespace transfer

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+namespace transfer {
+
 std::optional<double> amountFromText(const QString& text)
 {
     QString cleaned = text;
@@ -107,3 +109,5 @@ void writeTransferRecords(data::TDM2& dm, const std::vector<TransferEditorValues
     for (const TransferEditorValues& values : transfers)
         appendTransferRecord(dm, values);
 }
+
+} // namespace transfer

@@ -15,6 +15,8 @@ namespace data {
 class TDM2;
 }
 
+namespace transfer {
+
 struct TransferEditorValues {
     QString recipientName; // eOdbiorca
     QString recipientAccount; // eRachunekOdbiorcy
@@ -54,3 +56,5 @@ TransferEditorValues editorValuesFromFile(
 void writeTransferRecord(data::TDM2& dm, const TransferEditorValues& values);
 // The same for many transfers: one record each, in order.
 void writeTransferRecords(data::TDM2& dm, const std::vector<TransferEditorValues>& transfers);
+
+} // namespace transfer

@@ -35,7 +35,7 @@ protected:
     {
         AppTest::SetUp();
         window = std::make_unique<BatchWindow>();
-        window->setPrintTransfers([this](const std::vector<TransferEditorValues>& t,
+        window->setPrintTransfers([this](const std::vector<transfer::TransferEditorValues>& t,
                                       const QStringList& sources, printout::FormKind kind) {
             printed = t;
             printedSources = sources;
@@ -52,7 +52,7 @@ protected:
     std::vector<QString> printedTitles() const
     {
         std::vector<QString> titles;
-        for (const TransferEditorValues& v : printed)
+        for (const transfer::TransferEditorValues& v : printed)
             titles.push_back(v.title);
         return titles;
     }
@@ -60,7 +60,7 @@ protected:
     QTemporaryDir files;
     QString csv, single;
     std::unique_ptr<BatchWindow> window;
-    std::vector<TransferEditorValues> printed;
+    std::vector<transfer::TransferEditorValues> printed;
     QStringList printedSources;
     printout::FormKind printedKind = printout::FormKind::Transfer;
 };
@@ -108,7 +108,7 @@ TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
 
     window->printClick();
     ASSERT_EQ(printedTitles(), (std::vector<QString> { "Faktura 3", "Faktura 2" }));
-    for (const TransferEditorValues& v : printed) {
+    for (const transfer::TransferEditorValues& v : printed) {
         EXPECT_EQ(v.payerAccount, QStringLiteral("PL 12 3456"));
         EXPECT_EQ(v.date, platform::toDays(QDate(2026, 12, 24)));
     }
@@ -147,7 +147,7 @@ TEST_F(BatchWindowTest, RowsTellWhatTheFormCuts)
 {
     data::TDM2 checkingData;
     printout::TfrPrzelNew checkingForm(checkingData.mtPlat);
-    window->setFieldWarnings([&](const TransferEditorValues& v, printout::FormKind kind) {
+    window->setFieldWarnings([&](const transfer::TransferEditorValues& v, printout::FormKind kind) {
         return checkingForm.fieldWarnings(v, kind);
     });
     window->addFiles({ csv });
@@ -195,8 +195,8 @@ TEST_F(BatchWindowTest, OpenedFromTheMainWindowAndTheCommandLine)
     DM2 = new data::TDM2;
     {
         TfMenu menu;
-        std::vector<TransferEditorValues> previewed;
-        menu.setBatchPreview([&](const std::vector<TransferEditorValues>& t, const QStringList&,
+        std::vector<transfer::TransferEditorValues> previewed;
+        menu.setBatchPreview([&](const std::vector<transfer::TransferEditorValues>& t, const QStringList&,
                                  printout::FormKind) { previewed = t; });
         menu.batchWindow()->setFilesChooser([this] { return QStringList { csv }; });
         menu.aOpenMany->trigger();

@@ -44,7 +44,7 @@ TEST_F(DateEditTest, JutroPlusTwoIsThreeDaysAhead)
 {
     typeAndLeave(QStringLiteral("Jutro+2"));
     EXPECT_EQ(edit->date(), platform::today() + 3);
-    EXPECT_EQ(edit->text(), dateDisplayText(platform::today() + 3));
+    EXPECT_EQ(edit->text(), transfer::dateDisplayText(platform::today() + 3));
     EXPECT_TRUE(errors.isEmpty());
 }
 

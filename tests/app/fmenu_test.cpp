@@ -469,7 +469,7 @@ TEST_F(FMenuTest, WhatTheFormCutsIsToldUnderTheEditors)
 {
     data::TDM2 checkingData;
     printout::TfrPrzelNew checkingForm(checkingData.mtPlat);
-    window->setFieldWarnings([&](const TransferEditorValues& v, printout::FormKind kind) {
+    window->setFieldWarnings([&](const transfer::TransferEditorValues& v, printout::FormKind kind) {
         return checkingForm.fieldWarnings(v, kind);
     });
     load(sampleFile);
@@ -540,10 +540,10 @@ TEST_F(FMenuTest, ThePayByPhoneCodeOfTheEditors)
 TEST_F(FMenuTest, TheHistoryFindsAndPrintsAgain)
 {
     QTemporaryDir dir;
-    TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
-    std::vector<LogEntry> entries;
+    transfer::TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
+    std::vector<transfer::LogEntry> entries;
     for (const char* name : { "Alfa", "Beta", "Gamma" }) {
-        LogEntry e;
+        transfer::LogEntry e;
         e.when = QDateTime::currentDateTimeUtc().addSecs(qint64(entries.size()));
         e.how = QStringLiteral("druk");
         e.target = QStringLiteral("PDF-1");

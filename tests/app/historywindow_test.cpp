@@ -27,9 +27,9 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        std::vector<LogEntry> entries;
+        std::vector<transfer::LogEntry> entries;
         for (int day = 1; day <= 5; ++day) {
-            LogEntry e;
+            transfer::LogEntry e;
             e.when = QDateTime(QDate(2026, 11, day), QTime(12, 0));
             e.how = QStringLiteral("druk");
             e.target = QStringLiteral("Biuro-%1").arg(day);
@@ -63,7 +63,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    TransferLog log { dir.filePath(QStringLiteral("przelew.sqlite")) };
+    transfer::TransferLog log { dir.filePath(QStringLiteral("przelew.sqlite")) };
     std::unique_ptr<HistoryWindow> window;
 };
 
@@ -93,7 +93,8 @@ TEST_F(HistoryWindowTest, DaysNarrowTheListAndTheExportReadsBackInTheBatchImport
     QFile file(name + QStringLiteral(".csv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    const CsvTransfers back = parseCsvTransfers(std::string_view(bytes.constData(), bytes.size()));
+    const transfer::CsvTransfers back
+        = transfer::parseCsvTransfers(std::string_view(bytes.constData(), bytes.size()));
     ASSERT_EQ(back.rows.size(), 3u);
     EXPECT_EQ(back.rows[0].editors.recipientName, QStringLiteral("Odbiorca 4"));
     EXPECT_EQ(back.rows[0].editors.title, QStringLiteral("Faktura; 4"));

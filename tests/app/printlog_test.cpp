@@ -16,16 +16,16 @@ class PrintLogTest : public AppTest { };
 TEST_F(PrintLogTest, ShownTransfersAreLoggedWhenTheyLeave)
 {
     QTemporaryDir dir;
-    TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
+    transfer::TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
     PrintLog printLog(log);
-    TransferEditorValues a, b;
+    transfer::TransferEditorValues a, b;
     a.recipientName = QStringLiteral("Alfa");
     a.amount = 1.5;
     b.recipientName = QStringLiteral("Beta");
     printLog.setShown({ a, b }, { QStringLiteral("lista.csv, wiersz 2") }, printout::FormKind::Deposit);
     printLog.output(QStringLiteral("druk"), QStringLiteral("PDF-3"));
     printLog.output(QStringLiteral("plik"), QStringLiteral("/tmp/x.pdf"));
-    const std::vector<LogEntry> entries = log.entries();
+    const std::vector<transfer::LogEntry> entries = log.entries();
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[3].values.recipientName, QStringLiteral("Alfa"));
     EXPECT_EQ(entries[3].target, QStringLiteral("PDF-3"));
@@ -36,7 +36,7 @@ TEST_F(PrintLogTest, ShownTransfersAreLoggedWhenTheyLeave)
 
     // A log that could not be opened: told once, whatever is printed after.
     QDir(dir.path()).mkdir(QStringLiteral("folder.sqlite"));
-    TransferLog broken(dir.filePath(QStringLiteral("folder.sqlite")));
+    transfer::TransferLog broken(dir.filePath(QStringLiteral("folder.sqlite")));
     PrintLog noLog(broken);
     noLog.setShown({ a }, {}, printout::FormKind::Transfer);
     noLog.output(QStringLiteral("druk"), QStringLiteral("PDF-4"));

@@ -625,7 +625,7 @@ namespace {
 // What the form will not show whole of a long sample, field by field, and the line the main window shows.
 TEST_F(FrPrzelNew, WarnsOfWhatTheFormCutsOrCannotPrint)
 {
-    TransferEditorValues v;
+    transfer::TransferEditorValues v;
     v.recipientName = QString(62, QLatin1Char('a'));
     v.recipientAccount
         = QStringLiteral("61 1090 1014 0000 0712 1981 2874 9999 9999 9999 9999"); // 2 + 40 digits
@@ -654,7 +654,7 @@ TEST_F(FrPrzelNew, WarnsOfWhatTheFormCutsOrCannotPrint)
     v.payerAccount = QStringLiteral("12 1020 5558 1111 1111 1111 1111");
     EXPECT_EQ(form.fieldWarnings(v, printout::FormKind::Deposit).size(), 3u);
     // A title of 27 wide letters is not cut, but runs past the field.
-    TransferEditorValues wide;
+    transfer::TransferEditorValues wide;
     wide.title = QString(27, QLatin1Char('W'));
     const std::vector<printout::FieldWarning> past = form.fieldWarnings(wide, printout::FormKind::Transfer);
     ASSERT_EQ(past.size(), 1u);

@@ -393,8 +393,8 @@ TEST(PrzelewRender, TransfersWrittenWithLogGoIntoTheLog)
     EXPECT_FALSE(QFile::exists(database));
     const RenderRun run = render({ QStringLiteral("--log"), csv, pdf }, options);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    TransferLog log(database);
-    const std::vector<LogEntry> entries = log.entries();
+    transfer::TransferLog log(database);
+    const std::vector<transfer::LogEntry> entries = log.entries();
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1].values.recipientName, QStringLiteral("Alfa"));
     EXPECT_EQ(entries[1].values.amount, 10.5);
@@ -426,7 +426,7 @@ TEST(PrzelewRender, RenderersAtOnceAllWriteToTheLog)
         EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
         EXPECT_FALSE(result.err.contains(QStringLiteral("warning"))) << result.err.toStdString();
     }
-    TransferLog log(options.dataHome + QStringLiteral("/przelew/przelew.sqlite"));
+    transfer::TransferLog log(options.dataHome + QStringLiteral("/przelew/przelew.sqlite"));
     EXPECT_EQ(log.entries().size(), 360u);
     EXPECT_EQ(log.entries({ QStringLiteral("Odbiorca 7"), {}, {} }).size(), 3u * 11u); // 7, 70-79
 }

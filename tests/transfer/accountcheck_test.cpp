@@ -8,21 +8,21 @@ TEST(AccountCheck, Rows)
     struct Row {
         const char* name;
         const char* text;
-        AccountCheck expected;
+        transfer::AccountCheck expected;
     };
     const Row rows[] = {
-        { "valid, grouped", "61 1090 1014 0000 0712 1981 2874", AccountCheck::Valid },
-        { "valid, one run", "61109010140000071219812874", AccountCheck::Valid },
-        { "valid, with PL", "PL61 1090 1014 0000 0712 1981 2874", AccountCheck::Valid },
-        { "valid, hyphens", "61-1090-1014-0000-0712-1981-2874", AccountCheck::Valid },
-        { "wrong check digits", "62 1090 1014 0000 0712 1981 2874", AccountCheck::WrongCheckSum },
-        { "swapped digits", "61 1090 1014 0000 0712 1981 2847", AccountCheck::WrongCheckSum },
-        { "too short", "61 1090 1014", AccountCheck::NotAnAccount },
-        { "27 digits", "611090101400000712198128745", AccountCheck::NotAnAccount },
-        { "letters inside", "61 1090 1014 0000 0712 1981 287X", AccountCheck::NotAnAccount },
-        { "empty", "", AccountCheck::NotAnAccount },
-        { "only the space the import leaves", " ", AccountCheck::NotAnAccount },
+        { "valid, grouped", "61 1090 1014 0000 0712 1981 2874", transfer::AccountCheck::Valid },
+        { "valid, one run", "61109010140000071219812874", transfer::AccountCheck::Valid },
+        { "valid, with PL", "PL61 1090 1014 0000 0712 1981 2874", transfer::AccountCheck::Valid },
+        { "valid, hyphens", "61-1090-1014-0000-0712-1981-2874", transfer::AccountCheck::Valid },
+        { "wrong check digits", "62 1090 1014 0000 0712 1981 2874", transfer::AccountCheck::WrongCheckSum },
+        { "swapped digits", "61 1090 1014 0000 0712 1981 2847", transfer::AccountCheck::WrongCheckSum },
+        { "too short", "61 1090 1014", transfer::AccountCheck::NotAnAccount },
+        { "27 digits", "611090101400000712198128745", transfer::AccountCheck::NotAnAccount },
+        { "letters inside", "61 1090 1014 0000 0712 1981 287X", transfer::AccountCheck::NotAnAccount },
+        { "empty", "", transfer::AccountCheck::NotAnAccount },
+        { "only the space the import leaves", " ", transfer::AccountCheck::NotAnAccount },
     };
     for (const Row& r : rows)
-        EXPECT_EQ(checkAccountNumber(QString::fromLatin1(r.text)), r.expected) << r.name;
+        EXPECT_EQ(transfer::checkAccountNumber(QString::fromLatin1(r.text)), r.expected) << r.name;
 }

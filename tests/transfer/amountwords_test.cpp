@@ -76,7 +76,7 @@ TEST(AmountInWords, Table)
             "99/100" },
     };
     for (const Row& row : rows) {
-        const std::optional<QString> words = amountInWords(row.zlote, row.grosze);
+        const std::optional<QString> words = transfer::amountInWords(row.zlote, row.grosze);
         ASSERT_TRUE(words) << row.zlote;
         EXPECT_EQ(words->toStdString(), row.words) << row.zlote;
     }
@@ -84,7 +84,7 @@ TEST(AmountInWords, Table)
 
 TEST(AmountInWords, NothingBeyondTheScales)
 {
-    EXPECT_FALSE(amountInWords(MaxAmountInWords + 1, 0));
-    EXPECT_FALSE(amountInWords(1, 100));
-    EXPECT_FALSE(amountInWords(1, -1));
+    EXPECT_FALSE(transfer::amountInWords(transfer::MaxAmountInWords + 1, 0));
+    EXPECT_FALSE(transfer::amountInWords(1, 100));
+    EXPECT_FALSE(transfer::amountInWords(1, -1));
 }

@@ -46,9 +46,9 @@ TEST_F(CsvImport, DelimitersQuotingEncodingsAndLineEnds)
         { "CR line ends and an empty line", "Tytulem;NDNazwa\r\rX;A", "X", "A", 3 },
     };
     for (const Row& r : rows) {
-        const CsvTransfers csv = parseCsvTransfers(r.bytes);
+        const transfer::CsvTransfers csv = transfer::parseCsvTransfers(r.bytes);
         ASSERT_EQ(csv.rows.size(), 1u) << r.name;
-        const CsvRow& row = csv.rows.front();
+        const transfer::CsvRow& row = csv.rows.front();
         EXPECT_TRUE(row.readable()) << r.name;
         EXPECT_EQ(row.values.Tytulem, r.title) << r.name;
         EXPECT_EQ(row.values.NDNazwa, r.recipient) << r.name;
@@ -67,56 +67,58 @@ TEST_F(CsvImport, RowsThatCannotBeReadAreKeptWithTheirReasonAndLine)
                               ";;;\n" // 7: no transfer
                               "Eta;1;2024-13-45;\n" // 8: no date
                               "\"Theta;1;;\n"; // 9: a quote that never ends
-    const CsvTransfers csv = parseCsvTransfers(bytes);
+    const transfer::CsvTransfers csv = transfer::parseCsvTransfers(bytes);
     EXPECT_EQ(csv.unknownColumns, QStringList { QStringLiteral("Uwagi") });
     struct Expect {
         int line;
-        CsvRow::Fault fault;
+        transfer::CsvRow::Fault fault;
     };
-    const Expect expected[] = { { 2, CsvRow::Fault::None }, { 3, CsvRow::Fault::Quoting },
-        { 4, CsvRow::Fault::None }, { 5, CsvRow::Fault::Value }, { 6, CsvRow::Fault::TooManyFields },
-        { 8, CsvRow::Fault::Value }, { 9, CsvRow::Fault::Quoting } };
+    const Expect expected[] = { { 2, transfer::CsvRow::Fault::None }, { 3, transfer::CsvRow::Fault::Quoting },
+        { 4, transfer::CsvRow::Fault::None }, { 5, transfer::CsvRow::Fault::Value },
+        { 6, transfer::CsvRow::Fault::TooManyFields }, { 8, transfer::CsvRow::Fault::Value },
+        { 9, transfer::CsvRow::Fault::Quoting } };
     ASSERT_EQ(csv.rows.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         EXPECT_EQ(csv.rows[i].line, expected[i].line) << i;
         EXPECT_EQ(csv.rows[i].fault, expected[i].fault) << "line " << expected[i].line;
     }
-    EXPECT_EQ(csv.rows[3].problems.front().kind, FileValueProblem::Kind::AmbiguousAmount);
-    EXPECT_EQ(csv.rows[5].problems.front().kind, FileValueProblem::Kind::UnreadableDate);
-    EXPECT_EQ(editorValuesFromFile(csv.rows[0].values).amount, 1234.5);
+    EXPECT_EQ(csv.rows[3].problems.front().kind, transfer::FileValueProblem::Kind::AmbiguousAmount);
+    EXPECT_EQ(csv.rows[5].problems.front().kind, transfer::FileValueProblem::Kind::UnreadableDate);
+    EXPECT_EQ(transfer::editorValuesFromFile(csv.rows[0].values).amount, 1234.5);
 }
 
 TEST_F(CsvImport, AHeaderWithoutTransferKeysIsRefused)
 {
     for (const char* bytes : { "", "a;b;c\n1;2;3\n", "\"NDNazwa\n" })
-        EXPECT_THROW(parseCsvTransfers(bytes), platform::Error) << bytes;
+        EXPECT_THROW(transfer::parseCsvTransfers(bytes), platform::Error) << bytes;
 }
 
 // The history's export reads back through the import as it was logged: quotes, delimiters, blanks and
 // Polish letters in the values, amounts to the grosz, the account split and joined again.
 TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
 {
-    std::vector<LogEntry> logged(3);
+    std::vector<transfer::LogEntry> logged(3);
     logged[0].values = { QStringLiteral("Firma \"Ala; Ola\" sp. z o.o."),
         QStringLiteral("61 1090101400000712"), 1234567.89, QStringLiteral("PL 99 0000"),
         QStringLiteral("Zażółć Gęślą"), QStringLiteral(" FV 1/2026 "), 46365 };
     logged[1].values = { QStringLiteral("Beta"), QStringLiteral("12345678901234567890123456"), 0.05, {}, {},
         QStringLiteral("a\"b"), 46000 };
     logged[2].values = { QStringLiteral("Gamma"), {}, 10.1, {}, {}, {}, 46365 };
-    for (LogEntry& e : logged) {
+    for (transfer::LogEntry& e : logged) {
         e.when = QDateTime(QDate(2026, 12, 9), QTime(14, 5), QTimeZone::utc());
         e.how = QStringLiteral("druk");
         e.target = QStringLiteral("Biuro-7");
     }
-    const QByteArray csv = logEntriesCsv(logged);
+    const QByteArray csv = transfer::logEntriesCsv(logged);
     ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBFNDNazwa;NDKONTOKONTR;NDKonto;Kwota;WCNazwa;Tytulem;Data;"));
 
-    const CsvTransfers back = parseCsvTransfers(std::string_view(csv.constData(), csv.size()));
+    const transfer::CsvTransfers back
+        = transfer::parseCsvTransfers(std::string_view(csv.constData(), csv.size()));
     EXPECT_EQ(back.unknownColumns, (QStringList { "Wydrukowano", "Jak", "RachunekZleceniodawcy", "Zrodlo" }));
     ASSERT_EQ(back.rows.size(), logged.size());
     for (std::size_t i = 0; i < logged.size(); ++i) {
-        const TransferEditorValues& was = logged[i].values;
-        const TransferEditorValues& is = back.rows[i].editors;
+        const transfer::TransferEditorValues& was = logged[i].values;
+        const transfer::TransferEditorValues& is = back.rows[i].editors;
         ASSERT_TRUE(back.rows[i].readable()) << i;
         EXPECT_EQ(is.recipientName, was.recipientName) << i;
         EXPECT_EQ(is.amount, was.amount) << i;

@@ -55,22 +55,23 @@ TEST_F(DateTextTest, Rows)
         { "nothing", "", std::nullopt },
     };
     for (const Row& r : rows) {
-        const auto v = parseDateText(QString::fromUtf8(r.text), today, now);
+        const auto v = transfer::parseDateText(QString::fromUtf8(r.text), today, now);
         ASSERT_EQ(v.has_value(), r.expected.has_value()) << r.name;
         if (v) {
             EXPECT_EQ(platform::dateOfDays(*v), *r.expected) << r.name;
             EXPECT_FALSE(platform::hasTimeOfDay(*v)) << r.name;
         }
     }
-    const auto n = parseDateText(QStringLiteral("now"), today, now);
+    const auto n = transfer::parseDateText(QStringLiteral("now"), today, now);
     ASSERT_TRUE(n);
     EXPECT_DOUBLE_EQ(*n, now);
-    EXPECT_EQ(parseDateText(QStringLiteral("15.05.2024 14:30:00"), today, now).value_or(0), now);
+    EXPECT_EQ(transfer::parseDateText(QStringLiteral("15.05.2024 14:30:00"), today, now).value_or(0), now);
 }
 
 TEST_F(DateTextTest, ShownText)
 {
-    EXPECT_EQ(dateDisplayText(toDays(QDate(2024, 5, 3))), QStringLiteral("3.05.2024"));
-    EXPECT_EQ(dateDisplayText(toDays(QDate(2024, 5, 3)) + 0.75), QStringLiteral("3.05.2024 18:00:00"));
-    EXPECT_EQ(dateDisplayText(platform::NoDate), QString());
+    EXPECT_EQ(transfer::dateDisplayText(toDays(QDate(2024, 5, 3))), QStringLiteral("3.05.2024"));
+    EXPECT_EQ(
+        transfer::dateDisplayText(toDays(QDate(2024, 5, 3)) + 0.75), QStringLiteral("3.05.2024 18:00:00"));
+    EXPECT_EQ(transfer::dateDisplayText(platform::NoDate), QString());
 }

@@ -19,7 +19,7 @@ protected:
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
 };
 
-using State = FileAmount::State;
+using State = transfer::FileAmount::State;
 
 struct Expect {
     State state;
@@ -71,7 +71,7 @@ TEST_F(FileValues, Amounts)
         const bool polish = locale.language() == QLocale::Polish;
         for (const Row& r : rows) {
             const Expect& e = polish ? r.polish : r.other;
-            const FileAmount a = readFileAmount(QString::fromUtf8(r.text));
+            const transfer::FileAmount a = transfer::readFileAmount(QString::fromUtf8(r.text));
             const std::string where = locale.name().toStdString() + " \"" + r.text + "\"";
             EXPECT_EQ(a.state, e.state) << where;
             EXPECT_EQ(a.value.has_value(), e.state == State::Read) << where;
@@ -106,7 +106,7 @@ TEST_F(FileValues, DatesAreReadThePolishWayUnderAnySettings)
     for (const QLocale& locale : settings) {
         QLocale::setDefault(locale);
         for (const Row& r : rows) {
-            const auto v = parseFileDateText(QString::fromUtf8(r.text), today, today);
+            const auto v = transfer::parseFileDateText(QString::fromUtf8(r.text), today, today);
             const std::string where = locale.name().toStdString() + " \"" + r.text + "\"";
             ASSERT_EQ(v.has_value(), r.expected.has_value()) << where;
             if (v) {

@@ -10,9 +10,9 @@
 
 namespace {
 
-TransferEditorValues example()
+transfer::TransferEditorValues example()
 {
-    TransferEditorValues v;
+    transfer::TransferEditorValues v;
     v.recipientName = QStringLiteral("Odbiorca 1");
     v.recipientAccount = QStringLiteral("92 1240 1234 0001 5678 9012 3456");
     v.amount = 12.0;
@@ -25,47 +25,51 @@ TransferEditorValues example()
 TEST(PaymentCode, PayloadRules)
 {
     // The standard's own example.
-    EXPECT_EQ(paymentCodePayload(example(), QStringLiteral("1234567890")),
+    EXPECT_EQ(transfer::paymentCodePayload(example(), QStringLiteral("1234567890")),
         QStringLiteral("1234567890|PL|92124012340001567890123456|001200|Odbiorca 1|FV 1234/34/2012|||"));
 
     struct Row {
         const char* name;
-        std::function<void(TransferEditorValues&, QString&)> change;
+        std::function<void(transfer::TransferEditorValues&, QString&)> change;
         const char* payload; // nullptr: refused
     };
     const Row rows[] = {
-        { "no tax number", [](TransferEditorValues&, QString& nip) { nip.clear(); },
+        { "no tax number", [](transfer::TransferEditorValues&, QString& nip) { nip.clear(); },
             "|PL|92124012340001567890123456|001200|Odbiorca 1|FV 1234/34/2012|||" },
         { "name and title cut, other signs left out",
-            [](TransferEditorValues& v, QString&) {
+            [](transfer::TransferEditorValues& v, QString&) {
                 v.recipientName = QStringLiteral("Spółdzielnia \"Zorza\" (Łódź) nr 5");
                 v.title = QStringLiteral("Czynsz: 12/2026 — @#&*_,.\\ ok! (lokal 7)");
             },
             "1234567890|PL|92124012340001567890123456|001200|Spółdzielnia Zorza Ł|Czynsz 12/2026  @#&*_,.\\ "
             "ok "
             "loka|||" }, // cut at 32
-        { "the most the code holds", [](TransferEditorValues& v, QString&) { v.amount = 9999.99; },
+        { "the most the code holds", [](transfer::TransferEditorValues& v, QString&) { v.amount = 9999.99; },
             "1234567890|PL|92124012340001567890123456|999999|Odbiorca 1|FV 1234/34/2012|||" },
         { "an account with PL",
-            [](TransferEditorValues& v, QString&) {
+            [](transfer::TransferEditorValues& v, QString&) {
                 v.recipientAccount = QStringLiteral("PL92124012340001567890123456");
             },
             "1234567890|PL|92124012340001567890123456|001200|Odbiorca 1|FV 1234/34/2012|||" },
-        { "more than the code holds", [](TransferEditorValues& v, QString&) { v.amount = 10000.0; },
+        { "more than the code holds", [](transfer::TransferEditorValues& v, QString&) { v.amount = 10000.0; },
             nullptr },
-        { "a negative amount", [](TransferEditorValues& v, QString&) { v.amount = -1.0; }, nullptr },
+        { "a negative amount", [](transfer::TransferEditorValues& v, QString&) { v.amount = -1.0; },
+            nullptr },
         { "a short account",
-            [](TransferEditorValues& v, QString&) { v.recipientAccount = QStringLiteral("12 3456"); },
+            [](transfer::TransferEditorValues& v, QString&) {
+                v.recipientAccount = QStringLiteral("12 3456");
+            },
             nullptr },
         { "a tax number of 9 digits",
-            [](TransferEditorValues&, QString& nip) { nip = QStringLiteral("123456789"); }, nullptr },
+            [](transfer::TransferEditorValues&, QString& nip) { nip = QStringLiteral("123456789"); },
+            nullptr },
     };
     for (const Row& row : rows) {
-        TransferEditorValues v = example();
+        transfer::TransferEditorValues v = example();
         QString nip = QStringLiteral("1234567890");
         row.change(v, nip);
         QString problem;
-        const std::optional<QString> payload = paymentCodePayload(v, nip, &problem);
+        const std::optional<QString> payload = transfer::paymentCodePayload(v, nip, &problem);
         if (row.payload) {
             EXPECT_EQ(payload.value_or(QString()).toStdString(), row.payload) << row.name;
         } else {
@@ -78,14 +82,14 @@ TEST(PaymentCode, PayloadRules)
 // The PNG decodes back to the payload, Polish letters included (read with zbarimg where it is installed).
 TEST(PaymentCode, TheCodeScans)
 {
-    TransferEditorValues v = example();
+    transfer::TransferEditorValues v = example();
     v.recipientName = QStringLiteral("Zakład Łączności");
-    const QString payload = *paymentCodePayload(v, QString());
-    const QrMatrix code = encodeQr(payload);
+    const QString payload = *transfer::paymentCodePayload(v, QString());
+    const transfer::QrMatrix code = transfer::encodeQr(payload);
     ASSERT_GT(code.size, 20);
-    const QImage image = qrImage(code, 6);
+    const QImage image = transfer::qrImage(code, 6);
     EXPECT_EQ(image.width(), (code.size + 8) * 6);
-    EXPECT_TRUE(qrSvg(code).startsWith("<?xml"));
+    EXPECT_TRUE(transfer::qrSvg(code).startsWith("<?xml"));
     if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())
         GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
     QTemporaryDir dir;

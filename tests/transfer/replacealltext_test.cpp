@@ -32,13 +32,14 @@ TEST(ReplaceAllText, Rows)
             "34" },
     };
     for (const Row& r : rows)
-        EXPECT_EQ(ReplaceAllText(r.pattern, r.replacement, r.source, r.caseSensitive), r.expected) << r.name;
+        EXPECT_EQ(transfer::ReplaceAllText(r.pattern, r.replacement, r.source, r.caseSensitive), r.expected)
+            << r.name;
 }
 
 TEST(ReplaceAllText, TenThousandHyphensGoInThreeBatches)
 {
     std::vector<std::size_t> batches;
-    EXPECT_EQ(ReplaceAllText("-", "", std::string(10000, '-'), true, &batches), "");
+    EXPECT_EQ(transfer::ReplaceAllText("-", "", std::string(10000, '-'), true, &batches), "");
     EXPECT_EQ(batches, (std::vector<std::size_t> { 4096, 4096, 1808 }));
 }
 
@@ -51,16 +52,16 @@ TEST(ReplaceAllText, BatchesJoinWithoutLosingTheTextBetween)
         expected += "ab+";
     }
     std::vector<std::size_t> batches;
-    EXPECT_EQ(ReplaceAllText("-", "+", source, true, &batches), expected);
+    EXPECT_EQ(transfer::ReplaceAllText("-", "+", source, true, &batches), expected);
     EXPECT_EQ(batches, (std::vector<std::size_t> { 4096, 4096, 808 }));
 }
 
 TEST(FindText, PositionsCountFromOne)
 {
-    EXPECT_EQ(findText("aa", "aaaa", 1, true), 1u);
-    EXPECT_EQ(findText("aa", "aaaa", 3, true), 3u);
-    EXPECT_EQ(findText("aa", "aaaa", 4, true), 0u);
-    EXPECT_EQ(findText("aa", "aaaa", -5, true), 1u);
-    EXPECT_EQ(findText("a", "ba", 9, true), 0u);
-    EXPECT_EQ(findText("", "ba", 1, true), 0u);
+    EXPECT_EQ(transfer::findText("aa", "aaaa", 1, true), 1u);
+    EXPECT_EQ(transfer::findText("aa", "aaaa", 3, true), 3u);
+    EXPECT_EQ(transfer::findText("aa", "aaaa", 4, true), 0u);
+    EXPECT_EQ(transfer::findText("aa", "aaaa", -5, true), 1u);
+    EXPECT_EQ(transfer::findText("a", "ba", 9, true), 0u);
+    EXPECT_EQ(transfer::findText("", "ba", 1, true), 0u);
 }

@@ -8,10 +8,10 @@ TEST(TransferFile, Rows)
     struct Row {
         const char* name;
         std::string bytes;
-        std::string TransferFileValues::*field;
+        std::string transfer::TransferFileValues::*field;
         std::string expected;
     };
-    using V = TransferFileValues;
+    using V = transfer::TransferFileValues;
     const Row rows[] = {
         { "first matching key wins, any case", "NDNAZWA=Firma\nndnazwa=Inna\n", &V::NDNazwa, "Firma" },
         { "blank before = is part of the key", "NDNazwa =Firma\n", &V::NDNazwa, "" },
@@ -35,14 +35,14 @@ TEST(TransferFile, Rows)
         { "empty key", "=x\nNDKonto=3456 7890", &V::NDKonto, "3456 7890" },
     };
     for (const Row& r : rows)
-        EXPECT_EQ(parseTransferFile(r.bytes).*(r.field), r.expected) << r.name;
+        EXPECT_EQ(transfer::parseTransferFile(r.bytes).*(r.field), r.expected) << r.name;
 }
 
 TEST(TransferFile, AFileOfMillionsOfEmptyLinesIsWalkedInPlace)
 {
     std::string bytes(5'000'000, '\n');
     bytes += "Tytulem=koniec";
-    EXPECT_EQ(parseTransferFile(bytes).Tytulem, "koniec");
+    EXPECT_EQ(transfer::parseTransferFile(bytes).Tytulem, "koniec");
 }
 
 TEST(TransferFile, EncodingKeysAndLines)
@@ -70,7 +70,7 @@ TEST(TransferFile, EncodingKeysAndLines)
         { "no keys", "nothing here\nNDNazwa =x", false, 0, 0, 0 },
     };
     for (const Row& r : rows) {
-        const TransferFileValues v = parseTransferFile(r.bytes);
+        const transfer::TransferFileValues v = transfer::parseTransferFile(r.bytes);
         EXPECT_EQ(v.utf8, r.utf8) << r.name;
         EXPECT_EQ(v.keysFound, r.keysFound) << r.name;
         EXPECT_EQ(v.KwotaLine, r.kwotaLine) << r.name;

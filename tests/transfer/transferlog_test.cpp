@@ -13,9 +13,9 @@
 
 namespace {
 
-LogEntry entry(const QString& recipient, double amount, const QString& title)
+transfer::LogEntry entry(const QString& recipient, double amount, const QString& title)
 {
-    LogEntry e;
+    transfer::LogEntry e;
     e.when = QDateTime::currentDateTimeUtc();
     e.how = QStringLiteral("druk");
     e.target = QStringLiteral("PDF-7");
@@ -30,7 +30,7 @@ LogEntry entry(const QString& recipient, double amount, const QString& title)
     return e;
 }
 
-int count(const TransferLog& log, const char* sql)
+int count(const transfer::TransferLog& log, const char* sql)
 {
     QSqlQuery q(QSqlDatabase::database(log.connectionName()));
     return q.exec(QString::fromLatin1(sql)) && q.next() ? q.value(0).toInt() : -1;
@@ -42,12 +42,12 @@ TEST(TransferLog, AnEmptyFileGetsTheSchemaAndEntriesComeBackExactly)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("dane/przelew.sqlite"));
-    TransferLog log(path);
+    transfer::TransferLog log(path);
     ASSERT_TRUE(log.isOpen()) << log.problem().toStdString();
-    EXPECT_EQ(count(log, "PRAGMA user_version"), TransferLog::schemaVersion());
+    EXPECT_EQ(count(log, "PRAGMA user_version"), transfer::TransferLog::schemaVersion());
     EXPECT_TRUE(log.record({ entry(QStringLiteral("Wspólnota „Łąka”"), 1234.56, QStringLiteral("Czynsz")),
         entry(QStringLiteral("Wspólnota „Łąka”"), 0.29, QStringLiteral("Odsetki")) }));
-    const std::vector<LogEntry> back = log.entries();
+    const std::vector<transfer::LogEntry> back = log.entries();
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].values.title, QStringLiteral("Odsetki")); // newest first
     EXPECT_EQ(back[1].values.recipientName, QStringLiteral("Wspólnota „Łąka”"));
@@ -62,7 +62,7 @@ TEST(TransferLog, AnEmptyFileGetsTheSchemaAndEntriesComeBackExactly)
     EXPECT_EQ(mode.value(0).toString(), QStringLiteral("wal"));
 
     // Opened again, the schema is not run twice.
-    TransferLog again(path);
+    transfer::TransferLog again(path);
     ASSERT_TRUE(again.isOpen()) << again.problem().toStdString();
     EXPECT_EQ(again.entries().size(), 2u);
 }
@@ -72,7 +72,7 @@ TEST(TransferLog, TwoWritersAtOnce)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("przelew.sqlite"));
-    TransferLog first(path), second(path);
+    transfer::TransferLog first(path), second(path);
     ASSERT_TRUE(first.isOpen() && second.isOpen());
     for (int i = 0; i < 20; ++i) {
         ASSERT_TRUE(first.record({ entry(QStringLiteral("A"), i, QStringLiteral("a")) }))
@@ -81,7 +81,7 @@ TEST(TransferLog, TwoWritersAtOnce)
             entry(QStringLiteral("A"), i, QStringLiteral("c")) }))
             << second.problem().toStdString();
     }
-    EXPECT_EQ(TransferLog(path).entries().size(), 60u);
+    EXPECT_EQ(transfer::TransferLog(path).entries().size(), 60u);
 }
 
 // A log that cannot be opened (a file where its folder should be, a read-only file system, a folder in
@@ -95,7 +95,7 @@ TEST(TransferLog, APlaceThatCannotBeWrittenLeavesNoLogAndSaysWhy)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("przelew.sqlite")));
     for (const QString& path : { dir.filePath(QStringLiteral("plik/przelew.sqlite")),
              QStringLiteral("/proc/przelew.sqlite"), dir.filePath(QStringLiteral("przelew.sqlite")) }) {
-        TransferLog log(path);
+        transfer::TransferLog log(path);
         EXPECT_FALSE(log.isOpen()) << path.toStdString();
         EXPECT_FALSE(log.problem().isEmpty()) << path.toStdString();
         EXPECT_FALSE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
@@ -113,7 +113,7 @@ TEST(TransferLog, ADamagedFileIsSetAsideAndANewLogBegun)
             ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
             damaged.write(QByteArray(4096, '\x5a'));
         }
-        TransferLog log(path);
+        transfer::TransferLog log(path);
         EXPECT_TRUE(log.isOpen()) << log.problem().toStdString();
         EXPECT_TRUE(log.problem().contains(QStringLiteral("corrupt-%1").arg(n)))
             << log.problem().toStdString();
@@ -131,13 +131,13 @@ TEST(TransferLog, TheFilterFindsByTextAndLocalDaysAndRemovalForgetsUnusedRecipie
     qputenv("TZ", "Europe/Warsaw"); // local midnight is not UTC midnight
     tzset();
     QTemporaryDir dir;
-    TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
-    LogEntry a = entry(QStringLiteral("Alfa"), 1234.5, QStringLiteral("FV 2/2026"));
+    transfer::TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
+    transfer::LogEntry a = entry(QStringLiteral("Alfa"), 1234.5, QStringLiteral("FV 2/2026"));
     a.when = QDateTime(QDate(2026, 11, 3), QTime(10, 0));
-    LogEntry b = entry(QStringLiteral("Beta"), 20, QStringLiteral("Zwrot"));
+    transfer::LogEntry b = entry(QStringLiteral("Beta"), 20, QStringLiteral("Zwrot"));
     b.values.recipientAccount = QStringLiteral("12345678901234567890123456");
     b.when = QDateTime(QDate(2026, 11, 20), QTime(0, 30)); // 19 November in UTC
-    LogEntry c = entry(QStringLiteral("Gamma"), 99.99, QStringLiteral("FV_2 ŁÓDŹ"));
+    transfer::LogEntry c = entry(QStringLiteral("Gamma"), 99.99, QStringLiteral("FV_2 ŁÓDŹ"));
     c.when = QDateTime(QDate(2026, 12, 1), QTime(0, 10));
     ASSERT_TRUE(log.record({ a, b, c }));
 
@@ -162,7 +162,7 @@ TEST(TransferLog, TheFilterFindsByTextAndLocalDaysAndRemovalForgetsUnusedRecipie
     };
     for (const Row& row : rows) {
         QStringList names;
-        for (const LogEntry& e : log.entries({ QString::fromUtf8(row.text), row.from, row.to }))
+        for (const transfer::LogEntry& e : log.entries({ QString::fromUtf8(row.text), row.from, row.to }))
             names << e.values.recipientName;
         EXPECT_EQ(names, row.names) << row.text << " " << row.from.toString().toStdString();
     }

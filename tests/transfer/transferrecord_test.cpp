@@ -9,17 +9,17 @@ class TransferRecordTest : public AppTest { };
 
 TEST_F(TransferRecordTest, FileValuesBecomeEditorValues)
 {
-    TransferFileValues file;
+    transfer::TransferFileValues file;
     file.NDKONTOKONTR = "12";
     file.NDKonto = "3456 7890";
     file.Kwota = "1\xA0"
                  "234,5"; // the Polish thousands separator is byte 0xA0
     file.Tytulem = std::string(40000, 't');
     file.Data = "2024-13-45";
-    const TransferEditorValues v = editorValuesFromFile(file);
+    const transfer::TransferEditorValues v = transfer::editorValuesFromFile(file);
     EXPECT_EQ(v.recipientAccount, QStringLiteral("12 3456 7890"));
     EXPECT_EQ(v.amount.value_or(0), 1234.5);
-    EXPECT_EQ(size_t(v.title.size()), EditorTextLimit);
+    EXPECT_EQ(size_t(v.title.size()), transfer::EditorTextLimit);
     EXPECT_EQ(v.date, platform::today());
     EXPECT_EQ(v.payerAccount, QString()); // never in the file
 }
@@ -27,13 +27,13 @@ TEST_F(TransferRecordTest, FileValuesBecomeEditorValues)
 TEST_F(TransferRecordTest, ValuesBecomeOneRecord)
 {
     data::TDM2 dm;
-    TransferEditorValues v;
+    transfer::TransferEditorValues v;
     v.recipientAccount = QStringLiteral("PL12-3456");
     v.payerAccount = QStringLiteral("PL 12-34");
     v.title = QStringLiteral("Zapłata");
     v.date = 0; // 30 December 1899 is no date
-    writeTransferRecord(dm, v);
-    writeTransferRecord(dm, v);
+    transfer::writeTransferRecord(dm, v);
+    transfer::writeTransferRecord(dm, v);
     EXPECT_EQ(dm.mtPlat.recordCount(), 1);
     EXPECT_EQ(dm.mtPlatNDKONTOKONTR->asString(), "PL");
     EXPECT_EQ(dm.mtPlatNDKonto->asString(), "123456");
