@@ -7,7 +7,6 @@
 #include "platform/files.h"
 #include "platform/regional.h"
 #include "transfer/accountcheck.h"
-#include "transfer/csvimport.h"
 #include "transfer/datetext.h"
 
 #include <QCheckBox>
@@ -31,34 +30,6 @@ namespace app {
 
 namespace {
 
-QString valueProblemText(const transfer::FileValueProblem& problem)
-{
-    switch (problem.kind) {
-    case transfer::FileValueProblem::Kind::AmbiguousAmount:
-        return QStringLiteral("niejednoznaczna kwota „%1”").arg(problem.value);
-    case transfer::FileValueProblem::Kind::UnreadableAmount:
-        return QStringLiteral("kwota „%1” nie jest liczbą").arg(problem.value);
-    case transfer::FileValueProblem::Kind::UnreadableDate:
-        return QStringLiteral("data „%1” nie jest datą").arg(problem.value);
-    }
-    return QString();
-}
-
-QString csvFaultText(const transfer::CsvRow& row)
-{
-    switch (row.fault) {
-    case transfer::CsvRow::Fault::Quoting:
-        return QStringLiteral("cudzysłowy wiersza nie tworzą par");
-    case transfer::CsvRow::Fault::TooManyFields:
-        return QStringLiteral("więcej pól niż w nagłówku");
-    case transfer::CsvRow::Fault::Value:
-        return valueProblemText(row.problems.front());
-    case transfer::CsvRow::Fault::None:
-        break;
-    }
-    return QString();
-}
-
 // In the order of BatchWindow::Column.
 const char* const headers[]
     = { "", "Źródło", "Stan", "Odbiorca", "Rachunek odbiorcy", "Kwota", "Zleceniodawca", "Tytułem", "Data" };
@@ -72,6 +43,7 @@ BatchWindow::BatchWindow(QWidget* parent)
     , m_commonDate(new QCheckBox(QStringLiteral("Wspólna data"), this))
     , m_date(new TDateEdit(this))
     , m_summary(new QLabel(this))
+    , m_notes(new QLabel(this))
     , m_form(new QComboBox(this))
     , m_print(new QPushButton(QStringLiteral("&Wydruk"), this))
     , m_store(QStringLiteral("Zestaw"))
@@ -131,6 +103,9 @@ BatchWindow::BatchWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(common);
     layout->addWidget(m_table, 1);
+    m_notes->setWordWrap(true);
+    m_notes->hide();
+    layout->addWidget(m_notes);
     layout->addLayout(buttons);
     updateSummary();
 }
@@ -145,32 +120,25 @@ void BatchWindow::addFiles(const QStringList& paths)
     for (const QString& path : paths) {
         platform::runGuarded(
             [&] {
-                const std::string bytes = platform::readWholeFile(path, platform::ShareMode::DenyWrite);
+                transfer::SourceTransfers read = transfer::readTransferSource(path);
                 const QString name = QFileInfo(path).fileName();
-                if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) {
-                    const transfer::CsvTransfers csv = transfer::parseCsvTransfers(bytes);
-                    for (const transfer::CsvRow& csvRow : csv.rows) {
-                        Row row;
-                        row.source = QStringLiteral("%1, wiersz %2").arg(name).arg(csvRow.line);
-                        row.values = csvRow.editors;
-                        row.fault = csvFaultText(csvRow);
-                        addRow(std::move(row));
-                    }
-                    return;
+                if (!read.ignoredColumns.isEmpty())
+                    m_ignoredColumns << QStringLiteral("%1: %2").arg(
+                        name, read.ignoredColumns.join(QStringLiteral(", ")));
+                for (transfer::SourceTransfer& transfer : read.transfers) {
+                    Row row;
+                    row.source
+                        = transfer.line ? QStringLiteral("%1, wiersz %2").arg(name).arg(transfer.line) : name;
+                    row.transfer = std::move(transfer);
+                    addRow(std::move(row));
                 }
-                const transfer::TransferFileValues file = transfer::parseTransferFile(bytes);
-                std::vector<transfer::FileValueProblem> problems;
-                Row row;
-                row.source = name;
-                row.values = transfer::editorValuesFromFile(file, &problems);
-                if (file.keysFound == 0)
-                    row.fault = QStringLiteral("plik nie zawiera danych przelewu");
-                else if (!problems.empty())
-                    row.fault = valueProblemText(problems.front());
-                addRow(std::move(row));
             },
             this);
     }
+    m_notes->setText(m_ignoredColumns.isEmpty()
+            ? QString()
+            : QStringLiteral("Pominięte kolumny – %1").arg(m_ignoredColumns.join(QStringLiteral("; "))));
+    m_notes->setVisible(!m_ignoredColumns.isEmpty());
     // Each column as wide as its texts, long names and titles within reason.
     m_table->resizeColumnsToContents();
     for (int column : { State, Recipient, Account, Title })
@@ -184,7 +152,8 @@ void BatchWindow::addTransfers(
     for (const transfer::TransferEditorValues& values : transfers) {
         Row row;
         row.source = source;
-        row.values = values;
+        row.transfer.values = values;
+        transfer::checkTransfer(values, row.transfer.problems);
         addRow(std::move(row));
     }
     updateSummary();
@@ -201,7 +170,7 @@ void BatchWindow::addRow(Row row)
 void BatchWindow::showRow(int index)
 {
     const Row& row = m_rows[std::size_t(index)];
-    const transfer::TransferEditorValues& v = row.values;
+    const transfer::TransferEditorValues& v = row.transfer.values;
     m_showing = true;
     auto put = [&](int column, const QString& text, bool editable) {
         auto* item = new QTableWidgetItem(text);
@@ -212,73 +181,108 @@ void BatchWindow::showRow(int index)
     };
     auto* check = new QTableWidgetItem;
     check->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    check->setCheckState(row.fault.isEmpty() ? Qt::Checked : Qt::Unchecked);
+    check->setCheckState(row.ready() ? Qt::Checked : Qt::Unchecked);
     if (QTableWidgetItem* old = m_table->item(index, Print))
         check->setCheckState(old->checkState());
     m_table->setItem(index, Print, check);
     put(Source, row.source, false);
-    put(Recipient, v.recipientName, false);
-    put(Account, v.recipientAccount, false);
-    put(Amount, v.amount ? platform::formatFixed(*v.amount, 2) : QString(), true);
+    put(Recipient, v.recipientName, true);
+    put(Account, v.recipientAccount, true);
+    put(Amount, v.amount ? v.amount->text(platform::decimalSeparator()) : QString(), true);
     put(Payer, v.payerName, true);
     put(Title, v.title, true);
     put(Date, transfer::dateDisplayText(v.date), true);
-    QString state = row.problem().isEmpty() ? QStringLiteral("Gotowy") : row.problem();
-    if (row.problem().isEmpty()
-        && transfer::checkAccountNumber(v.recipientAccount) == transfer::AccountCheck::WrongCheckSum)
-        state += QStringLiteral(" – ") + transfer::wrongAccountWarning();
-    if (row.problem().isEmpty() && !row.formWarning.isEmpty())
-        state += QStringLiteral(" – ") + row.formWarning;
-    QTableWidgetItem* stateItem = put(State, state, false);
+    m_showing = false;
+    showState(index);
+}
+
+void BatchWindow::showState(int index)
+{
+    const Row& row = m_rows[std::size_t(index)];
+    const QTableWidgetItem* check = m_table->item(index, Print);
+    // What stops the row first, then what it is taken with.
+    QStringList said;
+    for (const transfer::Problem& problem : row.transfer.problems) {
+        if (problem.level() == transfer::Problem::Level::Refused)
+            said << transfer::problemText(problem, transfer::Language::Polish);
+    }
+    if (said.isEmpty() && !row.depositFault.isEmpty())
+        said << row.depositFault;
+    const bool stopped = !said.isEmpty();
+    const bool ticked = check && check->checkState() == Qt::Checked;
+    if (!stopped) {
+        for (const transfer::Problem& problem : row.transfer.problems) {
+            if (problem.level() == transfer::Problem::Level::Doubtful)
+                said << transfer::problemText(problem, transfer::Language::Polish)
+                        + (ticked ? QStringLiteral(" – drukowany mimo to")
+                                  : QStringLiteral(" – zaznacz, by mimo to drukować"));
+        }
+        for (const transfer::Problem& problem : row.transfer.problems) {
+            if (problem.level() == transfer::Problem::Level::Note)
+                said << transfer::problemText(problem, transfer::Language::Polish);
+        }
+        if (!row.formWarning.isEmpty())
+            said << row.formWarning;
+        if (row.ready())
+            said.prepend(QStringLiteral("Gotowy"));
+    }
+    const QString state = said.join(QStringLiteral(" – "));
+    m_showing = true;
+    auto* stateItem = new QTableWidgetItem(state);
+    stateItem->setFlags(stateItem->flags() & ~Qt::ItemIsEditable);
     stateItem->setToolTip(state); // a long reason is cut off in the column
-    if (!row.problem().isEmpty())
+    if (!row.ready())
         stateItem->setForeground(QColor(0xb0, 0, 0));
+    m_table->setItem(index, State, stateItem);
     m_showing = false;
 }
+
+namespace {
+
+// The value each editable column holds.
+transfer::Field fieldOf(int column)
+{
+    switch (column) {
+    case BatchWindow::Recipient:
+        return transfer::Field::NDNazwa;
+    case BatchWindow::Account:
+        return transfer::Field::NDKonto;
+    case BatchWindow::Amount:
+        return transfer::Field::Kwota;
+    case BatchWindow::Payer:
+        return transfer::Field::WCNazwa;
+    case BatchWindow::Title:
+        return transfer::Field::Tytulem;
+    case BatchWindow::Date:
+        return transfer::Field::Data;
+    default:
+        return transfer::Field::None;
+    }
+}
+
+} // namespace
 
 void BatchWindow::cellEdited(int index, int column)
 {
     Row& row = m_rows[std::size_t(index)];
-    const bool wasFaulty = !row.fault.isEmpty();
-    const QString text = m_table->item(index, column)->text();
-    switch (column) {
-    case Amount: {
-        const std::optional<double> amount = transfer::amountFromText(text);
-        if (!amount && !text.trimmed().isEmpty()) {
-            row.fault = QStringLiteral("kwota „%1” nie jest liczbą").arg(text);
-        } else {
-            row.values.amount = amount;
-            row.fault.clear();
-        }
-        break;
+    const bool wasReady = row.ready();
+    if (column == Print) {
+        showState(index); // a doubtful row says whether it is taken
+        updateSummary();
+        return;
     }
-    case Date: {
-        const std::optional<double> date = transfer::parseDateText(text);
-        if (!date) {
-            row.fault = QStringLiteral("data „%1” nie jest datą").arg(text);
-        } else {
-            row.values.date = *date;
-            row.fault.clear();
-        }
-        break;
-    }
-    case Payer:
-        row.values.payerName = text;
-        break;
-    case Title:
-        row.values.title = text;
-        break;
-    default:
-        break;
-    }
+    const transfer::Field field = fieldOf(column);
+    if (field == transfer::Field::None)
+        return;
+    transfer::editTransferValue(row.transfer, field, m_table->item(index, column)->text());
     checkForm(row);
-    showRow(index);
-    // A row the user has just put right is meant to print.
-    if (wasFaulty && row.fault.isEmpty()) {
+    // A row the user has just put right is meant to print, and one just put wrong is not.
+    if (wasReady != row.ready()) {
         m_showing = true;
-        m_table->item(index, Print)->setCheckState(Qt::Checked);
+        m_table->item(index, Print)->setCheckState(row.ready() ? Qt::Checked : Qt::Unchecked);
         m_showing = false;
     }
+    showRow(index);
     updateSummary();
 }
 
@@ -287,9 +291,12 @@ std::vector<transfer::TransferEditorValues> BatchWindow::transfersToPrint(QStrin
     std::vector<transfer::TransferEditorValues> transfers;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const QTableWidgetItem* check = m_table->item(int(i), Print);
-        if (!m_rows[i].problem().isEmpty() || !check || check->checkState() != Qt::Checked)
+        // A doubtful row (an account failing its check) prints when the user ticked it; a row with a
+        // value that stops it never does.
+        if (!check || check->checkState() != Qt::Checked || !m_rows[i].transfer.ready(true)
+            || !m_rows[i].depositFault.isEmpty())
             continue;
-        transfer::TransferEditorValues values = m_rows[i].values;
+        transfer::TransferEditorValues values = m_rows[i].transfer.values;
         values.payerAccount = m_payerAccount->text();
         if (m_commonDate->isChecked())
             values.date = m_date->date();
@@ -315,7 +322,7 @@ void BatchWindow::setFormKind(printout::FormKind kind)
     m_form->setCurrentIndex(kind == printout::FormKind::Deposit ? 1 : 0);
 }
 
-void BatchWindow::setDepositCheck(std::function<std::optional<QString>(double)> check)
+void BatchWindow::setDepositCheck(std::function<std::optional<QString>(transfer::Money)> check)
 {
     m_depositCheck = std::move(check);
     formChanged();
@@ -332,13 +339,13 @@ void BatchWindow::setFieldWarnings(std::function<std::vector<printout::FieldWarn
 void BatchWindow::checkForm(Row& row) const
 {
     row.depositFault.clear();
-    if (formKind() == printout::FormKind::Deposit && m_depositCheck) {
-        if (const std::optional<QString> problem = m_depositCheck(row.values.amount.value_or(0)))
+    if (formKind() == printout::FormKind::Deposit && m_depositCheck && row.transfer.values.amount) {
+        if (const std::optional<QString> problem = m_depositCheck(*row.transfer.values.amount))
             row.depositFault = *problem;
     }
     row.formWarning.clear();
     if (m_fieldWarnings) {
-        transfer::TransferEditorValues values = row.values;
+        transfer::TransferEditorValues values = row.transfer.values;
         values.payerAccount = m_payerAccount->text();
         row.formWarning = printout::warningLine(m_fieldWarnings(values, formKind()));
     }

@@ -5,7 +5,7 @@
 
 #include "app/propertiesstore.h"
 #include "printout/frprzelnew.h"
-#include "transfer/transferrecord.h"
+#include "transfer/transferreader.h"
 
 #include <QString>
 #include <QStringList>
@@ -53,7 +53,7 @@ public:
     printout::FormKind formKind() const;
     void setFormKind(printout::FormKind kind);
     // Why an amount cannot go on a deposit slip (nothing when it can).
-    void setDepositCheck(std::function<std::optional<QString>(double)> check);
+    void setDepositCheck(std::function<std::optional<QString>(transfer::Money)> check);
     // What the form will not show whole of a row's values: told in the row's state, never blocking it.
     void setFieldWarnings(std::function<std::vector<printout::FieldWarning>(
             const transfer::TransferEditorValues&, printout::FormKind)>
@@ -71,6 +71,7 @@ public:
     QCheckBox* commonDateSwitch() const { return m_commonDate; }
     TDateEdit* commonDate() const { return m_date; }
     QLabel* summary() const { return m_summary; }
+    QLabel* notes() const { return m_notes; }
     QComboBox* formChoice() const { return m_form; }
     QPushButton* printButton() const { return m_print; }
 
@@ -85,17 +86,17 @@ protected:
 
 private:
     struct Row {
-        QString source;
-        transfer::TransferEditorValues values;
-        QString fault; // why the row cannot be printed; empty when it can
+        QString source; // what the source column shows
+        transfer::SourceTransfer transfer; // the values and what is wrong with them
         QString depositFault; // why a deposit slip cannot carry its amount; empty when it can
         QString formWarning; // what the form will not show whole; printed all the same
-        const QString& problem() const { return fault.isEmpty() ? depositFault : fault; }
+        bool ready() const { return transfer.ready() && depositFault.isEmpty(); }
     };
     void checkForm(Row& row) const;
     void formChanged();
     void addRow(Row row);
     void showRow(int index);
+    void showState(int index);
     void cellEdited(int index, int column);
     void updateSummary();
 
@@ -105,6 +106,8 @@ private:
     QCheckBox* m_commonDate;
     TDateEdit* m_date;
     QLabel* m_summary;
+    QLabel* m_notes; // the columns of the CSV files that were ignored
+    QStringList m_ignoredColumns;
     QComboBox* m_form;
     QPushButton* m_print;
     TPropertiesStore m_store;
@@ -112,7 +115,7 @@ private:
     std::function<void(
         const std::vector<transfer::TransferEditorValues>&, const QStringList&, printout::FormKind)>
         m_printTransfers;
-    std::function<std::optional<QString>(double)> m_depositCheck;
+    std::function<std::optional<QString>(transfer::Money)> m_depositCheck;
     std::function<std::vector<printout::FieldWarning>(
         const transfer::TransferEditorValues&, printout::FormKind)>
         m_fieldWarnings;

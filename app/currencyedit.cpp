@@ -2,7 +2,6 @@
 #include "app/currencyedit.h"
 
 #include "platform/regional.h"
-#include "transfer/transferrecord.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,12 +12,16 @@ namespace app {
 TCurrencyEdit::TCurrencyEdit(QWidget* parent)
     : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textEdited, this,
-        [this](const QString& text) { m_value = platform::parseDecimal(text); });
+    connect(this, &QLineEdit::textEdited, this, [this](const QString&) { takeText(); });
     showValue();
 }
 
-void TCurrencyEdit::setValue(std::optional<double> value)
+void TCurrencyEdit::takeText()
+{
+    m_value = transfer::readAmount(text()).money;
+}
+
+void TCurrencyEdit::setValue(std::optional<transfer::Money> value)
 {
     m_value = value;
     showValue();
@@ -26,7 +29,7 @@ void TCurrencyEdit::setValue(std::optional<double> value)
 
 void TCurrencyEdit::setAmountText(const QString& text)
 {
-    setValue(transfer::amountFromText(text));
+    setValue(transfer::readAmount(text).money);
 }
 
 void TCurrencyEdit::showValue()
@@ -35,9 +38,9 @@ void TCurrencyEdit::showValue()
     if (!m_value) {
         setText(QString());
     } else if (hasFocus()) {
-        setText(platform::formatGeneral(*m_value));
+        setText(m_value->shortText(platform::decimalSeparator()));
     } else {
-        setText(platform::formatFixed(*m_value, 2));
+        setText(m_value->text(platform::decimalSeparator()));
         m_showsFixed = true;
     }
 }
@@ -47,9 +50,10 @@ bool TCurrencyEdit::acceptsResult(const QString& resultingText)
     const QChar sep = platform::decimalSeparator();
     if (resultingText.trimmed() == QLatin1String("-"))
         return true;
-    if (!platform::parseDecimal(resultingText, sep))
+    if (!platform::parseDecimal(resultingText, sep)
+        || platform::decimalsAfterSeparator(resultingText, sep) > 2)
         return false;
-    return platform::decimalsAfterSeparator(resultingText, sep) <= 2;
+    return transfer::readAmount(resultingText).state == transfer::AmountReading::State::Read;
 }
 
 void TCurrencyEdit::refuse()
@@ -73,13 +77,21 @@ void TCurrencyEdit::insertChecked(const QString& text)
         return;
     }
     insert(text);
-    m_value = platform::parseDecimal(this->text());
+    takeText();
 }
 
 void TCurrencyEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
         QString pasted = QApplication::clipboard()->text();
+        // An amount as invoices and statements write it ("1 234,56", "1.234,56") is taken whole, in its
+        // shortest form, so that typing can go on.
+        const transfer::AmountReading whole = transfer::readAmount(pasted);
+        if (whole.money && (text().isEmpty() || selectedText() == text())) {
+            setText(whole.money->shortText(platform::decimalSeparator()));
+            m_value = whole.money;
+            return;
+        }
         pasted.replace(QLatin1Char('.'), platform::decimalSeparator());
         pasted.replace(QLatin1Char(','), platform::decimalSeparator());
         insertChecked(pasted);
@@ -92,7 +104,7 @@ void TCurrencyEdit::keyPressEvent(QKeyEvent* event)
         // Editing and moving keys (Backspace, Delete, arrows, shortcuts) go through unchanged.
         QLineEdit::keyPressEvent(event);
         if (!isReadOnly())
-            m_value = platform::parseDecimal(text());
+            takeText();
         return;
     }
     QChar c = typed.at(0);
@@ -128,7 +140,7 @@ void TCurrencyEdit::focusOutEvent(QFocusEvent* event)
     // A context menu or another window takes the focus only for a while; the editing goes on.
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
         return;
-    m_value = platform::parseDecimal(text());
+    takeText();
     showValue();
 }
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The amount editor: holds a number or nothing. Without the focus it shows the number as "0.00" with
+// The amount editor: holds an amount or nothing. Without the focus it shows the amount as "0.00" with
 // the regional decimal separator; with the focus, its shortest form. Typed keys that would give no
-// number or a third decimal are refused with a beep.
+// number, a third decimal or an amount past the largest are refused with a beep. What it holds is read
+// from its text as every amount is (transfer::readAmount).
 #pragma once
+
+#include "transfer/money.h"
 
 #include <QLineEdit>
 #include <optional>
@@ -14,13 +17,13 @@ class TCurrencyEdit : public QLineEdit {
 public:
     explicit TCurrencyEdit(QWidget* parent = nullptr);
 
-    std::optional<double> value() const { return m_value; }
-    // The number held, or 0 when it holds nothing.
-    double numericValue() const { return m_value.value_or(0.0); }
-    void setValue(std::optional<double> value);
+    std::optional<transfer::Money> value() const { return m_value; }
+    // The amount held, or 0 when it holds nothing.
+    transfer::Money numericValue() const { return m_value.value_or(transfer::Money()); }
+    void setValue(std::optional<transfer::Money> value);
 
-    // A text given by a program (the import): the regional thousands separators are removed and the
-    // rest is read as a regional decimal number; anything else leaves the editor holding nothing.
+    // A text given by a program: read as every amount is; what gives no amount leaves the editor holding
+    // nothing.
     void setAmountText(const QString& text);
 
     // Whether the typed character may go into the text (after "." and "," became the separator).
@@ -39,7 +42,9 @@ private:
     void insertChecked(const QString& text);
     void refuse();
 
-    std::optional<double> m_value;
+    void takeText();
+
+    std::optional<transfer::Money> m_value;
     bool m_showsFixed = false; // the text is the "0.00" form of the value
 };
 

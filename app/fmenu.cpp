@@ -14,7 +14,7 @@
 #include "platform/fonts.h"
 #include "platform/registry.h"
 #include "transfer/accountcheck.h"
-#include "transfer/transferfile.h"
+#include "transfer/transferreader.h"
 #include "transfer/transferrecord.h"
 
 #include <QAction>
@@ -378,21 +378,17 @@ void TfMenu::showImportProblem(QLabel* warning, const QString& text)
 
 namespace {
 
-QString importProblemText(const transfer::FileValueProblem& problem)
+// A value of the file the editors could not take, in the problem's own words with the line that gave it.
+QString importProblemText(transfer::Problem problem)
 {
-    QString value = problem.value;
-    if (value.size() > 30)
-        value = value.left(29) + QChar(0x2026);
-    const QString where = QStringLiteral("wiersz %1: „%2”").arg(problem.line).arg(value);
-    switch (problem.kind) {
-    case transfer::FileValueProblem::Kind::AmbiguousAmount:
-        return QStringLiteral("Niejednoznaczna kwota w pliku (%1) – wpisz ją").arg(where);
-    case transfer::FileValueProblem::Kind::UnreadableAmount:
-        return QStringLiteral("Nie odczytano kwoty z pliku (%1)").arg(where);
-    case transfer::FileValueProblem::Kind::UnreadableDate:
-        return QStringLiteral("Nie odczytano daty z pliku (%1) – przyjęto dzisiejszą").arg(where);
-    }
-    return QString();
+    if (problem.value.size() > 30)
+        problem.value = problem.value.left(29) + QChar(0x2026);
+    QString text = transfer::problemText(problem, transfer::Language::Polish);
+    text[0] = text[0].toUpper();
+    text += QStringLiteral(" (wiersz %1)").arg(problem.line);
+    if (problem.field == transfer::Field::Data)
+        text += QStringLiteral(" – przyjęto dzisiejszą");
+    return text;
 }
 
 } // namespace
@@ -405,22 +401,26 @@ void TfMenu::loadTransferFile(const QString& path)
         lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
     };
     showName(QFileInfo(path).fileName());
-    const transfer::TransferFileValues file
-        = transfer::parseTransferFile(platform::readWholeFile(path, platform::ShareMode::DenyWrite));
-    if (file.keysFound == 0) {
+    const transfer::SourceTransfers read
+        = transfer::readTransferBytes(platform::readWholeFile(path, platform::ShareMode::DenyWrite),
+            transfer::SourceKind::TransferFile, path);
+    const transfer::SourceTransfer& transfer = read.transfers.front();
+    const std::vector<transfer::Problem>& problems = transfer.problems;
+    if (!problems.empty() && problems.front().kind == transfer::Problem::Kind::NoTransferData) {
         // Loading it would empty every editor for nothing: the window stays as it was.
         showName(previousName);
         throw platform::Error(QStringLiteral("Plik nie zawiera danych przelewu."));
     }
-    std::vector<transfer::FileValueProblem> problems;
-    const transfer::TransferEditorValues v = transfer::editorValuesFromFile(file, &problems);
     lKwotaImport->hide();
     lDataImport->hide();
-    for (const transfer::FileValueProblem& problem : problems) {
-        const bool date = problem.kind == transfer::FileValueProblem::Kind::UnreadableDate;
-        showImportProblem(date ? lDataImport : lKwotaImport, importProblemText(problem));
+    // What the file wrote but the editors could not take; a transfer that is not ready otherwise (no
+    // recipient, say) is for the user to see and complete here.
+    for (const transfer::Problem& problem : problems) {
+        const bool date = problem.field == transfer::Field::Data;
+        if (problem.line > 0 && (date || problem.field == transfer::Field::Kwota))
+            showImportProblem(date ? lDataImport : lKwotaImport, importProblemText(problem));
     }
-    showEditorValues(v);
+    showEditorValues(transfer.values);
     ceKwota->setFocus();
 }
 
@@ -510,7 +510,7 @@ void TfMenu::updateFormWarning()
     setFixedSize(632, line.isEmpty() ? 453 : 453 + 30);
 }
 
-void TfMenu::setDepositCheck(std::function<std::optional<QString>(double)> check)
+void TfMenu::setDepositCheck(std::function<std::optional<QString>(transfer::Money)> check)
 {
     m_depositCheck = std::move(check);
     if (m_batch)
@@ -584,7 +584,8 @@ void TfMenu::aPrintExecute()
             const transfer::TransferEditorValues values = editorValues();
             const printout::FormKind kind = formKind();
             if (kind == printout::FormKind::Deposit && m_depositCheck) {
-                if (const std::optional<QString> problem = m_depositCheck(values.amount.value_or(0))) {
+                if (const std::optional<QString> problem
+                    = m_depositCheck(values.amount.value_or(transfer::Money()))) {
                     platform::showError(*problem, this);
                     return;
                 }

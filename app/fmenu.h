@@ -46,7 +46,7 @@ public:
     }
     // Why an amount cannot go on a deposit slip (nothing when it can): the print commands ask before
     // anything is written, and show the reason instead of a page.
-    void setDepositCheck(std::function<std::optional<QString>(double)> check);
+    void setDepositCheck(std::function<std::optional<QString>(transfer::Money)> check);
     // What the form of a kind will not show whole of the values: the line under the editors tells it,
     // and the batch window's rows. Until it is set nothing is told.
     using FieldWarnings = std::function<std::vector<printout::FieldWarning>(
@@ -154,7 +154,7 @@ private:
     void showEditorValues(const transfer::TransferEditorValues& values);
 
     std::function<void(printout::FormKind)> m_previewReport;
-    std::function<std::optional<QString>(double)> m_depositCheck;
+    std::function<std::optional<QString>(transfer::Money)> m_depositCheck;
     FieldWarnings m_fieldWarnings;
     std::function<bool()> m_reportBusy;
     std::function<QString()> m_chooseFile;

@@ -54,7 +54,8 @@ int main(int argc, char** argv)
     // for an open preview.
     data::TDM2 checkingData;
     printout::TfrPrzelNew checkingForm(checkingData.mtPlat);
-    fMenu->setDepositCheck([&checkingForm](double amount) { return checkingForm.depositProblem(amount); });
+    fMenu->setDepositCheck(
+        [&checkingForm](transfer::Money amount) { return checkingForm.depositProblem(amount); });
     fMenu->setFieldWarnings(
         [&checkingForm](const transfer::TransferEditorValues& values, printout::FormKind kind) {
             return checkingForm.fieldWarnings(values, kind);

@@ -29,7 +29,7 @@ transfer::TransferLog& longLog(int rows)
             e.values.recipientName = QStringLiteral("Odbiorca %1 sp. z o.o.").arg(i % 700);
             e.values.recipientAccount
                 = QStringLiteral("61 1090101400000712198128%1").arg(i % 100, 2, 10, QLatin1Char('0'));
-            e.values.amount = double(i % 100000) + 0.25;
+            e.values.amount = transfer::Money::fromGrosze(std::int64_t(i % 100000) * 100 + 25);
             e.values.payerName = QStringLiteral("Zleceniodawca");
             e.values.title = QStringLiteral("Faktura %1/2026").arg(i);
             e.values.date = 46365;

@@ -8,6 +8,6 @@ add_library(przelew_pch OBJECT ${CMAKE_CURRENT_LIST_DIR}/precompiled.cpp)
 target_link_libraries(przelew_pch PRIVATE Qt6::Widgets Qt6::PrintSupport)
 target_precompile_headers(przelew_pch PRIVATE ${przelew_pch_headers})
 foreach(library przelew_platform przelew_emf przelew_data przelew_transfer przelew_report przelew_preview
-        przelew_printout przelew_app)
+        przelew_printout przelew_app przelew_render_job)
   target_precompile_headers(${library} REUSE_FROM przelew_pch)
 endforeach()

@@ -4,9 +4,7 @@
 // the print command fills it. Every failure must be a platform::Error with a message.
 #include "data/dm2.h"
 #include "platform/error.h"
-#include "transfer/csvimport.h"
-#include "transfer/transferfile.h"
-#include "transfer/transferrecord.h"
+#include "transfer/transferreader.h"
 
 #include <QCoreApplication>
 #include <cstdint>
@@ -32,18 +30,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
 #ifdef PRZELEW_FUZZ_CSV
-        const transfer::CsvTransfers csv = transfer::parseCsvTransfers(bytes);
-        std::vector<transfer::TransferEditorValues> transfers;
-        for (const transfer::CsvRow& row : csv.rows) {
-            if (row.readable())
-                transfers.push_back(row.editors);
-        }
-        transfer::writeTransferRecords(*dm, transfers);
+        constexpr transfer::SourceKind kind = transfer::SourceKind::Csv;
 #else
-        const transfer::TransferFileValues file = transfer::parseTransferFile(bytes);
-        std::vector<transfer::FileValueProblem> problems;
-        transfer::writeTransferRecord(*dm, transfer::editorValuesFromFile(file, &problems));
+        constexpr transfer::SourceKind kind = transfer::SourceKind::TransferFile;
 #endif
+        // Through the reader every path uses, then into the record as printing fills it.
+        const transfer::SourceTransfers read
+            = transfer::readTransferBytes(bytes, kind, QStringLiteral("fuzz"));
+        std::vector<transfer::TransferEditorValues> transfers;
+        for (const transfer::SourceTransfer& t : read.transfers)
+            transfers.push_back(t.values);
+        transfer::writeTransferRecords(*dm, transfers);
     } catch (const platform::Error&) {
     }
     return 0;

@@ -67,6 +67,8 @@ QString recipientAccountDigits(const QString& account)
     QString n = account;
     n.remove(QLatin1Char('-'));
     n.remove(QLatin1Char(' '));
+    if (n.size() > 2 && n.startsWith(QLatin1String("PL"), Qt::CaseInsensitive) && n.at(2).isDigit())
+        n.remove(0, 2); // the IBAN's country letters, which the record leaves out
     return n.mid(2);
 }
 

@@ -283,8 +283,9 @@ bool TfrPrzelNew::fitOnPayerLine(std::size_t copy, const std::string& text)
     return false;
 }
 
-std::optional<QString> TfrPrzelNew::depositProblem(double amount)
+std::optional<QString> TfrPrzelNew::depositProblem(transfer::Money money)
 {
+    const double amount = money.toRecordValue();
     if (amountText(amount, DecimalComma).front() == '-')
         return QStringLiteral("Wpłata gotówkowa nie może mieć ujemnej kwoty.");
     const std::optional<QString> words = depositWords(amount);

@@ -101,7 +101,7 @@ public:
     // Why an amount cannot go on a deposit slip: it is negative, too large for words, or its words pass
     // the end of the line even at 7 points. Nothing when it can. Measures on the payer-account labels,
     // whose captions the next generation replaces.
-    std::optional<QString> depositProblem(double amount);
+    std::optional<QString> depositProblem(transfer::Money amount);
 
     // What the form of the given kind will not show whole of these values, field by field in the form's
     // order. Fills the data labels from a record of its own, as a generation would (the next generation

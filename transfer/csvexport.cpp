@@ -26,15 +26,9 @@ QString field(const QString& value)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString amountText(const std::optional<double>& amount)
+QString amountText(const std::optional<Money>& amount)
 {
-    if (!amount)
-        return {};
-    const long long grosze = std::llround(*amount * 100);
-    return QStringLiteral("%1%2,%3")
-        .arg(grosze < 0 ? QStringLiteral("-") : QString())
-        .arg(std::llabs(grosze) / 100)
-        .arg(std::llabs(grosze) % 100, 2, 10, QLatin1Char('0'));
+    return amount ? amount->text() : QString();
 }
 
 QString dateText(double days)

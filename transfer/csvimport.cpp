@@ -194,11 +194,6 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
             if (columns[c])
                 *slotOf(row.values, *columns[c]) = oneLine(record.fields[c]);
         }
-        if (row.fault == CsvRow::Fault::None) {
-            row.editors = editorValuesFromFile(row.values, &row.problems);
-            if (!row.problems.empty())
-                row.fault = CsvRow::Fault::Value;
-        }
         result.rows.push_back(std::move(row));
     }
     return result;

@@ -7,7 +7,6 @@
 #pragma once
 
 #include "transfer/transferfile.h"
-#include "transfer/transferrecord.h"
 
 #include <QStringList>
 #include <string_view>
@@ -20,13 +19,10 @@ struct CsvRow {
         None,
         Quoting, // a quote out of place, or a quoted field that never ends
         TooManyFields, // more fields than the header names
-        Value, // an amount or date that cannot be read (see problems)
     };
     int line = 0; // the file's line the row begins on, from 1
     TransferFileValues values;
-    TransferEditorValues editors; // what the row gives the editors (read with the transfer file's rules)
     Fault fault = Fault::None;
-    std::vector<FileValueProblem> problems;
 
     bool readable() const { return fault == Fault::None; }
 };

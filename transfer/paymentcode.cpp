@@ -59,10 +59,10 @@ std::optional<QString> paymentCodePayload(
     const QString account = accountDigits(values.recipientAccount);
     if (account.size() != 26 || !allDigits(account))
         return fail(QStringLiteral("Kod wymaga rachunku odbiorcy z 26 cyfr"));
-    const long long grosze = std::llround(values.amount.value_or(0) * 100);
+    const long long grosze = values.amount.value_or(Money()).grosze();
     if (grosze < 0)
         return fail(QStringLiteral("Kwota nie może być ujemna"));
-    if (grosze > std::llround(MaxPaymentCodeAmount * 100))
+    if (grosze > MaxPaymentCodeAmount.grosze())
         return fail(
             QStringLiteral("Kwoty powyżej 9 999,99 zł nie da się zapisać w kodzie do zapłaty telefonem"));
     const QStringList fields { nip, QStringLiteral("PL"), account,

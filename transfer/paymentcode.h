@@ -14,7 +14,7 @@
 namespace transfer {
 
 // The largest amount the standard's six digits of grosze hold: 9 999,99 zł.
-inline constexpr double MaxPaymentCodeAmount = 9999.99;
+inline constexpr Money MaxPaymentCodeAmount = Money::fromGrosze(999'999);
 
 // The payload for the transfer, with the recipient's tax number (empty, or 10 digits): NIP, "PL", the
 // 26-digit account, the amount in grosze as 6 digits, the name (at most 20 characters) and the title (at

@@ -224,7 +224,7 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
         find.finish();
         for (const QVariant& value : { text(e.when.toUTC().toString(Qt::ISODateWithMs)), text(e.how),
                  text(e.target), text(e.form), QVariant(id), text(v.payerAccount), text(v.payerName),
-                 QVariant(qlonglong(std::llround(v.amount.value_or(0) * 100))), text(v.title),
+                 QVariant(qlonglong(v.amount.value_or(Money()).grosze())), text(v.title),
                  text(dateText(v.date)), text(e.source) })
             entry.addBindValue(value);
         ok = entry.exec();
@@ -263,7 +263,7 @@ LogEntry entryOf(const QSqlQuery& q)
     e.values.recipientAccount = q.value(5).toString();
     e.values.payerAccount = q.value(6).toString();
     e.values.payerName = q.value(7).toString();
-    e.values.amount = double(q.value(8).toLongLong()) / 100.0;
+    e.values.amount = Money::fromGrosze(q.value(8).toLongLong());
     e.values.title = q.value(9).toString();
     e.values.date = daysOf(q.value(10).toString());
     e.source = q.value(11).toString();

@@ -4,20 +4,14 @@
 #include "data/dm2.h"
 #include "platform/cp1250.h"
 #include "platform/regional.h"
+#include "transfer/accountcheck.h"
 #include "transfer/datetext.h"
-#include "transfer/fileamount.h"
+#include "transfer/problem.h"
 #include "transfer/replacealltext.h"
 
 #include <algorithm>
 
 namespace transfer {
-
-std::optional<double> amountFromText(const QString& text)
-{
-    QString cleaned = text;
-    cleaned.remove(platform::thousandsSeparator());
-    return platform::parseDecimal(cleaned);
-}
 
 namespace {
 
@@ -35,31 +29,28 @@ QString editorText(std::string_view bytes, bool utf8)
 
 } // namespace
 
-TransferEditorValues editorValuesFromFile(
-    const TransferFileValues& file, std::vector<FileValueProblem>* problems)
+TransferEditorValues editorValuesFromFile(const TransferFileValues& file, std::vector<Problem>* problems)
 {
-    auto problem = [problems](FileValueProblem::Kind kind, int line, const QString& value) {
+    auto problem = [problems](const Problem& found) {
         if (problems)
-            problems->push_back({ kind, line, value });
+            problems->push_back(found);
     };
     TransferEditorValues values;
     const bool utf8 = file.utf8;
     values.recipientName = editorText(file.NDNazwa, utf8);
     values.recipientAccount = editorText(file.NDKONTOKONTR + ' ' + file.NDKonto, utf8);
     const QString amountText = editorText(file.Kwota, utf8);
-    const FileAmount amount = readFileAmount(amountText);
-    values.amount = amount.value;
-    if (amount.state == FileAmount::State::Unreadable)
-        problem(FileValueProblem::Kind::UnreadableAmount, file.KwotaLine, amountText);
-    else if (amount.state == FileAmount::State::Ambiguous)
-        problem(FileValueProblem::Kind::AmbiguousAmount, file.KwotaLine, amountText);
+    const AmountReading amount = readAmount(amountText);
+    values.amount = amount.money;
+    if (const std::optional<Problem> refused = amountProblem(amount, amountText, file.KwotaLine))
+        problem(*refused);
     values.payerName = editorText(file.WCNazwa, utf8);
     values.title = editorText(file.Tytulem, utf8);
     const QString dateText = editorText(file.Data, utf8);
     values.date = parseFileDateText(dateText, platform::today(), platform::now()).value_or(platform::NoDate);
     if (values.date <= 0) {
         if (!dateText.trimmed().isEmpty())
-            problem(FileValueProblem::Kind::UnreadableDate, file.DataLine, dateText);
+            problem({ Problem::Kind::UnreadableDate, Field::Data, file.DataLine, dateText });
         values.date = platform::today();
     }
     return values;
@@ -74,12 +65,19 @@ void appendTransferRecord(data::TDM2& dm, const TransferEditorValues& values)
     table.insert();
     if (values.date > 0)
         dm.mtPlatData->setAsDateTime(values.date);
-    dm.mtPlatKwota->setAsFloat(values.amount.value_or(0.0));
+    dm.mtPlatKwota->setAsFloat(values.amount.value_or(Money()).toRecordValue());
     dm.mtPlatWCNazwa->setAsString(platform::toCp1250(values.payerName));
-    dm.mtPlatWCKonto->setAsString(platform::toCp1250(values.payerAccount));
+    // An NRB written as on an invoice, with spaces, would run past its field into the next copy.
+    const bool payerNrb = checkAccountNumber(values.payerAccount) != AccountCheck::NotAnAccount;
+    dm.mtPlatWCKonto->setAsString(
+        platform::toCp1250(payerNrb ? accountDigits(values.payerAccount) : values.payerAccount));
     dm.mtPlatNDNazwa->setAsString(platform::toCp1250(values.recipientName));
     std::string n = ReplaceAllText("-", "", platform::toCp1250(values.recipientAccount), true);
     n = ReplaceAllText(" ", "", n, true);
+    // An IBAN's country letters are no check digits: the account prints as the NRB.
+    if (n.size() > 2 && (n[0] == 'P' || n[0] == 'p') && (n[1] == 'L' || n[1] == 'l') && n[2] >= '0'
+        && n[2] <= '9')
+        n.erase(0, 2);
     const std::string k = n.substr(0, std::min<size_t>(2, n.size()));
     const std::string r = n.size() > 2 ? n.substr(2) : std::string();
     dm.mtPlatNDKonto->setAsString(r);

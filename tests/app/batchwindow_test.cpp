@@ -9,6 +9,7 @@
 #include "platform/datetime.h"
 #include "support/apptestsupport.h"
 #include "support/files.h"
+#include "support/money.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,11 +43,12 @@ protected:
             printedKind = kind;
         });
         csv = testsupport::writeFileIn(files, QStringLiteral("lista.csv"),
-            "NDNazwa;Kwota;Tytulem;Data\n"
-            "Alfa;10,50;Faktura 1;09.12.2026\n"
-            "Beta;dużo;Faktura 2;09.12.2026\n"
-            "Gamma;30,00;Faktura 3;10.12.2026\n");
-        single = testsupport::writeFileIn(files, QStringLiteral("jeden.txt"), "NDNazwa=Delta\nKwota=4,00\n");
+            "NDNazwa;NDKonto;Kwota;Tytulem;Data\n"
+            "Alfa;61 1090 1014 0000 0712 1981 2874;10,50;Faktura 1;09.12.2026\n"
+            "Beta;61 1090 1014 0000 0712 1981 2874;dużo;Faktura 2;09.12.2026\n"
+            "Gamma;61 1090 1014 0000 0712 1981 2874;30,00;Faktura 3;10.12.2026\n");
+        single = testsupport::writeFileIn(files, QStringLiteral("jeden.txt"),
+            "NDNazwa=Delta\nNDKONTOKONTR=61\nNDKonto=1090 1014 0000 0712 1981 2874\nKwota=4,00\n");
     }
     QString cell(int row, int column) const { return window->table()->item(row, column)->text(); }
     std::vector<QString> printedTitles() const
@@ -112,7 +114,7 @@ TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
         EXPECT_EQ(v.payerAccount, QStringLiteral("PL 12 3456"));
         EXPECT_EQ(v.date, platform::toDays(QDate(2026, 12, 24)));
     }
-    EXPECT_EQ(printed[1].amount, 20.5);
+    EXPECT_EQ(printed[1].amount, "20,5"_zl);
 
     window->table()->selectRow(0);
     window->removeClick();
@@ -124,8 +126,8 @@ TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
 // the form chosen for it.
 TEST_F(BatchWindowTest, DepositSlipsCheckEveryAmount)
 {
-    window->setDepositCheck([](double amount) -> std::optional<QString> {
-        if (amount > 20)
+    window->setDepositCheck([](transfer::Money amount) -> std::optional<QString> {
+        if (amount > "20"_zl)
             return QStringLiteral("za długa");
         return std::nullopt;
     });

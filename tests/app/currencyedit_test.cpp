@@ -2,6 +2,7 @@
 #include "app/currencyedit.h"
 #include "support/editortest.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,7 +51,7 @@ TEST_F(CurrencyEditTest, TypingRows)
 
 TEST_F(CurrencyEditTest, FocusShowsTheShortestForm)
 {
-    edit->setValue(1234.5);
+    edit->setValue(transfer::Money::fromRecordValue(1234.5));
     leave();
     EXPECT_EQ(edit->text(), QStringLiteral("1234,50"));
     edit->setFocus(Qt::TabFocusReason);
@@ -67,14 +68,14 @@ TEST_F(CurrencyEditTest, DeletingKeysAlwaysPass)
     QTest::keyClick(edit, Qt::Key_Backspace);
     EXPECT_EQ(edit->text(), QStringLiteral(",2"));
     EXPECT_EQ(refused.count(), 0);
-    EXPECT_DOUBLE_EQ(edit->numericValue(), 0.2);
+    EXPECT_DOUBLE_EQ(edit->numericValue().toRecordValue(), 0.2);
     // An exponent goes in the middle, where the text stays a number.
     edit->setValue(std::nullopt);
     QTest::keyClicks(edit, QStringLiteral("15"));
     QTest::keyClick(edit, Qt::Key_Left);
     QTest::keyClicks(edit, QStringLiteral("E"));
     EXPECT_EQ(edit->text(), QStringLiteral("1E5"));
-    EXPECT_DOUBLE_EQ(edit->numericValue(), 100000.0);
+    EXPECT_DOUBLE_EQ(edit->numericValue().toRecordValue(), 100000.0);
 }
 
 TEST_F(CurrencyEditTest, GivenTexts)
@@ -86,24 +87,51 @@ TEST_F(CurrencyEditTest, GivenTexts)
     };
     const Row rows[] = {
         { "Polish decimal", QStringLiteral("1234,5"), 1234.5 },
-        { "point is no number here", QStringLiteral("1234.5"), std::nullopt },
+        { "a decimal point, read as every file's amount is", QStringLiteral("1234.5"), 1234.5 },
+        { "grouped by dots", QStringLiteral("1.234,56"), 1234.56 },
         { "thousands separator removed", QStringLiteral("1\u00A0234,56"), 1234.56 },
         { "blanks around", QStringLiteral(" 12 "), 12.0 },
         { "empty", QString(), std::nullopt },
         { "words", QStringLiteral("sto"), std::nullopt },
-        { "many decimals kept", QStringLiteral("0,125"), 0.125 },
+        { "a third decimal is never rounded", QStringLiteral("0,125"), std::nullopt },
+        { "beyond the largest amount", QStringLiteral("1e15"), std::nullopt },
     };
     for (const Row& r : rows) {
-        edit->setValue(7.0);
+        edit->setValue(transfer::Money::fromRecordValue(7.0));
         edit->setAmountText(r.text);
         EXPECT_EQ(edit->value().has_value(), r.value.has_value()) << r.name;
         if (r.value)
-            EXPECT_DOUBLE_EQ(edit->numericValue(), *r.value) << r.name;
+            EXPECT_DOUBLE_EQ(edit->numericValue().toRecordValue(), *r.value) << r.name;
         else
-            EXPECT_EQ(edit->numericValue(), 0.0) << r.name;
+            EXPECT_EQ(edit->numericValue().toRecordValue(), 0.0) << r.name;
     }
-    leave();
-    EXPECT_EQ(edit->text(), QStringLiteral("0,13"));
+}
+
+// An amount pasted as invoices and statements write it is taken whole; one that would be rounded is not.
+TEST_F(CurrencyEditTest, PastedAmounts)
+{
+    struct Row {
+        const char* pasted;
+        const char* shown; // after leaving
+        int refused;
+    };
+    const Row rows[] = {
+        { "1 234,56", "1234,56", 0 },
+        { "1.234,56", "1234,56", 0 },
+        { "1\u00A0234.5", "1234,50", 0 },
+        { "12,345", "", 1 },
+        { "250 zł", "", 1 },
+    };
+    for (const Row& r : rows) {
+        edit->setValue(std::nullopt);
+        edit->setFocus();
+        QApplication::clipboard()->setText(QString::fromUtf8(r.pasted));
+        QSignalSpy refused(edit, &TCurrencyEdit::keyRefused);
+        QTest::keySequence(edit, QKeySequence::Paste);
+        EXPECT_EQ(refused.count(), r.refused) << r.pasted;
+        leave();
+        EXPECT_EQ(edit->text(), QString::fromUtf8(r.shown)) << r.pasted;
+    }
 }
 
 TEST_F(CurrencyEditTest, AnotherWindowDoesNotInterruptTyping)
@@ -120,7 +148,7 @@ TEST_F(CurrencyEditTest, AnotherWindowDoesNotInterruptTyping)
 TEST_F(CurrencyEditTest, AValueGivenWhileTheWindowWasInactiveShowsItsShortFormOnReturn)
 {
     leave();
-    edit->setValue(1234.5);
+    edit->setValue(transfer::Money::fromRecordValue(1234.5));
     EXPECT_EQ(edit->text(), QStringLiteral("1234,50"));
     edit->setFocus(Qt::ActiveWindowFocusReason);
     EXPECT_EQ(edit->text(), QStringLiteral("1234,5"));

@@ -12,6 +12,7 @@
 #include "platform/registry.h"
 #include "support/apptestsupport.h"
 #include "support/files.h"
+#include "support/money.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -239,13 +240,13 @@ TEST_F(FMenuTest, AltWDoesNothingBeforeALoadAndEscCloses)
 TEST_F(FMenuTest, ImportFillsTheEditorsAndEnablesPrinting)
 {
     window->eRachunekZleceniodawcy->setText(QStringLiteral("PL 12-34"));
-    window->ceKwota->setValue(99.0);
+    window->ceKwota->setValue(transfer::Money::fromRecordValue(99.0));
     load(sampleFile);
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("przelew.txt"));
     EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));
     EXPECT_EQ(window->eRachunekOdbiorcy->text(), QStringLiteral("61 1090 1014 0000 0712 1981 2874"));
-    EXPECT_DOUBLE_EQ(window->ceKwota->numericValue(), 1234.5);
+    EXPECT_DOUBLE_EQ(window->ceKwota->numericValue().toRecordValue(), 1234.5);
     EXPECT_EQ(window->eZleceniodawca->text(), QStringLiteral("Jan Kowalski"));
     EXPECT_EQ(window->eTytulem->text(), QStringLiteral("Faktura 12/2024"));
     EXPECT_EQ(window->deData->date(), platform::toDays(QDate(2024, 5, 15)));
@@ -260,7 +261,7 @@ TEST_F(FMenuTest, ImportFillsTheEditorsAndEnablesPrinting)
 TEST_F(FMenuTest, AFileWithoutKeysIsRefusedAndTheWindowStaysAsItWas)
 {
     load(sampleFile);
-    window->ceKwota->setValue(99.0);
+    window->ceKwota->setValue(transfer::Money::fromRecordValue(99.0));
     for (const QByteArray& bytes : { QByteArray("nothing here\n"), QByteArray("\xff\xfeN\0D\0", 6) }) {
         chosenFile = writeFile(bytes, QStringLiteral("pusty.txt"));
         window->aOpen->trigger();
@@ -268,7 +269,7 @@ TEST_F(FMenuTest, AFileWithoutKeysIsRefusedAndTheWindowStaysAsItWas)
     EXPECT_EQ(errors, QStringList(2, QStringLiteral("Plik nie zawiera danych przelewu.")));
     EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("przelew.txt"));
     EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));
-    EXPECT_EQ(window->ceKwota->numericValue(), 99.0);
+    EXPECT_EQ(window->ceKwota->numericValue().toRecordValue(), 99.0);
     EXPECT_EQ(window->deData->date(), platform::toDays(QDate(2024, 5, 15)));
 }
 
@@ -298,7 +299,7 @@ TEST_F(FMenuTest, ImportEdgeCases)
     };
     for (const Row& r : rows) {
         load(r.bytes);
-        EXPECT_EQ(window->ceKwota->numericValue(), r.amount) << r.name;
+        EXPECT_EQ(window->ceKwota->numericValue().toRecordValue(), r.amount) << r.name;
         EXPECT_EQ(window->deData->date(), r.date) << r.name;
         EXPECT_EQ(window->eOdbiorca->text(), r.recipient) << r.name;
     }
@@ -318,12 +319,15 @@ TEST_F(FMenuTest, ValuesThatCannotBeReadAreToldBesideTheirCaptions)
     const Row rows[] = {
         { "both read", sampleFile, nullptr, nullptr },
         { "no amount, no date given", "NDNazwa=A\nKwota=\n", nullptr, nullptr },
-        { "ambiguous amount", "NDNazwa=A\nKwota=1.234\n", "Niejednoznaczna kwota w pliku (wiersz 2: „1.234”)",
-            nullptr },
+        { "ambiguous amount", "NDNazwa=A\nKwota=1.234\n",
+            "Kwota „1.234” ma trzy miejsca po przecinku albo separator tysięcy", nullptr },
+        { "third decimal", "NDNazwa=A\nKwota=1234,567\n",
+            "Kwota „1234,567” ma więcej niż dwa miejsca po przecinku (wiersz 2)", nullptr },
+        { "too large", "Kwota=1 000 000 000 000\n", "przekracza 999 999 999 999,99 (wiersz 1)", nullptr },
         { "amount that is no number", "Kwota=dużo\r\nData=1.02.2024",
-            "Nie odczytano kwoty z pliku (wiersz 1: „dużo”)", nullptr },
+            "Kwota „dużo” nie jest liczbą (wiersz 1)", nullptr },
         { "date that is no date", "A\nB\nData=2024-13-45", nullptr,
-            "Nie odczytano daty z pliku (wiersz 3: „2024-13-45”) – przyjęto dzisiejszą" },
+            "Data „2024-13-45” nie jest datą (wiersz 3) – przyjęto dzisiejszą" },
     };
     for (const Row& r : rows) {
         load(r.bytes);
@@ -396,7 +400,7 @@ TEST_F(FMenuTest, AHugeFileLoadsCleanly)
     bytes += "\nKwota=5";
     load(bytes);
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_DOUBLE_EQ(window->ceKwota->numericValue(), 5.0);
+    EXPECT_DOUBLE_EQ(window->ceKwota->numericValue().toRecordValue(), 5.0);
     EXPECT_EQ(window->eTytulem->text().size(), window->eTytulem->maxLength());
 }
 
@@ -434,10 +438,10 @@ TEST_F(FMenuTest, TheFormKindIsKeptAndADepositIsCheckedFirst)
     load(sampleFile);
     std::vector<printout::FormKind> previews;
     window->setPreviewReport([&](printout::FormKind kind) { previews.push_back(kind); });
-    std::vector<double> checked;
-    window->setDepositCheck([&](double amount) -> std::optional<QString> {
+    std::vector<transfer::Money> checked;
+    window->setDepositCheck([&](transfer::Money amount) -> std::optional<QString> {
         checked.push_back(amount);
-        if (amount < 0)
+        if (amount.grosze() < 0)
             return QStringLiteral("ujemna");
         return std::nullopt;
     });
@@ -445,9 +449,9 @@ TEST_F(FMenuTest, TheFormKindIsKeptAndADepositIsCheckedFirst)
     window->aFormWplata->trigger();
     print();
     EXPECT_EQ(previews, (std::vector { printout::FormKind::Transfer, printout::FormKind::Deposit }));
-    EXPECT_EQ(checked, std::vector { 1234.5 });
+    EXPECT_EQ(checked, std::vector { "1234,5"_zl });
 
-    window->ceKwota->setValue(-5.0);
+    window->ceKwota->setValue("-5"_zl);
     print();
     EXPECT_EQ(previews.size(), 2u);
     EXPECT_EQ(errors, QStringList { QStringLiteral("ujemna.") }); // the display ends a message with a stop
@@ -476,7 +480,7 @@ TEST_F(FMenuTest, WhatTheFormCutsIsToldUnderTheEditors)
     EXPECT_FALSE(window->lBlankiet->isVisible());
     EXPECT_EQ(window->height(), 453);
     window->eOdbiorca->setText(QString(62, QLatin1Char('x')));
-    window->eRachunekZleceniodawcy->setText(QStringLiteral("12 1020 5558 1111 1111 1111 1111"));
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("12 1020 5558 1111 1111 1111 1111 (firma)"));
     EXPECT_TRUE(window->lBlankiet->isVisible());
     EXPECT_EQ(window->lBlankiet->text(),
         QStringLiteral("Nie zmieści się na blankiecie: nazwa odbiorcy (62 znaki, mieści się 54), nr rachunku "
@@ -526,7 +530,7 @@ TEST_F(FMenuTest, ThePayByPhoneCodeOfTheEditors)
     EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("kod.png"))).isNull());
     code->close();
 
-    window->ceKwota->setValue(10000.0);
+    window->ceKwota->setValue(transfer::Money::fromRecordValue(10000.0));
     window->aPaymentCode->trigger();
     const QList<PaymentCodeWindow*> open = window->findChildren<PaymentCodeWindow*>();
     ASSERT_FALSE(open.isEmpty());
@@ -549,7 +553,7 @@ TEST_F(FMenuTest, TheHistoryFindsAndPrintsAgain)
         e.target = QStringLiteral("PDF-1");
         e.form = QStringLiteral("przelew");
         e.values.recipientName = QString::fromLatin1(name);
-        e.values.amount = 10.5 * double(entries.size() + 1);
+        e.values.amount = transfer::Money::fromGrosze(1050 * std::int64_t(entries.size() + 1));
         e.values.title = QStringLiteral("Faktura %1").arg(entries.size() + 1);
         e.values.date = 46365;
         entries.push_back(e);
@@ -571,7 +575,7 @@ TEST_F(FMenuTest, TheHistoryFindsAndPrintsAgain)
     history->table()->selectRow(0);
     QTest::keyClick(history->table(), Qt::Key_Return);
     EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Beta"));
-    EXPECT_EQ(window->ceKwota->numericValue(), 21.0);
+    EXPECT_EQ(window->ceKwota->numericValue().toRecordValue(), 21.0);
     EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("(z historii)"));
     EXPECT_TRUE(window->aPrint->isEnabled());
 

@@ -3,7 +3,8 @@
 // through the file dialog read back by the batch import, removal after the question, with Delete.
 #include "app/historywindow.h"
 #include "support/apptestsupport.h"
-#include "transfer/csvimport.h"
+#include "support/money.h"
+#include "transfer/transferreader.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,7 +35,7 @@ protected:
             e.how = QStringLiteral("druk");
             e.target = QStringLiteral("Biuro-%1").arg(day);
             e.values.recipientName = QStringLiteral("Odbiorca %1").arg(day);
-            e.values.amount = 1000.0 * day + 0.5;
+            e.values.amount = transfer::Money::fromGrosze(100000 * day + 50);
             e.values.title = QStringLiteral("Faktura; %1").arg(day);
             e.values.date = 46330;
             entries.push_back(e);
@@ -93,12 +94,12 @@ TEST_F(HistoryWindowTest, DaysNarrowTheListAndTheExportReadsBackInTheBatchImport
     QFile file(name + QStringLiteral(".csv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    const transfer::CsvTransfers back
-        = transfer::parseCsvTransfers(std::string_view(bytes.constData(), bytes.size()));
-    ASSERT_EQ(back.rows.size(), 3u);
-    EXPECT_EQ(back.rows[0].editors.recipientName, QStringLiteral("Odbiorca 4"));
-    EXPECT_EQ(back.rows[0].editors.title, QStringLiteral("Faktura; 4"));
-    EXPECT_EQ(back.rows[2].editors.amount, 2000.5);
+    const transfer::SourceTransfers back = transfer::readTransferBytes(
+        std::string_view(bytes.constData(), bytes.size()), transfer::SourceKind::Csv, file.fileName());
+    ASSERT_EQ(back.transfers.size(), 3u);
+    EXPECT_EQ(back.transfers[0].values.recipientName, QStringLiteral("Odbiorca 4"));
+    EXPECT_EQ(back.transfers[0].values.title, QStringLiteral("Faktura; 4"));
+    EXPECT_EQ(back.transfers[2].values.amount, "2000,5"_zl);
 
     // A place that cannot be written is told, and nothing is left behind.
     EXPECT_FALSE(window->exportTo(dir.filePath(QStringLiteral("brak/x.csv"))));

@@ -3,6 +3,7 @@
 // a log that cannot be written is told once a run, and printing goes on.
 #include "app/printlog.h"
 #include "support/apptestsupport.h"
+#include "support/money.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -20,7 +21,7 @@ TEST_F(PrintLogTest, ShownTransfersAreLoggedWhenTheyLeave)
     PrintLog printLog(log);
     transfer::TransferEditorValues a, b;
     a.recipientName = QStringLiteral("Alfa");
-    a.amount = 1.5;
+    a.amount = "1,5"_zl;
     b.recipientName = QStringLiteral("Beta");
     printLog.setShown({ a, b }, { QStringLiteral("lista.csv, wiersz 2") }, printout::FormKind::Deposit);
     printLog.output(QStringLiteral("druk"), QStringLiteral("PDF-3"));

@@ -68,7 +68,8 @@ TEST(RenderPrint, ManyTransfersPrintAsOneJob)
     {
         QFile file(csv);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("Tytulem;Kwota\nRata 1;1,00\nRata 2;2,00\n");
+        file.write("NDNazwa;NDKonto;Tytulem;Kwota\nA;61 1090 1014 0000 0712 1981 2874;Rata 1;1,00\nA;61 1090 "
+                   "1014 0000 0712 1981 2874;Rata 2;2,00\n");
     }
     const QString out = spooler::folder() + QStringLiteral("/out/file.pdf");
     QFile::remove(out);
@@ -111,7 +112,7 @@ TEST(RenderPrint, ValuesOnlyLandMovedByTheOffsetAtFullSize)
     {
         QFile file(transfer);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("NDNazwa=Q\r\nKwota=1,00\r\n");
+        file.write("NDNazwa=Q\r\nNDKonto=61 1090 1014 0000 0712 1981 2874\r\nKwota=1,00\r\n");
     }
     const QString out = spooler::folder() + QStringLiteral("/out/file.pdf");
     auto printed = [&](const QStringList& options, QMap<QString, QString>* attributes) {

@@ -11,6 +11,7 @@
 #include "report/rpprinter.h"
 #include "report/rpshape.h"
 #include "support/emfwalk.h"
+#include "support/money.h"
 
 #include <QDate>
 #include <QImage>
@@ -593,8 +594,8 @@ TEST_F(FrPrzelNewPage, DepositSlipInEveryCopy)
 TEST_F(FrPrzelNew, DepositWordsShrinkToTheLineOrAreRefused)
 {
     form.setFormKind(printout::FormKind::Deposit);
-    EXPECT_FALSE(form.depositProblem(1234.5));
-    EXPECT_FALSE(form.depositProblem(123456.78));
+    EXPECT_FALSE(form.depositProblem("1234,5"_zl));
+    EXPECT_FALSE(form.depositProblem("123456,78"_zl));
     write({ .kwota = 123456.78 });
     fill();
     const report::TRpLabel* a = form.label("lNrRachZlecA");
@@ -604,13 +605,13 @@ TEST_F(FrPrzelNew, DepositWordsShrinkToTheLineOrAreRefused)
     EXPECT_LE(a->Size.Values[report::TRpPrintable::Left] + a->Size.Values[report::TRpPrintable::Width],
         512 * 254.0L / 96);
 
-    const std::optional<QString> negative = form.depositProblem(-3.5);
+    const std::optional<QString> negative = form.depositProblem("-3,5"_zl);
     ASSERT_TRUE(negative);
     EXPECT_TRUE(negative->contains(QStringLiteral("ujemn"))) << negative->toStdString();
-    const std::optional<QString> tooLong = form.depositProblem(987654321.99);
+    const std::optional<QString> tooLong = form.depositProblem("987654321,99"_zl);
     ASSERT_TRUE(tooLong);
     EXPECT_TRUE(tooLong->contains(QStringLiteral("7 pkt"))) << tooLong->toStdString();
-    EXPECT_TRUE(form.depositProblem(1e13));
+    EXPECT_TRUE(form.depositProblem(transfer::Money::fromGrosze(99999999999999)));
 
     // A transfer printed after it has its payer account at 12 points again.
     form.setFormKind(printout::FormKind::Transfer);
@@ -629,8 +630,8 @@ TEST_F(FrPrzelNew, WarnsOfWhatTheFormCutsOrCannotPrint)
     v.recipientName = QString(62, QLatin1Char('a'));
     v.recipientAccount
         = QStringLiteral("61 1090 1014 0000 0712 1981 2874 9999 9999 9999 9999"); // 2 + 40 digits
-    v.amount = 12.5;
-    v.payerAccount = QStringLiteral("12 1020 5558 1111 1111 1111 1111"); // spaced out, past the field
+    v.amount = "12,5"_zl;
+    v.payerAccount = QStringLiteral("12 1020 5558 1111 1111 1111 1111 (firma)"); // past the field
     v.payerName = QStringLiteral("Jan Kowalski");
     v.title = QStringLiteral("Opłata 5 € za Жука i Жука");
     const std::vector<printout::FieldWarning> warnings = form.fieldWarnings(v, printout::FormKind::Transfer);
@@ -648,10 +649,14 @@ TEST_F(FrPrzelNew, WarnsOfWhatTheFormCutsOrCannotPrint)
             "odbiorcy (40 znaków, mieści się 32), nr rachunku zleceniodawcy. Wydrukuje się jako „?”: "
             "tytułem („Жука”)"));
 
-    // The same account typed without spaces fits; on a deposit slip its line holds the words instead.
-    v.payerAccount = QStringLiteral("12102055581111111111111111");
-    EXPECT_EQ(form.fieldWarnings(v, printout::FormKind::Transfer).size(), 3u);
-    v.payerAccount = QStringLiteral("12 1020 5558 1111 1111 1111 1111");
+    // An NRB written with spaces or hyphens, as on an invoice, prints as its 26 digits and fits; on a
+    // deposit slip its line holds the words instead.
+    for (const char* nrb : { "12102055581111111111111111", "12 1020 5558 1111 1111 1111 1111",
+             "PL12-1020-5558-1111-1111-1111-1111" }) {
+        v.payerAccount = QString::fromLatin1(nrb);
+        EXPECT_EQ(form.fieldWarnings(v, printout::FormKind::Transfer).size(), 3u) << nrb;
+    }
+    v.payerAccount = QStringLiteral("12 1020 5558 1111 1111 1111 1111 (firma)");
     EXPECT_EQ(form.fieldWarnings(v, printout::FormKind::Deposit).size(), 3u);
     // A title of 27 wide letters is not cut, but runs past the field.
     transfer::TransferEditorValues wide;

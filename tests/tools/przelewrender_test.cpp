@@ -135,72 +135,6 @@ TEST(PrzelewRender, PayerAccountReachesTheRecord)
     EXPECT_TRUE(readAll(without).contains(amount));
 }
 
-// The desktop's language decides neither how the file's amount and date are read nor how the page
-// prints them: a Polish form always shows a decimal comma and the Polish date.
-TEST(PrzelewRender, AmountAndDateAreReadAndPrintedThePolishWayUnderAnyLanguage)
-{
-    QTemporaryDir dir;
-    auto write = [&dir](const char* name, const QByteArray& bytes) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    };
-    const QString good = write("good.txt", "NDNazwa=Firma\r\nKwota=1 234,5\r\nData=09.12.2026\r\n");
-    const QString twoWays = write("twoways.txt", "NDNazwa=Firma\r\nTytulem=x\r\nKwota=1,234\r\n");
-    const QString empty = write("empty.txt", "no transfer here\n");
-    auto utf16 = [](const char16_t* text) {
-        return QByteArray(
-            reinterpret_cast<const char*>(text), qsizetype(std::char_traits<char16_t>::length(text) * 2));
-    };
-    for (const char* locale : { "C.UTF-8", "en_US.UTF-8", "pl_PL.UTF-8" }) {
-        const QString emf = dir.filePath(QStringLiteral("%1.emf").arg(QString::fromLatin1(locale)));
-        const RenderRun run
-            = render({ good, emf }, testsupport::RenderOptions::underLocale(QString::fromLatin1(locale)));
-        ASSERT_EQ(run.exitCode, 0) << locale << run.err.toStdString();
-        const QByteArray page = readAll(emf);
-        EXPECT_TRUE(page.contains(utf16(u"1  2  3  4  ,  5  0"))) << locale;
-        EXPECT_TRUE(page.contains(utf16(u"9.12.2026"))) << locale;
-
-        // 1,234 is 1,23 zł to a Polish desktop, as it always was; elsewhere it could be 1234 zł.
-        const QString out = dir.filePath(QStringLiteral("twoways.emf"));
-        QFile::remove(out);
-        const RenderRun ambiguous
-            = render({ twoWays, out }, testsupport::RenderOptions::underLocale(QString::fromLatin1(locale)));
-        if (QByteArray(locale).startsWith("pl")) {
-            EXPECT_EQ(ambiguous.exitCode, 0) << ambiguous.err.toStdString();
-            EXPECT_TRUE(readAll(out).contains(utf16(u"1  ,  2  3"))) << locale;
-        } else {
-            EXPECT_EQ(ambiguous.exitCode, 1) << locale;
-            EXPECT_TRUE(ambiguous.err.contains(QStringLiteral("twoways.txt, line 3: the amount \"1,234\"")))
-                << ambiguous.err.toStdString();
-            EXPECT_FALSE(QFile::exists(out)) << locale;
-        }
-
-        const RenderRun none
-            = render({ empty, out }, testsupport::RenderOptions::underLocale(QString::fromLatin1(locale)));
-        EXPECT_EQ(none.exitCode, 1) << locale;
-        EXPECT_TRUE(none.err.contains(QStringLiteral("holds no transfer data"))) << none.err.toStdString();
-    }
-}
-
-TEST(PrzelewRender, ValuesThatCannotBeReadAreWarnedAboutAndTheFormIsStillWritten)
-{
-    QTemporaryDir dir;
-    const QString input = dir.filePath(QStringLiteral("zle.txt"));
-    QFile file(input);
-    file.open(QIODevice::WriteOnly);
-    file.write("Kwota=dużo\nData=wczoraj-ish\n");
-    file.close();
-    const RenderRun run = render({ input, dir.filePath(QStringLiteral("out.emf")) });
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("line 1: the amount \"dużo\" is no number")))
-        << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("line 2: the date \"wczoraj-ish\" is no date")))
-        << run.err.toStdString();
-}
-
 namespace {
 
 // The pages a saved report file counts in its header.
@@ -228,14 +162,158 @@ QString writeCsv(const QTemporaryDir& dir, const char* name, const QByteArray& b
     return path;
 }
 
+// A valid recipient account, for the transfers whose test is about something else.
+constexpr char Account[] = "61 1090 1014 0000 0712 1981 2874";
+
+// A CSV of transfers: every row gets the valid account in a last column unless the header names one.
+QString writeTransfersCsv(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
+{
+    if (bytes.contains("NDKonto"))
+        return writeCsv(dir, name, bytes);
+    QByteArray withAccount;
+    for (const QByteArray& line : bytes.split('\n')) {
+        if (!line.isEmpty())
+            withAccount += line.chopped(line.endsWith('\r') ? 1 : 0)
+                + (withAccount.isEmpty() ? QByteArray(";NDKonto") : QByteArray(";") + Account) + "\n";
+    }
+    return writeCsv(dir, name, withAccount);
+}
+
 } // namespace
+
+// Every path reads an amount one way under every desktop language, and the page shows it the Polish way;
+// an amount that is doubtful is refused by file, line and field, and nothing is written. The CSV path
+// takes the same amounts with --skip-bad-rows: the good ones print, each refused one is named.
+TEST(PrzelewRender, AmountsAreReadOneWayUnderEveryLanguage)
+{
+    struct Row {
+        const char* amount;
+        const char16_t* printed; // nullptr: refused
+        const char* reason;
+    };
+    const Row rows[] = {
+        { "1 234,5", u"1  2  3  4  ,  5  0", nullptr },
+        { "1.234,56", u"1  2  3  4  ,  5  6", nullptr },
+        { "1e3", u"1  0  0  0  ,  0  0", nullptr },
+        { "999999999999,99", u"9  9  9  9  9  9  9  9  9  9  9  9  ,  9  9", nullptr },
+        { "1,234", nullptr, "has three decimals, or a thousands separator" },
+        { "10,999", nullptr, "has three decimals, or a thousands separator" },
+        { "12,345", nullptr, "has three decimals, or a thousands separator" },
+        { "100,-", nullptr, "is no number" },
+        { "250,00 zł", nullptr, "is no number" },
+        { "", nullptr, "no amount" },
+        { "0", nullptr, "is not above zero" },
+        { "-50", nullptr, "is not above zero" },
+        { "99999999999999,99", nullptr, "is above 999 999 999 999,99" },
+    };
+    auto utf16 = [](const char16_t* text) {
+        return QByteArray(
+            reinterpret_cast<const char*>(text), qsizetype(std::char_traits<char16_t>::length(text) * 2));
+    };
+    QTemporaryDir dir;
+    QByteArray csvRows = "NDNazwa;Kwota;Data\n";
+    for (const Row& r : rows)
+        csvRows += QByteArray("Firma;\"") + r.amount + "\";09.12.2026\n";
+    const QString csv = writeTransfersCsv(dir, "kwoty.csv", csvRows);
+    for (const char* locale : { "C.UTF-8", "en_US.UTF-8", "pl_PL.UTF-8" }) {
+        const auto options = testsupport::RenderOptions::underLocale(QString::fromLatin1(locale));
+        for (const Row& r : rows) {
+            const QString input = writeCsv(dir, "kwota.txt",
+                QByteArray(
+                    "NDNazwa=Firma\r\nNDKONTOKONTR=61\r\nNDKonto=1090 1014 0000 0712 1981 2874\r\nKwota=")
+                    + r.amount + "\r\nData=09.12.2026\r\n");
+            const QString emf = dir.filePath(QStringLiteral("kwota.emf"));
+            QFile::remove(emf);
+            const RenderRun run = render({ input, emf }, options);
+            const std::string where = std::string(locale) + " \"" + r.amount + "\"";
+            if (r.printed) {
+                ASSERT_EQ(run.exitCode, 0) << where << run.err.toStdString();
+                EXPECT_TRUE(readAll(emf).contains(utf16(r.printed))) << where;
+                EXPECT_TRUE(readAll(emf).contains(utf16(u"9.12.2026"))) << where;
+            } else {
+                EXPECT_EQ(run.exitCode, 1) << where;
+                EXPECT_TRUE(run.err.contains(QStringLiteral("kwota.txt"))
+                    && run.err.contains(QStringLiteral("Kwota (amount)"))
+                    && run.err.contains(QString::fromUtf8(r.reason)))
+                    << where << run.err.toStdString();
+                EXPECT_FALSE(QFile::exists(emf)) << where;
+            }
+        }
+        const QString rpf = dir.filePath(QStringLiteral("kwoty.rpf"));
+        const RenderRun many = render({ QStringLiteral("--skip-bad-rows"), csv, rpf }, options);
+        ASSERT_EQ(many.exitCode, 0) << locale << many.err.toStdString();
+        EXPECT_EQ(pageCount(rpf), 4) << locale;
+        for (int line = 6; line <= 14; ++line)
+            EXPECT_TRUE(many.err.contains(QStringLiteral("skipped: %1, line %2: Kwota (amount)")
+                                              .arg(QFileInfo(csv).absoluteFilePath())
+                                              .arg(line)))
+                << locale << " line " << line << many.err.toStdString();
+    }
+}
+
+// A transfer is refused, named with every reason, without a recipient, with a date that is no date, or
+// with an account failing its check digits (unless the user accepts such accounts); a transfer file
+// without any key holds no transfer.
+TEST(PrzelewRender, TransfersThatAreNotReadyAreRefusedAndNamed)
+{
+    QTemporaryDir dir;
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        QStringList options;
+        int exitCode;
+        QStringList said;
+    };
+    const QByteArray good
+        = "NDNazwa=Firma\nNDKONTOKONTR=61\nNDKonto=1090 1014 0000 0712 1981 2874\nKwota=1,00\n";
+    const QByteArray badAccount
+        = "NDNazwa=Firma\nNDKONTOKONTR=62\nNDKonto=1090 1014 0000 0712 1981 2874\nKwota=1,00\n";
+    const Row rows[] = {
+        { "ready", good, {}, 0, {} },
+        { "no recipient", "Kwota=dużo\nData=wczoraj-ish\n", {}, 1,
+            { "line 1: Kwota (amount): the amount \"dużo\" is no number",
+                "line 2: Data (date): the date \"wczoraj-ish\" is no date",
+                "NDNazwa (recipient name): no recipient name",
+                "NDKonto (recipient account): no recipient account", "nothing was written" } },
+        { "a date that is none", good + "Data=31.02.2026\n", {}, 1,
+            { "line 5: Data (date): the date \"31.02.2026\" is no date" } },
+        { "wrong check digits", badAccount, {}, 1,
+            { "NDKonto (recipient account): the recipient account \"62 1090 1014 0000 0712 1981 2874\" fails "
+              "its check digits" } },
+        { "wrong check digits accepted", badAccount, { QStringLiteral("--accept-bad-accounts") }, 0,
+            { "warning: " } },
+        { "wrong check digits in the code", badAccount, { QStringLiteral("--qr") }, 1,
+            { "fails its check digits" } },
+        { "accepted in the code", badAccount,
+            { QStringLiteral("--qr"), QStringLiteral("--accept-bad-accounts") }, 0, { "warning: " } },
+        { "no key at all", "no transfer here\n", {}, 1, { "holds no transfer data" } },
+    };
+    for (const Row& r : rows) {
+        const QString input = writeCsv(dir, "przelew.txt", r.bytes);
+        const QString out
+            = dir.filePath(r.options.contains(QStringLiteral("--qr")) ? QStringLiteral("out.png")
+                                                                      : QStringLiteral("out.emf"));
+        QFile::remove(out);
+        const RenderRun run = render(r.options + QStringList { input, out });
+        EXPECT_EQ(run.exitCode, r.exitCode) << r.name << run.err.toStdString();
+        EXPECT_EQ(QFile::exists(out), r.exitCode == 0) << r.name;
+        for (const QString& text : r.said) {
+            EXPECT_TRUE(run.err.contains(text)) << r.name << ": " << text.toStdString() << "\n"
+                                                << run.err.toStdString();
+        }
+        if (r.said.isEmpty()) {
+            EXPECT_FALSE(run.err.contains(QStringLiteral("przelew-render:")))
+                << r.name << run.err.toStdString();
+        }
+    }
+}
 
 // Transfer files and CSV rows become one page each, in the order given; a row that cannot be read stops
 // the run and writes nothing, unless it is to be skipped.
 TEST(PrzelewRender, ManyInputsGiveOnePagePerTransferInOrder)
 {
     QTemporaryDir dir;
-    const QString csv = writeCsv(dir, "lista.csv",
+    const QString csv = writeTransfersCsv(dir, "lista.csv",
         "Tytulem;Kwota;NDNazwa\r\nFaktura 1;10,00;A\r\n\"Faktura 2\";20,00;B\r\nFaktura 3;30,00;C\r\n");
     const QString rpf = dir.filePath(QStringLiteral("wszystkie.rpf"));
     ASSERT_EQ(render({ csv, sample(), rpf }).exitCode, 0);
@@ -247,11 +325,13 @@ TEST(PrzelewRender, ManyInputsGiveOnePagePerTransferInOrder)
         EXPECT_TRUE(readAll(emf).contains(spacedText(QStringLiteral("Faktura %1").arg(page)))) << page;
     }
 
-    const QString bad = writeCsv(dir, "zla.csv", "Tytulem;Kwota\nA;1,00\nB;dużo\nC;3,00\n");
+    const QString bad
+        = writeTransfersCsv(dir, "zla.csv", "NDNazwa;Tytulem;Kwota\nX;A;1,00\nY;B;dużo\nZ;C;3,00\n");
     const QString out = dir.filePath(QStringLiteral("zla.pdf"));
     const RenderRun stopped = render({ bad, out });
     EXPECT_EQ(stopped.exitCode, 1);
-    EXPECT_TRUE(stopped.err.contains(QStringLiteral("zla.csv, line 3: the amount \"dużo\" is no number")))
+    EXPECT_TRUE(stopped.err.contains(
+        QStringLiteral("zla.csv, line 3: Kwota (amount): the amount \"dużo\" is no number")))
         << stopped.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
     const QString skippedRpf = dir.filePath(QStringLiteral("bez.rpf"));
@@ -267,7 +347,7 @@ TEST(PrzelewRender, AThousandRowCsvGivesAThousandPages)
     QByteArray bytes = "NDNazwa;Tytulem;Kwota\n";
     for (int i = 1; i <= 1000; ++i)
         bytes += QStringLiteral("Odbiorca %1;Rata %1;%1,50\n").arg(i).toUtf8();
-    const QString csv = writeCsv(dir, "tysiac.csv", bytes);
+    const QString csv = writeTransfersCsv(dir, "tysiac.csv", bytes);
     const QString rpf = dir.filePath(QStringLiteral("tysiac.rpf"));
     ASSERT_EQ(render({ csv, rpf }).exitCode, 0);
     EXPECT_EQ(pageCount(rpf), 1000);
@@ -283,7 +363,7 @@ TEST(PrzelewRender, AThousandRowCsvGivesAThousandPages)
 TEST(PrzelewRender, DepositSlipsAndWhatTheFormCuts)
 {
     QTemporaryDir dir;
-    const QString csv = writeCsv(dir, "wplaty.csv",
+    const QString csv = writeTransfersCsv(dir, "wplaty.csv",
         "NDNazwa;Kwota;Tytulem\n"
         "Wspólnota;1234,50;Zaliczka\n"
         "Nazwa odbiorcy dłuższa niż pięćdziesiąt cztery znaki formularza;2,00;Czynsz\n");
@@ -298,12 +378,12 @@ TEST(PrzelewRender, DepositSlipsAndWhatTheFormCuts)
         << run.err.toStdString();
     EXPECT_EQ(run.err.count(QStringLiteral("warning")), 1) << run.err.toStdString();
 
-    const QString negative = writeCsv(dir, "ujemna.csv", "NDNazwa;Kwota\nA;1,00\nB;-5,00\n");
+    const QString negative = writeTransfersCsv(dir, "ujemna.csv", "NDNazwa;Kwota\nA;1,00\nB;-5,00\n");
     const QString pdf = dir.filePath(QStringLiteral("ujemna.pdf"));
     const RenderRun refused = render({ QStringLiteral("--form=wplata"), negative, pdf });
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(
-        refused.err.contains(QStringLiteral("ujemna.csv, line 3: Wpłata gotówkowa nie może mieć ujemnej")))
+    EXPECT_TRUE(refused.err.contains(
+        QStringLiteral("ujemna.csv, line 3: Kwota (amount): the amount -5,00 is not above zero")))
         << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(render({ QStringLiteral("--form"), QStringLiteral("czek"), negative, pdf }).exitCode, 2);
@@ -368,8 +448,8 @@ TEST(PrzelewRender, PayByPhoneCode)
     ASSERT_EQ(render({ QStringLiteral("--qr"), csv, svg }).exitCode, 0);
     EXPECT_TRUE(readAll(svg).contains("<svg"));
 
-    const QString tooMuch = writeCsv(
-        dir, "duzo.csv", "NDKONTOKONTR;NDKonto;Kwota\n92;1240 1234 0001 5678 9012 3456;10000,00\n");
+    const QString tooMuch = writeTransfersCsv(
+        dir, "duzo.csv", "NDNazwa;NDKONTOKONTR;NDKonto;Kwota\nA;92;1240 1234 0001 5678 9012 3456;10000,00\n");
     const QString none = dir.filePath(QStringLiteral("brak.png"));
     const RenderRun refused = render({ QStringLiteral("--qr"), tooMuch, none });
     EXPECT_EQ(refused.exitCode, 1);
@@ -385,8 +465,8 @@ TEST(PrzelewRender, TransfersWrittenWithLogGoIntoTheLog)
     QTemporaryDir dir;
     RenderOptions options;
     options.dataHome = dir.filePath(QStringLiteral("data"));
-    const QString csv
-        = writeCsv(dir, "lista.csv", "NDNazwa;Kwota;Tytulem\nAlfa;10,50;Faktura 1\nBeta;20,00;Faktura 2\n");
+    const QString csv = writeTransfersCsv(
+        dir, "lista.csv", "NDNazwa;Kwota;Tytulem\nAlfa;10,50;Faktura 1\nBeta;20,00;Faktura 2\n");
     const QString pdf = dir.filePath(QStringLiteral("lista.pdf"));
     ASSERT_EQ(render({ csv, pdf }, options).exitCode, 0);
     const QString database = options.dataHome + QStringLiteral("/przelew/przelew.sqlite");
@@ -397,7 +477,7 @@ TEST(PrzelewRender, TransfersWrittenWithLogGoIntoTheLog)
     const std::vector<transfer::LogEntry> entries = log.entries();
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1].values.recipientName, QStringLiteral("Alfa"));
-    EXPECT_EQ(entries[1].values.amount, 10.5);
+    EXPECT_EQ(entries[1].values.amount, transfer::Money::fromGrosze(1050));
     EXPECT_EQ(entries[1].how, QStringLiteral("przelew-render"));
     EXPECT_EQ(entries[1].target, QFileInfo(pdf).absoluteFilePath());
     EXPECT_TRUE(entries[1].source.endsWith(QStringLiteral("lista.csv, line 2")))
@@ -413,7 +493,7 @@ TEST(PrzelewRender, RenderersAtOnceAllWriteToTheLog)
     std::string rows = "NDNazwa;Kwota;Tytulem\n";
     for (int i = 1; i <= 120; ++i)
         rows += "Odbiorca " + std::to_string(i) + ";" + std::to_string(i) + ",50;Faktura\n";
-    const QString csv = writeCsv(dir, "lista.csv", rows.c_str());
+    const QString csv = writeTransfersCsv(dir, "lista.csv", rows.c_str());
     std::vector<std::future<RenderRun>> runs;
     for (int i = 0; i < 3; ++i) {
         const QString out = dir.filePath(QStringLiteral("lista-%1.pdf").arg(i));

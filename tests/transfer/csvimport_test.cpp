@@ -5,6 +5,7 @@
 #include "support/localetest.h"
 #include "transfer/csvexport.h"
 #include "transfer/csvimport.h"
+#include "transfer/transferreader.h"
 
 #include <QLocale>
 #include <QTimeZone>
@@ -74,17 +75,15 @@ TEST_F(CsvImport, RowsThatCannotBeReadAreKeptWithTheirReasonAndLine)
         transfer::CsvRow::Fault fault;
     };
     const Expect expected[] = { { 2, transfer::CsvRow::Fault::None }, { 3, transfer::CsvRow::Fault::Quoting },
-        { 4, transfer::CsvRow::Fault::None }, { 5, transfer::CsvRow::Fault::Value },
-        { 6, transfer::CsvRow::Fault::TooManyFields }, { 8, transfer::CsvRow::Fault::Value },
+        { 4, transfer::CsvRow::Fault::None }, { 5, transfer::CsvRow::Fault::None },
+        { 6, transfer::CsvRow::Fault::TooManyFields }, { 8, transfer::CsvRow::Fault::None },
         { 9, transfer::CsvRow::Fault::Quoting } };
     ASSERT_EQ(csv.rows.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         EXPECT_EQ(csv.rows[i].line, expected[i].line) << i;
         EXPECT_EQ(csv.rows[i].fault, expected[i].fault) << "line " << expected[i].line;
     }
-    EXPECT_EQ(csv.rows[3].problems.front().kind, transfer::FileValueProblem::Kind::AmbiguousAmount);
-    EXPECT_EQ(csv.rows[5].problems.front().kind, transfer::FileValueProblem::Kind::UnreadableDate);
-    EXPECT_EQ(transfer::editorValuesFromFile(csv.rows[0].values).amount, 1234.5);
+    EXPECT_EQ(transfer::editorValuesFromFile(csv.rows[0].values).amount, transfer::Money::fromGrosze(123450));
 }
 
 TEST_F(CsvImport, AHeaderWithoutTransferKeysIsRefused)
@@ -99,11 +98,11 @@ TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
 {
     std::vector<transfer::LogEntry> logged(3);
     logged[0].values = { QStringLiteral("Firma \"Ala; Ola\" sp. z o.o."),
-        QStringLiteral("61 1090101400000712"), 1234567.89, QStringLiteral("PL 99 0000"),
-        QStringLiteral("Zażółć Gęślą"), QStringLiteral(" FV 1/2026 "), 46365 };
-    logged[1].values = { QStringLiteral("Beta"), QStringLiteral("12345678901234567890123456"), 0.05, {}, {},
-        QStringLiteral("a\"b"), 46000 };
-    logged[2].values = { QStringLiteral("Gamma"), {}, 10.1, {}, {}, {}, 46365 };
+        QStringLiteral("61 1090101400000712"), transfer::Money::fromGrosze(123456789),
+        QStringLiteral("PL 99 0000"), QStringLiteral("Zażółć Gęślą"), QStringLiteral(" FV 1/2026 "), 46365 };
+    logged[1].values = { QStringLiteral("Beta"), QStringLiteral("12345678901234567890123456"),
+        transfer::Money::fromGrosze(5), {}, {}, QStringLiteral("a\"b"), 46000 };
+    logged[2].values = { QStringLiteral("Gamma"), {}, transfer::Money::fromGrosze(1010), {}, {}, {}, 46365 };
     for (transfer::LogEntry& e : logged) {
         e.when = QDateTime(QDate(2026, 12, 9), QTime(14, 5), QTimeZone::utc());
         e.how = QStringLiteral("druk");
@@ -112,20 +111,19 @@ TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
     const QByteArray csv = transfer::logEntriesCsv(logged);
     ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBFNDNazwa;NDKONTOKONTR;NDKonto;Kwota;WCNazwa;Tytulem;Data;"));
 
-    const transfer::CsvTransfers back
-        = transfer::parseCsvTransfers(std::string_view(csv.constData(), csv.size()));
-    EXPECT_EQ(back.unknownColumns, (QStringList { "Wydrukowano", "Jak", "RachunekZleceniodawcy", "Zrodlo" }));
-    ASSERT_EQ(back.rows.size(), logged.size());
+    const transfer::SourceTransfers back = transfer::readTransferBytes(
+        std::string_view(csv.constData(), csv.size()), transfer::SourceKind::Csv, QStringLiteral("log.csv"));
+    EXPECT_EQ(back.ignoredColumns, (QStringList { "Wydrukowano", "Jak", "RachunekZleceniodawcy", "Zrodlo" }));
+    ASSERT_EQ(back.transfers.size(), logged.size());
     for (std::size_t i = 0; i < logged.size(); ++i) {
         const transfer::TransferEditorValues& was = logged[i].values;
-        const transfer::TransferEditorValues& is = back.rows[i].editors;
-        ASSERT_TRUE(back.rows[i].readable()) << i;
+        const transfer::TransferEditorValues& is = back.transfers[i].values;
         EXPECT_EQ(is.recipientName, was.recipientName) << i;
         EXPECT_EQ(is.amount, was.amount) << i;
         EXPECT_EQ(is.payerName, was.payerName) << i;
         EXPECT_EQ(is.title, was.title) << i;
         EXPECT_EQ(is.date, was.date) << i;
     }
-    EXPECT_EQ(back.rows[0].editors.recipientAccount, QStringLiteral("61 1090101400000712"));
-    EXPECT_EQ(back.rows[1].editors.recipientAccount, QStringLiteral("12 345678901234567890123456"));
+    EXPECT_EQ(back.transfers[0].values.recipientAccount, QStringLiteral("61 1090101400000712"));
+    EXPECT_EQ(back.transfers[1].values.recipientAccount, QStringLiteral("12 345678901234567890123456"));
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Amounts and dates of a transfer file under the three desktop settings people run: Polish, English and
-// the C locale. A file is written for a Polish form; no desktop language may multiply its amount.
+// Amounts and dates under the three desktop settings people run: Polish, English and the C locale. A file
+// is written for a Polish form; no desktop language may change its amount.
 #include "platform/datetime.h"
 #include "transfer/datetext.h"
-#include "transfer/fileamount.h"
+#include "transfer/money.h"
 
 #include <QDate>
 #include <QLocale>
@@ -19,67 +19,82 @@ protected:
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
 };
 
-using State = transfer::FileAmount::State;
-
-struct Expect {
-    State state;
-    double value = 0;
-};
+using State = transfer::AmountReading::State;
 
 } // namespace
 
-TEST_F(FileValues, Amounts)
+// Every path reads an amount through readAmount, so one table decides it for all of them: the same
+// reading under every desktop language, the grosz never rounded.
+TEST_F(FileValues, AmountsReadOneWayUnderEveryLanguage)
 {
     struct Row {
         const char* text;
-        Expect polish; // under Polish settings
-        Expect other; // under English and C settings
+        State state;
+        std::int64_t grosze = 0; // when read
     };
-    const Expect ambiguous { State::Ambiguous }, unreadable { State::Unreadable }, empty { State::Empty };
     const Row rows[] = {
-        { "1234,5", { State::Read, 1234.5 }, { State::Read, 1234.5 } },
-        { "1 234,50", { State::Read, 1234.5 }, { State::Read, 1234.5 } },
-        { "1\u00A0234,50", { State::Read, 1234.5 }, { State::Read, 1234.5 } },
-        { "1.234,50", { State::Read, 1234.5 }, { State::Read, 1234.5 } },
-        { "1.234.567", { State::Read, 1234567 }, { State::Read, 1234567 } },
-        // A single dot followed by one or two digits is a decimal point everywhere.
-        { "1234.5", { State::Read, 1234.5 }, { State::Read, 1234.5 } },
-        { "12.05", { State::Read, 12.05 }, { State::Read, 12.05 } },
-        { "-3,5", { State::Read, -3.5 }, { State::Read, -3.5 } },
-        { " 7 ", { State::Read, 7 }, { State::Read, 7 } },
-        // Only one reading groups it correctly.
-        { "1,234.50", { State::Read, 1234.5 }, { State::Read, 1234.5 } },
-        { "1,5", { State::Read, 1.5 }, { State::Read, 1.5 } },
-        // A Polish desktop reads a decimal comma as it always did; elsewhere 1,234 may mean 1234.
-        { "1,234", { State::Read, 1.234 }, ambiguous },
-        { "12,345", { State::Read, 12.345 }, ambiguous },
-        // Thousands by a dot or three decimals by a point: nobody can tell.
-        { "1.234", ambiguous, ambiguous },
-        // The regional reading of a Polish desktop knows exponents.
-        { "1,5E3", { State::Read, 1500 }, unreadable },
-        { "12 34,5", unreadable, unreadable },
-        { "1 234.567", unreadable, unreadable },
-        { "12,3,4", unreadable, unreadable },
-        { "abc", unreadable, unreadable },
-        { "1O0", unreadable, unreadable },
-        { "-", unreadable, unreadable },
-        { "", empty, empty },
-        { "   ", empty, empty },
+        { "1234,5", State::Read, 123450 },
+        { "1 234,50", State::Read, 123450 },
+        { "1\u00A0234,50", State::Read, 123450 },
+        { "1.234,50", State::Read, 123450 },
+        { "1,234.50", State::Read, 123450 },
+        { "1 234.50", State::Read, 123450 },
+        { "1.234.567", State::Read, 123456700 },
+        { "1,234,567", State::Read, 123456700 },
+        { "1234.5", State::Read, 123450 },
+        { "12.05", State::Read, 1205 },
+        { "-3,5", State::Read, -350 },
+        { " 7 ", State::Read, 700 },
+        { "1234,500", State::Read, 123450 }, // a third decimal of 0 changes nothing
+        // Exponents are taken, exactly, on every desktop.
+        { "1e3", State::Read, 100000 },
+        { "1,5E3", State::Read, 150000 },
+        { "1.25e1", State::Read, 1250 },
+        { "1e-3", State::TooManyDecimals },
+        { "1234,567", State::TooManyDecimals },
+        { "1 234.567", State::TooManyDecimals },
+        // One comma or point before three digits: three decimals, or a thousands separator.
+        { "1,234", State::Ambiguous },
+        { "12,345", State::Ambiguous },
+        { "10,999", State::Ambiguous },
+        { "1.234", State::Ambiguous },
+        { "999999999999,99", State::Read, 99999999999999 },
+        { "1000000000000", State::TooLarge },
+        { "99 999 999 999 999,99", State::TooLarge },
+        { "1e20", State::TooLarge },
+        { "100,-", State::Unreadable },
+        { "250,00 zł", State::Unreadable },
+        { "PLN 100,00", State::Unreadable },
+        { "12 34,5", State::Unreadable },
+        { "12,3,4", State::Unreadable },
+        { "1O0", State::Unreadable },
+        { "-", State::Unreadable },
+        { "", State::Empty },
+        { "   ", State::Empty },
     };
     for (const QLocale& locale : settings) {
         QLocale::setDefault(locale);
-        const bool polish = locale.language() == QLocale::Polish;
         for (const Row& r : rows) {
-            const Expect& e = polish ? r.polish : r.other;
-            const transfer::FileAmount a = transfer::readFileAmount(QString::fromUtf8(r.text));
+            const transfer::AmountReading a = transfer::readAmount(QString::fromUtf8(r.text));
             const std::string where = locale.name().toStdString() + " \"" + r.text + "\"";
-            EXPECT_EQ(a.state, e.state) << where;
-            EXPECT_EQ(a.value.has_value(), e.state == State::Read) << where;
-            if (a.value) {
-                EXPECT_DOUBLE_EQ(*a.value, e.value) << where;
-            }
+            EXPECT_EQ(a.state, r.state) << where;
+            EXPECT_EQ(a.money,
+                r.state == State::Read ? std::optional(transfer::Money::fromGrosze(r.grosze)) : std::nullopt)
+                << where;
         }
     }
+}
+
+TEST(Money, TextsAndTheRecordsValueKeepEveryGrosz)
+{
+    for (std::int64_t grosze : { 0LL, 5LL, 123450LL, -5000LL, 99999999999999LL, 12345678901298LL }) {
+        const transfer::Money m = transfer::Money::fromGrosze(grosze);
+        EXPECT_EQ(transfer::readAmount(m.text()).money, m) << grosze;
+        EXPECT_EQ(transfer::readAmount(m.shortText(QLatin1Char('.'))).money, m) << grosze;
+        EXPECT_EQ(transfer::Money::fromRecordValue(m.toRecordValue()), m) << grosze;
+        EXPECT_EQ(QString::number(m.toRecordValue(), 'f', 2), m.text(QLatin1Char('.'))) << grosze;
+    }
+    EXPECT_EQ(transfer::Money::fromGrosze(123450).shortText(), QStringLiteral("1234,5"));
 }
 
 // Wednesday 15 May 2024.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The pay-by-phone code: the payload's fields and rules, and a code that a reader decodes back.
 #include "support/files.h"
+#include "support/money.h"
 #include "transfer/paymentcode.h"
 
 #include <QProcess>
@@ -15,7 +16,7 @@ transfer::TransferEditorValues example()
     transfer::TransferEditorValues v;
     v.recipientName = QStringLiteral("Odbiorca 1");
     v.recipientAccount = QStringLiteral("92 1240 1234 0001 5678 9012 3456");
-    v.amount = 12.0;
+    v.amount = "12"_zl;
     v.title = QStringLiteral("FV 1234/34/2012");
     return v;
 }
@@ -44,16 +45,17 @@ TEST(PaymentCode, PayloadRules)
             "1234567890|PL|92124012340001567890123456|001200|Spółdzielnia Zorza Ł|Czynsz 12/2026  @#&*_,.\\ "
             "ok "
             "loka|||" }, // cut at 32
-        { "the most the code holds", [](transfer::TransferEditorValues& v, QString&) { v.amount = 9999.99; },
+        { "the most the code holds",
+            [](transfer::TransferEditorValues& v, QString&) { v.amount = "9999,99"_zl; },
             "1234567890|PL|92124012340001567890123456|999999|Odbiorca 1|FV 1234/34/2012|||" },
         { "an account with PL",
             [](transfer::TransferEditorValues& v, QString&) {
                 v.recipientAccount = QStringLiteral("PL92124012340001567890123456");
             },
             "1234567890|PL|92124012340001567890123456|001200|Odbiorca 1|FV 1234/34/2012|||" },
-        { "more than the code holds", [](transfer::TransferEditorValues& v, QString&) { v.amount = 10000.0; },
-            nullptr },
-        { "a negative amount", [](transfer::TransferEditorValues& v, QString&) { v.amount = -1.0; },
+        { "more than the code holds",
+            [](transfer::TransferEditorValues& v, QString&) { v.amount = "10000"_zl; }, nullptr },
+        { "a negative amount", [](transfer::TransferEditorValues& v, QString&) { v.amount = "-1"_zl; },
             nullptr },
         { "a short account",
             [](transfer::TransferEditorValues& v, QString&) {

@@ -22,7 +22,7 @@ transfer::LogEntry entry(const QString& recipient, double amount, const QString&
     e.form = QStringLiteral("przelew");
     e.values.recipientName = recipient;
     e.values.recipientAccount = QStringLiteral("61 1090 1014 0000 0712 1981 2874");
-    e.values.amount = amount;
+    e.values.amount = transfer::Money::fromRecordValue(amount);
     e.values.payerName = QStringLiteral("Jan Kowalski");
     e.values.title = title;
     e.values.date = 46365; // 9.12.2026
@@ -51,8 +51,8 @@ TEST(TransferLog, AnEmptyFileGetsTheSchemaAndEntriesComeBackExactly)
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].values.title, QStringLiteral("Odsetki")); // newest first
     EXPECT_EQ(back[1].values.recipientName, QStringLiteral("Wspólnota „Łąka”"));
-    EXPECT_EQ(back[1].values.amount, 1234.56);
-    EXPECT_EQ(back[0].values.amount, 0.29);
+    EXPECT_EQ(back[1].values.amount, transfer::Money::fromGrosze(123456));
+    EXPECT_EQ(back[0].values.amount, transfer::Money::fromGrosze(29));
     EXPECT_EQ(back[1].values.date, 46365);
     EXPECT_EQ(back[1].source, QStringLiteral("lista.csv, wiersz 2"));
     EXPECT_EQ(count(log, "SELECT amount_grosze FROM entry ORDER BY id LIMIT 1"), 123456);

@@ -18,7 +18,7 @@ TEST_F(TransferRecordTest, FileValuesBecomeEditorValues)
     file.Data = "2024-13-45";
     const transfer::TransferEditorValues v = transfer::editorValuesFromFile(file);
     EXPECT_EQ(v.recipientAccount, QStringLiteral("12 3456 7890"));
-    EXPECT_EQ(v.amount.value_or(0), 1234.5);
+    EXPECT_EQ(v.amount, transfer::Money::fromGrosze(123450));
     EXPECT_EQ(size_t(v.title.size()), transfer::EditorTextLimit);
     EXPECT_EQ(v.date, platform::today());
     EXPECT_EQ(v.payerAccount, QString()); // never in the file
@@ -28,20 +28,51 @@ TEST_F(TransferRecordTest, ValuesBecomeOneRecord)
 {
     data::TDM2 dm;
     transfer::TransferEditorValues v;
-    v.recipientAccount = QStringLiteral("PL12-3456");
+    v.recipientAccount = QStringLiteral("12-3456");
     v.payerAccount = QStringLiteral("PL 12-34");
     v.title = QStringLiteral("Zapłata");
     v.date = 0; // 30 December 1899 is no date
     transfer::writeTransferRecord(dm, v);
     transfer::writeTransferRecord(dm, v);
     EXPECT_EQ(dm.mtPlat.recordCount(), 1);
-    EXPECT_EQ(dm.mtPlatNDKONTOKONTR->asString(), "PL");
-    EXPECT_EQ(dm.mtPlatNDKonto->asString(), "123456");
-    EXPECT_EQ(dm.mtPlatWCKonto->asString(), "PL 12-34");
+    EXPECT_EQ(dm.mtPlatNDKONTOKONTR->asString(), "12");
+    EXPECT_EQ(dm.mtPlatNDKonto->asString(), "3456");
     EXPECT_EQ(dm.mtPlatTytulem->asString(),
         "Zap\xB3"
         "ata");
     EXPECT_TRUE(dm.mtPlatData->isNull());
     EXPECT_EQ(dm.mtPlatKwota->asFloat(), 0.0);
     EXPECT_FALSE(dm.mtPlatKwota->isNull());
+}
+
+// The recipient account splits into check digits and the rest once an IBAN's "PL" is gone; a payer
+// account that is an NRB prints as its 26 digits, anything else as typed.
+TEST_F(TransferRecordTest, AccountsAsTheFormPrintsThem)
+{
+    struct Row {
+        const char* recipient;
+        const char* checkDigits;
+        const char* rest;
+        const char* payer;
+        const char* payerPrinted;
+    };
+    const Row rows[] = {
+        { "12 3456-7890 1234 5678 9012 3456", "12", "345678901234567890123456", "PL 12-34", "PL 12-34" },
+        { "PL61 1090 1014 0000 0712 1981 2874", "61", "109010140000071219812874",
+            "61 1090 1014 0000 0712 1981 2874", "61109010140000071219812874" },
+        { " PL61 1090 1014 0000 0712 1981 2874", "61", "109010140000071219812874",
+            "PL61-1090-1014-0000-0712-1981-2874", "61109010140000071219812874" },
+        { "pl12-3456", "12", "3456", "12 3456", "12 3456" },
+        { "PLAC 5", "PL", "AC5", "", "" },
+    };
+    for (const Row& r : rows) {
+        data::TDM2 dm;
+        transfer::TransferEditorValues v;
+        v.recipientAccount = QString::fromLatin1(r.recipient);
+        v.payerAccount = QString::fromLatin1(r.payer);
+        transfer::writeTransferRecord(dm, v);
+        EXPECT_EQ(dm.mtPlatNDKONTOKONTR->asString(), r.checkDigits) << r.recipient;
+        EXPECT_EQ(dm.mtPlatNDKonto->asString(), r.rest) << r.recipient;
+        EXPECT_EQ(dm.mtPlatWCKonto->asString(), r.payerPrinted) << r.payer;
+    }
 }

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "transfer/problem.h"
+
+#include "transfer/accountcheck.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+namespace transfer {
+
+namespace {
+
+using Kind = Problem::Kind;
+using Level = Problem::Level;
+
+struct KindText {
+    Kind kind;
+    Level level;
+    const char* polish; // %1: the value
+    const char* english;
+};
+
+// Every problem's words, in both languages the program speaks.
+constexpr std::array Texts {
+    KindText { Kind::NoTransferData, Level::Refused, "plik nie zawiera danych przelewu",
+        "the file holds no transfer data" },
+    KindText { Kind::Quoting, Level::Refused, "cudzysłowy wiersza nie tworzą par",
+        "the row's quotes do not pair up" },
+    KindText { Kind::TooManyFields, Level::Refused, "więcej pól niż w nagłówku",
+        "the row has more fields than the header names" },
+    KindText { Kind::UnclosedQuote, Level::Refused,
+        "cudzysłów otwarty w tym wierszu nie zamyka się do końca pliku (wiersze %1)",
+        "a quote opened on this line is never closed; it took lines %1 to the end of the file" },
+    KindText { Kind::Cp1250Line, Level::Note, "wiersz nie jest w UTF-8, odczytano go w stronie kodowej 1250",
+        "the line is not UTF-8 and was read as code page 1250" },
+    KindText { Kind::NoAmount, Level::Refused, "brak kwoty", "no amount" },
+    KindText { Kind::UnreadableAmount, Level::Refused, "kwota „%1” nie jest liczbą",
+        "the amount \"%1\" is no number" },
+    KindText { Kind::AmbiguousAmount, Level::Refused,
+        "kwota „%1” ma trzy miejsca po przecinku albo separator tysięcy – zapisz ją z dwoma miejscami po "
+        "przecinku",
+        "the amount \"%1\" has three decimals, or a thousands separator: write it with two decimals" },
+    KindText { Kind::TooManyDecimals, Level::Refused, "kwota „%1” ma więcej niż dwa miejsca po przecinku",
+        "the amount \"%1\" has more than two decimals" },
+    KindText { Kind::AmountTooLarge, Level::Refused, "kwota „%1” przekracza 999 999 999 999,99",
+        "the amount \"%1\" is above 999 999 999 999,99" },
+    KindText { Kind::AmountNotPositive, Level::Refused, "kwota %1 nie jest większa od zera",
+        "the amount %1 is not above zero" },
+    KindText { Kind::NoRecipientName, Level::Refused, "brak nazwy odbiorcy", "no recipient name" },
+    KindText { Kind::NoRecipientAccount, Level::Refused, "brak rachunku odbiorcy", "no recipient account" },
+    KindText { Kind::WrongAccount, Level::Doubtful, "błędna suma kontrolna rachunku odbiorcy „%1”",
+        "the recipient account \"%1\" fails its check digits" },
+    KindText {
+        Kind::UnreadableDate, Level::Refused, "data „%1” nie jest datą", "the date \"%1\" is no date" },
+};
+
+const KindText& textOf(Kind kind)
+{
+    return *std::find_if(Texts.begin(), Texts.end(), [kind](const KindText& t) { return t.kind == kind; });
+}
+
+// The problems that follow from the values rather than from reading them.
+bool isReadiness(Kind kind)
+{
+    return kind == Kind::NoAmount || kind == Kind::AmountNotPositive || kind == Kind::NoRecipientName
+        || kind == Kind::NoRecipientAccount || kind == Kind::WrongAccount;
+}
+
+} // namespace
+
+Problem::Level Problem::level() const
+{
+    return textOf(kind).level;
+}
+
+QString problemText(const Problem& problem, Language language)
+{
+    const KindText& text = textOf(problem.kind);
+    QString words = QString::fromUtf8(language == Language::Polish ? text.polish : text.english);
+    return words.contains(QLatin1String("%1")) ? words.arg(problem.value) : words;
+}
+
+QString fieldLabel(Field field)
+{
+    static const char* const labels[]
+        = { "", "NDNazwa (recipient name)", "NDKonto (recipient account)", "Kwota (amount)",
+              "WCNazwa (payer name)", "WCKonto (payer account)", "Tytulem (title)", "Data (date)" };
+    return QString::fromLatin1(labels[std::size_t(field)]);
+}
+
+void checkTransfer(const TransferEditorValues& values, std::vector<Problem>& problems)
+{
+    std::erase_if(problems, [](const Problem& p) { return isReadiness(p.kind); });
+    const bool amountRead = std::none_of(
+        problems.begin(), problems.end(), [](const Problem& p) { return p.field == Field::Kwota; });
+    std::vector<Problem> found;
+    if (!values.amount && amountRead)
+        found.push_back({ Kind::NoAmount, Field::Kwota });
+    else if (values.amount && values.amount->grosze() <= 0)
+        found.push_back({ Kind::AmountNotPositive, Field::Kwota, 0, values.amount->text() });
+    if (values.recipientName.trimmed().isEmpty())
+        found.push_back({ Kind::NoRecipientName, Field::NDNazwa });
+    if (values.recipientAccount.trimmed().isEmpty())
+        found.push_back({ Kind::NoRecipientAccount, Field::NDKonto });
+    else if (checkAccountNumber(values.recipientAccount) == AccountCheck::WrongCheckSum)
+        found.push_back({ Kind::WrongAccount, Field::NDKonto, 0, values.recipientAccount.simplified() });
+    problems.insert(problems.end(), found.begin(), found.end());
+}
+
+std::optional<Problem> amountProblem(const AmountReading& reading, const QString& text, int line)
+{
+    using State = AmountReading::State;
+    static const std::pair<State, Kind> kinds[]
+        = { { State::Unreadable, Kind::UnreadableAmount }, { State::Ambiguous, Kind::AmbiguousAmount },
+              { State::TooManyDecimals, Kind::TooManyDecimals }, { State::TooLarge, Kind::AmountTooLarge } };
+    for (const auto& [state, kind] : kinds) {
+        if (reading.state == state)
+            return Problem { kind, Field::Kwota, line, text };
+    }
+    return std::nullopt;
+}
+
+bool isReady(const std::vector<Problem>& problems, bool acceptDoubtful)
+{
+    return std::all_of(problems.begin(), problems.end(), [acceptDoubtful](const Problem& p) {
+        return p.level() == Level::Note || (acceptDoubtful && p.level() == Level::Doubtful);
+    });
+}
+
+} // namespace transfer

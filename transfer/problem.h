@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// What can be wrong with a transfer on its way in, said once for every path: the main window, the batch
+// window and przelew-render name the same problem with the same words, and a transfer is ready to print
+// by the one rule below.
+#pragma once
+
+#include "transfer/money.h"
+#include "transfer/transferrecord.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace transfer {
+
+// The value a problem is about, by the transfer file's key; None for the row or file as a whole.
+enum class Field { None, NDNazwa, NDKonto, Kwota, WCNazwa, WCKonto, Tytulem, Data };
+
+struct Problem {
+    enum class Kind {
+        NoTransferData, // a transfer file with none of the keys
+        Quoting, // a CSV row whose quotes do not pair up
+        TooManyFields, // a CSV row with more fields than the header names
+        UnclosedQuote, // a quote opened on the row is never closed; value: the lines it took
+        Cp1250Line, // a line of a UTF-8 file that was read as code page 1250
+        NoAmount,
+        UnreadableAmount,
+        AmbiguousAmount,
+        TooManyDecimals,
+        AmountTooLarge,
+        AmountNotPositive,
+        NoRecipientName,
+        NoRecipientAccount,
+        WrongAccount, // the recipient account fails the NRB/IBAN check
+        UnreadableDate,
+    };
+    enum class Level {
+        Note, // said, and the transfer prints
+        Doubtful, // not ready unless the user takes it deliberately (a ticked row, --accept-bad-accounts)
+        Refused, // not ready until corrected
+    };
+    Kind kind;
+    Field field = Field::None;
+    int line = 0; // the file's line, from 1; 0 where there is none
+    QString value = {}; // the value as written
+
+    Level level() const;
+};
+
+enum class Language { Polish, English };
+
+// The problem in words, without where it was found: "kwota „12,345” ma więcej niż dwa miejsca po
+// przecinku", "the amount "12,345" has more than two decimals".
+QString problemText(const Problem& problem, Language language);
+// The field by its key and its words, for messages on the command line: "Kwota (amount)".
+QString fieldLabel(Field field);
+
+// Brings the problems that come from the values as they stand up to date, whatever path the values took:
+// no amount or none above zero, no recipient name or account, a recipient account failing its check. The
+// problems of reading (an amount that is no number, say) stay; "no amount" is not said beside one of them.
+void checkTransfer(const TransferEditorValues& values, std::vector<Problem>& problems);
+
+// Why an amount text gives no amount to print (nothing when it was read, or is empty).
+std::optional<Problem> amountProblem(const AmountReading& reading, const QString& text, int line = 0);
+
+// No problem above a note; with acceptDoubtful a doubtful one does not stop it either.
+bool isReady(const std::vector<Problem>& problems, bool acceptDoubtful = false);
+
+} // namespace transfer

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "transfer/transferreader.h"
+
+#include "platform/datetime.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "transfer/csvimport.h"
+#include "transfer/datetext.h"
+#include "transfer/transferfile.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace transfer {
+
+namespace {
+
+SourceTransfer fromFileValues(const TransferFileValues& file, const QString& path, int line)
+{
+    SourceTransfer transfer;
+    transfer.file = path;
+    transfer.line = line;
+    transfer.values = editorValuesFromFile(file, &transfer.problems);
+    checkTransfer(transfer.values, transfer.problems);
+    return transfer;
+}
+
+SourceTransfers readTransferFile(std::string_view bytes, const QString& path)
+{
+    const TransferFileValues file = parseTransferFile(bytes);
+    SourceTransfers read;
+    if (file.keysFound == 0) {
+        SourceTransfer empty;
+        empty.file = path;
+        empty.values = editorValuesFromFile(file);
+        empty.problems.push_back({ Problem::Kind::NoTransferData });
+        read.transfers.push_back(std::move(empty));
+        return read;
+    }
+    read.transfers.push_back(fromFileValues(file, path, 0));
+    return read;
+}
+
+SourceTransfers readCsv(std::string_view bytes, const QString& path)
+{
+    CsvTransfers csv;
+    try {
+        csv = parseCsvTransfers(bytes);
+    } catch (const platform::Error& error) {
+        throw platform::Error(
+            QStringLiteral("%1: %2").arg(QFileInfo(path).absoluteFilePath(), error.message()));
+    }
+    SourceTransfers read;
+    read.ignoredColumns = csv.unknownColumns;
+    for (const CsvRow& row : csv.rows) {
+        if (row.fault == CsvRow::Fault::Quoting || row.fault == CsvRow::Fault::TooManyFields) {
+            SourceTransfer faulty;
+            faulty.file = path;
+            faulty.line = row.line;
+            faulty.problems.push_back({ row.fault == CsvRow::Fault::Quoting ? Problem::Kind::Quoting
+                                                                            : Problem::Kind::TooManyFields });
+            read.transfers.push_back(std::move(faulty));
+            continue;
+        }
+        read.transfers.push_back(fromFileValues(row.values, path, row.line));
+    }
+    return read;
+}
+
+} // namespace
+
+SourceKind sourceKindOf(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0
+        ? SourceKind::Csv
+        : SourceKind::TransferFile;
+}
+
+SourceTransfers readTransferSource(const QString& path)
+{
+    const std::string bytes = platform::readWholeFile(path, platform::ShareMode::DenyWrite);
+    return readTransferBytes(bytes, sourceKindOf(path), path);
+}
+
+SourceTransfers readTransferBytes(std::string_view bytes, SourceKind kind, const QString& file)
+{
+    return kind == SourceKind::Csv ? readCsv(bytes, file) : readTransferFile(bytes, file);
+}
+
+bool editTransferValue(SourceTransfer& transfer, Field field, const QString& text)
+{
+    TransferEditorValues& v = transfer.values;
+    std::erase_if(transfer.problems, [field](const Problem& p) { return p.field == field; });
+    bool taken = true;
+    switch (field) {
+    case Field::Kwota: {
+        const AmountReading amount = readAmount(text);
+        if (const std::optional<Problem> refused = amountProblem(amount, text)) {
+            transfer.problems.push_back(*refused);
+            taken = false;
+        } else {
+            v.amount = amount.money;
+        }
+        break;
+    }
+    case Field::Data: {
+        const std::optional<double> date = parseDateText(text);
+        if (date && *date > 0) {
+            v.date = *date;
+        } else {
+            transfer.problems.push_back({ Problem::Kind::UnreadableDate, Field::Data, 0, text });
+            taken = false;
+        }
+        break;
+    }
+    case Field::NDNazwa:
+        v.recipientName = text;
+        break;
+    case Field::NDKonto:
+        v.recipientAccount = text;
+        break;
+    case Field::WCNazwa:
+        v.payerName = text;
+        break;
+    case Field::WCKonto:
+        v.payerAccount = text;
+        break;
+    case Field::Tytulem:
+        v.title = text;
+        break;
+    case Field::None:
+        break;
+    }
+    checkTransfer(v, transfer.problems);
+    return taken;
+}
+
+QString problemMessage(const SourceTransfer& transfer, const Problem& problem)
+{
+    QString where = QFileInfo(transfer.file).absoluteFilePath();
+    if (const int line = transfer.lineOf(problem))
+        where += QStringLiteral(", line %1").arg(line);
+    if (problem.field != Field::None)
+        where += QStringLiteral(": ") + fieldLabel(problem.field);
+    return where + QStringLiteral(": ") + problemText(problem, Language::English);
+}
+
+} // namespace transfer
