@@ -38,6 +38,13 @@ bool takeUtf8Mark(std::string_view& bytes)
     return !ascii && platform::isWellFormedUtf8(bytes);
 }
 
+QString decodeFileText(std::string_view bytes, bool utf8)
+{
+    const QString text
+        = utf8 ? QString::fromUtf8(bytes.data(), qsizetype(bytes.size())) : platform::fromCp1250Text(bytes);
+    return text.normalized(QString::NormalizationForm_C);
+}
+
 TransferFileValues parseTransferFile(std::string_view bytes)
 {
     const size_t nul = bytes.find('\0');

@@ -3,9 +3,11 @@
 // Lines end with CR LF, LF or CR; a NUL byte ends the text; the key is everything before the first "=",
 // the value everything after it; keys compare without letter case; the first matching line wins;
 // nothing is trimmed. The text is code page 1250 unless it starts with a UTF-8 byte order mark or is
-// well-formed UTF-8 with letters beyond ASCII; the values keep the file's bytes either way.
+// well-formed UTF-8 with letters beyond ASCII; the values keep the file's bytes either way, and
+// decodeFileText makes them text.
 #pragma once
 
+#include <QString>
 #include <string>
 #include <string_view>
 
@@ -33,6 +35,11 @@ struct TransferFileValues {
 // Whether a text is UTF-8 rather than code page 1250: it starts with the UTF-8 byte order mark (which is
 // then cut off) or is well-formed UTF-8 with bytes beyond ASCII.
 bool takeUtf8Mark(std::string_view& bytes);
+
+// A value of a file as text: UTF-8 or code page 1250, composed (NFC) so that a letter written as a base
+// letter and a combining mark becomes the one letter the code page holds. What is no character (a byte
+// that is not UTF-8, or one code page 1250 leaves undefined) becomes U+FFFD, printed as "?".
+QString decodeFileText(std::string_view bytes, bool utf8);
 
 // Walks the bytes once without building a list of lines, so a file of millions of lines costs no
 // more memory than its bytes.

@@ -25,9 +25,7 @@ namespace {
 // up to four bytes, and the cut is made again once the characters are known.
 QString editorText(std::string_view bytes, bool utf8)
 {
-    if (!utf8)
-        return platform::fromCp1250(bytes.substr(0, EditorTextLimit));
-    QString text = QString::fromUtf8(bytes.substr(0, 4 * EditorTextLimit));
+    QString text = decodeFileText(bytes.substr(0, utf8 ? 4 * EditorTextLimit : EditorTextLimit), utf8);
     if (size_t(text.size()) > EditorTextLimit)
         text.truncate(qsizetype(EditorTextLimit));
     return text;

@@ -77,3 +77,29 @@ TEST(TransferFile, EncodingKeysAndLines)
         EXPECT_EQ(v.DataLine, r.dataLine) << r.name;
     }
 }
+
+TEST(TransferFile, DecodeFileText)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        bool utf8;
+        QString text;
+    };
+    const Row rows[] = {
+        { "decomposed letters compose",
+            "Zo\xCC\x81"
+            "fia z\xCC\x87"
+            "e\xCC\xA8",
+            true, QStringLiteral("Zófia żę") },
+        { "bytes that are not UTF-8",
+            "a\xF3"
+            "b",
+            true, QStringLiteral("a\uFFFDb") },
+        { "code page 1250", "\xA3\xF3\x64\x9F", false, QStringLiteral("Łódź") },
+        { "bytes code page 1250 leaves undefined", "\x81\x83\x88\x90\x98\x80", false,
+            QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD€") },
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(transfer::decodeFileText(r.bytes, r.utf8), r.text) << r.name;
+}
