@@ -68,6 +68,26 @@ TEST(TransferFile, EncodingKeysAndLines)
         // CR LF is one line end, LF CR two; a later duplicate key keeps the first line.
         { "line numbers", "a\n\rKwota=1\r\nKwota=2\rData=3", false, 2, 3, 5 },
         { "no keys", "nothing here\nNDNazwa =x", false, 0, 0, 0 },
+        // Code page 1250 capitals that pair into well-formed UTF-8 read as Cyrillic or phonetic symbols.
+        { "code page 1250 RÓŻA",
+            "NDNazwa=R\xD3\xAF"
+            "A KOWALSKA",
+            false, 1, 0, 0 },
+        { "code page 1250 SPÓŁKA", "NDNazwa=SP\xD3\xA3KA", false, 1, 0, 0 },
+        { "code page 1250 GĘŚ", "Tytulem=G\xCA\x8C", false, 1, 0, 0 },
+        { "UTF-8 quotes, dash, no-break spaces",
+            "Tytulem=\xE2\x80\x9E"
+            "FV\xE2\x80\x9D \xE2\x80\x93 1\xC2\xA0"
+            "000\xE2\x80\xAF\xE2\x82\xAC",
+            true, 1, 0, 0 },
+        { "UTF-8 decomposed ó",
+            "NDNazwa=Zo\xCC\x81"
+            "fia",
+            true, 1, 0, 0 },
+        { "a mark that composes with nothing", "NDNazwa=P\xCC\x8A", false, 1, 0, 0 },
+        { "UTF-8 Cyrillic", "NDNazwa=\xD0\x96", false, 1, 0, 0 },
+        { "UTF-8 C1 control", "NDNazwa=a\xC2\x81", false, 1, 0, 0 },
+        { "UTF-8 replacement character", "NDNazwa=a\xEF\xBF\xBD", false, 1, 0, 0 },
     };
     for (const Row& r : rows) {
         const transfer::TransferFileValues v = transfer::parseTransferFile(r.bytes);
