@@ -4,6 +4,7 @@
 #include "platform/cp1250.h"
 #include "platform/error.h"
 
+#include <algorithm>
 #include <array>
 #include <csv.h>
 #include <optional>
@@ -21,6 +22,25 @@ std::string* slotOf(TransferFileValues& values, std::size_t key)
     std::string* targets[] = { &values.NDNazwa, &values.NDKONTOKONTR, &values.NDKonto, &values.Kwota,
         &values.WCNazwa, &values.Tytulem, &values.Data };
     return targets[key];
+}
+
+// Without a byte order mark: whether lines beyond ASCII that are plausible UTF-8 are at least one and no
+// fewer than those that are not (see the header). UTF-8 never holds CR or LF inside a character, so the
+// lines can be cut before the CSV is read.
+bool mostLinesUtf8(std::string_view bytes)
+{
+    int utf8 = 0;
+    int other = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", pos);
+        end = end == std::string_view::npos ? bytes.size() : end;
+        const std::string_view line = bytes.substr(pos, end - pos);
+        if (std::any_of(line.begin(), line.end(), [](char c) { return (unsigned char)c >= 0x80; }))
+            ++(isPlausibleUtf8(line) ? utf8 : other);
+        pos = end + 1;
+    }
+    return utf8 > 0 && utf8 >= other;
 }
 
 // A quoted field may hold line breaks, which no line of the form can: each becomes one space.
@@ -144,7 +164,13 @@ private:
 
 CsvTransfers parseCsvTransfers(std::string_view bytes)
 {
-    const bool utf8 = takeUtf8Mark(bytes);
+    const bool byteOrderMark = takeByteOrderMark(bytes);
+    const bool utf8 = byteOrderMark || mostLinesUtf8(bytes);
+    // In a UTF-8 file, whether a field is UTF-8 too: the mark vouches for what is well-formed.
+    auto fieldUtf8 = [&](const std::string& field) {
+        return utf8 && (byteOrderMark ? platform::isWellFormedUtf8(field) : isPlausibleUtf8(field));
+    };
+
     RecordReader reader(bytes, detectDelimiter(bytes));
     if (reader.records.empty() || reader.records.front().quotingFault)
         throw platform::Error(QStringLiteral("The header row names none of the transfer keys"));
@@ -153,8 +179,10 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
     // The key each column gives, by the header's names (without blanks around them, any case).
     std::vector<std::optional<std::size_t>> columns;
     int keysFound = 0;
+    const bool headerUtf8
+        = std::all_of(reader.records.front().fields.begin(), reader.records.front().fields.end(), fieldUtf8);
     for (const std::string& name : reader.records.front().fields) {
-        const QString header = (utf8 ? QString::fromStdString(name) : platform::fromCp1250(name)).trimmed();
+        const QString header = decodeFileText(name, headerUtf8).trimmed();
         std::optional<std::size_t> key;
         for (std::size_t k = 0; k < Keys.size(); ++k) {
             if (header.compare(QLatin1String(Keys[k]), Qt::CaseInsensitive) == 0)
@@ -183,6 +211,9 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
         if (empty)
             continue;
         row.values.utf8 = utf8;
+        for (std::size_t c = 0; c < std::min(record.fields.size(), columns.size()); ++c)
+            row.values.utf8 = row.values.utf8 && (!columns[c] || fieldUtf8(record.fields[c]));
+        row.cp1250Line = utf8 && !row.values.utf8;
         row.values.keysFound = keysFound;
         row.values.KwotaLine = row.line;
         row.values.DataLine = row.line;

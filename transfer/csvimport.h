@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Many transfers from a CSV file: a header row naming the transfer file's keys (any case, any order; other
 // columns are ignored and listed), then one transfer a row. The delimiter is ';', ',' or a tab, whichever
-// the header line uses most; fields are quoted as RFC 4180 has it (read with libcsv); the text is UTF-8 or
-// code page 1250, told apart as in a transfer file. A line break inside a quoted field becomes a space. Every
-// field then goes through the transfer file's rules.
+// the header line uses most; fields are quoted as RFC 4180 has it (read with libcsv). A line break inside a
+// quoted field becomes a space. Every field then goes through the transfer file's rules.
+//
+// The text is UTF-8 when it starts with the UTF-8 byte order mark. Without one it is UTF-8 when, of its
+// lines with bytes beyond ASCII, at least one is plausible UTF-8 (as a transfer file must be as a whole)
+// and no fewer are than are not: one line pasted in from a code page 1250 file does not turn the file,
+// while a code page 1250 file whose capitals happen to pair into UTF-8 on a line stays code page 1250. A
+// tie goes to UTF-8, since the lines that are not UTF-8 are then still read right, one by one: in a file
+// taken as UTF-8, a row whose values are not UTF-8 (with the byte order mark: not well-formed; without:
+// not plausible) is read as code page 1250 and says so. Otherwise the file is code page 1250 throughout.
 #pragma once
 
 #include "transfer/transferfile.h"
@@ -27,6 +34,9 @@ struct CsvRow {
     TransferEditorValues editors; // what the row gives the editors (read with the transfer file's rules)
     Fault fault = Fault::None;
     std::vector<FileValueProblem> problems;
+    // The file was taken as UTF-8 but this row's values are not UTF-8: they were read as code page 1250
+    // (values.utf8 is false), which the caller says beside it.
+    bool cp1250Line = false;
 
     bool readable() const { return fault == Fault::None; }
 };

@@ -87,6 +87,51 @@ TEST_F(CsvImport, RowsThatCannotBeReadAreKeptWithTheirReasonAndLine)
     EXPECT_EQ(transfer::editorValuesFromFile(csv.rows[0].values).amount, 1234.5);
 }
 
+// A file taken as UTF-8 reads a row that is not UTF-8 as code page 1250 and says so; text is composed.
+TEST_F(CsvImport, EachRowIsReadInItsEncoding)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::size_t row;
+        QString recipient;
+        bool cp1250Line;
+    };
+    const std::string utf8Lines = "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87;1\nG\xC4\x99\xC5\x9Bl\xC4\x85;2\n";
+    const Row rows[] = {
+        { "one line code page 1250", "NDNazwa;Kwota\n" + utf8Lines + "\xA3\xF3\x64\x9F;3\n", 2,
+            QStringLiteral("Łódź"), true },
+        { "the UTF-8 lines around it", "NDNazwa;Kwota\n" + utf8Lines + "\xA3\xF3\x64\x9F;3\n", 1,
+            QStringLiteral("Gęślą"), false },
+        { "byte order mark", "\xEF\xBB\xBFNDNazwa\n\xA3\xF3\x64\x9F\nA\xC5\x82\n", 0, QStringLiteral("Łódź"),
+            true },
+        { "capitals pairing into UTF-8 in a UTF-8 file",
+            "NDNazwa\n" + utf8Lines
+                + "R\xD3\xAF"
+                  "A\n",
+            2, QStringLiteral("RÓŻA"), true },
+        { "code page 1250 file",
+            "NDNazwa\nSP\xD3\xA3KA\nR\xD3\xAF"
+            "A\n",
+            0, QStringLiteral("SPÓŁKA"), false },
+        { "a tie goes to UTF-8", "NDNazwa\n\xC5\x81\xC3\xB3\x64\xC5\xBA\n\xA3\xF3\x64\x9F\n", 0,
+            QStringLiteral("Łódź"), false },
+        { "more lines code page 1250", "NDNazwa\nA\xC5\x82\n\xA3\xF3\x64\x9F\n\xB3\xB9\n", 1,
+            QStringLiteral("Łódź"), false },
+        { "decomposed letters",
+            "NDNazwa\nZo\xCC\x81"
+            "fia\n",
+            0, QStringLiteral("Zófia"), false },
+        { "undefined code page 1250 byte", "NDNazwa\n\xA3\x81\n", 0, QStringLiteral("Ł\uFFFD"), false },
+    };
+    for (const Row& r : rows) {
+        const transfer::CsvTransfers csv = transfer::parseCsvTransfers(r.bytes);
+        ASSERT_LT(r.row, csv.rows.size()) << r.name;
+        EXPECT_EQ(csv.rows[r.row].editors.recipientName, r.recipient) << r.name;
+        EXPECT_EQ(csv.rows[r.row].cp1250Line, r.cp1250Line) << r.name;
+    }
+}
+
 TEST_F(CsvImport, AHeaderWithoutTransferKeysIsRefused)
 {
     for (const char* bytes : { "", "a;b;c\n1;2;3\n", "\"NDNazwa\n" })
