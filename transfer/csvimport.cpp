@@ -84,42 +84,60 @@ int noBlanks(unsigned char)
     return 0;
 }
 
-// Collects the records of the text with the line each begins on; a record that libcsv refuses is kept
-// as a quoting fault, and reading goes on with the next line.
+// Collects the records of the text with the lines each begins and ends on; a record that libcsv refuses is
+// kept as a quoting fault, and reading goes on with the next line. A quote still open at the end of the text
+// is a fault of the record it opened in, and reading starts again on the line after that record's first. This
+// happens once at most: every line after the quote holds an even number of quotes, else one would have closed
+// it, so read again from outside a quoted field no line can leave one open.
 class RecordReader {
 public:
     struct Record {
         int line;
+        int lastLine;
         std::vector<std::string> fields;
         bool quotingFault = false;
+        bool quoteUnclosed = false;
+        int unclosedQuoteLine = 0;
     };
 
     RecordReader(std::string_view text, unsigned char delimiter)
         : m_delimiter(delimiter)
     {
-        start();
         std::size_t pos = 0;
-        while (pos < text.size()) {
-            std::size_t end = text.find_first_of("\r\n", pos);
-            end = end == std::string_view::npos ? text.size() : end + 1;
-            if (end < text.size() && text[end - 1] == '\r' && text[end] == '\n')
-                ++end;
-            const std::string_view line = text.substr(pos, end - pos);
-            pos = end;
-            ++m_line;
-            // Between records (libcsv's state 0, no row begun) a record begins on this line; empty lines
-            // give no record, so the count cannot simply follow the records.
-            if (m_parser.pstate == 0 && m_fields.empty())
-                m_recordLine = m_line;
-            if (csv_parse(
-                    &m_parser, line.data(), line.size(), &RecordReader::field, &RecordReader::endRecord, this)
-                != line.size()) {
-                fault();
+        for (;;) {
+            start();
+            while (pos < text.size()) {
+                std::size_t end = text.find_first_of("\r\n", pos);
+                end = end == std::string_view::npos ? text.size() : end + 1;
+                if (end < text.size() && text[end - 1] == '\r' && text[end] == '\n')
+                    ++end;
+                const std::string_view line = text.substr(pos, end - pos);
+                pos = end;
+                ++m_line;
+                // Between records (libcsv's state 0, no row begun) a record begins on this line; empty lines
+                // give no record, so the count cannot simply follow the records.
+                if (m_parser.pstate == 0 && m_fields.empty()) {
+                    m_recordLine = m_line;
+                    m_afterRecordLine = end;
+                }
+                if (csv_parse(&m_parser, line.data(), line.size(), &RecordReader::field,
+                        &RecordReader::endRecord, this)
+                    != line.size()) {
+                    fault();
+                }
             }
+            // With CSV_STRICT_FINI only a quoted field still open fails here.
+            const bool unclosed
+                = csv_fini(&m_parser, &RecordReader::field, &RecordReader::endRecord, this) != 0;
+            csv_free(&m_parser);
+            if (!unclosed)
+                break;
+            records.push_back(Record { m_recordLine, m_line, {}, true, true, m_unclosedQuoteLine });
+            if (m_unclosedQuoteLine == 0)
+                m_unclosedQuoteLine = m_recordLine;
+            pos = m_afterRecordLine;
+            m_line = m_recordLine;
         }
-        if (csv_fini(&m_parser, &RecordReader::field, &RecordReader::endRecord, this) != 0)
-            fault();
-        csv_free(&m_parser);
     }
 
     std::vector<Record> records;
@@ -135,7 +153,7 @@ private:
     // The record in progress is refused; a fresh parser takes the next line.
     void fault()
     {
-        records.push_back(Record { m_recordLine, {}, true });
+        records.push_back(Record { m_recordLine, m_line, {}, true, false, m_unclosedQuoteLine });
         csv_free(&m_parser);
         start();
         m_recordLine = m_line + 1;
@@ -148,7 +166,8 @@ private:
     static void endRecord(int, void* self)
     {
         auto* reader = static_cast<RecordReader*>(self);
-        reader->records.push_back(Record { reader->m_recordLine, std::move(reader->m_fields), false });
+        reader->records.push_back(Record { reader->m_recordLine, reader->m_line, std::move(reader->m_fields),
+            false, false, reader->m_unclosedQuoteLine });
         reader->m_fields.clear();
         reader->m_recordLine = reader->m_line + 1;
     }
@@ -158,6 +177,8 @@ private:
     std::vector<std::string> m_fields;
     int m_line = 0;
     int m_recordLine = 1;
+    std::size_t m_afterRecordLine = 0; // where the line after the record's first begins
+    int m_unclosedQuoteLine = 0;
 };
 
 } // namespace
@@ -200,8 +221,11 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
         const RecordReader::Record& record = reader.records[r];
         CsvRow row;
         row.line = record.line;
+        row.lastLine = record.lastLine;
+        row.unclosedQuoteLine = record.unclosedQuoteLine;
         if (record.quotingFault) {
             row.fault = CsvRow::Fault::Quoting;
+            row.quoteUnclosed = record.quoteUnclosed;
             result.rows.push_back(std::move(row));
             continue;
         }

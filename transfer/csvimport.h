@@ -11,6 +11,9 @@
 // tie goes to UTF-8, since the lines that are not UTF-8 are then still read right, one by one: in a file
 // taken as UTF-8, a row whose values are not UTF-8 (with the byte order mark: not well-formed; without:
 // not plausible) is read as code page 1250 and says so. Otherwise the file is code page 1250 throughout.
+//
+// A quote opened in a field and never closed would take every line after it into that field: the row is
+// refused, naming the lines it took, and those lines are read again as rows of their own.
 #pragma once
 
 #include "transfer/transferfile.h"
@@ -30,10 +33,17 @@ struct CsvRow {
         Value, // an amount or date that cannot be read (see problems)
     };
     int line = 0; // the file's line the row begins on, from 1
+    int lastLine = 0; // the line it ends on: a later one when a quoted field holds line breaks
     TransferFileValues values;
     TransferEditorValues editors; // what the row gives the editors (read with the transfer file's rules)
     Fault fault = Fault::None;
     std::vector<FileValueProblem> problems;
+    // A Quoting fault: the quote opened on line is still open at the end of the file, which is lastLine.
+    // The lines after line were read again as rows of their own.
+    bool quoteUnclosed = false;
+    // 0, or the line of such an unclosed quote before this row: the row was read again on its own once
+    // the quote was found never to close, which the caller says beside it.
+    int unclosedQuoteLine = 0;
     // The file was taken as UTF-8 but this row's values are not UTF-8: they were read as code page 1250
     // (values.utf8 is false), which the caller says beside it.
     bool cp1250Line = false;

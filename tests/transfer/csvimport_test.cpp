@@ -132,6 +132,47 @@ TEST_F(CsvImport, EachRowIsReadInItsEncoding)
     }
 }
 
+// The rows a quote that never closes took are read again; a quoted field closed in time holds line breaks.
+TEST_F(CsvImport, AQuoteThatNeverClosesLosesNoLine)
+{
+    using F = transfer::CsvRow::Fault;
+    struct Expect {
+        int line, lastLine;
+        F fault;
+        bool unclosed;
+        int unclosedQuoteLine;
+    };
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::vector<Expect> rows;
+    };
+    const Row rows[] = {
+        { "unclosed on line 3", "NDNazwa;Kwota\nA;1\nB;\"2\nC;3\nD;4\nE;5\n",
+            { { 2, 2, F::None, false, 0 }, { 3, 6, F::Quoting, true, 0 }, { 4, 4, F::None, false, 3 },
+                { 5, 5, F::None, false, 3 }, { 6, 6, F::None, false, 3 } } },
+        { "a row read again can fail", "NDNazwa;Kwota\n\"A;1\nB\"\"x;2\n\nC;3",
+            { { 2, 5, F::Quoting, true, 0 }, { 3, 3, F::Quoting, false, 2 }, { 5, 5, F::None, false, 2 } } },
+        { "closed before the end", "NDNazwa;Kwota\r\n\"A\r\n\r\nB\";1\r\nC;2\r\n",
+            { { 2, 4, F::None, false, 0 }, { 5, 5, F::None, false, 0 } } },
+        { "closed, then out of place", "NDNazwa;Kwota\n\"A\nB\" x;1\nC;2\n",
+            { { 2, 3, F::Quoting, false, 0 }, { 4, 4, F::None, false, 0 } } },
+    };
+    for (const Row& r : rows) {
+        const transfer::CsvTransfers csv = transfer::parseCsvTransfers(r.bytes);
+        ASSERT_EQ(csv.rows.size(), r.rows.size()) << r.name;
+        for (std::size_t i = 0; i < r.rows.size(); ++i) {
+            const transfer::CsvRow& row = csv.rows[i];
+            const Expect& e = r.rows[i];
+            EXPECT_EQ(row.line, e.line) << r.name << " " << i;
+            EXPECT_EQ(row.lastLine, e.lastLine) << r.name << " " << i;
+            EXPECT_EQ(row.fault, e.fault) << r.name << " " << i;
+            EXPECT_EQ(row.quoteUnclosed, e.unclosed) << r.name << " " << i;
+            EXPECT_EQ(row.unclosedQuoteLine, e.unclosedQuoteLine) << r.name << " " << i;
+        }
+    }
+}
+
 TEST_F(CsvImport, AHeaderWithoutTransferKeysIsRefused)
 {
     for (const char* bytes : { "", "a;b;c\n1;2;3\n", "\"NDNazwa\n" })
