@@ -14,14 +14,67 @@ namespace transfer {
 
 namespace {
 
-constexpr std::array<const char*, 7> Keys { "NDNazwa", "NDKONTOKONTR", "NDKonto", "Kwota", "WCNazwa",
-    "Tytulem", "Data" };
+// The values a column can give, in the order of slotOf.
+enum Key : std::size_t { NDNazwa, NDKONTOKONTR, NDKonto, Kwota, WCNazwa, Tytulem, Data, WCKonto };
 
 std::string* slotOf(TransferFileValues& values, std::size_t key)
 {
     std::string* targets[] = { &values.NDNazwa, &values.NDKONTOKONTR, &values.NDKonto, &values.Kwota,
-        &values.WCNazwa, &values.Tytulem, &values.Data };
+        &values.WCNazwa, &values.Tytulem, &values.Data, &values.WCKonto };
     return targets[key];
+}
+
+// The names a header gives the columns, as folded() leaves them: the transfer file's keys first. The account
+// names give the whole account, as NDKonto does when NDKONTOKONTR is left empty.
+struct ColumnName {
+    const char* name;
+    Key key;
+};
+constexpr ColumnName ColumnNames[] = {
+    { "ndnazwa", NDNazwa },
+    { "ndkontokontr", NDKONTOKONTR },
+    { "ndkonto", NDKonto },
+    { "kwota", Kwota },
+    { "wcnazwa", WCNazwa },
+    { "tytulem", Tytulem },
+    { "data", Data },
+    { "nazwa odbiorcy", NDNazwa },
+    { "odbiorca", NDNazwa },
+    { "rachunek odbiorcy", NDKonto },
+    { "nr rachunku odbiorcy", NDKonto },
+    { "numer rachunku odbiorcy", NDKonto },
+    { "konto odbiorcy", NDKonto },
+    { "tytul", Tytulem },
+    { "tytul przelewu", Tytulem },
+    { "nazwa zleceniodawcy", WCNazwa },
+    { "zleceniodawca", WCNazwa },
+    { "rachunek zleceniodawcy", WCKonto },
+    { "nr rachunku zleceniodawcy", WCKonto },
+    { "numer rachunku zleceniodawcy", WCKonto },
+    { "konto zleceniodawcy", WCKonto },
+};
+
+// A header name without letter case, diacritics (ł, which has no decomposition, included) or the blanks
+// around it, and with each run of blanks inside it as one space.
+QString folded(const QString& name)
+{
+    QString out;
+    for (QChar c : name.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        out.append(c == u'ł' || c == u'Ł' ? QChar(u'l') : c);
+    }
+    return out.toCaseFolded().simplified();
+}
+
+std::optional<Key> keyOfColumn(const QString& name)
+{
+    const QString key = folded(name);
+    for (const ColumnName& column : ColumnNames) {
+        if (key == QLatin1String(column.name))
+            return column.key;
+    }
+    return std::nullopt;
 }
 
 // Without a byte order mark: whether lines beyond ASCII that are plausible UTF-8 are at least one and no
@@ -193,29 +246,38 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
     };
 
     RecordReader reader(bytes, detectDelimiter(bytes));
-    if (reader.records.empty() || reader.records.front().quotingFault)
-        throw platform::Error(QStringLiteral("The header row names none of the transfer keys"));
+    if (reader.records.empty())
+        throw platform::Error(QStringLiteral("The file has no header row"));
+    const RecordReader::Record& header = reader.records.front();
+    if (header.quotingFault)
+        throw platform::Error(QStringLiteral("The quotes of the header row do not pair up"));
 
     CsvTransfers result;
-    // The key each column gives, by the header's names (without blanks around them, any case).
+    // The key each column gives, by the header's names; a value that two columns name is the first's.
     std::vector<std::optional<std::size_t>> columns;
-    int keysFound = 0;
-    const bool headerUtf8
-        = std::all_of(reader.records.front().fields.begin(), reader.records.front().fields.end(), fieldUtf8);
-    for (const std::string& name : reader.records.front().fields) {
-        const QString header = decodeFileText(name, headerUtf8).trimmed();
-        std::optional<std::size_t> key;
-        for (std::size_t k = 0; k < Keys.size(); ++k) {
-            if (header.compare(QLatin1String(Keys[k]), Qt::CaseInsensitive) == 0)
-                key = k;
-        }
-        keysFound += key.has_value();
-        if (!key && !header.isEmpty())
-            result.unknownColumns << header;
+    std::array<bool, WCKonto + 1> named {};
+    QStringList names;
+    const bool headerUtf8 = std::all_of(header.fields.begin(), header.fields.end(), fieldUtf8);
+    for (const std::string& field : header.fields) {
+        const QString name = decodeFileText(field, headerUtf8).trimmed();
+        std::optional<std::size_t> key = keyOfColumn(name);
+        if (key && named[*key])
+            key.reset();
+        if (key)
+            named[*key] = true;
+        else if (!name.isEmpty())
+            result.unknownColumns << name;
+        if (!name.isEmpty())
+            names << name;
         columns.push_back(key);
     }
-    if (keysFound == 0)
-        throw platform::Error(QStringLiteral("The header row names none of the transfer keys"));
+    if (!named[NDNazwa] && !named[NDKonto] && !named[NDKONTOKONTR]) {
+        throw platform::Error(
+            QStringLiteral("The header row names neither the recipient's name nor the recipient's account "
+                           "column; its columns are: %1")
+                .arg(names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))));
+    }
+    const int keysFound = int(std::count(named.begin(), named.begin() + WCKonto, true));
 
     for (std::size_t r = 1; r < reader.records.size(); ++r) {
         const RecordReader::Record& record = reader.records[r];

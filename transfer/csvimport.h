@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Many transfers from a CSV file: a header row naming the transfer file's keys (any case, any order; other
-// columns are ignored and listed), then one transfer a row. The delimiter is ';', ',' or a tab, whichever
-// the header line uses most; fields are quoted as RFC 4180 has it (read with libcsv). A line break inside a
-// quoted field becomes a space. Every field then goes through the transfer file's rules.
+// Many transfers from a CSV file: a header row naming the columns, then one transfer a row. A column is
+// named by the transfer file's key or by a name banks' and accounting programs' exports use ("Nazwa
+// odbiorcy", "Rachunek odbiorcy", "Tytuł", ...), compared without letter case, without diacritics and with
+// runs of blanks as one; "Rachunek zleceniodawcy" gives the payer's account, which no key of the transfer
+// file gives. Other columns, and a second column naming a value an earlier one gives, are ignored and
+// listed. The delimiter is ';', ',' or a tab, whichever the header line uses most; fields are quoted as
+// RFC 4180 has it (read with libcsv). A line break inside a quoted field becomes a space. Every field then
+// goes through the transfer file's rules.
 //
 // The text is UTF-8 when it starts with the UTF-8 byte order mark. Without one it is UTF-8 when, of its
 // lines with bytes beyond ASCII, at least one is plausible UTF-8 (as a transfer file must be as a whole)
@@ -53,10 +57,11 @@ struct CsvRow {
 
 struct CsvTransfers {
     std::vector<CsvRow> rows; // in file order; rows with empty fields only are left out
-    QStringList unknownColumns;
+    QStringList unknownColumns; // the header's names of the columns that are ignored
 };
 
-// Raises platform::Error "The header row names none of the transfer keys" when the first row names none.
+// Raises platform::Error when there is no header row, when its quotes do not pair up, or when it names
+// neither the recipient's name nor the recipient's account column (the message lists the columns it has).
 CsvTransfers parseCsvTransfers(std::string_view bytes);
 
 } // namespace transfer

@@ -21,6 +21,8 @@ struct TransferFileValues {
     std::string WCNazwa;
     std::string Tytulem;
     std::string Data;
+    // The payer's account: no key of the transfer file gives it, only a CSV column does.
+    std::string WCKonto;
 
     // The values are UTF-8 rather than code page 1250 (the byte order mark is not part of any line).
     bool utf8 = false;

@@ -173,10 +173,47 @@ TEST_F(CsvImport, AQuoteThatNeverClosesLosesNoLine)
     }
 }
 
-TEST_F(CsvImport, AHeaderWithoutTransferKeysIsRefused)
+TEST_F(CsvImport, ColumnNames)
 {
-    for (const char* bytes : { "", "a;b;c\n1;2;3\n", "\"NDNazwa\n" })
+    using V = transfer::TransferFileValues;
+    struct Row {
+        std::string bytes;
+        std::string V::*field;
+        std::string value;
+        QStringList ignored;
+    };
+    const Row rows[] = {
+        { "Nazwa odbiorcy;Rachunek odbiorcy;Kwota;Tytu\xC5\x82\nA;61 1090;1;T\n", &V::NDKonto, "61 1090",
+            {} },
+        { "ODBIORCA;Uwagi\nA;x\n", &V::NDNazwa, "A", { "Uwagi" } },
+        { " Nr  rachunku\todbiorcy ;DATA\n1;2\n", &V::NDKonto, "1", {} },
+        { "Konto odbiorcy;TYTU\xA3"
+          "EM\n1;2\n",
+            &V::Tytulem, "2", {} },
+        { "Odbiorca;Nazwa zleceniodawcy\n1;2\n", &V::WCNazwa, "2", {} },
+        { "Odbiorca;Zleceniodawca;Rachunek zleceniodawcy\n1;2;3\n", &V::WCKonto, "3", {} },
+        { "NDKONTOKONTR;Data\n1;2\n", &V::Data, "2", {} },
+        { "NDNazwa;Odbiorca\n1;2\n", &V::NDNazwa, "1", { "Odbiorca" } },
+    };
+    for (const Row& r : rows) {
+        const transfer::CsvTransfers csv = transfer::parseCsvTransfers(r.bytes);
+        ASSERT_EQ(csv.rows.size(), 1u) << r.bytes;
+        EXPECT_EQ(csv.rows[0].values.*r.field, r.value) << r.bytes;
+        EXPECT_EQ(csv.unknownColumns, r.ignored) << r.bytes;
+    }
+}
+
+TEST_F(CsvImport, AHeaderWithoutTheRecipientsNameOrAccountIsRefused)
+{
+    for (const char* bytes : { "", "a;b;c\n1;2;3\n", "\"NDNazwa\n", "Kwota;Tytu\xC5\x82\n1;x\n" })
         EXPECT_THROW(transfer::parseCsvTransfers(bytes), platform::Error) << bytes;
+    try {
+        transfer::parseCsvTransfers("Kwota; Tytu\xC5\x82"
+                                    "em \n1;x\n");
+        ADD_FAILURE() << "accepted";
+    } catch (const platform::Error& error) {
+        EXPECT_TRUE(error.message().endsWith(QStringLiteral(": Kwota, Tytułem"))) << error.what();
+    }
 }
 
 // The history's export reads back through the import as it was logged: quotes, delimiters, blanks and
