@@ -297,7 +297,8 @@ std::vector<transfer::TransferEditorValues> BatchWindow::transfersToPrint(QStrin
             || !m_rows[i].depositFault.isEmpty())
             continue;
         transfer::TransferEditorValues values = m_rows[i].transfer.values;
-        values.payerAccount = m_payerAccount->text();
+        if (values.payerAccount.trimmed().isEmpty()) // a CSV row may name its own
+            values.payerAccount = m_payerAccount->text();
         if (m_commonDate->isChecked())
             values.date = m_date->date();
         transfers.push_back(values);
@@ -346,7 +347,8 @@ void BatchWindow::checkForm(Row& row) const
     row.formWarning.clear();
     if (m_fieldWarnings) {
         transfer::TransferEditorValues values = row.transfer.values;
-        values.payerAccount = m_payerAccount->text();
+        if (values.payerAccount.trimmed().isEmpty())
+            values.payerAccount = m_payerAccount->text();
         row.formWarning = printout::warningLine(m_fieldWarnings(values, formKind()));
     }
 }

@@ -316,7 +316,8 @@ void renderTransfers(const RenderOptions& options, QTextStream& out, QTextStream
     std::vector<transfer::SourceTransfer> transfers = readyTransfers(options, err);
     std::vector<transfer::TransferEditorValues> values;
     for (transfer::SourceTransfer& t : transfers) {
-        t.values.payerAccount = options.payerAccount;
+        if (t.values.payerAccount.trimmed().isEmpty()) // a CSV row may name its own
+            t.values.payerAccount = options.payerAccount;
         values.push_back(t.values);
     }
     data::TDM2 dm;

@@ -4,6 +4,7 @@
 #include "platform/cp1250.h"
 #include "platform/error.h"
 
+#include <algorithm>
 #include <array>
 #include <csv.h>
 #include <optional>
@@ -13,14 +14,86 @@ namespace transfer {
 
 namespace {
 
-constexpr std::array<const char*, 7> Keys { "NDNazwa", "NDKONTOKONTR", "NDKonto", "Kwota", "WCNazwa",
-    "Tytulem", "Data" };
+// The values a column can give, in the order of slotOf.
+enum Key : std::size_t { NDNazwa, NDKONTOKONTR, NDKonto, Kwota, WCNazwa, Tytulem, Data, WCKonto };
 
 std::string* slotOf(TransferFileValues& values, std::size_t key)
 {
     std::string* targets[] = { &values.NDNazwa, &values.NDKONTOKONTR, &values.NDKonto, &values.Kwota,
-        &values.WCNazwa, &values.Tytulem, &values.Data };
+        &values.WCNazwa, &values.Tytulem, &values.Data, &values.WCKonto };
     return targets[key];
+}
+
+// The names a header gives the columns, as folded() leaves them: the transfer file's keys first. The account
+// names give the whole account, as NDKonto does when NDKONTOKONTR is left empty.
+struct ColumnName {
+    const char* name;
+    Key key;
+};
+constexpr ColumnName ColumnNames[] = {
+    { "ndnazwa", NDNazwa },
+    { "ndkontokontr", NDKONTOKONTR },
+    { "ndkonto", NDKonto },
+    { "kwota", Kwota },
+    { "wcnazwa", WCNazwa },
+    { "tytulem", Tytulem },
+    { "data", Data },
+    { "nazwa odbiorcy", NDNazwa },
+    { "odbiorca", NDNazwa },
+    { "rachunek odbiorcy", NDKonto },
+    { "nr rachunku odbiorcy", NDKonto },
+    { "numer rachunku odbiorcy", NDKonto },
+    { "konto odbiorcy", NDKonto },
+    { "tytul", Tytulem },
+    { "tytul przelewu", Tytulem },
+    { "nazwa zleceniodawcy", WCNazwa },
+    { "zleceniodawca", WCNazwa },
+    { "rachunek zleceniodawcy", WCKonto },
+    { "nr rachunku zleceniodawcy", WCKonto },
+    { "numer rachunku zleceniodawcy", WCKonto },
+    { "konto zleceniodawcy", WCKonto },
+};
+
+// A header name without letter case, diacritics (ł, which has no decomposition, included) or the blanks
+// around it, and with each run of blanks inside it as one space.
+QString folded(const QString& name)
+{
+    QString out;
+    for (QChar c : name.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        out.append(c == u'ł' || c == u'Ł' ? QChar(u'l') : c);
+    }
+    return out.toCaseFolded().simplified();
+}
+
+std::optional<Key> keyOfColumn(const QString& name)
+{
+    const QString key = folded(name);
+    for (const ColumnName& column : ColumnNames) {
+        if (key == QLatin1String(column.name))
+            return column.key;
+    }
+    return std::nullopt;
+}
+
+// Without a byte order mark: whether lines beyond ASCII that are plausible UTF-8 are at least one and no
+// fewer than those that are not (see the header). UTF-8 never holds CR or LF inside a character, so the
+// lines can be cut before the CSV is read.
+bool mostLinesUtf8(std::string_view bytes)
+{
+    int utf8 = 0;
+    int other = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", pos);
+        end = end == std::string_view::npos ? bytes.size() : end;
+        const std::string_view line = bytes.substr(pos, end - pos);
+        if (std::any_of(line.begin(), line.end(), [](char c) { return (unsigned char)c >= 0x80; }))
+            ++(isPlausibleUtf8(line) ? utf8 : other);
+        pos = end + 1;
+    }
+    return utf8 > 0 && utf8 >= other;
 }
 
 // A quoted field may hold line breaks, which no line of the form can: each becomes one space.
@@ -64,42 +137,60 @@ int noBlanks(unsigned char)
     return 0;
 }
 
-// Collects the records of the text with the line each begins on; a record that libcsv refuses is kept
-// as a quoting fault, and reading goes on with the next line.
+// Collects the records of the text with the lines each begins and ends on; a record that libcsv refuses is
+// kept as a quoting fault, and reading goes on with the next line. A quote still open at the end of the text
+// is a fault of the record it opened in, and reading starts again on the line after that record's first. This
+// happens once at most: every line after the quote holds an even number of quotes, else one would have closed
+// it, so read again from outside a quoted field no line can leave one open.
 class RecordReader {
 public:
     struct Record {
         int line;
+        int lastLine;
         std::vector<std::string> fields;
         bool quotingFault = false;
+        bool quoteUnclosed = false;
+        int unclosedQuoteLine = 0;
     };
 
     RecordReader(std::string_view text, unsigned char delimiter)
         : m_delimiter(delimiter)
     {
-        start();
         std::size_t pos = 0;
-        while (pos < text.size()) {
-            std::size_t end = text.find_first_of("\r\n", pos);
-            end = end == std::string_view::npos ? text.size() : end + 1;
-            if (end < text.size() && text[end - 1] == '\r' && text[end] == '\n')
-                ++end;
-            const std::string_view line = text.substr(pos, end - pos);
-            pos = end;
-            ++m_line;
-            // Between records (libcsv's state 0, no row begun) a record begins on this line; empty lines
-            // give no record, so the count cannot simply follow the records.
-            if (m_parser.pstate == 0 && m_fields.empty())
-                m_recordLine = m_line;
-            if (csv_parse(
-                    &m_parser, line.data(), line.size(), &RecordReader::field, &RecordReader::endRecord, this)
-                != line.size()) {
-                fault();
+        for (;;) {
+            start();
+            while (pos < text.size()) {
+                std::size_t end = text.find_first_of("\r\n", pos);
+                end = end == std::string_view::npos ? text.size() : end + 1;
+                if (end < text.size() && text[end - 1] == '\r' && text[end] == '\n')
+                    ++end;
+                const std::string_view line = text.substr(pos, end - pos);
+                pos = end;
+                ++m_line;
+                // Between records (libcsv's state 0, no row begun) a record begins on this line; empty lines
+                // give no record, so the count cannot simply follow the records.
+                if (m_parser.pstate == 0 && m_fields.empty()) {
+                    m_recordLine = m_line;
+                    m_afterRecordLine = end;
+                }
+                if (csv_parse(&m_parser, line.data(), line.size(), &RecordReader::field,
+                        &RecordReader::endRecord, this)
+                    != line.size()) {
+                    fault();
+                }
             }
+            // With CSV_STRICT_FINI only a quoted field still open fails here.
+            const bool unclosed
+                = csv_fini(&m_parser, &RecordReader::field, &RecordReader::endRecord, this) != 0;
+            csv_free(&m_parser);
+            if (!unclosed)
+                break;
+            records.push_back(Record { m_recordLine, m_line, {}, true, true, m_unclosedQuoteLine });
+            if (m_unclosedQuoteLine == 0)
+                m_unclosedQuoteLine = m_recordLine;
+            pos = m_afterRecordLine;
+            m_line = m_recordLine;
         }
-        if (csv_fini(&m_parser, &RecordReader::field, &RecordReader::endRecord, this) != 0)
-            fault();
-        csv_free(&m_parser);
     }
 
     std::vector<Record> records;
@@ -115,7 +206,7 @@ private:
     // The record in progress is refused; a fresh parser takes the next line.
     void fault()
     {
-        records.push_back(Record { m_recordLine, {}, true });
+        records.push_back(Record { m_recordLine, m_line, {}, true, false, m_unclosedQuoteLine });
         csv_free(&m_parser);
         start();
         m_recordLine = m_line + 1;
@@ -128,7 +219,8 @@ private:
     static void endRecord(int, void* self)
     {
         auto* reader = static_cast<RecordReader*>(self);
-        reader->records.push_back(Record { reader->m_recordLine, std::move(reader->m_fields), false });
+        reader->records.push_back(Record { reader->m_recordLine, reader->m_line, std::move(reader->m_fields),
+            false, false, reader->m_unclosedQuoteLine });
         reader->m_fields.clear();
         reader->m_recordLine = reader->m_line + 1;
     }
@@ -138,42 +230,64 @@ private:
     std::vector<std::string> m_fields;
     int m_line = 0;
     int m_recordLine = 1;
+    std::size_t m_afterRecordLine = 0; // where the line after the record's first begins
+    int m_unclosedQuoteLine = 0;
 };
 
 } // namespace
 
 CsvTransfers parseCsvTransfers(std::string_view bytes)
 {
-    const bool utf8 = takeUtf8Mark(bytes);
+    const bool byteOrderMark = takeByteOrderMark(bytes);
+    const bool utf8 = byteOrderMark || mostLinesUtf8(bytes);
+    // In a UTF-8 file, whether a field is UTF-8 too: the mark vouches for what is well-formed.
+    auto fieldUtf8 = [&](const std::string& field) {
+        return utf8 && (byteOrderMark ? platform::isWellFormedUtf8(field) : isPlausibleUtf8(field));
+    };
+
     RecordReader reader(bytes, detectDelimiter(bytes));
-    if (reader.records.empty() || reader.records.front().quotingFault)
-        throw platform::Error(QStringLiteral("The header row names none of the transfer keys"));
+    if (reader.records.empty())
+        throw platform::Error(QStringLiteral("The file has no header row"));
+    const RecordReader::Record& header = reader.records.front();
+    if (header.quotingFault)
+        throw platform::Error(QStringLiteral("The quotes of the header row do not pair up"));
 
     CsvTransfers result;
-    // The key each column gives, by the header's names (without blanks around them, any case).
+    // The key each column gives, by the header's names; a value that two columns name is the first's.
     std::vector<std::optional<std::size_t>> columns;
-    int keysFound = 0;
-    for (const std::string& name : reader.records.front().fields) {
-        const QString header = (utf8 ? QString::fromStdString(name) : platform::fromCp1250(name)).trimmed();
-        std::optional<std::size_t> key;
-        for (std::size_t k = 0; k < Keys.size(); ++k) {
-            if (header.compare(QLatin1String(Keys[k]), Qt::CaseInsensitive) == 0)
-                key = k;
-        }
-        keysFound += key.has_value();
-        if (!key && !header.isEmpty())
-            result.unknownColumns << header;
+    std::array<bool, WCKonto + 1> named {};
+    QStringList names;
+    const bool headerUtf8 = std::all_of(header.fields.begin(), header.fields.end(), fieldUtf8);
+    for (const std::string& field : header.fields) {
+        const QString name = decodeFileText(field, headerUtf8).trimmed();
+        std::optional<std::size_t> key = keyOfColumn(name);
+        if (key && named[*key])
+            key.reset();
+        if (key)
+            named[*key] = true;
+        else if (!name.isEmpty())
+            result.unknownColumns << name;
+        if (!name.isEmpty())
+            names << name;
         columns.push_back(key);
     }
-    if (keysFound == 0)
-        throw platform::Error(QStringLiteral("The header row names none of the transfer keys"));
+    if (!named[NDNazwa] && !named[NDKonto] && !named[NDKONTOKONTR]) {
+        throw platform::Error(
+            QStringLiteral("The header row names neither the recipient's name nor the recipient's account "
+                           "column; its columns are: %1")
+                .arg(names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))));
+    }
+    const int keysFound = int(std::count(named.begin(), named.begin() + WCKonto, true));
 
     for (std::size_t r = 1; r < reader.records.size(); ++r) {
         const RecordReader::Record& record = reader.records[r];
         CsvRow row;
         row.line = record.line;
+        row.lastLine = record.lastLine;
+        row.unclosedQuoteLine = record.unclosedQuoteLine;
         if (record.quotingFault) {
             row.fault = CsvRow::Fault::Quoting;
+            row.quoteUnclosed = record.quoteUnclosed;
             result.rows.push_back(std::move(row));
             continue;
         }
@@ -183,6 +297,9 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
         if (empty)
             continue;
         row.values.utf8 = utf8;
+        for (std::size_t c = 0; c < std::min(record.fields.size(), columns.size()); ++c)
+            row.values.utf8 = row.values.utf8 && (!columns[c] || fieldUtf8(record.fields[c]));
+        row.cp1250Line = utf8 && !row.values.utf8;
         row.values.keysFound = keysFound;
         row.values.KwotaLine = row.line;
         row.values.DataLine = row.line;

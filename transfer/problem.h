@@ -22,6 +22,7 @@ struct Problem {
         Quoting, // a CSV row whose quotes do not pair up
         TooManyFields, // a CSV row with more fields than the header names
         UnclosedQuote, // a quote opened on the row is never closed; value: the lines it took
+        ReadAgain, // a CSV row read on its own after such a quote; value: the quote's line
         Cp1250Line, // a line of a UTF-8 file that was read as code page 1250
         NoAmount,
         UnreadableAmount,

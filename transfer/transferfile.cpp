@@ -24,18 +24,65 @@ bool sameKey(std::string_view lineKey, std::string_view key)
 
 } // namespace
 
-bool takeUtf8Mark(std::string_view& bytes)
+bool takeByteOrderMark(std::string_view& bytes)
 {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, bom.size()) == bom) {
-        bytes.remove_prefix(bom.size());
+    if (bytes.substr(0, bom.size()) != bom)
+        return false;
+    bytes.remove_prefix(bom.size());
+    return true;
+}
+
+bool isPlausibleUtf8(std::string_view bytes)
+{
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; }))
         return true;
-    }
-    // Code page 1250 text with Polish letters is almost never well-formed UTF-8: ó alone (0xF3) starts a
-    // four-byte sequence that the next letter cannot continue.
+    if (!platform::isWellFormedUtf8(bytes))
+        return false;
+    // The characters beyond ASCII that the text may hold, first and last of each range.
+    static constexpr char16_t ordinary[][2] = {
+        { 0x00A0, 0x024F }, // Latin-1 Supplement without the C1 controls, Latin Extended-A and -B
+        { 0x02C6, 0x02C7 }, // modifier circumflex, caron
+        { 0x02D8, 0x02DD }, // breve, dot above, ring, ogonek, tilde, double acute
+        { 0x1E00, 0x1EFF }, // Latin Extended Additional
+        { 0x2000, 0x200A }, // spaces of set widths
+        { 0x2010, 0x2022 }, // hyphens, dashes, quotation marks, daggers, bullet
+        { 0x2026, 0x2026 }, // ellipsis
+        { 0x202F, 0x2030 }, // narrow no-break space, per mille
+        { 0x2032, 0x2033 }, // prime, double prime
+        { 0x2039, 0x203A }, // single guillemets
+        { 0x20AC, 0x20AC }, // euro
+        { 0x2116, 0x2116 }, // numero
+        { 0x2122, 0x2122 }, // trade mark
+        { 0x2212, 0x2212 }, // minus
+    };
+    // Composed, a base letter and its marks become one letter; a mark left over belongs to none.
+    const QString text = decodeFileText(bytes, true);
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x80 || std::any_of(std::begin(ordinary), std::end(ordinary), [u](const char16_t* range) {
+            return u >= range[0] && u <= range[1];
+        });
+    });
+}
+
+bool takeUtf8Mark(std::string_view& bytes)
+{
+    if (takeByteOrderMark(bytes))
+        return true;
+    // Code page 1250 text with Polish letters is almost never well-formed UTF-8 (ó alone, 0xF3, starts a
+    // four-byte sequence that the next letter cannot continue), and where its capitals happen to pair,
+    // the pairs read as letters of other scripts.
     const bool ascii
         = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (unsigned char)c < 0x80; });
-    return !ascii && platform::isWellFormedUtf8(bytes);
+    return !ascii && isPlausibleUtf8(bytes);
+}
+
+QString decodeFileText(std::string_view bytes, bool utf8)
+{
+    const QString text
+        = utf8 ? QString::fromUtf8(bytes.data(), qsizetype(bytes.size())) : platform::fromCp1250Text(bytes);
+    return text.normalized(QString::NormalizationForm_C);
 }
 
 TransferFileValues parseTransferFile(std::string_view bytes)

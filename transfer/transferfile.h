@@ -3,9 +3,11 @@
 // Lines end with CR LF, LF or CR; a NUL byte ends the text; the key is everything before the first "=",
 // the value everything after it; keys compare without letter case; the first matching line wins;
 // nothing is trimmed. The text is code page 1250 unless it starts with a UTF-8 byte order mark or is
-// well-formed UTF-8 with letters beyond ASCII; the values keep the file's bytes either way.
+// plausible UTF-8 (see isPlausibleUtf8) with letters beyond ASCII; the values keep the file's bytes either
+// way, and decodeFileText makes them text.
 #pragma once
 
+#include <QString>
 #include <string>
 #include <string_view>
 
@@ -19,6 +21,8 @@ struct TransferFileValues {
     std::string WCNazwa;
     std::string Tytulem;
     std::string Data;
+    // The payer's account: no key of the transfer file gives it, only a CSV column does.
+    std::string WCKonto;
 
     // The values are UTF-8 rather than code page 1250 (the byte order mark is not part of any line).
     bool utf8 = false;
@@ -30,9 +34,26 @@ struct TransferFileValues {
     int DataLine = 0;
 };
 
+// Cuts the UTF-8 byte order mark off the front of the bytes; whether there was one.
+bool takeByteOrderMark(std::string_view& bytes);
+
+// Whether the bytes read as UTF-8 give text a Polish business file holds: they are well-formed, and once
+// composed every character beyond ASCII is a letter of the Latin blocks (Latin-1 Supplement, Latin
+// Extended-A, -B and Additional, with no C1 control) or the punctuation of such text: the no-break and
+// narrow no-break spaces, dashes, Polish and other quotation marks, the ellipsis, the euro, section and
+// degree signs and the like. A combining mark left over after composing, another script's letter or
+// U+FFFD makes them implausible. Code page 1250 with Polish letters passes only by accident: its
+// capitals Ó and Ń followed by a letter read as Cyrillic, Ę followed by one as phonetic symbols.
+bool isPlausibleUtf8(std::string_view bytes);
+
 // Whether a text is UTF-8 rather than code page 1250: it starts with the UTF-8 byte order mark (which is
-// then cut off) or is well-formed UTF-8 with bytes beyond ASCII.
+// then cut off), or it is plausible UTF-8 with bytes beyond ASCII.
 bool takeUtf8Mark(std::string_view& bytes);
+
+// A value of a file as text: UTF-8 or code page 1250, composed (NFC) so that a letter written as a base
+// letter and a combining mark becomes the one letter the code page holds. What is no character (a byte
+// that is not UTF-8, or one code page 1250 leaves undefined) becomes U+FFFD, printed as "?".
+QString decodeFileText(std::string_view bytes, bool utf8);
 
 // Walks the bytes once without building a list of lines, so a file of millions of lines costs no
 // more memory than its bytes.

@@ -53,16 +53,28 @@ SourceTransfers readCsv(std::string_view bytes, const QString& path)
     SourceTransfers read;
     read.ignoredColumns = csv.unknownColumns;
     for (const CsvRow& row : csv.rows) {
-        if (row.fault == CsvRow::Fault::Quoting || row.fault == CsvRow::Fault::TooManyFields) {
+        if (row.fault != CsvRow::Fault::None) {
             SourceTransfer faulty;
             faulty.file = path;
             faulty.line = row.line;
-            faulty.problems.push_back({ row.fault == CsvRow::Fault::Quoting ? Problem::Kind::Quoting
-                                                                            : Problem::Kind::TooManyFields });
+            if (row.quoteUnclosed)
+                faulty.problems.push_back({ Problem::Kind::UnclosedQuote, Field::None, 0,
+                    row.lastLine > row.line ? QStringLiteral("%1–%2").arg(row.line + 1).arg(row.lastLine)
+                                            : QString::number(row.line) });
+            else
+                faulty.problems.push_back(
+                    { row.fault == CsvRow::Fault::Quoting ? Problem::Kind::Quoting
+                                                          : Problem::Kind::TooManyFields });
             read.transfers.push_back(std::move(faulty));
             continue;
         }
-        read.transfers.push_back(fromFileValues(row.values, path, row.line));
+        SourceTransfer transfer = fromFileValues(row.values, path, row.line);
+        if (row.unclosedQuoteLine)
+            transfer.problems.push_back(
+                { Problem::Kind::ReadAgain, Field::None, 0, QString::number(row.unclosedQuoteLine) });
+        if (row.cp1250Line)
+            transfer.problems.push_back({ Problem::Kind::Cp1250Line });
+        read.transfers.push_back(std::move(transfer));
     }
     return read;
 }

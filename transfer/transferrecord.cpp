@@ -19,9 +19,7 @@ namespace {
 // up to four bytes, and the cut is made again once the characters are known.
 QString editorText(std::string_view bytes, bool utf8)
 {
-    if (!utf8)
-        return platform::fromCp1250(bytes.substr(0, EditorTextLimit));
-    QString text = QString::fromUtf8(bytes.substr(0, 4 * EditorTextLimit));
+    QString text = decodeFileText(bytes.substr(0, utf8 ? 4 * EditorTextLimit : EditorTextLimit), utf8);
     if (size_t(text.size()) > EditorTextLimit)
         text.truncate(qsizetype(EditorTextLimit));
     return text;
@@ -45,6 +43,7 @@ TransferEditorValues editorValuesFromFile(const TransferFileValues& file, std::v
     if (const std::optional<Problem> refused = amountProblem(amount, amountText, file.KwotaLine))
         problem(*refused);
     values.payerName = editorText(file.WCNazwa, utf8);
+    values.payerAccount = editorText(file.WCKonto, utf8); // only a CSV column gives it
     values.title = editorText(file.Tytulem, utf8);
     const QString dateText = editorText(file.Data, utf8);
     values.date = parseFileDateText(dateText, platform::today(), platform::now()).value_or(platform::NoDate);

@@ -31,6 +31,16 @@ TEST(Cp1250, CharactersOutsideTheCodePageBecomeOneQuestionMark)
     EXPECT_EQ(
         toCp1250(QString::fromUtf8("x\xF0\x9F\x98\x80y")), "x?y"); // one character beyond the basic plane
     EXPECT_EQ(cp1250Byte(QChar(0x00A0)), 0xA0);
+    EXPECT_EQ(toCp1250(QStringLiteral("a\uFFFD")), "a?");
+}
+
+TEST(Cp1250, FileTextGivesNoControlForAnUndefinedByte)
+{
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, char(b));
+        const bool undefined = b == 0x81 || b == 0x83 || b == 0x88 || b == 0x90 || b == 0x98;
+        EXPECT_EQ(fromCp1250Text(byte), undefined ? QString(QChar(0xFFFD)) : fromCp1250(byte)) << b;
+    }
 }
 
 TEST(Cp1250, WellFormedUtf8)

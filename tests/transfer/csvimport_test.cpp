@@ -86,10 +86,134 @@ TEST_F(CsvImport, RowsThatCannotBeReadAreKeptWithTheirReasonAndLine)
     EXPECT_EQ(transfer::editorValuesFromFile(csv.rows[0].values).amount, transfer::Money::fromGrosze(123450));
 }
 
-TEST_F(CsvImport, AHeaderWithoutTransferKeysIsRefused)
+// A file taken as UTF-8 reads a row that is not UTF-8 as code page 1250 and says so; text is composed.
+TEST_F(CsvImport, EachRowIsReadInItsEncoding)
 {
-    for (const char* bytes : { "", "a;b;c\n1;2;3\n", "\"NDNazwa\n" })
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::size_t row;
+        QString recipient;
+        bool cp1250Line;
+    };
+    const std::string utf8Lines = "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87;1\nG\xC4\x99\xC5\x9Bl\xC4\x85;2\n";
+    const Row rows[] = {
+        { "one line code page 1250", "NDNazwa;Kwota\n" + utf8Lines + "\xA3\xF3\x64\x9F;3\n", 2,
+            QStringLiteral("Łódź"), true },
+        { "the UTF-8 lines around it", "NDNazwa;Kwota\n" + utf8Lines + "\xA3\xF3\x64\x9F;3\n", 1,
+            QStringLiteral("Gęślą"), false },
+        { "byte order mark", "\xEF\xBB\xBFNDNazwa\n\xA3\xF3\x64\x9F\nA\xC5\x82\n", 0, QStringLiteral("Łódź"),
+            true },
+        { "capitals pairing into UTF-8 in a UTF-8 file",
+            "NDNazwa\n" + utf8Lines
+                + "R\xD3\xAF"
+                  "A\n",
+            2, QStringLiteral("RÓŻA"), true },
+        { "code page 1250 file",
+            "NDNazwa\nSP\xD3\xA3KA\nR\xD3\xAF"
+            "A\n",
+            0, QStringLiteral("SPÓŁKA"), false },
+        { "a tie goes to UTF-8", "NDNazwa\n\xC5\x81\xC3\xB3\x64\xC5\xBA\n\xA3\xF3\x64\x9F\n", 0,
+            QStringLiteral("Łódź"), false },
+        { "more lines code page 1250", "NDNazwa\nA\xC5\x82\n\xA3\xF3\x64\x9F\n\xB3\xB9\n", 1,
+            QStringLiteral("Łódź"), false },
+        { "decomposed letters",
+            "NDNazwa\nZo\xCC\x81"
+            "fia\n",
+            0, QStringLiteral("Zófia"), false },
+        { "undefined code page 1250 byte", "NDNazwa\n\xA3\x81\n", 0, QStringLiteral("Ł\uFFFD"), false },
+    };
+    for (const Row& r : rows) {
+        const transfer::CsvTransfers csv = transfer::parseCsvTransfers(r.bytes);
+        ASSERT_LT(r.row, csv.rows.size()) << r.name;
+        EXPECT_EQ(transfer::editorValuesFromFile(csv.rows[r.row].values).recipientName, r.recipient)
+            << r.name;
+        EXPECT_EQ(csv.rows[r.row].cp1250Line, r.cp1250Line) << r.name;
+    }
+}
+
+// The rows a quote that never closes took are read again; a quoted field closed in time holds line breaks.
+TEST_F(CsvImport, AQuoteThatNeverClosesLosesNoLine)
+{
+    using F = transfer::CsvRow::Fault;
+    struct Expect {
+        int line, lastLine;
+        F fault;
+        bool unclosed;
+        int unclosedQuoteLine;
+    };
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::vector<Expect> rows;
+    };
+    const Row rows[] = {
+        { "unclosed on line 3", "NDNazwa;Kwota\nA;1\nB;\"2\nC;3\nD;4\nE;5\n",
+            { { 2, 2, F::None, false, 0 }, { 3, 6, F::Quoting, true, 0 }, { 4, 4, F::None, false, 3 },
+                { 5, 5, F::None, false, 3 }, { 6, 6, F::None, false, 3 } } },
+        { "a row read again can fail", "NDNazwa;Kwota\n\"A;1\nB\"\"x;2\n\nC;3",
+            { { 2, 5, F::Quoting, true, 0 }, { 3, 3, F::Quoting, false, 2 }, { 5, 5, F::None, false, 2 } } },
+        { "closed before the end", "NDNazwa;Kwota\r\n\"A\r\n\r\nB\";1\r\nC;2\r\n",
+            { { 2, 4, F::None, false, 0 }, { 5, 5, F::None, false, 0 } } },
+        { "closed, then out of place", "NDNazwa;Kwota\n\"A\nB\" x;1\nC;2\n",
+            { { 2, 3, F::Quoting, false, 0 }, { 4, 4, F::None, false, 0 } } },
+    };
+    for (const Row& r : rows) {
+        const transfer::CsvTransfers csv = transfer::parseCsvTransfers(r.bytes);
+        ASSERT_EQ(csv.rows.size(), r.rows.size()) << r.name;
+        for (std::size_t i = 0; i < r.rows.size(); ++i) {
+            const transfer::CsvRow& row = csv.rows[i];
+            const Expect& e = r.rows[i];
+            EXPECT_EQ(row.line, e.line) << r.name << " " << i;
+            EXPECT_EQ(row.lastLine, e.lastLine) << r.name << " " << i;
+            EXPECT_EQ(row.fault, e.fault) << r.name << " " << i;
+            EXPECT_EQ(row.quoteUnclosed, e.unclosed) << r.name << " " << i;
+            EXPECT_EQ(row.unclosedQuoteLine, e.unclosedQuoteLine) << r.name << " " << i;
+        }
+    }
+}
+
+TEST_F(CsvImport, ColumnNames)
+{
+    using V = transfer::TransferFileValues;
+    struct Row {
+        std::string bytes;
+        std::string V::*field;
+        std::string value;
+        QStringList ignored;
+    };
+    const Row rows[] = {
+        { "Nazwa odbiorcy;Rachunek odbiorcy;Kwota;Tytu\xC5\x82\nA;61 1090;1;T\n", &V::NDKonto, "61 1090",
+            {} },
+        { "ODBIORCA;Uwagi\nA;x\n", &V::NDNazwa, "A", { "Uwagi" } },
+        { " Nr  rachunku\todbiorcy ;DATA\n1;2\n", &V::NDKonto, "1", {} },
+        { "Konto odbiorcy;TYTU\xA3"
+          "EM\n1;2\n",
+            &V::Tytulem, "2", {} },
+        { "Odbiorca;Nazwa zleceniodawcy\n1;2\n", &V::WCNazwa, "2", {} },
+        { "Odbiorca;Zleceniodawca;Rachunek zleceniodawcy\n1;2;3\n", &V::WCKonto, "3", {} },
+        { "NDKONTOKONTR;Data\n1;2\n", &V::Data, "2", {} },
+        { "NDNazwa;Odbiorca\n1;2\n", &V::NDNazwa, "1", { "Odbiorca" } },
+    };
+    for (const Row& r : rows) {
+        const transfer::CsvTransfers csv = transfer::parseCsvTransfers(r.bytes);
+        ASSERT_EQ(csv.rows.size(), 1u) << r.bytes;
+        EXPECT_EQ(csv.rows[0].values.*r.field, r.value) << r.bytes;
+        EXPECT_EQ(csv.unknownColumns, r.ignored) << r.bytes;
+    }
+}
+
+TEST_F(CsvImport, AHeaderWithoutTheRecipientsNameOrAccountIsRefused)
+{
+    for (const char* bytes : { "", "a;b;c\n1;2;3\n", "\"NDNazwa\n", "Kwota;Tytu\xC5\x82\n1;x\n" })
         EXPECT_THROW(transfer::parseCsvTransfers(bytes), platform::Error) << bytes;
+    try {
+        transfer::parseCsvTransfers("Kwota; Tytu\xC5\x82"
+                                    "em \n1;x\n");
+        ADD_FAILURE() << "accepted";
+    } catch (const platform::Error& error) {
+        EXPECT_TRUE(error.message().endsWith(QStringLiteral(": Kwota, Tytułem"))) << error.what();
+    }
 }
 
 // The history's export reads back through the import as it was logged: quotes, delimiters, blanks and

@@ -68,6 +68,26 @@ TEST(TransferFile, EncodingKeysAndLines)
         // CR LF is one line end, LF CR two; a later duplicate key keeps the first line.
         { "line numbers", "a\n\rKwota=1\r\nKwota=2\rData=3", false, 2, 3, 5 },
         { "no keys", "nothing here\nNDNazwa =x", false, 0, 0, 0 },
+        // Code page 1250 capitals that pair into well-formed UTF-8 read as Cyrillic or phonetic symbols.
+        { "code page 1250 RÓŻA",
+            "NDNazwa=R\xD3\xAF"
+            "A KOWALSKA",
+            false, 1, 0, 0 },
+        { "code page 1250 SPÓŁKA", "NDNazwa=SP\xD3\xA3KA", false, 1, 0, 0 },
+        { "code page 1250 GĘŚ", "Tytulem=G\xCA\x8C", false, 1, 0, 0 },
+        { "UTF-8 quotes, dash, no-break spaces",
+            "Tytulem=\xE2\x80\x9E"
+            "FV\xE2\x80\x9D \xE2\x80\x93 1\xC2\xA0"
+            "000\xE2\x80\xAF\xE2\x82\xAC",
+            true, 1, 0, 0 },
+        { "UTF-8 decomposed ó",
+            "NDNazwa=Zo\xCC\x81"
+            "fia",
+            true, 1, 0, 0 },
+        { "a mark that composes with nothing", "NDNazwa=P\xCC\x8A", false, 1, 0, 0 },
+        { "UTF-8 Cyrillic", "NDNazwa=\xD0\x96", false, 1, 0, 0 },
+        { "UTF-8 C1 control", "NDNazwa=a\xC2\x81", false, 1, 0, 0 },
+        { "UTF-8 replacement character", "NDNazwa=a\xEF\xBF\xBD", false, 1, 0, 0 },
     };
     for (const Row& r : rows) {
         const transfer::TransferFileValues v = transfer::parseTransferFile(r.bytes);
@@ -76,4 +96,30 @@ TEST(TransferFile, EncodingKeysAndLines)
         EXPECT_EQ(v.KwotaLine, r.kwotaLine) << r.name;
         EXPECT_EQ(v.DataLine, r.dataLine) << r.name;
     }
+}
+
+TEST(TransferFile, DecodeFileText)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        bool utf8;
+        QString text;
+    };
+    const Row rows[] = {
+        { "decomposed letters compose",
+            "Zo\xCC\x81"
+            "fia z\xCC\x87"
+            "e\xCC\xA8",
+            true, QStringLiteral("Zófia żę") },
+        { "bytes that are not UTF-8",
+            "a\xF3"
+            "b",
+            true, QStringLiteral("a\uFFFDb") },
+        { "code page 1250", "\xA3\xF3\x64\x9F", false, QStringLiteral("Łódź") },
+        { "bytes code page 1250 leaves undefined", "\x81\x83\x88\x90\x98\x80", false,
+            QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD€") },
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(transfer::decodeFileText(r.bytes, r.utf8), r.text) << r.name;
 }
