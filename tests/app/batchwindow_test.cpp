@@ -122,6 +122,58 @@ TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
     EXPECT_EQ(cell(0, BatchWindow::Title), QStringLiteral("Faktura 3"));
 }
 
+// A row is ready by the reader's one rule: a doubtful amount, no recipient or no amount above zero keep it
+// out until corrected in the table; an account failing its check is left unticked, and prints when the
+// user ticks it. A bank's header is read, and the columns it ignores are named.
+TEST_F(BatchWindowTest, RowsAreReadyByOneRuleAndSayWhy)
+{
+    const QString bank = testsupport::writeFileIn(files, QStringLiteral("bank.csv"),
+        "Nazwa odbiorcy;Rachunek odbiorcy;Kwota;Tytuł;Uwagi\n"
+        "Alfa;61 1090 1014 0000 0712 1981 2874;1 234,56;A;\n"
+        "Beta;61 1090 1014 0000 0712 1981 2874;12,345;B;\n"
+        ";61 1090 1014 0000 0712 1981 2874;5,00;C;\n"
+        "Delta;62 1090 1014 0000 0712 1981 2874;5,00;D;\n"
+        "Eta;61 1090 1014 0000 0712 1981 2874;0;E;\n");
+    window->addFiles({ bank });
+    struct Expect {
+        const char* state;
+        Qt::CheckState check;
+    };
+    const Expect rows[] = {
+        { "Gotowy", Qt::Checked },
+        { "kwota „12,345” ma trzy miejsca po przecinku albo separator tysięcy", Qt::Unchecked },
+        { "brak nazwy odbiorcy", Qt::Unchecked },
+        { "błędna suma kontrolna rachunku odbiorcy „62 1090 1014 0000 0712 1981 2874” – zaznacz, by mimo to "
+          "drukować",
+            Qt::Unchecked },
+        { "kwota 0,00 nie jest większa od zera", Qt::Unchecked },
+    };
+    ASSERT_EQ(window->table()->rowCount(), int(std::size(rows)));
+    for (int i = 0; i < int(std::size(rows)); ++i) {
+        EXPECT_TRUE(cell(i, BatchWindow::State).startsWith(QString::fromUtf8(rows[i].state)))
+            << i << ": " << cell(i, BatchWindow::State).toStdString();
+        EXPECT_EQ(window->table()->item(i, BatchWindow::Print)->checkState(), rows[i].check) << i;
+    }
+    EXPECT_EQ(cell(0, BatchWindow::Amount), QStringLiteral("1234,56"));
+    EXPECT_EQ(window->notes()->text(), QStringLiteral("Pominięte kolumny – bank.csv: Uwagi"));
+
+    // Ticked, the doubtful account prints and says so; the refused rows never print ticked.
+    window->table()->item(3, BatchWindow::Print)->setCheckState(Qt::Checked);
+    EXPECT_TRUE(cell(3, BatchWindow::State).endsWith(QStringLiteral("drukowany mimo to")));
+    window->table()->item(1, BatchWindow::Print)->setCheckState(Qt::Checked);
+    EXPECT_EQ(window->readyCount(), 2);
+    // Typed amounts are read as the file's are: grouped is taken, a third decimal is not.
+    window->table()->item(1, BatchWindow::Amount)->setText(QStringLiteral("1.234,5"));
+    EXPECT_EQ(cell(1, BatchWindow::State), QStringLiteral("Gotowy"));
+    window->table()->item(4, BatchWindow::Amount)->setText(QStringLiteral("10,999"));
+    EXPECT_TRUE(cell(4, BatchWindow::State).startsWith(QStringLiteral("kwota „10,999”")));
+    window->table()->item(2, BatchWindow::Recipient)->setText(QStringLiteral("Gamma"));
+    EXPECT_EQ(window->table()->item(2, BatchWindow::Print)->checkState(), Qt::Checked);
+    window->printClick();
+    EXPECT_EQ(printedTitles(), (std::vector<QString> { "A", "B", "C", "D" }));
+    EXPECT_EQ(printed[1].amount, "1234,50"_zl);
+}
+
 // On deposit slips a row whose amount the slip cannot carry says why and is not ready; the set prints as
 // the form chosen for it.
 TEST_F(BatchWindowTest, DepositSlipsCheckEveryAmount)

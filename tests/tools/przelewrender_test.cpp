@@ -61,7 +61,8 @@ TEST(PrzelewRender, HelpDocumentsTheFormats)
 {
     const RenderRun run = render({ QStringLiteral("--help") });
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* word : { ".rpf", ".emf", ".png", ".pdf", "--payer-account", "--dpi" })
+    for (const char* word :
+        { ".rpf", ".emf", ".png", ".pdf", "--payer-account", "--dpi", "--accept-bad-accounts" })
         EXPECT_TRUE(run.out.contains(QLatin1String(word))) << word;
 }
 
