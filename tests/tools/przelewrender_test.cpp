@@ -340,6 +340,16 @@ TEST(PrzelewRender, ManyInputsGiveOnePagePerTransferInOrder)
     EXPECT_EQ(skipped.exitCode, 0);
     EXPECT_TRUE(skipped.err.contains(QStringLiteral("skipped"))) << skipped.err.toStdString();
     EXPECT_EQ(pageCount(skippedRpf), 2);
+
+    // A quote opened on line 3 and never closed names the lines it took, which are read on their own.
+    const QString unclosed = writeTransfersCsv(dir, "cudzyslow.csv",
+        "NDNazwa;Tytulem;Kwota\nA;1;100,00\nB;\"2;200,00\nC;3;300,00\nD;4;150,00\nE;5;150,00\n");
+    const RenderRun quoted = render({ QStringLiteral("--skip-bad-rows"), unclosed, skippedRpf });
+    EXPECT_EQ(quoted.exitCode, 0);
+    EXPECT_TRUE(quoted.err.contains(
+        QStringLiteral("line 3: a quote opened on this line is never closed; it took lines 4–6")))
+        << quoted.err.toStdString();
+    EXPECT_EQ(pageCount(skippedRpf), 4);
 }
 
 TEST(PrzelewRender, AThousandRowCsvGivesAThousandPages)
