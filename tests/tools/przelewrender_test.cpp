@@ -2,6 +2,7 @@
 // The command-line renderer, run as a user runs it: exit codes, messages, and the files it writes.
 #include "emf/metafile.h"
 #include "support/renderprocess.h"
+#include "tools/renderjob.h"
 #include "transfer/transferlog.h"
 
 #include <QDir>
@@ -19,6 +20,19 @@
 
 using namespace testsupport;
 
+namespace {
+
+// The renderer's job run in this process, as its main runs it.
+RenderRun renderHere(const QStringList& args)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int status = tools::runRender(args, outStream, errStream);
+    return { status, out, err };
+}
+
+} // namespace
+
 TEST(PrzelewRender, BadArgumentsGiveUsageAndTwo)
 {
     const QStringList cases[] = {
@@ -30,7 +44,7 @@ TEST(PrzelewRender, BadArgumentsGiveUsageAndTwo)
         { QStringLiteral("--colour"), sample(), QStringLiteral("out.png") },
     };
     for (const QStringList& args : cases) {
-        const RenderRun run = render(args);
+        const RenderRun run = renderHere(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("Usage: przelew-render"))) << run.err.toStdString();
     }
@@ -59,7 +73,7 @@ TEST(PrzelewRender, OptionsTakeTheirValueAfterABlankOrAnEqualsSign)
 
 TEST(PrzelewRender, HelpDocumentsTheFormats)
 {
-    const RenderRun run = render({ QStringLiteral("--help") });
+    const RenderRun run = renderHere({ QStringLiteral("--help") });
     EXPECT_EQ(run.exitCode, 0);
     for (const char* word :
         { ".rpf", ".emf", ".png", ".pdf", "--payer-account", "--dpi", "--accept-bad-accounts" })
@@ -295,7 +309,7 @@ TEST(PrzelewRender, TransfersThatAreNotReadyAreRefusedAndNamed)
             = dir.filePath(r.options.contains(QStringLiteral("--qr")) ? QStringLiteral("out.png")
                                                                       : QStringLiteral("out.emf"));
         QFile::remove(out);
-        const RenderRun run = render(r.options + QStringList { input, out });
+        const RenderRun run = renderHere(r.options + QStringList { input, out });
         EXPECT_EQ(run.exitCode, r.exitCode) << r.name << run.err.toStdString();
         EXPECT_EQ(QFile::exists(out), r.exitCode == 0) << r.name;
         for (const QString& text : r.said) {
