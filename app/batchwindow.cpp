@@ -239,26 +239,11 @@ void BatchWindow::showState(int index)
 
 namespace {
 
-// The value each editable column holds.
-transfer::Field fieldOf(int column)
-{
-    switch (column) {
-    case BatchWindow::Recipient:
-        return transfer::Field::NDNazwa;
-    case BatchWindow::Account:
-        return transfer::Field::NDKonto;
-    case BatchWindow::Amount:
-        return transfer::Field::Kwota;
-    case BatchWindow::Payer:
-        return transfer::Field::WCNazwa;
-    case BatchWindow::Title:
-        return transfer::Field::Tytulem;
-    case BatchWindow::Date:
-        return transfer::Field::Data;
-    default:
-        return transfer::Field::None;
-    }
-}
+// The value each column holds, in the order of BatchWindow::Column: none for the check, source and state.
+constexpr transfer::Field ColumnFields[] = { transfer::Field::None, transfer::Field::None,
+    transfer::Field::None, transfer::Field::NDNazwa, transfer::Field::NDKonto, transfer::Field::Kwota,
+    transfer::Field::WCNazwa, transfer::Field::Tytulem, transfer::Field::Data };
+static_assert(std::size(ColumnFields) == BatchWindow::ColumnCount);
 
 } // namespace
 
@@ -271,7 +256,7 @@ void BatchWindow::cellEdited(int index, int column)
         updateSummary();
         return;
     }
-    const transfer::Field field = fieldOf(column);
+    const transfer::Field field = ColumnFields[column];
     if (field == transfer::Field::None)
         return;
     transfer::editTransferValue(row.transfer, field, m_table->item(index, column)->text());

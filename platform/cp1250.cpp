@@ -33,12 +33,6 @@ struct Tables {
             fromUnicode[toUnicode[b]] = static_cast<unsigned char>(b);
     }
     unsigned char byteOf(char16_t u) const { return fromUnicode[u]; }
-    // Only the undefined bytes decode to C1 controls: 0x80 to 0x9F are otherwise letters and punctuation.
-    char16_t textChar(unsigned char b) const
-    {
-        const char16_t u = toUnicode[b];
-        return u >= 0x80 && u <= 0x9F ? char16_t(0xFFFD) : u;
-    }
 };
 
 const Tables& tables()
@@ -82,12 +76,12 @@ QString fromCp1250(std::string_view bytes)
 
 QString fromCp1250Text(std::string_view bytes)
 {
-    const Tables& t = tables();
-    QString out;
-    out.resize(qsizetype(bytes.size()));
-    QChar* d = out.data();
-    for (char b : bytes)
-        *d++ = QChar(t.textChar(static_cast<unsigned char>(b)));
+    // Only the undefined bytes decode to C1 controls: 0x80 to 0x9F are otherwise letters and punctuation.
+    QString out = fromCp1250(bytes);
+    for (QChar& c : out) {
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            c = QChar(0xFFFD);
+    }
     return out;
 }
 
