@@ -117,6 +117,7 @@ BatchWindow::~BatchWindow()
 
 void BatchWindow::addFiles(const QStringList& paths)
 {
+    std::vector<Row> rows;
     for (const QString& path : paths) {
         platform::runGuarded(
             [&] {
@@ -130,11 +131,12 @@ void BatchWindow::addFiles(const QStringList& paths)
                     row.source
                         = transfer.line ? QStringLiteral("%1, wiersz %2").arg(name).arg(transfer.line) : name;
                     row.transfer = std::move(transfer);
-                    addRow(std::move(row));
+                    rows.push_back(std::move(row));
                 }
             },
             this);
     }
+    addRows(std::move(rows));
     m_notes->setText(m_ignoredColumns.isEmpty()
             ? QString()
             : QStringLiteral("Pominięte kolumny – %1").arg(m_ignoredColumns.join(QStringLiteral("; "))));
@@ -146,17 +148,43 @@ void BatchWindow::addFiles(const QStringList& paths)
     updateSummary();
 }
 
-void BatchWindow::addTransfers(
-    const std::vector<transfer::TransferEditorValues>& transfers, const QString& source)
+void BatchWindow::addTransfers(std::vector<transfer::SourceTransfer> transfers, const QString& source)
 {
-    for (const transfer::TransferEditorValues& values : transfers) {
+    std::vector<Row> rows;
+    for (transfer::SourceTransfer& t : transfers) {
         Row row;
         row.source = source;
-        row.transfer.values = values;
-        transfer::checkTransfer(values, row.transfer.problems);
-        addRow(std::move(row));
+        transfer::checkTransfer(t.values, t.problems);
+        row.transfer = std::move(t);
+        rows.push_back(std::move(row));
     }
+    addRows(std::move(rows));
     updateSummary();
+}
+
+// A set begun with rows that all name one form (the history's, or its CSV export) prints on that form, so
+// the rows are checked against it as they come in.
+void BatchWindow::addRows(std::vector<Row> rows)
+{
+    if (m_rows.empty())
+        adoptForm(rows);
+    for (Row& row : rows)
+        addRow(std::move(row));
+}
+
+void BatchWindow::adoptForm(const std::vector<Row>& rows)
+{
+    QString named;
+    for (const Row& row : rows) {
+        if (row.transfer.form.isEmpty())
+            continue;
+        if (!named.isEmpty() && named != row.transfer.form)
+            return;
+        named = row.transfer.form;
+    }
+    if (const std::optional<printout::FormKind> kind = printout::formKindNamed(named);
+        kind && *kind != formKind())
+        setFormKind(*kind); // checks every row again
 }
 
 void BatchWindow::addRow(Row row)
@@ -206,6 +234,8 @@ void BatchWindow::showState(int index)
         if (problem.level() == transfer::Problem::Level::Refused)
             said << transfer::problemText(problem, transfer::Language::Polish);
     }
+    if (said.isEmpty() && !row.formFault.isEmpty())
+        said << row.formFault;
     if (said.isEmpty() && !row.depositFault.isEmpty())
         said << row.depositFault;
     const bool stopped = !said.isEmpty();
@@ -279,7 +309,7 @@ std::vector<transfer::TransferEditorValues> BatchWindow::transfersToPrint(QStrin
         // A doubtful row (an account failing its check) prints when the user ticked it; a row with a
         // value that stops it never does.
         if (!check || check->checkState() != Qt::Checked || !m_rows[i].transfer.ready(true)
-            || !m_rows[i].depositFault.isEmpty())
+            || !m_rows[i].depositFault.isEmpty() || !m_rows[i].formFault.isEmpty())
             continue;
         transfer::TransferEditorValues values = m_rows[i].transfer.values;
         if (values.payerAccount.trimmed().isEmpty()) // a CSV row may name its own
@@ -324,6 +354,17 @@ void BatchWindow::setFieldWarnings(std::function<std::vector<printout::FieldWarn
 
 void BatchWindow::checkForm(Row& row) const
 {
+    const QString form = printout::formKindName(formKind());
+    row.formFault = row.transfer.form.isEmpty() || row.transfer.form == form
+        ? QString()
+        : QStringLiteral("wiersz jest na formularz „%1”, a zestaw na „%2”").arg(row.transfer.form, form);
+    std::erase_if(row.transfer.problems,
+        [](const transfer::Problem& p) { return p.kind == transfer::Problem::Kind::PrintedBefore; });
+    if (m_printedBefore) {
+        if (const std::optional<QDateTime> when = m_printedBefore(row.transfer.values))
+            row.transfer.problems.push_back({ transfer::Problem::Kind::PrintedBefore, transfer::Field::None,
+                0, when->toLocalTime().toString(QStringLiteral("d.MM.yyyy")) });
+    }
     row.depositFault.clear();
     if (formKind() == printout::FormKind::Deposit && m_depositCheck && row.transfer.values.amount) {
         if (const std::optional<QString> problem = m_depositCheck(*row.transfer.values.amount))

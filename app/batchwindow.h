@@ -7,6 +7,7 @@
 #include "printout/frprzelnew.h"
 #include "transfer/transferreader.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -38,8 +39,8 @@ public:
     // Adds the transfers of the files, in order: a transfer file gives one row, a CSV file one per row.
     // A file that cannot be opened is reported through the error display; the others still load.
     void addFiles(const QStringList& paths);
-    // Adds transfers read elsewhere (the history), each with the source its row shows.
-    void addTransfers(const std::vector<transfer::TransferEditorValues>& transfers, const QString& source);
+    // Adds transfers read elsewhere (the history), each with the source its row shows and the form it names.
+    void addTransfers(std::vector<transfer::SourceTransfer> transfers, const QString& source);
 
     // What "Wydruk" does with the transfers of the checked rows that are ready, in table order, where each
     // came from, and the form chosen for the whole set.
@@ -54,6 +55,13 @@ public:
     void setFormKind(printout::FormKind kind);
     // Why an amount cannot go on a deposit slip (nothing when it can).
     void setDepositCheck(std::function<std::optional<QString>(transfer::Money)> check);
+    // When the same transfer was printed lately (the log): told in the row's state, never blocking it.
+    void setPrintedBefore(
+        std::function<std::optional<QDateTime>(const transfer::TransferEditorValues&)> printed)
+    {
+        m_printedBefore = std::move(printed);
+        formChanged();
+    }
     // What the form will not show whole of a row's values: told in the row's state, never blocking it.
     void setFieldWarnings(std::function<std::vector<printout::FieldWarning>(
             const transfer::TransferEditorValues&, printout::FormKind)>
@@ -89,12 +97,15 @@ private:
         QString source; // what the source column shows
         transfer::SourceTransfer transfer; // the values and what is wrong with them
         QString depositFault; // why a deposit slip cannot carry its amount; empty when it can
+        QString formFault; // the row names another form than the set's; empty when it does not
         QString formWarning; // what the form will not show whole; printed all the same
-        bool ready() const { return transfer.ready() && depositFault.isEmpty(); }
+        bool ready() const { return transfer.ready() && depositFault.isEmpty() && formFault.isEmpty(); }
     };
     void checkForm(Row& row) const;
     void formChanged();
     void addRow(Row row);
+    void addRows(std::vector<Row> rows);
+    void adoptForm(const std::vector<Row>& rows);
     void showRow(int index);
     void showState(int index);
     void cellEdited(int index, int column);
@@ -120,6 +131,7 @@ private:
         const transfer::TransferEditorValues&, printout::FormKind)>
         m_fieldWarnings;
     std::function<QStringList()> m_chooseFiles;
+    std::function<std::optional<QDateTime>(const transfer::TransferEditorValues&)> m_printedBefore;
 };
 
 } // namespace app

@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QToolBar>
 
@@ -431,6 +432,11 @@ BatchWindow* TfMenu::batchWindow()
         m_batch->setFormKind(formKind());
         m_batch->setDepositCheck(m_depositCheck);
         m_batch->setFieldWarnings(m_fieldWarnings);
+        if (m_log) {
+            m_batch->setPrintedBefore([this](const transfer::TransferEditorValues& values) {
+                return m_log->printedBefore(values);
+            });
+        }
         m_batch->setPrintTransfers([this](const std::vector<transfer::TransferEditorValues>& transfers,
                                        const QStringList& sources, printout::FormKind kind) {
             if (m_batchPreview && !(m_reportBusy && m_reportBusy()))
@@ -498,6 +504,10 @@ void TfMenu::setFieldWarnings(FieldWarnings warnings)
     m_fieldWarnings = std::move(warnings);
     if (m_batch)
         m_batch->setFieldWarnings(m_fieldWarnings);
+    if (m_log) {
+        m_batch->setPrintedBefore(
+            [this](const transfer::TransferEditorValues& values) { return m_log->printedBefore(values); });
+    }
     updateFormWarning();
 }
 
@@ -543,20 +553,29 @@ void TfMenu::aHistoryExecute()
     history->show();
     history->raise();
     history->activateWindow();
+    // A log begun anew, or none at all, is said: an empty history is not to pass for no transfers.
+    if (const std::optional<QString> notice = m_log->takeNotice())
+        platform::showError(*notice, history);
+    else if (!m_log->isOpen())
+        platform::showError(m_log->problem(), history);
 }
 
 void TfMenu::loadFromHistory(const std::vector<transfer::LogEntry>& entries)
 {
+    // Each comes back on the form it was printed on.
     if (entries.size() > 1) {
-        std::vector<transfer::TransferEditorValues> transfers;
-        transfers.reserve(entries.size());
-        for (const transfer::LogEntry& e : entries)
-            transfers.push_back(e.values);
-        shownBatchWindow()->addTransfers(transfers, QStringLiteral("(z historii)"));
+        std::vector<transfer::SourceTransfer> transfers(entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            transfers[i].values = entries[i].values;
+            transfers[i].form = entries[i].form;
+        }
+        shownBatchWindow()->addTransfers(std::move(transfers), QStringLiteral("(z historii)"));
         return;
     }
     if (entries.empty())
         return;
+    if (const std::optional<printout::FormKind> kind = printout::formKindNamed(entries.front().form))
+        setFormKind(*kind);
     transfer::TransferEditorValues v = entries.front().values;
     if (v.date <= 0)
         v.date = platform::today();
@@ -589,6 +608,15 @@ void TfMenu::aPrintExecute()
                     platform::showError(*problem, this);
                     return;
                 }
+            }
+            // Paying twice is asked about, never stopped.
+            if (const std::optional<QDateTime> when = m_log ? m_log->printedBefore(values) : std::nullopt) {
+                const auto answer = QMessageBox::question(this, QStringLiteral("Przelew"),
+                    QStringLiteral("Ten przelew wydrukowano już %1. Drukować go mimo to?")
+                        .arg(when->toLocalTime().toString(QStringLiteral("d.MM.yyyy"))),
+                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+                if (answer != QMessageBox::Yes)
+                    return;
             }
             transfer::writeTransferRecord(*dm, values);
             if (m_previewReport)

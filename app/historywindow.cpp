@@ -27,7 +27,8 @@ namespace app {
 
 namespace {
 
-const char* const Headers[] = { "", "Wydrukowano", "Odbiorca", "Rachunek", "Kwota", "Tytułem", "Jak" };
+const char* const Headers[]
+    = { "", "Wydrukowano", "Odbiorca", "Rachunek", "Kwota", "Tytułem", "Formularz", "Jak" };
 
 // The log's rows as the table shows them: amounts right-aligned, their thousands apart.
 class HistoryModel : public QSqlQueryModel {
@@ -41,6 +42,10 @@ public:
                 return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
             if (role == Qt::DisplayRole)
                 return grouped(QSqlQueryModel::data(index, role).toString());
+        }
+        if (index.column() == HistoryWindow::Form && role == Qt::DisplayRole) {
+            const QString form = QSqlQueryModel::data(index, role).toString();
+            return form == QLatin1String("wplata") ? QStringLiteral("wpłata") : form;
         }
         return QSqlQueryModel::data(index, role);
     }

@@ -23,7 +23,7 @@ class HistoryWindow : public QWidget {
     Q_OBJECT
 public:
     // The table's columns; the first, hidden, is the entry's row id.
-    enum Column { Id, Printed, Recipient, Account, Amount, Title, How, ColumnCount };
+    enum Column { Id, Printed, Recipient, Account, Amount, Title, Form, How, ColumnCount };
 
     explicit HistoryWindow(transfer::TransferLog& log, QWidget* parent = nullptr);
 

@@ -2,10 +2,25 @@
 #include "app/printlog.h"
 
 #include "platform/errordisplay.h"
+#include "transfer/csvexport.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QSaveFile>
 
 namespace app {
+
+PrintLog::PrintLog(transfer::TransferLog& log)
+    : m_log(log)
+{
+    m_retry.setInterval(RetryMs);
+    QObject::connect(&m_retry, &QTimer::timeout, [this] { flush(); });
+}
+
+PrintLog::~PrintLog()
+{
+    flush(true);
+}
 
 void PrintLog::setShown(
     std::vector<transfer::TransferEditorValues> transfers, QStringList sources, printout::FormKind kind)
@@ -21,7 +36,7 @@ void PrintLog::output(const QString& how, const QString& target)
         report(m_log.problem());
         return;
     }
-    std::vector<transfer::LogEntry> entries;
+    tellNotice();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (std::size_t i = 0; i < m_transfers.size(); ++i) {
         transfer::LogEntry e;
@@ -31,10 +46,60 @@ void PrintLog::output(const QString& how, const QString& target)
         e.form = printout::formKindName(m_kind);
         e.values = m_transfers[i];
         e.source = qsizetype(i) < m_sources.size() ? m_sources[qsizetype(i)] : QString();
-        entries.push_back(e);
+        m_pending.push_back(e);
     }
-    if (!m_log.record(entries))
+    flush();
+}
+
+bool PrintLog::flush(bool atEnd)
+{
+    if (m_pending.empty()) {
+        m_retry.stop();
+        return true;
+    }
+    if (m_log.isOpen() && m_log.record(m_pending)) {
+        m_pending.clear();
+        m_retry.stop();
+        return true;
+    }
+    if (!m_log.isOpen() || !m_log.busy()) {
+        // Not a matter of waiting: the log cannot take them.
+        m_pending.clear();
+        m_retry.stop();
         report(m_log.problem());
+        return false;
+    }
+    if (!atEnd) {
+        m_retry.start();
+        return false;
+    }
+    // The program ends and the log is still held: the entries are kept in a file of their own.
+    int n = 1;
+    QString path;
+    do
+        path = QStringLiteral("%1.niezapisane-%2.csv").arg(m_log.path()).arg(n++);
+    while (QFile::exists(path));
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(transfer::logEntriesCsv(m_pending)) >= 0
+        && file.commit();
+    platform::showError(saved
+            ? QStringLiteral("Dziennik przelewów był zajęty przez inny program; %1 przelewów "
+                             "nie zapisano w nim – zachowano je w pliku „%2”")
+                  .arg(m_pending.size())
+                  .arg(path)
+            : QStringLiteral("Dziennik przelewów był zajęty przez inny program; %1 przelewów "
+                             "nie zapisano ani w nim, ani w pliku „%2”: %3")
+                  .arg(m_pending.size())
+                  .arg(path, file.errorString()),
+        QApplication::activeWindow());
+    m_pending.clear();
+    return false;
+}
+
+void PrintLog::tellNotice()
+{
+    if (const std::optional<QString> notice = m_log.takeNotice())
+        platform::showError(*notice, QApplication::activeWindow());
 }
 
 void PrintLog::report(const QString& problem)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The history window on a long log: 100 000 logged transfers, the window made and its first screen of
-// rows read, as the user sees it open.
+// The history window and the log on a long log: 100 000 logged transfers, the window made and its first
+// screen of rows read, as the user sees it open; the log opened and checked; a look for a transfer printed
+// before.
 #include "app/historywindow.h"
 
 #include <QLineEdit>
@@ -71,3 +72,27 @@ void BM_HistorySearched(benchmark::State& state)
 BENCHMARK(BM_HistorySearched)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// The log opened as the program first uses it, every page of it checked; and the look for a transfer
+// printed before, as a batch row or a print asks it.
+void BM_LogOpenedAndChecked(benchmark::State& state)
+{
+    const QString path = longLog(int(state.range(0))).path();
+    for (auto _ : state) {
+        transfer::TransferLog log(path);
+        benchmark::DoNotOptimize(log.isOpen());
+    }
+}
+BENCHMARK(BM_LogOpenedAndChecked)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_PrintedBefore(benchmark::State& state)
+{
+    transfer::TransferLog& log = longLog(int(state.range(0)));
+    transfer::TransferEditorValues v;
+    v.recipientAccount = QStringLiteral("61 1090 1014 0000 0712 1981 2817");
+    v.amount = transfer::Money::fromGrosze(1725);
+    v.title = QStringLiteral("Faktura 99917/2026");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(log.printedBefore(v));
+}
+BENCHMARK(BM_PrintedBefore)->Arg(100000)->Unit(benchmark::kMicrosecond);

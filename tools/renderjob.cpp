@@ -265,10 +265,9 @@ std::vector<transfer::SourceTransfer> readyTransfers(const RenderOptions& option
 
 // With --log the transfers written go into the transfer log. A log that fails is told, and the output
 // stands.
-void logTransfers(const std::vector<transfer::SourceTransfer>& transfers, const RenderOptions& options,
-    const QString& target, QTextStream& err)
+void logTransfers(transfer::TransferLog& log, const std::vector<transfer::SourceTransfer>& transfers,
+    const RenderOptions& options, const QString& target, QTextStream& err)
 {
-    transfer::TransferLog log;
     std::vector<transfer::LogEntry> entries;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const transfer::SourceTransfer& t : transfers) {
@@ -283,8 +282,21 @@ void logTransfers(const std::vector<transfer::SourceTransfer>& transfers, const 
     }
     if (!log.isOpen() || !log.record(entries))
         err << "przelew-render: warning: " << log.problem() << "; the transfers are not logged\n";
-    else if (!log.problem().isEmpty())
-        err << "przelew-render: warning: " << log.problem() << '\n';
+}
+
+// With --log, a transfer the log has from the last 60 days is named with the day, and printed all the same.
+void warnPrintedBefore(
+    transfer::TransferLog& log, const std::vector<transfer::SourceTransfer>& transfers, QTextStream& err)
+{
+    if (const std::optional<QString> notice = log.takeNotice())
+        err << "przelew-render: warning: " << *notice << '\n';
+    for (const transfer::SourceTransfer& t : transfers) {
+        if (const std::optional<QDateTime> when = log.printedBefore(t.values)) {
+            const transfer::Problem printed { transfer::Problem::Kind::PrintedBefore, transfer::Field::None,
+                0, when->toLocalTime().toString(QStringLiteral("d.MM.yyyy")) };
+            err << "przelew-render: warning: " << transfer::problemMessage(t, printed) << '\n';
+        }
+    }
 }
 
 // The pay-by-phone code of the input's first transfer, as a PNG or an SVG.
@@ -337,13 +349,18 @@ void renderTransfers(const RenderOptions& options, QTextStream& out, QTextStream
         for (const printout::FieldWarning& warning : form.fieldWarnings(t.values, options.form))
             err << "przelew-render: warning: " << source << ": " << printout::warningText(warning) << '\n';
     }
+    std::optional<transfer::TransferLog> log;
+    if (options.log) {
+        log.emplace();
+        warnPrintedBefore(*log, transfers, err);
+    }
     transfer::writeTransferRecords(dm, values);
     // One page for each transfer; one transfer keeps the form exactly as the main window prints it.
     if (transfers.size() > 1)
         form.DetailBand1->ForceNewPage = true;
     const QString target = printOrWrite(form.rp, options, out, err);
-    if (options.log)
-        logTransfers(transfers, options, target, err);
+    if (log)
+        logTransfers(*log, transfers, options, target, err);
 }
 
 } // namespace

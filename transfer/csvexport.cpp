@@ -53,12 +53,13 @@ std::pair<QString, QString> accountParts(const QString& account)
 QByteArray logEntriesCsv(const std::vector<LogEntry>& entries)
 {
     QString text = QStringLiteral("NDNazwa;NDKONTOKONTR;NDKonto;Kwota;WCNazwa;Tytulem;Data;"
-                                  "Wydrukowano;Jak;RachunekZleceniodawcy;Zrodlo\r\n");
+                                  "Formularz;Wydrukowano;Jak;RachunekZleceniodawcy;Zrodlo\r\n");
     for (const LogEntry& e : entries) {
         const TransferEditorValues& v = e.values;
         const auto [checkDigits, rest] = accountParts(v.recipientAccount);
         const QStringList fields { v.recipientName, checkDigits, rest, amountText(v.amount), v.payerName,
-            v.title, dateText(v.date), e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+            v.title, dateText(v.date), e.form,
+            e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
             (e.how + QLatin1Char(' ') + e.target).trimmed(), v.payerAccount, e.source };
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (i > 0)

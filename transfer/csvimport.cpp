@@ -15,12 +15,12 @@ namespace transfer {
 namespace {
 
 // The values a column can give, in the order of slotOf.
-enum Key : std::size_t { NDNazwa, NDKONTOKONTR, NDKonto, Kwota, WCNazwa, Tytulem, Data, WCKonto };
+enum Key : std::size_t { NDNazwa, NDKONTOKONTR, NDKonto, Kwota, WCNazwa, Tytulem, Data, WCKonto, Formularz };
 
 std::string* slotOf(TransferFileValues& values, std::size_t key)
 {
     std::string* targets[] = { &values.NDNazwa, &values.NDKONTOKONTR, &values.NDKonto, &values.Kwota,
-        &values.WCNazwa, &values.Tytulem, &values.Data, &values.WCKonto };
+        &values.WCNazwa, &values.Tytulem, &values.Data, &values.WCKonto, &values.Formularz };
     return targets[key];
 }
 
@@ -52,6 +52,7 @@ constexpr ColumnName ColumnNames[] = {
     { "nr rachunku zleceniodawcy", WCKonto },
     { "numer rachunku zleceniodawcy", WCKonto },
     { "konto zleceniodawcy", WCKonto },
+    { "formularz", Formularz },
 };
 
 // A header name without letter case, diacritics (ł, which has no decomposition, included) or the blanks
@@ -255,7 +256,7 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
     CsvTransfers result;
     // The key each column gives, by the header's names; a value that two columns name is the first's.
     std::vector<std::optional<std::size_t>> columns;
-    std::array<bool, WCKonto + 1> named {};
+    std::array<bool, Formularz + 1> named {};
     QStringList names;
     const bool headerUtf8 = std::all_of(header.fields.begin(), header.fields.end(), fieldUtf8);
     for (const std::string& field : header.fields) {

@@ -59,6 +59,10 @@ constexpr std::array Texts {
         "the recipient account \"%1\" fails its check digits" },
     KindText {
         Kind::UnreadableDate, Level::Refused, "data „%1” nie jest datą", "the date \"%1\" is no date" },
+    KindText { Kind::UnknownForm, Level::Refused, "formularz „%1” nie jest ani „przelew”, ani „wplata”",
+        "the form \"%1\" is neither \"przelew\" nor \"wplata\"" },
+    KindText { Kind::PrintedBefore, Level::Note, "ten przelew wydrukowano już %1",
+        "this transfer was already printed on %1" },
 };
 
 const KindText& textOf(Kind kind)

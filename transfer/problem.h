@@ -34,6 +34,8 @@ struct Problem {
         NoRecipientAccount,
         WrongAccount, // the recipient account fails the NRB/IBAN check
         UnreadableDate,
+        UnknownForm, // a CSV row's form that is neither "przelew" nor "wplata"
+        PrintedBefore, // the same transfer is in the log from the last 60 days; value: the day
     };
     enum class Level {
         Note, // said, and the transfer prints

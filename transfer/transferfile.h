@@ -23,6 +23,8 @@ struct TransferFileValues {
     std::string Data;
     // The payer's account: no key of the transfer file gives it, only a CSV column does.
     std::string WCKonto;
+    // The form a CSV row was printed on ("przelew" or "wplata"), as the history's export writes it.
+    std::string Formularz;
 
     // The values are UTF-8 rather than code page 1250 (the byte order mark is not part of any line).
     bool utf8 = false;

@@ -11,6 +11,7 @@
 #include <QUuid>
 #include <QVariant>
 #include <cmath>
+#include <utility>
 
 namespace transfer {
 
@@ -27,6 +28,8 @@ const char* const Migrations[][4] = {
         " payer_account TEXT NOT NULL, payer_name TEXT NOT NULL, amount_grosze INTEGER NOT NULL,"
         " title TEXT NOT NULL, transfer_date TEXT NOT NULL, source TEXT NOT NULL)",
         "CREATE INDEX entry_at ON entry (at)", "CREATE INDEX entry_recipient ON entry (recipient)" },
+    // 2: the look for a transfer printed before goes by its amount.
+    { "CREATE INDEX entry_amount ON entry (amount_grosze)", nullptr, nullptr, nullptr },
 };
 
 bool exec(QSqlQuery& query, const QString& sql)
@@ -77,9 +80,10 @@ int TransferLog::schemaVersion()
     return int(std::size(Migrations));
 }
 
-TransferLog::TransferLog(const QString& path)
+TransferLog::TransferLog(const QString& path, int busyTimeoutMs)
     : m_path(path)
     , m_connection(QStringLiteral("przelew-log-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    , m_busyTimeoutMs(busyTimeoutMs)
 {
 }
 
@@ -88,27 +92,45 @@ void TransferLog::begin() const
     if (m_begun)
         return;
     m_begun = true;
+    m_open = open(m_path);
+    if (!m_open && m_damaged && QFileInfo(m_path).isFile())
+        setAside();
+}
+
+// A damaged file is kept aside, never deleted, and a new log begun.
+bool TransferLog::setAside() const
+{
     const QString& path = m_path;
-    m_open = open(path);
-    if (m_open)
-        return;
-    // A file that is no database (or a damaged one) is kept aside, never deleted, and a new log begun.
-    if (QFileInfo(path).isFile()
-        && m_problem.contains(QStringLiteral("not a database"), Qt::CaseInsensitive)) {
-        QSqlDatabase::removeDatabase(m_connection);
-        int n = 1;
-        while (QFile::exists(QStringLiteral("%1.corrupt-%2").arg(path).arg(n)))
-            ++n;
-        const QString aside = QStringLiteral("%1.corrupt-%2").arg(path).arg(n);
-        for (const char* suffix : { "-wal", "-shm" })
-            QFile::remove(path + QLatin1String(suffix));
-        if (QFile::rename(path, aside)) {
-            m_open = open(path);
-            m_problem = QStringLiteral(
-                "Dziennik przelewów „%1” był uszkodzony; zachowano go jako „%2” i zaczęto nowy")
-                            .arg(path, aside);
-        }
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        db.close();
     }
+    QSqlDatabase::removeDatabase(m_connection);
+    int n = 1;
+    while (QFile::exists(QStringLiteral("%1.corrupt-%2").arg(path).arg(n)))
+        ++n;
+    const QString aside = QStringLiteral("%1.corrupt-%2").arg(path).arg(n);
+    if (!QFile::rename(path, aside))
+        return false;
+    // What the journal holds belongs to the damaged file: it goes with it.
+    for (const char* suffix : { "-wal", "-shm" }) {
+        if (QFile::exists(path + QLatin1String(suffix)))
+            QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
+    }
+    m_open = open(path);
+    m_problem
+        = QStringLiteral("Dziennik przelewów „%1” był uszkodzony; zachowano go jako „%2” i zaczęto nowy")
+              .arg(path, aside);
+    m_notice = m_problem;
+    return m_open;
+}
+
+std::optional<QString> TransferLog::takeNotice()
+{
+    begin();
+    if (m_notice.isEmpty())
+        return std::nullopt;
+    return std::exchange(m_notice, QString());
 }
 
 TransferLog::~TransferLog()
@@ -134,21 +156,31 @@ bool TransferLog::open(const QString& path) const
         : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(path);
     // Another running copy may hold the file for a moment: wait for it rather than fail at once.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
     if (!db.open()) {
         m_problem = QStringLiteral("Nie można otworzyć dziennika przelewów „%1”: %2")
                         .arg(path, db.lastError().text());
         return false;
     }
     QSqlQuery query(db);
+    m_damaged = false;
     // The first read tells a file that is no database; WAL lets two copies write one after the other.
-    if (!exec(query, QStringLiteral("PRAGMA journal_mode=WAL"))
-        || !exec(query, QStringLiteral("PRAGMA foreign_keys=ON"))) {
+    // The check reads every page, so a bad page or a file cut short is found now, not at a print.
+    const bool read = exec(query, QStringLiteral("PRAGMA journal_mode=WAL"))
+        && exec(query, QStringLiteral("PRAGMA foreign_keys=ON"))
+        && exec(query, QStringLiteral("PRAGMA quick_check")) && query.next();
+    const QString checked = read ? query.value(0).toString() : QString();
+    if (!read || checked != QLatin1String("ok")) {
+        const QString code = query.lastError().nativeErrorCode();
+        // SQLITE_CORRUPT (11) and SQLITE_NOTADB (26), or the check's own findings.
+        m_damaged = read || code == QLatin1String("11") || code == QLatin1String("26");
         m_problem = QStringLiteral("Nie można otworzyć dziennika przelewów „%1”: %2")
-                        .arg(path, query.lastError().text());
+                        .arg(path, read ? checked : query.lastError().text());
+        query.finish();
         db.close();
         return false;
     }
+    query.finish();
     return migrate();
 }
 
@@ -194,13 +226,25 @@ bool TransferLog::migrate() const
     return true;
 }
 
+namespace {
+
+// SQLITE_BUSY (5) or SQLITE_LOCKED (6): another connection holds the file.
+bool isBusy(const QSqlError& error)
+{
+    return error.nativeErrorCode() == QLatin1String("5") || error.nativeErrorCode() == QLatin1String("6");
+}
+
+} // namespace
+
 bool TransferLog::record(const std::vector<LogEntry>& entries)
 {
     begin();
+    m_busy = false;
     if (!m_open || entries.empty())
         return m_open;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (QSqlQuery begin(db); !beginWriting(begin)) {
+        m_busy = isBusy(begin.lastError());
         m_problem = QStringLiteral("Nie można zapisać dziennika przelewów: %1").arg(begin.lastError().text());
         return false;
     }
@@ -232,18 +276,42 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
             break;
     }
     if (!ok) {
-        const QString why
-            = !entry.lastError().text().isEmpty() ? entry.lastError().text() : recipient.lastError().text();
+        const QSqlError error = entry.lastError().isValid() ? entry.lastError() : recipient.lastError();
+        const QString why = error.text();
+        m_busy = isBusy(error);
         db.rollback();
         m_problem = QStringLiteral("Nie można zapisać dziennika przelewów: %1").arg(why);
         return false;
     }
     if (!db.commit()) {
+        m_busy = isBusy(db.lastError());
         m_problem = QStringLiteral("Nie można zapisać dziennika przelewów: %1").arg(db.lastError().text());
         db.rollback();
         return false;
     }
     return true;
+}
+
+std::optional<QDateTime> TransferLog::printedBefore(const TransferEditorValues& values, int days) const
+{
+    begin();
+    if (!m_open || !values.amount)
+        return std::nullopt;
+    QString account = values.recipientAccount;
+    account.remove(QLatin1Char(' '));
+    account.remove(QLatin1Char('-'));
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(
+        QStringLiteral("SELECT max(e.at) FROM entry e JOIN recipient r ON r.id = e.recipient"
+                       " WHERE replace(replace(r.account, ' ', ''), '-', '') = ? AND e.amount_grosze = ?"
+                       " AND e.title = ? AND e.at >= ?"));
+    q.addBindValue(account);
+    q.addBindValue(qlonglong(values.amount->grosze()));
+    q.addBindValue(text(values.title));
+    q.addBindValue(QDateTime::currentDateTimeUtc().addDays(-days).toString(Qt::ISODateWithMs));
+    if (!q.exec() || !q.next() || q.value(0).isNull())
+        return std::nullopt;
+    return QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
 }
 
 namespace {
@@ -379,7 +447,7 @@ QSqlQuery TransferLog::historyQuery(const LogFilter& filter) const
         return QSqlQuery();
     QSqlQuery q = filteredQuery(m_connection,
         QStringLiteral("SELECT e.id, strftime('%Y-%m-%d %H:%M', e.at, 'localtime'), r.name, r.account, %1,"
-                       " e.title, e.how || ' ' || e.target")
+                       " e.title, e.form, e.how || ' ' || e.target")
             .arg(QLatin1String(AmountText)),
         filter);
     // A model pages through it backwards and forwards.

@@ -21,6 +21,12 @@ SourceTransfer fromFileValues(const TransferFileValues& file, const QString& pat
     transfer.file = path;
     transfer.line = line;
     transfer.values = editorValuesFromFile(file, &transfer.problems);
+    const QString form = decodeFileText(file.Formularz, file.utf8).trimmed().toLower();
+    if (form == QLatin1String("przelew") || form == QLatin1String("wplata")
+        || form == QStringLiteral("wpłata"))
+        transfer.form = form == QLatin1String("przelew") ? form : QStringLiteral("wplata");
+    else if (!form.isEmpty())
+        transfer.problems.push_back({ Problem::Kind::UnknownForm, Field::None, line, form });
     checkTransfer(transfer.values, transfer.problems);
     return transfer;
 }

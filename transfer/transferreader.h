@@ -18,6 +18,7 @@ struct SourceTransfer {
     TransferEditorValues values;
     QString file; // the path as given
     int line = 0; // the CSV row's first line; 0 for a transfer file
+    QString form; // the form the row names ("przelew" or "wplata"); empty when it names none
     std::vector<Problem> problems; // in the order found; the value problems with the line that gave them
 
     bool ready(bool acceptDoubtful = false) const { return isReady(problems, acceptDoubtful); }

@@ -174,6 +174,32 @@ TEST_F(BatchWindowTest, RowsAreReadyByOneRuleAndSayWhy)
     EXPECT_EQ(printed[1].amount, "1234,50"_zl);
 }
 
+// A set begun from rows of one form (the history's export) prints on it; a row naming the other form is
+// not ready until the set's form is its own. A transfer the log has lately is marked, and still prints.
+TEST_F(BatchWindowTest, RowsKeepTheirFormAndSayWhenPrintedBefore)
+{
+    const QString exported = testsupport::writeFileIn(files, QStringLiteral("eksport.csv"),
+        "NDNazwa;NDKonto;Kwota;Tytulem;Formularz\n"
+        "Alfa;61 1090 1014 0000 0712 1981 2874;10,00;A;wplata\n"
+        "Beta;61 1090 1014 0000 0712 1981 2874;20,00;B;wplata\n");
+    const QString other = testsupport::writeFileIn(files, QStringLiteral("inny.csv"),
+        "NDNazwa;NDKonto;Kwota;Tytulem;Formularz\nGamma;61 1090 1014 0000 0712 1981 2874;30,00;C;przelew\n");
+    window->setPrintedBefore([](const transfer::TransferEditorValues& v) -> std::optional<QDateTime> {
+        if (v.title == QLatin1String("B"))
+            return QDateTime(QDate(2026, 12, 3), QTime(12, 0));
+        return std::nullopt;
+    });
+    window->addFiles({ exported });
+    EXPECT_EQ(window->formKind(), printout::FormKind::Deposit);
+    EXPECT_EQ(cell(1, BatchWindow::State), QStringLiteral("Gotowy – ten przelew wydrukowano już 3.12.2026"));
+    window->addFiles({ other });
+    EXPECT_EQ(cell(2, BatchWindow::State),
+        QStringLiteral("wiersz jest na formularz „przelew”, a zestaw na „wplata”"));
+    window->printClick();
+    EXPECT_EQ(printedTitles(), (std::vector<QString> { "A", "B" }));
+    EXPECT_EQ(printedKind, printout::FormKind::Deposit);
+}
+
 // On deposit slips a row whose amount the slip cannot carry says why and is not ready; the set prints as
 // the form chosen for it.
 TEST_F(BatchWindowTest, DepositSlipsCheckEveryAmount)

@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSqlQueryModel>
 #include <QTableView>
@@ -551,8 +552,9 @@ TEST_F(FMenuTest, TheHistoryFindsAndPrintsAgain)
         e.when = QDateTime::currentDateTimeUtc().addSecs(qint64(entries.size()));
         e.how = QStringLiteral("druk");
         e.target = QStringLiteral("PDF-1");
-        e.form = QStringLiteral("przelew");
+        e.form = QStringLiteral("wplata");
         e.values.recipientName = QString::fromLatin1(name);
+        e.values.recipientAccount = QStringLiteral("61 1090 1014 0000 0712 1981 2874");
         e.values.amount = transfer::Money::fromGrosze(1050 * std::int64_t(entries.size() + 1));
         e.values.title = QStringLiteral("Faktura %1").arg(entries.size() + 1);
         e.values.date = 46365;
@@ -578,13 +580,41 @@ TEST_F(FMenuTest, TheHistoryFindsAndPrintsAgain)
     EXPECT_EQ(window->ceKwota->numericValue().toRecordValue(), 21.0);
     EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("(z historii)"));
     EXPECT_TRUE(window->aPrint->isEnabled());
+    // A deposit slip comes back as one, and the history says which form each was.
+    EXPECT_EQ(history->model()->index(0, HistoryWindow::Form).data().toString(), QStringLiteral("wpłata"));
+    EXPECT_EQ(window->formKind(), printout::FormKind::Deposit);
 
+    // Printing it again is asked about, with the day it was printed; No prints nothing.
+    int previews = 0;
+    window->setPreviewReport([&](printout::FormKind) { ++previews; });
+    for (const auto button : { QMessageBox::No, QMessageBox::Yes }) {
+        QString question;
+        whenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            question = box->text();
+            box->button(button)->click();
+        });
+        print();
+        EXPECT_EQ(question,
+            QStringLiteral("Ten przelew wydrukowano już %1. Drukować go mimo to?")
+                .arg(QDate::currentDate().toString(QStringLiteral("d.MM.yyyy"))));
+    }
+    EXPECT_EQ(previews, 1);
+
+    window->aFormPrzelew->trigger();
     history->search()->clear();
     history->table()->selectAll();
     history->reprintClick();
     ASSERT_EQ(window->batchWindow()->table()->rowCount(), 3);
     EXPECT_EQ(
         window->batchWindow()->table()->item(0, BatchWindow::Recipient)->text(), QStringLiteral("Gamma"));
+    EXPECT_EQ(window->batchWindow()->formKind(), printout::FormKind::Deposit);
+    EXPECT_TRUE(window->batchWindow()
+                    ->table()
+                    ->item(0, BatchWindow::State)
+                    ->text()
+                    .contains(QStringLiteral("wydrukowano już")));
     EXPECT_TRUE(errors.isEmpty());
 }
 

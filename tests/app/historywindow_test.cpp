@@ -53,16 +53,6 @@ protected:
         return names;
     }
 
-    // Answers the next modal dialog once it is up.
-    static void whenModal(const std::function<void(QWidget*)>& answer)
-    {
-        QTimer::singleShot(0, [answer] {
-            QWidget* modal = QApplication::activeModalWidget();
-            ASSERT_NE(modal, nullptr);
-            answer(modal);
-        });
-    }
-
     QTemporaryDir dir;
     transfer::TransferLog log { dir.filePath(QStringLiteral("przelew.sqlite")) };
     std::unique_ptr<HistoryWindow> window;

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // What the main-window tests share: Polish regional settings, a registry of their own in a temporary
-// folder, and the error display replaced by a list of the texts it was asked to show.
+// folder, the error display replaced by a list of the texts it was asked to show, and answers to the
+// dialogs a test brings up.
 #pragma once
 
 #include "platform/errordisplay.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 class AppTest : public ::testing::Test {
@@ -28,6 +33,15 @@ protected:
         QLocale::setDefault(QLocale::system());
     }
     QString configPath() const { return m_config.path(); }
+    // Answers the next modal dialog once it is up.
+    static void whenModal(const std::function<void(QWidget*)>& answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            answer(modal);
+        });
+    }
 
     QStringList errors;
 

@@ -507,6 +507,16 @@ TEST(PrzelewRender, TransfersWrittenWithLogGoIntoTheLog)
     EXPECT_EQ(entries[1].target, QFileInfo(pdf).absoluteFilePath());
     EXPECT_TRUE(entries[1].source.endsWith(QStringLiteral("lista.csv, line 2")))
         << entries[1].source.toStdString();
+    EXPECT_FALSE(run.err.contains(QStringLiteral("already printed"))) << run.err.toStdString();
+
+    // The same transfers again: each is named with the day it was printed, and written all the same.
+    const RenderRun again = render({ QStringLiteral("--log"), csv, pdf }, options);
+    ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+    const QString today = QDate::currentDate().toString(QStringLiteral("d.MM.yyyy"));
+    EXPECT_TRUE(again.err.contains(
+        QStringLiteral("lista.csv, line 3: this transfer was already printed on %1").arg(today)))
+        << again.err.toStdString();
+    EXPECT_EQ(transfer::TransferLog(database).entries().size(), 4u);
 }
 
 // Renderers running at once write one log: every transfer of every run is there, none is refused.
@@ -529,7 +539,7 @@ TEST(PrzelewRender, RenderersAtOnceAllWriteToTheLog)
     for (auto& run : runs) {
         const RenderRun result = run.get();
         EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-        EXPECT_FALSE(result.err.contains(QStringLiteral("warning"))) << result.err.toStdString();
+        EXPECT_FALSE(result.err.contains(QStringLiteral("not logged"))) << result.err.toStdString();
     }
     transfer::TransferLog log(options.dataHome + QStringLiteral("/przelew/przelew.sqlite"));
     EXPECT_EQ(log.entries().size(), 360u);

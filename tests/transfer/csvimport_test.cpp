@@ -230,6 +230,7 @@ TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
     for (transfer::LogEntry& e : logged) {
         e.when = QDateTime(QDate(2026, 12, 9), QTime(14, 5), QTimeZone::utc());
         e.how = QStringLiteral("druk");
+        e.form = &e == &logged[1] ? QStringLiteral("wplata") : QStringLiteral("przelew");
         e.target = QStringLiteral("Biuro-7");
     }
     const QByteArray csv = transfer::logEntriesCsv(logged);
@@ -238,6 +239,8 @@ TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
     const transfer::SourceTransfers back = transfer::readTransferBytes(
         std::string_view(csv.constData(), csv.size()), transfer::SourceKind::Csv, QStringLiteral("log.csv"));
     EXPECT_EQ(back.ignoredColumns, (QStringList { "Wydrukowano", "Jak", "RachunekZleceniodawcy", "Zrodlo" }));
+    EXPECT_EQ(back.transfers[1].form, QStringLiteral("wplata")); // the form comes back
+    EXPECT_EQ(back.transfers[0].form, QStringLiteral("przelew"));
     ASSERT_EQ(back.transfers.size(), logged.size());
     for (std::size_t i = 0; i < logged.size(); ++i) {
         const transfer::TransferEditorValues& was = logged[i].values;

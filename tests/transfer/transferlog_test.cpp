@@ -102,23 +102,112 @@ TEST(TransferLog, APlaceThatCannotBeWrittenLeavesNoLogAndSaysWhy)
     }
 }
 
-// A damaged file is set aside (numbered, never deleted) and a new log begun.
+// A damaged file is set aside (numbered, never deleted), a new log begun and the user told once: a file
+// that is no database, one with a bad page inside, one cut short.
 TEST(TransferLog, ADamagedFileIsSetAsideAndANewLogBegun)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("przelew.sqlite"));
-    for (int n = 1; n <= 2; ++n) {
+    // A real log of many pages, its bytes kept to be damaged.
+    {
+        transfer::TransferLog log(path);
+        std::vector<transfer::LogEntry> many;
+        for (int i = 0; i < 400; ++i)
+            many.push_back(entry(QStringLiteral("Odbiorca %1").arg(i), i, QString(200, QLatin1Char('t'))));
+        ASSERT_TRUE(log.record(many));
+        QSqlQuery(QSqlDatabase::database(log.connectionName()))
+            .exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+    ASSERT_GT(good.size(), 20 * 4096);
+    QByteArray badPage = good;
+    badPage.replace(9 * 4096, 4096, QByteArray(4096, '\x5a'));
+    const QByteArray damaged[] = { QByteArray(4096, '\x5a'), badPage, good.left(good.size() / 2) };
+    int n = 0;
+    for (const QByteArray& bytes : damaged) {
+        ++n;
         {
-            QFile damaged(path);
-            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-            damaged.write(QByteArray(4096, '\x5a'));
+            QFile::remove(path + QStringLiteral("-wal"));
+            QFile::remove(path + QStringLiteral("-shm"));
+            QFile out(path);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(bytes);
         }
         transfer::TransferLog log(path);
-        EXPECT_TRUE(log.isOpen()) << log.problem().toStdString();
-        EXPECT_TRUE(log.problem().contains(QStringLiteral("corrupt-%1").arg(n)))
-            << log.problem().toStdString();
+        EXPECT_TRUE(log.isOpen()) << n << log.problem().toStdString();
+        const std::optional<QString> notice = log.takeNotice();
+        ASSERT_TRUE(notice) << n;
+        EXPECT_TRUE(notice->contains(QStringLiteral("corrupt-%1").arg(n))) << notice->toStdString();
+        EXPECT_FALSE(log.takeNotice()) << "told once";
         EXPECT_TRUE(QFile::exists(QStringLiteral("%1.corrupt-%2").arg(path).arg(n)));
+        EXPECT_TRUE(log.entries().empty());
         EXPECT_TRUE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
+    }
+}
+
+// Another program holding the log past the wait keeps the entries out without loss: the write says it was
+// busy, and the same entries go in once the log is free.
+TEST(TransferLog, ALogHeldByAnotherProgramSaysItWasBusy)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("przelew.sqlite"));
+    transfer::TransferLog log(path, 100);
+    ASSERT_TRUE(log.isOpen());
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    other.setDatabaseName(path);
+    ASSERT_TRUE(other.open());
+    {
+        QSqlQuery hold(other);
+        ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        EXPECT_FALSE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
+        EXPECT_TRUE(log.busy());
+        ASSERT_TRUE(hold.exec(QStringLiteral("COMMIT")));
+    }
+    EXPECT_TRUE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
+    EXPECT_FALSE(log.busy());
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+// The same recipient account (however spaced), amount and title within 60 days is found, with its day.
+TEST(TransferLog, ATransferPrintedLatelyIsFound)
+{
+    QTemporaryDir dir;
+    transfer::TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
+    transfer::LogEntry lately = entry(QStringLiteral("Alfa"), 120.5, QStringLiteral("FV 1"));
+    lately.when = QDateTime::currentDateTimeUtc().addDays(-3);
+    transfer::LogEntry long_ago = entry(QStringLiteral("Beta"), 99, QStringLiteral("FV 2"));
+    long_ago.when = QDateTime::currentDateTimeUtc().addDays(-61);
+    ASSERT_TRUE(log.record({ lately, long_ago }));
+    struct Row {
+        const char* name;
+        const char* account;
+        double amount;
+        const char* title;
+        bool found;
+    };
+    const Row rows[] = {
+        { "the same", "61 1090 1014 0000 0712 1981 2874", 120.5, "FV 1", true },
+        { "spaced otherwise", "61-1090-1014-0000-0712-1981-2874", 120.5, "FV 1", true },
+        { "another amount", "61 1090 1014 0000 0712 1981 2874", 120.51, "FV 1", false },
+        { "another title", "61 1090 1014 0000 0712 1981 2874", 120.5, "FV 1a", false },
+        { "another account", "62 1090 1014 0000 0712 1981 2874", 120.5, "FV 1", false },
+        { "older than 60 days", "61 1090 1014 0000 0712 1981 2874", 99, "FV 2", false },
+    };
+    for (const Row& r : rows) {
+        transfer::TransferEditorValues v;
+        v.recipientAccount = QString::fromLatin1(r.account);
+        v.amount = transfer::Money::fromRecordValue(r.amount);
+        v.title = QString::fromLatin1(r.title);
+        const std::optional<QDateTime> when = log.printedBefore(v);
+        EXPECT_EQ(when.has_value(), r.found) << r.name;
+        if (when && r.found) {
+            EXPECT_EQ(when->date(), lately.when.date()) << r.name;
+        }
     }
 }
 
