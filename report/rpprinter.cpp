@@ -132,8 +132,9 @@ void TRpPrinter::NextPage()
         emit pageAvailable(m_pagesAvailable);
     }
     ++m_pagesStarted;
-    m_recorder = m_recorderFactory(
-        DeviceWidth(m_settings.orientedWidth()), DeviceHeight(m_settings.orientedLength()), m_screenPpi);
+    // The paper keeps its size whatever the placement: only positions move and scale on it.
+    m_recorder = m_recorderFactory(roundHalfEven(m_settings.orientedWidth() * m_pixelsPerUnitX),
+        roundHalfEven(m_settings.orientedLength() * m_pixelsPerUnitY), m_screenPpi);
 }
 
 void TRpPrinter::CloseDocument()

@@ -180,4 +180,18 @@ TEST(Units, PlacementMovesAndScalesTheMapping)
     target.setPlacement({ .OffsetX = 0, .OffsetY = 0, .ScalePercent = 90 });
     EXPECT_EQ(target.DeviceX(0), 0);
     EXPECT_EQ(target.DeviceX(2970), 2673);
+    // The paper itself stays as it is: only what is on it moves and scales.
+    for (const int scale : { 90, 110 }) {
+        TRpPrinter scaled(TRpPrinterDestination::PageStore, 254);
+        scaled.setPlacement({ .OffsetX = 0, .OffsetY = 0, .ScalePercent = scale });
+        scaled.OpenDocument();
+        scaled.NextPage();
+        scaled.CloseDocument();
+        const std::optional<report::TRpGeneratedPage> page = scaled.PageAt(1);
+        ASSERT_TRUE(page) << scale;
+        EXPECT_EQ(page->sizePx,
+            QSize(
+                int(scaled.deviceSettings().orientedWidth()), int(scaled.deviceSettings().orientedLength())))
+            << scale;
+    }
 }
