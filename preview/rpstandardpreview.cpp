@@ -247,6 +247,7 @@ void TRpStandardPreview::addReportOptions(TRpPrinter* printer)
     for (std::size_t i = 0; i < report->PreviewOptions.size(); ++i) {
         const TRpPreviewOption& option = report->PreviewOptions[i];
         auto* a = new QAction(option.text, m_toolBar);
+        m_reportOptions.push_back(a);
         a->setObjectName(option.name);
         a->setToolTip(option.hint);
         a->setCheckable(option.checkable);
@@ -259,7 +260,9 @@ void TRpStandardPreview::addReportOptions(TRpPrinter* printer)
         button->setAutoRaise(true);
         m_toolBar->addWidget(button);
         connect(a, &QAction::triggered, this, [this, guard, i](bool checked) {
-            if (!guard || i >= guard->PreviewOptions.size() || !guard->PreviewOptions[i].triggered)
+            // They make the report's pages anew, which loaded pages are not.
+            if (!guard || i >= guard->PreviewOptions.size() || !guard->PreviewOptions[i].triggered
+                || (this->printer() && this->printer()->loadedFromFile()))
                 return;
             bool again = false;
             platform::runGuarded([&] { again = guard->PreviewOptions[i].triggered(checked); }, this);
@@ -442,6 +445,8 @@ void TRpStandardPreview::LoadClick()
     m_preview->reloadFirstPage();
     writePageText();
     action(QStringLiteral("PrintSetup"))->setEnabled(false);
+    for (QAction* option : m_reportOptions)
+        option->setEnabled(false);
     action(QStringLiteral("Print"))->setEnabled(true);
 }
 

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -102,6 +103,7 @@ private:
     QToolBar* m_toolBar;
     QToolButton* m_exitButton = nullptr;
     QLabel* m_panels[2];
+    std::vector<QAction*> m_reportOptions; // the report's own buttons, which loaded pages disable
     int m_lastProgress = 0;
     bool m_closed = false;
 };

@@ -296,7 +296,16 @@ TEST(PreviewWindow, LoadShowsPageOneWithPrintEnabledAndPrintSetupDisabled)
     Dialogs dialogs;
     const QString name = dir.filePath(QStringLiteral("three.RPF"));
     finishedStore(3)->Save(name);
-    OpenWindow open(newA4LandscapeStore());
+    // A report's own button ("Tylko dane") makes its pages anew: loaded pages have none to make.
+    TRpReport rp;
+    int remade = 0;
+    TRpPreviewOption option;
+    option.name = QStringLiteral("ValuesOnly");
+    option.triggered = [&](bool) { return ++remade > 0; };
+    rp.PreviewOptions = { option };
+    TRpPrinter* store = newA4LandscapeStore();
+    store->setMaster(&rp);
+    OpenWindow open(store);
     open.store->OpenDocument();
     drawPages(*open.store, 1);
     open.store->CloseDocument();
@@ -310,6 +319,11 @@ TEST(PreviewWindow, LoadShowsPageOneWithPrintEnabledAndPrintSetupDisabled)
     EXPECT_TRUE(open.window->preview()->image()->hasPicture());
     EXPECT_TRUE(open.window->action(QStringLiteral("Print"))->isEnabled());
     EXPECT_FALSE(open.window->action(QStringLiteral("PrintSetup"))->isEnabled());
+    QAction* valuesOnly = open.window->findChild<QAction*>(QStringLiteral("ValuesOnly"));
+    ASSERT_NE(valuesOnly, nullptr);
+    EXPECT_FALSE(valuesOnly->isEnabled());
+    valuesOnly->trigger();
+    EXPECT_EQ(remade, 0);
     QTest::keyClick(open.window->preview(), Qt::Key_End);
     EXPECT_EQ(open.window->panelText(1), QStringLiteral("Page 3 of 3"));
 }
