@@ -4,6 +4,7 @@
 #include "emf/metafile.h"
 #include "platform/cp1250.h"
 #include "platform/errordisplay.h"
+#include "report/rperror.h"
 #include "report/rppreviewhost.h"
 #include "report/rpprinter.h"
 #include "report/rpprintertarget.h"
@@ -23,6 +24,15 @@ namespace {
 bool printerInstalled()
 {
     return !globalPrinter().printers().empty();
+}
+
+ERpError rangePastTheEnd(int firstPage, int pages)
+{
+    return ERpError(
+        QStringLiteral("Nothing was printed: the pages chosen begin at page %1, past the report's "
+                       "last page, %2")
+            .arg(firstPage)
+            .arg(pages));
 }
 
 } // namespace
@@ -73,6 +83,10 @@ int printGeneratedReport(TRpReport& report, TRpPrinter* source)
     report.GenerateReport(*run.target);
     TRpPrinterTarget& printed = *run.target->printerTarget();
     const int id = printed.jobId();
+    // A range kept from an earlier report may begin past this one's pages: no job, and the user is told.
+    const int pages = run.target->PagesStarted();
+    if (id == 0 && !report.cancelled() && pages > 0 && report.PrinterSettings.FirstPage > pages)
+        throw rangePastTheEnd(report.PrinterSettings.FirstPage, pages);
     // The queue the job went to: the report's printer, which need not be the one the global printer shows.
     if (id > 0 && report.OnOutput)
         report.OnOutput(
@@ -94,9 +108,12 @@ int printLoadedReport(TRpPrinter& printer)
     const int count = printer.PagesStarted();
     const int from = settings.firstPage > 0 ? settings.firstPage : 1;
     const int to = std::min(settings.lastPage > 0 ? settings.lastPage : count, count);
-    // A range past the last page prints nothing: no empty job reaches the spooler.
-    if (from > to)
+    // A range past the last page prints nothing: no empty job reaches the spooler, and the user is told.
+    if (from > to) {
+        if (count > 0 && from > count)
+            throw rangePastTheEnd(from, count);
         return 0;
+    }
     const platform::PrinterMetrics m = target.applyDeviceSettings(settings);
     const QPointer<TRpPrinter> guard(&printer);
     device.beginDoc();

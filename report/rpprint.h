@@ -14,13 +14,15 @@ void Print(TRpPrinter& printer);
 
 // The report's print request: generates the report onto the printer while the progress window shows;
 // afterwards the preview's page target is the report's current one again. Does nothing while the report
-// generates or without printers. Errors propagate. Returns the spooler's job id, 0 when no job was sent.
+// generates or without printers. Errors propagate; a page range that begins past the report's last page is
+// one (ERpError), and no job is sent. Returns the spooler's job id, 0 when no job was sent.
 // source is the preview target whose window asked (closing that window cancels the print); none: the
 // report's current one.
 int printGeneratedReport(TRpReport& report, TRpPrinter* source = nullptr);
 
 // Draws the stored pages of the range stretched onto the printable area of the remembered printer (the
-// report's, or the default one), in one job; no job when no page falls in the range. Errors propagate.
+// report's, or the default one), in one job; no job when no page falls in the range, and an ERpError when
+// the range begins past the last page. Errors propagate.
 int printLoadedReport(TRpPrinter& printer);
 
 } // namespace report
