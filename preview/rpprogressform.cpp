@@ -96,6 +96,11 @@ void TRpProgressForm::CancelButtonClick()
         m_printer->RequestCancel();
 }
 
+void TRpProgressForm::reject()
+{
+    CancelButtonClick();
+}
+
 void TRpProgressForm::closeEvent(QCloseEvent* event)
 {
     // Closing the window by its frame stops the print like the button; the print closes it itself.

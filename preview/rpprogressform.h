@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The small always-on-top window shown while a report is printed: a gauge, the percentage text and a
-// button that stops the print after the page in progress.
+// button that cancels the print (as do Esc and the close box): no job is sent, or the one on its way is
+// cancelled at the spooler.
 #pragma once
 
 #include "report/rpprinter.h"
@@ -42,6 +43,9 @@ public slots:
     void progressUpdate(int percent);
     void pageAvailable(int pagesAvailable);
     void CancelButtonClick();
+
+    // Esc cancels the print like the button; the print closes the window itself.
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

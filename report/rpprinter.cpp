@@ -97,8 +97,10 @@ void TRpPrinter::openPrinterDocument()
     m_printerTarget->setTitle(platform::fromCp1250(m_title));
     m_printerTarget->printer().setNoScaling(m_master && m_master->PrinterSettings.NoScaling);
     const QPointer<TRpPrinter> self(this);
+    // A cancel (the progress window, the preview closing) stops the hand-over to the spooler too: the job
+    // is then cancelled there before anything prints.
     m_printerTarget->setKeepGoing(
-        [self] { return self && !(self->m_master && self->m_master->cancelled()); });
+        [self] { return self && !self->m_cancelled && !(self->m_master && self->m_master->cancelled()); });
     m_pagesStarted = 0;
     m_printerCanvas = nullptr;
     m_status = TRpPrinterStatus::Generating;

@@ -208,6 +208,10 @@ void TRpReport::GenerateReport(TRpPrinter& target)
     const auto finishDocument = [&] {
         if (!m_runTarget)
             return;
+        // A cancelled print leaves nothing: its job is thrown away, not sent with the pages so far. A page
+        // store keeps what was drawn.
+        if (m_runTarget->cancelled() && m_runTarget->destination() == TRpPrinterDestination::Printer)
+            m_cancelled = true;
         if (m_cancelled)
             m_runTarget->AbortDocument();
         else

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <cups/cups.h>
@@ -303,21 +304,41 @@ TEST(ReportPrint, ClosingThePreviewDuringThePrintLeavesNoOutput)
     EXPECT_FALSE(QFile::exists(out));
 }
 
-TEST(ReportPrint, CancelButtonPrintsWhatWasDrawn)
+// Cancel in the progress window, Esc and its close box stop the print at the next record: before any page,
+// or with pages drawn, no job reaches the spooler and nothing is told.
+TEST(ReportPrint, CancelStopsThePrintAndSpoolsNothing)
 {
     SKIP_WITHOUT_SPOOLER();
-    const QString out = fileQueueOutput("File");
-    QFile::remove(out);
-    PrintReport run(3, "File");
-    run.onRecord = [&](int record) {
-        if (record == 2 && progressWindow())
-            progressWindow()->CancelButton()->click();
+    struct Row {
+        const char* how;
+        int record; // the record whose turn it is when the user cancels
+        std::function<void(TRpProgressForm&)> cancel;
     };
-    const int id = printGeneratedReport(run.rp);
-    ASSERT_GT(id, 0);
-    ASSERT_EQ(spooler::waitForJob("File", id), IPP_JSTATE_COMPLETED);
-    EXPECT_EQ(spooler::pdfInfo(out).pages, 2) << "the page in progress is finished, no later one begun";
-    EXPECT_FALSE(spooler::pdfText(out).contains("Strona3"));
+    const Row rows[] = {
+        { "button before the first page", 1, [](TRpProgressForm& f) { f.CancelButton()->click(); } },
+        { "Esc", 2, [](TRpProgressForm& f) { QTest::keyClick(&f, Qt::Key_Escape); } },
+        { "close box", 40, [](TRpProgressForm& f) { f.close(); } },
+    };
+    for (const Row& r : rows) {
+        const QString out = fileQueueOutput("File");
+        QFile::remove(out);
+        const int newestBefore = newestJobId("File");
+        PrintReport run(120, "File");
+        int lastRecord = 0;
+        run.onRecord = [&](int record) {
+            lastRecord = record;
+            if (record == r.record && progressWindow())
+                r.cancel(*progressWindow());
+        };
+        bool told = false;
+        run.rp.OnOutput = [&](const QString&, const QString&) { told = true; };
+        EXPECT_EQ(printGeneratedReport(run.rp), 0) << r.how;
+        EXPECT_EQ(lastRecord, r.record) << r.how << ": the run stops at its next check";
+        EXPECT_FALSE(told) << r.how;
+        EXPECT_EQ(newestJobId("File"), newestBefore) << r.how << ": no job";
+        EXPECT_FALSE(QFile::exists(out)) << r.how;
+        EXPECT_EQ(progressWindow(), nullptr) << r.how;
+    }
 }
 
 TEST(ReportPrint, LoadedReportFileIsReplayedInItsRange)
