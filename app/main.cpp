@@ -6,6 +6,7 @@
 #include "app/imagelist.h"
 #include "app/openfiles.h"
 #include "app/printlog.h"
+#include "app/printservice.h"
 #include "data/dm2.h"
 #include "platform/fonts.h"
 #include "platform/memory.h"
@@ -39,16 +40,14 @@ int main(int argc, char** argv)
     fMenu->setActionImages(app::ImageList1());
     frPrzelNew = new printout::TfrPrzelNew(DM2->mtPlat);
     frPrzelNew->rp.setPreviewHost(&preview::TRpStandardPreviewInterface::instance());
-    // Every transfer whose pages leave the program goes into the transfer log.
+    // Every transfer whose pages leave the program goes into the transfer log; the windows print
+    // through one service, each preview with its own transfers.
     transfer::TransferLog transferLog;
     app::PrintLog printLog(transferLog);
+    app::PrintService printing(*DM2, *frPrzelNew, &printLog);
     fMenu->setTransferLog(&transferLog);
-    frPrzelNew->rp.OnOutput
-        = [&printLog](const QString& how, const QString& target) { printLog.output(how, target); };
-    fMenu->setPreviewReport([&printLog](printout::FormKind kind) {
-        printLog.setShown({ fMenu->editorValues() }, { fMenu->lNazwaPliku->text() }, kind);
-        frPrzelNew->setFormKind(kind);
-        frPrzelNew->rp.PreviewReport();
+    fMenu->setPreviewReport([&printing](printout::FormKind kind) {
+        printing.preview({ fMenu->editorValues() }, { fMenu->lNazwaPliku->text() }, kind);
     });
     // The checks measure on a form of their own, so they never touch the labels of a generation running
     // for an open preview.
@@ -60,20 +59,14 @@ int main(int argc, char** argv)
         [&checkingForm](const transfer::TransferEditorValues& values, printout::FormKind kind) {
             return checkingForm.fieldWarnings(values, kind);
         });
-    fMenu->setReportBusy([] { return !frPrzelNew->rp.available(); });
+    fMenu->setReportBusy([&printing] { return printing.busy(); });
     // The preview's buttons for pre-printed forms; the faint form behind the values comes from the
     // checking form and its table.
     app::installFormOptions(*frPrzelNew, checkingForm, checkingData);
     // Many transfers: one record each, a page each.
-    fMenu->setBatchPreview([&printLog](const std::vector<transfer::TransferEditorValues>& transfers,
-                               const QStringList& sources, printout::FormKind kind) {
-        printLog.setShown(transfers, sources, kind);
-        transfer::writeTransferRecords(*DM2, transfers);
-        frPrzelNew->setFormKind(kind);
-        frPrzelNew->DetailBand1->ForceNewPage = true;
-        frPrzelNew->rp.PreviewReport();
-        frPrzelNew->DetailBand1->ForceNewPage = false;
-    });
+    fMenu->setBatchPreview(
+        [&printing](const std::vector<transfer::TransferEditorValues>& transfers, const QStringList& sources,
+            printout::FormKind kind) { printing.preview(transfers, sources, kind); });
     // Closing the main window ends the program, also while preview windows are open.
     QObject::connect(fMenu, &app::TfMenu::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 

@@ -22,15 +22,8 @@ PrintLog::~PrintLog()
     flush(true);
 }
 
-void PrintLog::setShown(
-    std::vector<transfer::TransferEditorValues> transfers, QStringList sources, printout::FormKind kind)
-{
-    m_transfers = std::move(transfers);
-    m_sources = std::move(sources);
-    m_kind = kind;
-}
-
-void PrintLog::output(const QString& how, const QString& target)
+void PrintLog::output(const std::vector<transfer::TransferEditorValues>& transfers,
+    const QStringList& sources, printout::FormKind kind, const QString& how, const QString& target)
 {
     if (!m_log.isOpen()) {
         report(m_log.problem());
@@ -38,14 +31,14 @@ void PrintLog::output(const QString& how, const QString& target)
     }
     tellNotice();
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    for (std::size_t i = 0; i < m_transfers.size(); ++i) {
+    for (std::size_t i = 0; i < transfers.size(); ++i) {
         transfer::LogEntry e;
         e.when = now;
         e.how = how;
         e.target = target;
-        e.form = printout::formKindName(m_kind);
-        e.values = m_transfers[i];
-        e.source = qsizetype(i) < m_sources.size() ? m_sources[qsizetype(i)] : QString();
+        e.form = printout::formKindName(kind);
+        e.values = transfers[i];
+        e.source = qsizetype(i) < sources.size() ? sources[qsizetype(i)] : QString();
         m_pending.push_back(e);
     }
     flush();

@@ -417,13 +417,22 @@ void TRpStandardPreview::SaveClick()
     TRpPrinter* p = printer();
     if (fileName.isEmpty() || !p)
         return;
+    // Only a whole report is written: one still producing its pages is said so, and nothing written.
+    if (p->status() != TRpPrinterStatus::Finished) {
+        showMessage(this,
+            QStringLiteral("The report is still being generated: save it once all its pages are there"));
+        return;
+    }
     if (fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         savePdf(*p, fileName);
     else
         p->Save(fileName);
-    // Only a whole report was written: a store still generating writes nothing.
-    if (TRpReport* report = p->master();
-        report && report->OnOutput && !p->loadedFromFile() && p->status() == TRpPrinterStatus::Finished)
+    // The pages of this window left the program: its own data are told, or the report.
+    if (p->loadedFromFile())
+        return;
+    if (const std::shared_ptr<TRpRun>& data = p->run())
+        data->output(QStringLiteral("plik"), fileName, 1, p->PagesStarted());
+    else if (TRpReport* report = p->master(); report && report->OnOutput)
         report->OnOutput(QStringLiteral("plik"), fileName);
 }
 

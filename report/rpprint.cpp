@@ -75,6 +75,11 @@ int printGeneratedReport(TRpReport& report, TRpPrinter* source)
             form.reset();
         }
     } run { report, previewPrinter, nullptr, nullptr };
+    // The preview prints what it shows: its data go back where the report reads them first.
+    TRpPrinter* const shown = source ? source : previewPrinter.data();
+    const std::shared_ptr<TRpRun> data = shown ? shown->run() : nullptr;
+    if (data)
+        data->restore();
     run.target = std::make_unique<TRpPrinter>(TRpPrinterDestination::Printer, report.screenPpi());
     run.target->setMaster(&report);
     if (TRpPreviewHost* host = report.previewHost())
@@ -88,9 +93,17 @@ int printGeneratedReport(TRpReport& report, TRpPrinter* source)
     if (id == 0 && !report.cancelled() && pages > 0 && report.PrinterSettings.FirstPage > pages)
         throw rangePastTheEnd(report.PrinterSettings.FirstPage, pages);
     // The queue the job went to: the report's printer, which need not be the one the global printer shows.
-    if (id > 0 && report.OnOutput)
-        report.OnOutput(
-            QStringLiteral("druk"), QStringLiteral("%1-%2").arg(printed.printer().printer().device).arg(id));
+    if (id > 0) {
+        const QString job = QStringLiteral("%1-%2").arg(printed.printer().printer().device).arg(id);
+        // The pages of the range that were printed, each once whatever the copies.
+        const int first = std::max(1, report.PrinterSettings.FirstPage);
+        const int last
+            = report.PrinterSettings.LastPage > 0 ? std::min(report.PrinterSettings.LastPage, pages) : pages;
+        if (data)
+            data->output(QStringLiteral("druk"), job, first, last);
+        else if (report.OnOutput)
+            report.OnOutput(QStringLiteral("druk"), job);
+    }
     return id;
 }
 

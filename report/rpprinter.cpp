@@ -280,6 +280,7 @@ void TRpPrinter::load(std::unique_ptr<TRpPageStore> store)
     m_status = TRpPrinterStatus::Finished;
     printerSetupHook = nullptr;
     m_loadedFromFile = true;
+    m_run.reset(); // the file's pages are not the run's
 }
 
 } // namespace report

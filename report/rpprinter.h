@@ -9,6 +9,7 @@
 #include "report/rppagestore.h"
 #include "report/rpprintersettings.h"
 #include "report/rpprintertarget.h"
+#include "report/rprun.h"
 
 #include <QIODevice>
 #include <QObject>
@@ -120,6 +121,11 @@ public:
     // The pages came from a report file (printing replays them).
     bool loadedFromFile() const { return m_loadedFromFile; }
 
+    // The data this target's pages were made from (a preview's), shared with the previews the report
+    // shows again; none for loaded pages, or when nobody kept it.
+    const std::shared_ptr<TRpRun>& run() const { return m_run; }
+    void setRun(std::shared_ptr<TRpRun> run) { m_run = std::move(run); }
+
     // The stored pages; none before the first document or load.
     TRpPageStore* pageStore() const { return m_store.get(); }
     TRpPageList& pageList() { return m_store->pageList(); }
@@ -163,6 +169,7 @@ private:
     std::unique_ptr<TRpPageRecorder> m_recorder;
     std::unique_ptr<TRpPageStore> m_store;
     std::unique_ptr<TRpPrinterTarget> m_printerTarget;
+    std::shared_ptr<TRpRun> m_run;
     platform::Canvas* m_printerCanvas = nullptr;
 };
 

@@ -76,15 +76,15 @@ void TRpReport::cancelGeneration()
         m_printer->RequestCancel();
 }
 
-void TRpReport::PreviewReport()
+void TRpReport::PreviewReport(std::shared_ptr<TRpRun> run)
 {
     do {
         m_previewAgain = false;
-        previewOnce();
+        previewOnce(run);
     } while (m_previewAgain && !QCoreApplication::closingDown());
 }
 
-void TRpReport::previewOnce()
+void TRpReport::previewOnce(const std::shared_ptr<TRpRun>& run)
 {
     processEvents();
     if (!m_available)
@@ -95,6 +95,7 @@ void TRpReport::previewOnce()
     m_printer = target;
     target->setMaster(this);
     target->setTitle(ReportTitle);
+    target->setRun(run);
     if (m_previewHost) {
         m_previewHost->installPrinterSetup(*this, *target);
         m_previewHost->showPreview(target);

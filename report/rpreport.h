@@ -23,6 +23,7 @@ namespace report {
 class TRpDataSet;
 class TRpPrinter;
 class TRpPreviewHost;
+class TRpRun;
 
 struct TRpReportOptions {
     bool FirstPageHeader = false;
@@ -119,7 +120,9 @@ public:
     // has closed (or at once after a cancelled run). Window events keep running meanwhile. Exceptions of
     // the run propagate after the document has been ended; the window stays open with the pages so far.
     // A preview option that asks for it shows the report again in a new window.
-    void PreviewReport();
+    // run: the data the pages are made from, kept with every window showing them (a print from a window
+    // puts them back first, and what leaves the program is told to it); none: OnOutput is told.
+    void PreviewReport(std::shared_ptr<TRpRun> run = nullptr);
     // The preview-closed notification of the window showing `target` (sent synchronously, before the
     // window releases its target): cancels a run in progress, else ends PreviewReport's wait.
     void previewClosed(TRpPrinter* target);
@@ -128,7 +131,7 @@ public:
     void setPrintSource(TRpPrinter* source);
 
 private:
-    void previewOnce();
+    void previewOnce(const std::shared_ptr<TRpRun>& run);
     void transferSettings(TRpPrinter& target);
     void forEachComponent(void (TRpPrintable::*call)());
     void recordLoop();

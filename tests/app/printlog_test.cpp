@@ -2,6 +2,7 @@
 // What left the program goes into the transfer log: one entry a shown transfer with its source and form;
 // a log that cannot be written is told once a run, and printing goes on.
 #include "app/printlog.h"
+#include "app/printservice.h"
 #include "support/apptestsupport.h"
 #include "support/money.h"
 
@@ -17,34 +18,52 @@ namespace {
 class PrintLogTest : public AppTest { };
 } // namespace
 
-TEST_F(PrintLogTest, ShownTransfersAreLoggedWhenTheyLeave)
+// A preview's run logs the transfers of the pages that left, once each, on its form; and puts its own
+// transfers back into the table before a print, whatever another preview wrote there since.
+TEST_F(PrintLogTest, ARunLogsTheTransfersOfThePagesThatLeft)
 {
     QTemporaryDir dir;
     transfer::TransferLog log(dir.filePath(QStringLiteral("przelew.sqlite")));
     PrintLog printLog(log);
-    transfer::TransferEditorValues a, b;
-    a.recipientName = QStringLiteral("Alfa");
-    a.amount = "1,5"_zl;
-    b.recipientName = QStringLiteral("Beta");
-    printLog.setShown({ a, b }, { QStringLiteral("lista.csv, wiersz 2") }, printout::FormKind::Deposit);
-    printLog.output(QStringLiteral("druk"), QStringLiteral("PDF-3"));
-    printLog.output(QStringLiteral("plik"), QStringLiteral("/tmp/x.pdf"));
+    data::TDM2 dm;
+    printout::TfrPrzelNew form(dm.mtPlat);
+    std::vector<transfer::TransferEditorValues> transfers(3);
+    const char* names[] = { "Alfa", "Beta", "Gamma" };
+    for (std::size_t i = 0; i < transfers.size(); ++i) {
+        transfers[i].recipientName = QString::fromLatin1(names[i]);
+        transfers[i].amount = "1,5"_zl;
+    }
+    TransferRun run(dm, form, &printLog, transfers,
+        { QStringLiteral("lista.csv, wiersz 2"), QStringLiteral("lista.csv, wiersz 3"),
+            QStringLiteral("lista.csv, wiersz 4") },
+        printout::FormKind::Deposit);
+    TransferRun other(dm, form, &printLog, { transfers[0] }, {}, printout::FormKind::Transfer);
+    other.restore();
+    run.restore();
+    EXPECT_EQ(dm.mtPlat.recordCount(), 3);
+    EXPECT_EQ(form.formKind(), printout::FormKind::Deposit);
+
+    run.output(QStringLiteral("druk"), QStringLiteral("PDF-3"), 2, 3); // pages 2-3 of 3 printed
+    run.output(QStringLiteral("plik"), QStringLiteral("/tmp/x.pdf"), 1, 3);
+    run.output(QStringLiteral("druk"), QStringLiteral("PDF-4"), 5, 6); // none of its pages
     const std::vector<transfer::LogEntry> entries = log.entries();
-    ASSERT_EQ(entries.size(), 4u);
-    EXPECT_EQ(entries[3].values.recipientName, QStringLiteral("Alfa"));
-    EXPECT_EQ(entries[3].target, QStringLiteral("PDF-3"));
-    EXPECT_EQ(entries[3].form, QStringLiteral("wplata"));
-    EXPECT_EQ(entries[3].source, QStringLiteral("lista.csv, wiersz 2"));
-    EXPECT_EQ(entries[2].source, QString());
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[4].values.recipientName, QStringLiteral("Beta"));
+    EXPECT_EQ(entries[4].target, QStringLiteral("PDF-3"));
+    EXPECT_EQ(entries[4].form, QStringLiteral("wplata"));
+    EXPECT_EQ(entries[4].source, QStringLiteral("lista.csv, wiersz 3"));
+    EXPECT_EQ(entries[3].values.recipientName, QStringLiteral("Gamma"));
+    EXPECT_EQ(entries[2].target, QStringLiteral("/tmp/x.pdf"));
     EXPECT_TRUE(errors.isEmpty());
 
     // A log that could not be opened: told once, whatever is printed after.
     QDir(dir.path()).mkdir(QStringLiteral("folder.sqlite"));
     transfer::TransferLog broken(dir.filePath(QStringLiteral("folder.sqlite")));
     PrintLog noLog(broken);
-    noLog.setShown({ a }, {}, printout::FormKind::Transfer);
-    noLog.output(QStringLiteral("druk"), QStringLiteral("PDF-4"));
-    noLog.output(QStringLiteral("druk"), QStringLiteral("PDF-5"));
+    noLog.output(
+        { transfers[0] }, {}, printout::FormKind::Transfer, QStringLiteral("druk"), QStringLiteral("PDF-4"));
+    noLog.output(
+        { transfers[0] }, {}, printout::FormKind::Transfer, QStringLiteral("druk"), QStringLiteral("PDF-5"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("bez dziennika"))) << errors[0].toStdString();
 }
@@ -65,16 +84,17 @@ TEST_F(PrintLogTest, EntriesWaitForALogAnotherProgramHolds)
     a.recipientName = QStringLiteral("Alfa");
     {
         PrintLog printLog(log);
-        printLog.setShown({ a }, {}, printout::FormKind::Transfer);
         ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        printLog.output(QStringLiteral("druk"), QStringLiteral("PDF-1"));
+        printLog.output(
+            { a }, {}, printout::FormKind::Transfer, QStringLiteral("druk"), QStringLiteral("PDF-1"));
         EXPECT_EQ(printLog.pending(), 1u);
         ASSERT_TRUE(hold.exec(QStringLiteral("COMMIT")));
         EXPECT_TRUE(printLog.flush());
         EXPECT_EQ(log.entries().size(), 1u);
 
         ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        printLog.output(QStringLiteral("druk"), QStringLiteral("PDF-2"));
+        printLog.output(
+            { a }, {}, printout::FormKind::Transfer, QStringLiteral("druk"), QStringLiteral("PDF-2"));
         EXPECT_TRUE(errors.isEmpty());
     } // the program ends with the log still held
     ASSERT_TRUE(hold.exec(QStringLiteral("COMMIT")));
