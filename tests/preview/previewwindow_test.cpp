@@ -242,17 +242,22 @@ TEST(PreviewWindow, SaveAsksWithItsTitleAndFilterAndWritesTheStore)
     EXPECT_TRUE(dialogs.errors.empty());
 }
 
-TEST(PreviewWindow, SaveWhileGeneratingShowsTheDialogAndWritesNothing)
+TEST(PreviewWindow, SaveWhileGeneratingWritesNothingAndSaysWhy)
 {
     QTemporaryDir dir;
     Dialogs dialogs;
     OpenWindow open(newA4LandscapeStore());
     open.store->OpenDocument();
     drawPages(*open.store, 1);
-    dialogs.answer = dir.filePath(QStringLiteral("b.RPF"));
-    open.window->action(QStringLiteral("SaveReport"))->trigger();
-    EXPECT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_FALSE(QFile::exists(dialogs.answer));
+    for (const char* name : { "b.RPF", "b.pdf" }) {
+        dialogs.answer = dir.filePath(QString::fromLatin1(name));
+        open.window->action(QStringLiteral("SaveReport"))->trigger();
+        EXPECT_FALSE(QFile::exists(dialogs.answer)) << name;
+    }
+    EXPECT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.messages,
+        std::vector<QString>(
+            2, QStringLiteral("The report is still being generated: save it once all its pages are there")));
     open.store->CloseDocument();
 }
 
