@@ -25,8 +25,11 @@ void openGivenFiles(TfMenu& window, const QStringList& paths)
             [&] {
                 auto printer = std::make_unique<report::TRpPrinter>(report::TRpPrinterDestination::PageStore);
                 printer->Load(paths.front());
+                const QString damage = printer->pageStore()->damage();
                 // The window owns the pages from here on.
-                preview::TRpStandardPreviewInterface::ShowPreview(*printer.release());
+                QWidget* shown = preview::TRpStandardPreviewInterface::ShowPreview(*printer.release());
+                if (!damage.isEmpty())
+                    platform::showError(damage, shown);
             },
             &window);
         return;

@@ -456,6 +456,9 @@ void TRpStandardPreview::LoadClick()
     action(QStringLiteral("PrintSetup"))->setEnabled(false);
     for (QAction* option : m_reportOptions)
         option->setEnabled(false);
+    // The pages that could be read are shown; those that could not are named.
+    if (!p->pageStore()->damage().isEmpty())
+        showMessage(this, p->pageStore()->damage());
     action(QStringLiteral("Print"))->setEnabled(true);
 }
 

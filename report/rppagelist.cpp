@@ -91,7 +91,12 @@ QByteArray TRpPageList::readPage(int n)
     TRpStream& s = *m_stream;
     const std::size_t index = std::size_t(n) - 1;
     const qint64 start = m_offsets[index];
-    const qint64 end = index + 1 < m_offsets.size() ? m_offsets[index + 1] : s.size();
+    // The record ends where its link points: the next record, or the end of the last readable one in a
+    // file damaged after it.
+    if (start < HeaderSize || start > s.size() - 8)
+        throw readError();
+    s.seek(start + 4);
+    const qint64 end = s.readInt32();
     // The record is read in one go and checked again: a file changed under a loaded store reads as
     // damaged rather than as some other page.
     if (start < HeaderSize || end - start < 12 || end > s.size())

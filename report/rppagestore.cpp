@@ -37,9 +37,10 @@ std::unique_ptr<TRpPageStore> TRpPageStore::loadFile(const QString& fileName)
 
 std::unique_ptr<TRpPageStore> TRpPageStore::loaded(std::unique_ptr<TRpStream> stream)
 {
-    std::vector<qint64> offsets = checkReportFile(*stream);
+    TRpReportFileCheck check = checkReportFile(*stream);
     std::unique_ptr<TRpPageStore> store(new TRpPageStore(std::move(stream)));
-    store->m_pages.setLoadedPages(std::move(offsets));
+    store->m_pages.setLoadedPages(std::move(check.offsets));
+    store->m_damage = check.damage;
     return store;
 }
 

@@ -25,7 +25,8 @@ public:
     TRpPageStore& operator=(const TRpPageStore&) = delete;
 
     // The pages of a report file on an open, readable, seekable device, which the store keeps. The file
-    // is checked whole first: ERpError "The report file is damaged: <reason>" otherwise.
+    // is checked whole first: ERpError "The report file is damaged: <reason>" when not even its first page
+    // can be read; one damaged further on keeps its pages before the damage, which damage() names.
     static std::unique_ptr<TRpPageStore> load(std::unique_ptr<QIODevice> device);
     // The same from a file, opened for reading while others may read and write it; ERpError "Cannot open
     // file "<name>". <reason>" when it cannot be opened.
@@ -38,6 +39,8 @@ public:
     void saveFile(const QString& fileName);
 
     int pageCount() const { return m_pages.pageCount(); }
+    // What of a loaded file could not be read; empty when it is whole.
+    const QString& damage() const { return m_damage; }
     void addPage(const QByteArray& metafile) { m_pages.addPage(metafile); }
     // The metafile of page n (from 1), or none outside 1..pageCount().
     std::optional<QByteArray> pageAt(int n) { return m_pages.pageAt(n); }
@@ -54,6 +57,7 @@ private:
 
     std::unique_ptr<TRpStream> m_stream;
     TRpPageList m_pages;
+    QString m_damage;
 };
 
 } // namespace report

@@ -78,7 +78,7 @@ void saveStreamToFile(TRpStream& stream, const QString& fileName)
     commit(file, fileName);
 }
 
-std::vector<qint64> checkReportFile(TRpStream& stream)
+TRpReportFileCheck checkReportFile(TRpStream& stream)
 {
     std::lock_guard guard(stream.lock());
     const qint64 size = stream.size();
@@ -91,39 +91,67 @@ std::vector<qint64> checkReportFile(TRpStream& stream)
 
     qint64 start = TRpPageList::HeaderSize;
     qint32 records = 0;
-    std::vector<qint64> offsets;
+    TRpReportFileCheck check;
     QByteArray page;
-    while (start < size) {
-        // Page number, link, at least an empty picture, own start.
-        if (start > size - 12)
-            throw damaged(QStringLiteral("page record %1 runs past the end of the file").arg(records + 1));
-        stream.seek(start);
-        const qint32 number = stream.readInt32();
-        const qint64 next = stream.readInt32();
-        if (number != records + 1)
-            throw damaged(
-                QStringLiteral("page record %1 carries the page number %2").arg(records + 1).arg(number));
-        if (next < start + 12 || next > size)
-            throw damaged(QStringLiteral("page record %1 points outside the file").arg(number));
-        const qint64 room = next - start - 12;
-        page.resize(room);
-        stream.readExact(page.data(), room);
-        const emf::MetafileInfo info = emf::inspectMetafile(page.constData(), room);
-        if (info.byteLength != room)
-            throw damaged(QStringLiteral("the picture of page %1 does not fill its record").arg(number));
-        if (stream.readInt32() != start)
-            throw damaged(QStringLiteral("page record %1 does not end with its own offset").arg(number));
-        ++records;
-        if (records > count)
-            break;
-        offsets.push_back(start);
-        start = next;
+    // Why the record after the good ones cannot be read; empty while they all can.
+    QString reason;
+    while (start < size && reason.isEmpty()) {
+        const int number = records + 1;
+        try {
+            // Page number, link, at least an empty picture, own start.
+            if (start > size - 12)
+                throw damaged(QStringLiteral("page record %1 runs past the end of the file").arg(number));
+            stream.seek(start);
+            const qint32 written = stream.readInt32();
+            const qint64 next = stream.readInt32();
+            if (written != number)
+                throw damaged(
+                    QStringLiteral("page record %1 carries the page number %2").arg(number).arg(written));
+            if (next < start + 12 || next > size)
+                throw damaged(QStringLiteral("page record %1 points outside the file").arg(number));
+            const qint64 room = next - start - 12;
+            page.resize(room);
+            stream.readExact(page.data(), room);
+            const emf::MetafileInfo info = emf::inspectMetafile(page.constData(), room);
+            if (info.byteLength != room)
+                throw damaged(QStringLiteral("the picture of page %1 does not fill its record").arg(number));
+            if (stream.readInt32() != start)
+                throw damaged(QStringLiteral("page record %1 does not end with its own offset").arg(number));
+            ++records;
+            if (records > count)
+                break;
+            check.offsets.push_back(start);
+            start = next;
+        } catch (const emf::MetafileError&) {
+            reason = QStringLiteral("the picture of page %1 is not a metafile").arg(number);
+        } catch (const platform::Error& error) {
+            reason = error.message(); // a record cut short reads past the end of the file
+        }
     }
-    if (records != count)
+    // A file whose first page is no picture is no report; one damaged further on shows what it can.
+    if (check.offsets.empty() && !reason.isEmpty())
+        throw ERpError(reason);
+    if (!reason.isEmpty() && records == count) {
+        check.damage
+            = QStringLiteral("The report file holds more than its %1 pages; what follows them cannot be "
+                             "read: %2")
+                  .arg(count)
+                  .arg(reason);
+    } else if (!reason.isEmpty() || records < count) {
+        const int firstLost = int(check.offsets.size()) + 1;
+        check.damage
+            = QStringLiteral("Pages %1 to %2 of the report file cannot be read, only the first %3 are shown")
+                  .arg(firstLost)
+                  .arg(std::max<qint32>(count, firstLost))
+                  .arg(check.offsets.size());
+        if (!reason.isEmpty())
+            check.damage += QStringLiteral(": ") + reason;
+    } else if (records != count) {
         throw damaged(
             QStringLiteral("its page count %1 does not match its %2 page records").arg(count).arg(records));
+    }
     stream.seek(0);
-    return offsets;
+    return check;
 }
 
 QByteArray onePageReportFile(const QByteArray& metafile)

@@ -30,9 +30,13 @@ void saveStreamToFile(TRpStream& stream, const QString& fileName);
 
 // Checks a loaded report file: at least a header, every record inside the file and linked to the
 // next, each page an enhanced (or placeable) metafile that fills its record, and as many records as
-// the header's page count. Returns where each page's record starts; raises ERpError with the reason
-// otherwise.
-std::vector<qint64> checkReportFile(TRpStream& stream);
+// the header's page count. A file damaged after its first good page keeps the pages before the damage,
+// and says which cannot be read; ERpError with the reason when not even the first page can be read.
+struct TRpReportFileCheck {
+    std::vector<qint64> offsets; // where each readable page's record starts
+    QString damage; // empty for a whole file
+};
+TRpReportFileCheck checkReportFile(TRpStream& stream);
 
 // A report file whose one page is the metafile: how a bare EMF or placeable WMF is opened as a report.
 QByteArray onePageReportFile(const QByteArray& metafile);

@@ -161,6 +161,9 @@ void convertReportFile(const RenderOptions& options, QTextStream& out, QTextStre
     const QString& input = options.inputs.front();
     if (hasSuffix(input, "rpf")) {
         printer.Load(input);
+        if (const QString& damage = printer.pageStore()->damage(); !damage.isEmpty())
+            err << "przelew-render: warning: " << QFileInfo(input).absoluteFilePath() << ": " << damage
+                << '\n';
     } else {
         const std::string bytes = platform::readWholeFile(input, platform::ShareMode::DenyWrite);
         QByteArray metafile(bytes.data(), qsizetype(bytes.size()));

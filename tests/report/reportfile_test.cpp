@@ -260,21 +260,51 @@ INSTANTIATE_TEST_SUITE_P(ReportFile, DamagedFile,
     ::testing::Values(DamageRow { "Empty", [](QByteArray& f) { f.clear(); }, "shorter than its header" },
         DamageRow {
             "ShorterThanTheHeader", [](QByteArray& f) { f.truncate(127); }, "shorter than its header" },
-        DamageRow { "TruncatedInTheSecondPage", [](QByteArray& f) { f.chop(100); }, "outside the file" },
         DamageRow { "TruncatedInARecordHead", [](QByteArray& f) { f.truncate(136); }, "runs past the end" },
-        DamageRow { "CountTooHigh", [](QByteArray& f) { putInt32(f, 8, 3); }, "does not match" },
         DamageRow { "CountTooLow", [](QByteArray& f) { putInt32(f, 8, 1); }, "does not match" },
         DamageRow { "NegativeCount", [](QByteArray& f) { putInt32(f, 8, -1); }, "negative" },
-        DamageRow { "HugeCount", [](QByteArray& f) { putInt32(f, 8, 0x7fffffff); }, "does not match" },
         DamageRow {
             "LinkPastTheEnd", [](QByteArray& f) { putInt32(f, 132, f.size() + 1000); }, "outside the file" },
         DamageRow { "LinkBackwards", [](QByteArray& f) { putInt32(f, 132, 100); }, "outside the file" },
         DamageRow { "WrongPageNumber", [](QByteArray& f) { putInt32(f, 128, 7); }, "page number 7" },
         DamageRow {
             "WrongOwnOffset", [](QByteArray& f) { putInt32(f, int32At(f, 132) - 4, 0); }, "own offset" },
-        DamageRow { "NotAMetafile", [](QByteArray& f) { f[136] = 'X'; }, "Metafile is not valid" },
+        DamageRow { "NotAMetafile", [](QByteArray& f) { f[136] = 'X'; }, "page 1 is not a metafile" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A file damaged after its first good page shows the pages it can and names the ones it cannot.
+class PartlyDamagedFile : public ::testing::TestWithParam<DamageRow> { };
+
+TEST_P(PartlyDamagedFile, ShowsWhatCanBeRead)
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.RPF"));
+    const QString bad = dir.filePath(QStringLiteral("bad.RPF"));
+    finishedStore(2)->Save(good);
+    QByteArray bytes = readFile(good);
+    GetParam().damage(bytes);
+    writeFile(bad, bytes);
+    const QString damage = QString::fromUtf8(GetParam().message);
+    const int pages = damage.contains(QLatin1String("Pages 2")) ? 1 : 2;
+    TRpPrinter store(TRpPrinterDestination::PageStore, 96);
+    store.Load(bad);
+    EXPECT_EQ(store.PagesStarted(), pages);
+    EXPECT_TRUE(store.PageAt(pages).has_value());
+    EXPECT_TRUE(store.pageStore()->damage().startsWith(damage)) << store.pageStore()->damage().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(ReportFile, PartlyDamagedFile,
+    ::testing::Values(
+        DamageRow { "TruncatedInTheSecondPage", [](QByteArray& f) { f.chop(100); },
+            "Pages 2 to 2 of the report file cannot be read, only the first 1 are shown: The report "
+            "file is damaged: page record 2 points outside the file" },
+        DamageRow { "SecondPictureNoMetafile", [](QByteArray& f) { f[int32At(f, 132) + 8] = 'X'; },
+            "Pages 2 to 2 of the report file cannot be read, only the first 1 are shown: the picture of page "
+            "2" },
+        DamageRow { "CountTooHigh", [](QByteArray& f) { putInt32(f, 8, 3); },
+            "Pages 3 to 3 of the report file cannot be read, only the first 2 are shown" },
         DamageRow { "GarbageAfterTheRecords", [](QByteArray& f) { f.append(QByteArray(40, '\x01')); },
-            "page number" }),
+            "The report file holds more than its 2 pages" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReportFile, AFolderIsNoReportFile)
