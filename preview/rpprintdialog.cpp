@@ -7,11 +7,14 @@
 #include "report/rpprintertarget.h"
 #include "report/rpreport.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -22,6 +25,20 @@ namespace preview {
 using namespace report;
 
 namespace {
+
+// What the dialog offers that the report's job cannot do: a list of pages ("2,5"), odd or even pages only
+// and reverse order. They are not offered; one the dialog shows all the same refuses the answer.
+constexpr const char* NotOffered[]
+    = { "pagesRadioButton", "pagesLineEdit", "pageSetLabel", "pageSetCombo", "reverse" };
+
+bool choosesWhatIsNotOffered(const QPrintDialog& dialog)
+{
+    const auto* list = dialog.findChild<QRadioButton*>(QStringLiteral("pagesRadioButton"));
+    const auto* pageSet = dialog.findChild<QComboBox*>(QStringLiteral("pageSetCombo"));
+    const auto* reverse = dialog.findChild<QCheckBox*>(QStringLiteral("reverse"));
+    return (list && list->isChecked()) || (pageSet && pageSet->currentIndex() > 0)
+        || (reverse && reverse->isChecked());
+}
 
 TRpPrintDialog::ExecFunction& execFunction()
 {
@@ -51,6 +68,12 @@ bool TRpPrintDialog::Execute()
     QPrintDialog dialog(&qprinter);
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies
         | QAbstractPrintDialog::PrintShowPageSize);
+    for (const char* name : NotOffered) {
+        if (auto* widget = dialog.findChild<QWidget*>(QLatin1String(name))) {
+            widget->setEnabled(false);
+            widget->hide();
+        }
+    }
     dialog.setMinMax(MinPage, MaxPage);
     dialog.setFromTo(FromPage, ToPage);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
@@ -70,6 +93,13 @@ bool TRpPrintDialog::Execute()
     const int result = execFunction() ? execFunction()(dialog) : dialog.exec();
     if (result != QDialog::Accepted)
         return false;
+    // Never print something other than what was chosen.
+    if (choosesWhatIsNotOffered(dialog)) {
+        platform::showError(
+            QStringLiteral("A list of pages, odd or even pages only and reverse order cannot be "
+                           "printed: choose all pages or a range from one page to another"));
+        return false;
+    }
     m_printer.readFrom(qprinter);
     Collate = qprinter.collateCopies();
     PrintToFile = !qprinter.outputFileName().isEmpty();

@@ -18,9 +18,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -372,6 +376,43 @@ TEST(ReportPrint, LoadedReportFileIsReplayedInItsRange)
     loaded.deviceSettings().firstPage = 5;
     EXPECT_THROW(printLoadedReport(loaded), report::ERpError);
     EXPECT_EQ(newestJobId("File"), newestBefore);
+}
+
+// The dialog's page list, odd or even pages and reverse order are not offered; one chosen all the same is
+// refused, and the report keeps what it had.
+TEST(ReportPrint, SetupDialogOffersOnlyWhatThePrintHonours)
+{
+    SKIP_WITHOUT_SPOOLER();
+    struct Row {
+        const char* name;
+        std::function<void(QPrintDialog&)> choose;
+    };
+    const Row rows[] = {
+        { "page list",
+            [](QPrintDialog& d) { d.findChild<QRadioButton*>("pagesRadioButton")->setChecked(true); } },
+        { "odd pages", [](QPrintDialog& d) { d.findChild<QComboBox*>("pageSetCombo")->setCurrentIndex(1); } },
+        { "reverse", [](QPrintDialog& d) { d.findChild<QCheckBox*>("reverse")->setChecked(true); } },
+    };
+    QStringList errors;
+    const auto handler = platform::setErrorHandler([&](const QString& text) { errors << text; });
+    for (const Row& r : rows) {
+        PrintReport run(3, "File");
+        bool hidden = true;
+        const auto previous = TRpPrintDialog::setExecFunction([&](QPrintDialog& dialog) {
+            for (const char* name : { "pagesRadioButton", "pageSetCombo", "reverse" }) {
+                if (auto* w = dialog.findChild<QWidget*>(name))
+                    hidden = hidden && !w->isVisibleTo(&dialog) && !w->isEnabled();
+            }
+            r.choose(dialog);
+            return int(QDialog::Accepted);
+        });
+        PrinterSetup(run.rp, nullptr);
+        TRpPrintDialog::setExecFunction(previous);
+        EXPECT_TRUE(hidden) << r.name;
+        EXPECT_EQ(run.rp.PrinterSettings.PrinterIndex, queueIndex("File")) << r.name << ": nothing kept";
+    }
+    platform::setErrorHandler(handler);
+    EXPECT_EQ(errors.size(), 3);
 }
 
 TEST(ReportPrint, SetupDialogAcceptedKeepsCopiesPrinterAndRangeCancelledChangesNothing)
