@@ -504,10 +504,6 @@ void TfMenu::setFieldWarnings(FieldWarnings warnings)
     m_fieldWarnings = std::move(warnings);
     if (m_batch)
         m_batch->setFieldWarnings(m_fieldWarnings);
-    if (m_log) {
-        m_batch->setPrintedBefore(
-            [this](const transfer::TransferEditorValues& values) { return m_log->printedBefore(values); });
-    }
     updateFormWarning();
 }
 
