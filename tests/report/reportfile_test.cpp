@@ -228,17 +228,24 @@ struct DamageRow {
     const char* message; // part of the message
 };
 
+// The damaged copy, written beside the good file in dir.
+QString damagedCopy(const QTemporaryDir& dir, const DamageRow& row)
+{
+    const QString good = dir.filePath(QStringLiteral("good.RPF"));
+    const QString bad = dir.filePath(QStringLiteral("bad.RPF"));
+    finishedStore(2)->Save(good);
+    QByteArray bytes = readFile(good);
+    row.damage(bytes);
+    writeFile(bad, bytes);
+    return bad;
+}
+
 class DamagedFile : public ::testing::TestWithParam<DamageRow> { };
 
 TEST_P(DamagedFile, IsRefusedWithAMessage)
 {
     QTemporaryDir dir;
-    const QString good = dir.filePath(QStringLiteral("good.RPF"));
-    const QString bad = dir.filePath(QStringLiteral("bad.RPF"));
-    finishedStore(2)->Save(good);
-    QByteArray bytes = readFile(good);
-    GetParam().damage(bytes);
-    writeFile(bad, bytes);
+    const QString bad = damagedCopy(dir, GetParam());
 
     auto store = finishedStore(1);
     const QByteArray shown = store->PageAt(1)->bytes;
@@ -278,12 +285,7 @@ class PartlyDamagedFile : public ::testing::TestWithParam<DamageRow> { };
 TEST_P(PartlyDamagedFile, ShowsWhatCanBeRead)
 {
     QTemporaryDir dir;
-    const QString good = dir.filePath(QStringLiteral("good.RPF"));
-    const QString bad = dir.filePath(QStringLiteral("bad.RPF"));
-    finishedStore(2)->Save(good);
-    QByteArray bytes = readFile(good);
-    GetParam().damage(bytes);
-    writeFile(bad, bytes);
+    const QString bad = damagedCopy(dir, GetParam());
     const QString damage = QString::fromUtf8(GetParam().message);
     const int pages = damage.contains(QLatin1String("Pages 2")) ? 1 : 2;
     TRpPrinter store(TRpPrinterDestination::PageStore, 96);
