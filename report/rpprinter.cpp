@@ -20,10 +20,16 @@ TRpPrinter::TRpPrinter(TRpPrinterDestination destination, int screenPpi, QObject
     , m_screenPpi(screenPpi > 0 ? screenPpi : platform::screenPpi())
     , m_pixelsPerUnitX(m_screenPpi / NativePerInch)
     , m_pixelsPerUnitY(m_screenPpi / NativePerInch)
-    , m_recorderFactory(&createEmfPageRecorder)
 {
-    if (destination == TRpPrinterDestination::Printer)
-        m_printerTarget = std::make_unique<TRpPrinterTarget>();
+    if (destination == TRpPrinterDestination::Printer) {
+        auto sink = std::make_unique<TRpPrintJobSink>();
+        m_jobSink = sink.get();
+        m_sink = std::move(sink);
+    } else {
+        auto sink = std::make_unique<TRpPageStoreSink>(m_store, m_screenPpi, MemoryLimit);
+        m_storeSink = sink.get();
+        m_sink = std::move(sink);
+    }
 }
 
 TRpPrinter::~TRpPrinter() = default;
@@ -53,143 +59,89 @@ int TRpPrinter::DeviceHeight(long double h) const
 
 platform::Canvas* TRpPrinter::canvas() const
 {
-    if (m_printerTarget)
-        return m_printerCanvas;
-    return m_recorder ? &m_recorder->canvas() : nullptr;
+    return m_sink->canvas();
 }
 
 void TRpPrinter::OpenDocument()
 {
-    if (m_printerTarget) {
-        openPrinterDocument();
-        return;
-    }
-    m_deviceOriginX = 0;
-    m_deviceOriginY = 0;
     m_cancelled = false;
     m_pagesAvailable = 0;
     if (m_status != TRpPrinterStatus::Ready)
         throw ERpError(QStringLiteral("RpPrinter not ready"));
+    TRpPageSink::Job job;
+    job.printerIndex = m_master ? m_master->PrinterSettings.PrinterIndex : -1;
+    job.noScaling = m_master && m_master->PrinterSettings.NoScaling;
+    job.compression = m_compression;
+    job.title = platform::fromCp1250(m_title);
+    // A cancel (the progress window, the preview closing) stops the hand-over to the spooler too: the job
+    // is then cancelled there before anything prints.
+    const QPointer<TRpPrinter> self(this);
+    job.keepGoing
+        = [self] { return self && !self->m_cancelled && !(self->m_master && self->m_master->cancelled()); };
+    const TRpPageSink::Mapping mapping = m_sink->open(m_settings, job);
+    m_pixelsPerUnitX = mapping.pixelsPerUnitX;
+    m_pixelsPerUnitY = mapping.pixelsPerUnitY;
+    m_deviceOriginX = mapping.originX;
+    m_deviceOriginY = mapping.originY;
     m_pagesStarted = 0;
     m_status = TRpPrinterStatus::Generating;
     ++m_documentSerial;
     m_loadedFromFile = false;
-    m_recorder.reset();
-    m_store = std::make_unique<TRpPageStore>(MemoryLimit, m_compression);
-    m_pixelsPerUnitX = m_screenPpi / NativePerInch;
-    m_pixelsPerUnitY = m_screenPpi / NativePerInch;
-}
-
-void TRpPrinter::openPrinterDocument()
-{
-    m_cancelled = false;
-    m_pagesAvailable = 0;
-    if (m_status != TRpPrinterStatus::Ready)
-        throw ERpError(QStringLiteral("RpPrinter not ready"));
-    m_printerTarget->selectPrinter(m_master ? m_master->PrinterSettings.PrinterIndex : -1, m_settings);
-    const platform::PrinterMetrics m = m_printerTarget->applyDeviceSettings(m_settings);
-    // The offsets of the paper as it is printed: measured with the report's orientation applied, or a
-    // landscape page would be placed by the portrait offsets of a printer with uneven margins.
-    m_settings.leftOffset = m.leftOffset;
-    m_settings.topOffset = m.topOffset;
-    m_deviceOriginX = m.leftOffset;
-    m_deviceOriginY = m.topOffset;
-    m_printerTarget->setTitle(platform::fromCp1250(m_title));
-    m_printerTarget->printer().setNoScaling(m_master && m_master->PrinterSettings.NoScaling);
-    const QPointer<TRpPrinter> self(this);
-    // A cancel (the progress window, the preview closing) stops the hand-over to the spooler too: the job
-    // is then cancelled there before anything prints.
-    m_printerTarget->setKeepGoing(
-        [self] { return self && !self->m_cancelled && !(self->m_master && self->m_master->cancelled()); });
-    m_pagesStarted = 0;
-    m_printerCanvas = nullptr;
-    m_status = TRpPrinterStatus::Generating;
-    m_pixelsPerUnitX = m.dpiX / NativePerInch;
-    m_pixelsPerUnitY = m.dpiY / NativePerInch;
-}
-
-void TRpPrinter::storeOpenPage()
-{
-    // The recorder goes first, so a failing store never stores the same page twice.
-    std::unique_ptr<TRpPageRecorder> recorder = std::move(m_recorder);
-    m_store->addPage(recorder->finish());
 }
 
 void TRpPrinter::NextPage()
 {
     if (m_status != TRpPrinterStatus::Generating)
         throw ERpError(QStringLiteral("Illegal call to NewPage"));
-    if (m_printerTarget) {
-        if (m_printerCanvas) {
-            m_printerCanvas = nullptr;
-            m_printerTarget->endPage(m_pagesStarted, m_settings);
-        }
-        ++m_pagesStarted;
-        m_printerCanvas = m_printerTarget->beginPage(m_pagesStarted, m_settings);
-        return;
-    }
-    if (m_recorder) {
-        storeOpenPage();
+    if (m_sink->pageOpen() && m_sink->endPage(m_pagesStarted, m_settings)) {
         ++m_pagesAvailable;
         emit pageAvailable(m_pagesAvailable);
     }
     ++m_pagesStarted;
     // The paper keeps its size whatever the placement: only positions move and scale on it.
-    m_recorder = m_recorderFactory(roundHalfEven(m_settings.orientedWidth() * m_pixelsPerUnitX),
-        roundHalfEven(m_settings.orientedLength() * m_pixelsPerUnitY), m_screenPpi);
+    m_sink->beginPage(m_pagesStarted, m_settings,
+        roundHalfEven(m_settings.orientedWidth() * m_pixelsPerUnitX),
+        roundHalfEven(m_settings.orientedLength() * m_pixelsPerUnitY));
 }
 
 void TRpPrinter::CloseDocument()
 {
     if (m_status != TRpPrinterStatus::Generating)
         return;
-    if (m_printerTarget) {
-        m_printerCanvas = nullptr;
-        m_status = TRpPrinterStatus::Finished;
-        m_printerTarget->close();
-        return;
-    }
     bool stored = false;
     try {
-        if (m_pagesStarted > 0 && m_recorder) {
-            storeOpenPage();
-            stored = true;
-        }
+        stored
+            = m_pagesStarted > 0 && m_sink->pageOpen() && m_sink->finishLastPage(m_pagesStarted, m_settings);
     } catch (...) {
         m_status = TRpPrinterStatus::Finished;
         throw;
     }
     m_status = TRpPrinterStatus::Finished;
-    const int serial = m_documentSerial;
-    if (QCoreApplication::instance()) {
-        // The window that owns this target may release it while events run.
-        const QPointer<TRpPrinter> self(this);
-        QCoreApplication::processEvents();
-        if (!self)
+    // A page store's pages are shown by a window, which may release this target, or load a report file
+    // over the document, while the events run that announce the last page.
+    if (m_storeSink) {
+        const int serial = m_documentSerial;
+        if (QCoreApplication::instance()) {
+            const QPointer<TRpPrinter> self(this);
+            QCoreApplication::processEvents();
+            if (!self)
+                return;
+        }
+        if (serial != m_documentSerial)
             return;
+        // Only a page that was really stored is announced: a document without pages has none available.
+        if (stored) {
+            ++m_pagesAvailable;
+            emit pageAvailable(m_pagesAvailable);
+        }
     }
-    // A report file loaded meanwhile has replaced this document.
-    if (serial != m_documentSerial)
-        return;
-    // Only a page that was really stored is announced: a document without pages has none available.
-    if (stored) {
-        ++m_pagesAvailable;
-        emit pageAvailable(m_pagesAvailable);
-    }
-    m_store->finish();
+    m_sink->close();
 }
 
 void TRpPrinter::AbortDocument()
 {
-    if (m_printerTarget) {
-        m_printerCanvas = nullptr;
-        m_status = TRpPrinterStatus::Finished;
-        m_printerTarget->abort();
-        return;
-    }
     try {
-        if (m_recorder)
-            storeOpenPage();
+        m_sink->abort();
     } catch (...) {
         m_status = TRpPrinterStatus::Finished;
         throw;
@@ -265,7 +217,7 @@ void TRpPrinter::load(std::unique_ptr<TRpPageStore> store)
             m_master->cancelGeneration();
         RequestCancel();
         // The page being drawn belongs to the cancelled run, not to the file.
-        m_recorder.reset();
+        m_sink->dropPage();
     }
     ++m_documentSerial;
     m_pixelsPerUnitX = pixelsPerUnit;

@@ -6,6 +6,7 @@
 #include "platform/canvas.h"
 #include "report/rpgeneratedpage.h"
 #include "report/rppagerecorder.h"
+#include "report/rppagesink.h"
 #include "report/rppagestore.h"
 #include "report/rpprintersettings.h"
 #include "report/rpprintertarget.h"
@@ -102,8 +103,12 @@ public:
     // The printer set-up routine the preview calls (installed by the report).
     std::function<void()> printerSetupHook;
 
-    // How page canvases are made; by default EMF recorders.
-    void setRecorderFactory(TRpPageRecorderFactory factory) { m_recorderFactory = std::move(factory); }
+    // How a page store's canvases are made; by default EMF recorders.
+    void setRecorderFactory(TRpPageRecorderFactory factory)
+    {
+        if (m_storeSink)
+            m_storeSink->setRecorderFactory(std::move(factory));
+    }
 
     // Set while a preview window shows this target; clearing it while generating cancels the run.
     bool previewShown() const { return m_previewShown; }
@@ -130,7 +135,7 @@ public:
     TRpPageStore* pageStore() const { return m_store.get(); }
     TRpPageList& pageList() { return m_store->pageList(); }
     // The printer side of a printer-destination target; nullptr for the page store.
-    TRpPrinterTarget* printerTarget() const { return m_printerTarget.get(); }
+    TRpPrinterTarget* printerTarget() const { return m_jobSink ? &m_jobSink->target() : nullptr; }
     TRpStream* stream() const { return m_store ? &m_store->stream() : nullptr; }
 
 signals:
@@ -139,9 +144,7 @@ signals:
     void progressUpdate(int percent);
 
 private:
-    void storeOpenPage();
     void load(std::unique_ptr<TRpPageStore> store);
-    void openPrinterDocument();
 
     TRpPrinterDestination m_destination;
     TRpPrinterStatus m_status = TRpPrinterStatus::Ready;
@@ -165,12 +168,12 @@ private:
     // Counts documents (and loads), so a document that a load replaced while it was closing leaves the
     // loaded pages alone.
     int m_documentSerial = 0;
-    TRpPageRecorderFactory m_recorderFactory;
-    std::unique_ptr<TRpPageRecorder> m_recorder;
     std::unique_ptr<TRpPageStore> m_store;
-    std::unique_ptr<TRpPrinterTarget> m_printerTarget;
+    // Where the pages go: one of the two below.
+    std::unique_ptr<TRpPageSink> m_sink;
+    TRpPageStoreSink* m_storeSink = nullptr;
+    TRpPrintJobSink* m_jobSink = nullptr;
     std::shared_ptr<TRpRun> m_run;
-    platform::Canvas* m_printerCanvas = nullptr;
 };
 
 } // namespace report

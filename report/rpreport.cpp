@@ -76,7 +76,7 @@ void TRpReport::cancelGeneration()
         m_printer->RequestCancel();
 }
 
-void TRpReport::PreviewReport(std::shared_ptr<TRpRun> run)
+void TRpReport::PreviewReport(const std::shared_ptr<TRpRun>& run)
 {
     do {
         m_previewAgain = false;

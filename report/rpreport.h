@@ -122,7 +122,7 @@ public:
     // A preview option that asks for it shows the report again in a new window.
     // run: the data the pages are made from, kept with every window showing them (a print from a window
     // puts them back first, and what leaves the program is told to it); none: OnOutput is told.
-    void PreviewReport(std::shared_ptr<TRpRun> run = nullptr);
+    void PreviewReport(const std::shared_ptr<TRpRun>& run = nullptr);
     // The preview-closed notification of the window showing `target` (sent synchronously, before the
     // window releases its target): cancels a run in progress, else ends PreviewReport's wait.
     void previewClosed(TRpPrinter* target);
