@@ -373,20 +373,22 @@ void TfMenu::showImportProblem(QLabel* warning, const QString& text)
 {
     const int room = width() - warning->x() - 8;
     warning->setText(warning->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    warning->setToolTip(text); // the whole of a text cut off at the window's edge
     warning->resize(std::min(room, warning->sizeHint().width()), warning->height());
     warning->show();
 }
 
 namespace {
 
-// A value of the file the editors could not take, in the problem's own words with the line that gave it.
+// A value of the file the editors could not take: the line that gave it first, where the window's edge
+// cannot cut it off, then the problem in its own words.
 QString importProblemText(transfer::Problem problem)
 {
     if (problem.value.size() > 30)
         problem.value = problem.value.left(29) + QChar(0x2026);
-    QString text = transfer::problemText(problem, transfer::Language::Polish);
-    text[0] = text[0].toUpper();
-    text += QStringLiteral(" (wiersz %1)").arg(problem.line);
+    QString text = QStringLiteral("Wiersz %1: %2")
+                       .arg(problem.line)
+                       .arg(transfer::problemText(problem, transfer::Language::Polish));
     if (problem.field == transfer::Field::Data)
         text += QStringLiteral(" – przyjęto dzisiejszą");
     return text;

@@ -321,14 +321,15 @@ TEST_F(FMenuTest, ValuesThatCannotBeReadAreToldBesideTheirCaptions)
         { "both read", sampleFile, nullptr, nullptr },
         { "no amount, no date given", "NDNazwa=A\nKwota=\n", nullptr, nullptr },
         { "ambiguous amount", "NDNazwa=A\nKwota=1.234\n",
-            "Kwota „1.234” ma trzy miejsca po przecinku albo separator tysięcy", nullptr },
+            "Wiersz 2: kwota „1.234” ma trzy miejsca po przecinku albo separator tysięcy", nullptr },
         { "third decimal", "NDNazwa=A\nKwota=1234,567\n",
-            "Kwota „1234,567” ma więcej niż dwa miejsca po przecinku (wiersz 2)", nullptr },
-        { "too large", "Kwota=1 000 000 000 000\n", "przekracza 999 999 999 999,99 (wiersz 1)", nullptr },
+            "Wiersz 2: kwota „1234,567” ma więcej niż dwa miejsca po przecinku", nullptr },
+        { "too large", "Kwota=1 000 000 000 000\n", "Wiersz 1: kwota „1 000 000 000 000” przekracza",
+            nullptr },
         { "amount that is no number", "Kwota=dużo\r\nData=1.02.2024",
-            "Kwota „dużo” nie jest liczbą (wiersz 1)", nullptr },
+            "Wiersz 1: kwota „dużo” nie jest liczbą", nullptr },
         { "date that is no date", "A\nB\nData=2024-13-45", nullptr,
-            "Data „2024-13-45” nie jest datą (wiersz 3) – przyjęto dzisiejszą" },
+            "Wiersz 3: data „2024-13-45” nie jest datą – przyjęto dzisiejszą" },
     };
     for (const Row& r : rows) {
         load(r.bytes);
