@@ -53,15 +53,18 @@ package)
   need dpkg-shlibdeps dpkg-dev
   (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null)
   deb="$(ls "$work"/przelew_*_amd64.deb)"
-  dpkg-deb -f "$deb" Depends | grep -q 'fonts-wine' || { echo "the package does not depend on fonts-wine"; exit 1; }
+  grep -q 'fonts-wine' <<<"$(dpkg-deb -f "$deb" Depends)" || { echo "the package does not depend on fonts-wine"; exit 1; }
   # Its dependencies resolve on this system (apt only simulates the installation).
   if command -v apt-get >/dev/null; then
     apt-get -s install "$deb" >"$work/apt.txt" 2>&1 || { cat "$work/apt.txt"; exit 1; }
   fi
   # The installed programs run from the package's files.
   dpkg-deb -x "$deb" "$work/root"
-  "$work/root/usr/bin/przelew-render" --help | grep -q '^Usage: przelew-render' \
+  # The text is read whole first: grep -q leaves at its first match, and the program writing the rest
+  # into a closed pipe would fail the line under pipefail.
+  usage="$("$work/root/usr/bin/przelew-render" --help 2>/dev/null)" \
     || { echo "the packaged przelew-render does not run"; exit 1; }
+  grep -q '^Usage: przelew-render' <<<"$usage" || { echo "the packaged przelew-render gives no usage text"; exit 1; }
   report="$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v 'root privileges' || true)"
   echo "$report"
   ! grep -q '^E:' <<<"$report" ;;
