@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/propertiesstore.h"
-#include "printout/frprzelnew.h"
+#include "printout/formfit.h"
 #include "transfer/transferreader.h"
 
 #include <QDateTime>

@@ -40,8 +40,6 @@ static void initResources()
 
 namespace app {
 
-TfMenu* fMenu = nullptr;
-
 namespace {
 
 QFont tahoma(int pixels)
@@ -273,8 +271,6 @@ TfMenu::TfMenu(QWidget* parent)
 TfMenu::~TfMenu()
 {
     PropertiesStore1.storeAndReport();
-    if (fMenu == this)
-        fMenu = nullptr;
 }
 
 void TfMenu::setActionImages(const QList<QIcon>& images)
@@ -441,8 +437,8 @@ BatchWindow* TfMenu::batchWindow()
         }
         m_batch->setPrintTransfers([this](const std::vector<transfer::TransferEditorValues>& transfers,
                                        const QStringList& sources, printout::FormKind kind) {
-            if (m_batchPreview && !(m_reportBusy && m_reportBusy()))
-                m_batchPreview(transfers, sources, kind);
+            if (m_preview && !(m_reportBusy && m_reportBusy()))
+                m_preview(transfers, sources, kind);
         });
     }
     return m_batch;
@@ -595,8 +591,7 @@ void TfMenu::aPrintExecute()
 {
     platform::runGuarded(
         [this] {
-            data::TDM2* dm = DM2;
-            if (!dm || (m_reportBusy && m_reportBusy()))
+            if (m_reportBusy && m_reportBusy())
                 return;
             const transfer::TransferEditorValues values = editorValues();
             const printout::FormKind kind = formKind();
@@ -616,9 +611,8 @@ void TfMenu::aPrintExecute()
                 if (answer != QMessageBox::Yes)
                     return;
             }
-            transfer::writeTransferRecord(*dm, values);
-            if (m_previewReport)
-                m_previewReport(kind);
+            if (m_preview)
+                m_preview({ values }, { lNazwaPliku->text() }, kind);
         },
         this);
 }

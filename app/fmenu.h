@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/propertiesstore.h"
-#include "printout/frprzelnew.h"
+#include "printout/formfit.h"
 #include "transfer/transferlog.h"
 #include "transfer/transferrecord.h"
 
@@ -38,12 +38,12 @@ public:
     // The images of the actions (ImageList1).
     void setActionImages(const QList<QIcon>& images);
 
-    // What the print command does once the record is posted: the report's preview of the chosen form.
-    // Until it is set, the command ends after posting.
-    void setPreviewReport(std::function<void(printout::FormKind)> previewReport)
-    {
-        m_previewReport = std::move(previewReport);
-    }
+    // How the windows print: the preview of the transfers on a form, a page each, with the file each came
+    // from. The main window prints its one transfer through it, the batch window its rows. Until it is
+    // set, the print commands end after their checks.
+    using Preview = std::function<void(
+        const std::vector<transfer::TransferEditorValues>&, const QStringList&, printout::FormKind)>;
+    void setPreview(Preview preview) { m_preview = std::move(preview); }
     // Why an amount cannot go on a deposit slip (nothing when it can): the print commands ask before
     // anything is written, and show the reason instead of a page.
     void setDepositCheck(std::function<std::optional<QString>(transfer::Money)> check);
@@ -52,17 +52,10 @@ public:
     using FieldWarnings = std::function<std::vector<printout::FieldWarning>(
         const transfer::TransferEditorValues&, printout::FormKind)>;
     void setFieldWarnings(FieldWarnings warnings);
-    // Whether the report is still generating pages from mtPlat; the print command then leaves the table
-    // alone, since emptying it would pull the record from under the running generation.
+    // Whether the report is still generating pages; the print commands then do nothing, since a new
+    // preview would pull the records from under the running generation.
     void setReportBusy(std::function<bool()> reportBusy) { m_reportBusy = std::move(reportBusy); }
 
-    // What the batch window's print does with its transfers: the report's preview of all of them.
-    void setBatchPreview(std::function<void(
-            const std::vector<transfer::TransferEditorValues>&, const QStringList&, printout::FormKind)>
-            preview)
-    {
-        m_batchPreview = std::move(preview);
-    }
     // "Otwórz wiele…": the batch window (made on first use), shown and asked for files unless some are
     // given. Tests replace the batch window's dialog through batchWindow().
     void aOpenManyExecute();
@@ -153,20 +146,14 @@ private:
     void updateFormWarning();
     void showEditorValues(const transfer::TransferEditorValues& values);
 
-    std::function<void(printout::FormKind)> m_previewReport;
+    Preview m_preview;
     std::function<std::optional<QString>(transfer::Money)> m_depositCheck;
     FieldWarnings m_fieldWarnings;
     std::function<bool()> m_reportBusy;
     std::function<QString()> m_chooseFile;
-    std::function<void(
-        const std::vector<transfer::TransferEditorValues>&, const QStringList&, printout::FormKind)>
-        m_batchPreview;
     QPointer<BatchWindow> m_batch;
     QPointer<HistoryWindow> m_history;
     transfer::TransferLog* m_log = nullptr;
 };
-
-// The one main window of the program, created first at start-up.
-extern TfMenu* fMenu;
 
 } // namespace app

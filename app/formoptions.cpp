@@ -32,37 +32,41 @@ QString reportQueue(const report::TRpReport& report)
     }
 }
 
-void setValuesOnly(
-    printout::TfrPrzelNew& form, printout::TfrPrzelNew& blankForm, data::TDM2& blankData, bool on)
+namespace {
+
+// The empty form, generated once on a form and table of its own, faint behind the values on the screen.
+const QByteArray& blankPage(int screenPpi)
+{
+    static const QByteArray blank = [screenPpi] {
+        data::TDM2 data;
+        printout::TfrPrzelNew form(data.mtPlat);
+        // The form without its values: an empty record would still print the amount 0,00.
+        transfer::writeTransferRecord(data, transfer::TransferEditorValues {});
+        for (const printout::DataLabelDef& row : printout::dataLabels()) {
+            for (const char* name : row.names)
+                form.component(name)->Enabled = false;
+        }
+        report::TRpPrinter store(report::TRpPrinterDestination::PageStore, screenPpi);
+        form.rp.GenerateReport(store);
+        const std::optional<report::TRpGeneratedPage> page = store.PageAt(1);
+        return page ? page->bytes : QByteArray();
+    }();
+    return blank;
+}
+
+} // namespace
+
+void setValuesOnly(printout::TfrPrzelNew& form, bool on)
 {
     form.setValuesOnly(on);
     form.rp.PrinterSettings.NoScaling = on;
     form.rp.Placement = on ? storedCalibration(reportQueue(form.rp)) : report::TRpPlacement {};
     form.rp.PreviewUnderlay.clear();
-    if (!on)
-        return;
-    // The empty form, made once, faint behind the values on the screen.
-    static QByteArray blank;
-    if (blank.isEmpty()) {
-        // The form without its values: an empty record would still print the amount 0,00.
-        transfer::writeTransferRecord(blankData, transfer::TransferEditorValues {});
-        auto showValues = [&blankForm](bool show) {
-            for (const printout::DataLabelDef& row : printout::dataLabels()) {
-                for (const char* name : row.names)
-                    blankForm.component(name)->Enabled = show;
-            }
-        };
-        showValues(false);
-        report::TRpPrinter store(report::TRpPrinterDestination::PageStore, form.rp.screenPpi());
-        blankForm.rp.GenerateReport(store);
-        showValues(true);
-        if (const std::optional<report::TRpGeneratedPage> page = store.PageAt(1))
-            blank = page->bytes;
-    }
-    form.rp.PreviewUnderlay = blank;
+    if (on)
+        form.rp.PreviewUnderlay = blankPage(form.rp.screenPpi());
 }
 
-void installFormOptions(printout::TfrPrzelNew& form, printout::TfrPrzelNew& blankForm, data::TDM2& blankData)
+void installFormOptions(printout::TfrPrzelNew& form)
 {
     report::TRpPreviewOption valuesOnly;
     valuesOnly.name = QStringLiteral("ValuesOnly");
@@ -70,15 +74,15 @@ void installFormOptions(printout::TfrPrzelNew& form, printout::TfrPrzelNew& blan
     valuesOnly.hint = QStringLiteral("Tylko dane (na gotowym blankiecie)");
     valuesOnly.checkable = true;
     valuesOnly.checked = [&form] { return form.valuesOnly(); };
-    valuesOnly.triggered = [&form, &blankForm, &blankData](bool on) {
-        setValuesOnly(form, blankForm, blankData, on);
+    valuesOnly.triggered = [&form](bool on) {
+        setValuesOnly(form, on);
         return true;
     };
     report::TRpPreviewOption calibration;
     calibration.name = QStringLiteral("Calibration");
     calibration.text = QStringLiteral("Kalibracja…");
     calibration.hint = QStringLiteral("Kalibracja drukarki");
-    calibration.triggered = [&form, &blankForm, &blankData](bool) {
+    calibration.triggered = [&form](bool) {
         const QString queue = reportQueue(form.rp);
         if (queue.isEmpty()) {
             platform::showError(
@@ -95,7 +99,7 @@ void installFormOptions(printout::TfrPrzelNew& form, printout::TfrPrzelNew& blan
         // The values move with the new calibration at once.
         if (!form.valuesOnly())
             return false;
-        setValuesOnly(form, blankForm, blankData, true);
+        setValuesOnly(form, true);
         return true;
     };
     form.rp.PreviewOptions = { valuesOnly, calibration };

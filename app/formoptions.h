@@ -9,16 +9,14 @@ class QWidget;
 
 namespace app {
 
-// Installs both buttons on the form's report. blankForm, generated from its own table blankData, makes the
-// faint form; both forms must outlive the report's previews.
-void installFormOptions(printout::TfrPrzelNew& form, printout::TfrPrzelNew& blankForm, data::TDM2& blankData);
+// Installs both buttons on the form's report; the form must outlive the report's previews.
+void installFormOptions(printout::TfrPrzelNew& form);
 
 // The CUPS queue the report prints on: the one chosen in its settings, else the system's default; empty
 // when there is no printer or no default one.
 QString reportQueue(const report::TRpReport& report);
 
 // Puts the form into values only (with the calibration of its printer and the faint form) or back.
-void setValuesOnly(
-    printout::TfrPrzelNew& form, printout::TfrPrzelNew& blankForm, data::TDM2& blankData, bool on);
+void setValuesOnly(printout::TfrPrzelNew& form, bool on);
 
 } // namespace app

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/dm2.h"
 
-data::TDM2* DM2 = nullptr;
-
 namespace data {
 
 const std::vector<FieldDef>& TDM2::platFields()

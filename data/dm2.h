@@ -38,6 +38,3 @@ public:
 };
 
 } // namespace data
-
-// The one data module of the program, created at start-up after the main window.
-extern data::TDM2* DM2;

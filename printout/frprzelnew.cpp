@@ -4,18 +4,15 @@
 #include "data/memtable.h"
 #include "platform/cp1250.h"
 #include "printout/bandlayout.h"
-#include "printout/funkcje.h"
+#include "printout/formfit.h"
 #include "report/rpband.h"
 #include "report/rpdbtext.h"
 #include "report/rplabel.h"
 #include "report/rpshape.h"
 #include "report/rpunits.h"
-#include "transfer/amountwords.h"
 
 #include <array>
 #include <stdexcept>
-
-printout::TfrPrzelNew* frPrzelNew = nullptr;
 
 namespace printout {
 
@@ -51,14 +48,7 @@ report::TRpFont reportFont()
 
 void applyText(report::TRpCustomLabel& label, const ComponentDef& def)
 {
-    report::TRpFont font;
-    font.Name = QString::fromLatin1(def.font.face);
-    font.Size = def.font.pointSize;
-    font.Bold = def.font.bold;
-    font.Color = def.font.colour;
-    font.Charset = report::EASTEUROPE_CHARSET;
-    font.Pitch = def.font.fixedPitch ? report::fpFixed : report::fpDefault;
-    label.Font = font;
+    label.Font = componentFont(def);
     label.FontSize = def.font.pointSize;
     label.ParentFont = def.parentFont;
     label.Alignment = def.centred ? report::taCenter : report::taLeftJustify;
@@ -69,78 +59,9 @@ void applyText(report::TRpCustomLabel& label, const ComponentDef& def)
     label.Color = def.background;
 }
 
-// What a filling step writes into its copy-A label.
-enum class Source {
-    Piece, // characters first..last of a text field
-    Whole, // a whole text field
-    Amount, // Kwota as the amount text
-    PayerAccount, // WCKONTOKONTR followed by WCKonto, never cut
-    None, // nothing new: only the copies are set from the label
-};
-
-struct FillStep {
-    Source source;
-    const char* field;
-    int first, last;
-    const char* label;
-    std::array<const char*, 3> copies; // set to the label's caption afterwards; nullptr ends the list
-};
-
-// clang-format off
-    constexpr FillStep kFilling[] = {
-        { Source::Piece, "NDNazwa", 1, 27, "lOdbiorcaA", { "lOdbiorcaB", "lOdbiorcaC", "lOdbiorcaD" } },
-        { Source::Piece, "NDNazwa", 28, 54, "lOdbiorcaA2", { "lOdbiorcaB2", "lOdbiorcaC2", "lOdbiorcaD2" } },
-        { Source::Piece, "NDKonto", 1, 8, "lNrRachOdbA", { "lNrRachOdbB", "lNrRachOdbC", "lNrRachOdbD" } },
-        { Source::Whole, "NDKONTOKONTR", 0, 0, "lLK1", { nullptr } },
-        { Source::Piece, "NDKonto", 9, 25, "lNrRachOdbA1", { nullptr } },
-        { Source::Piece, "NDKonto", 26, 32, "lNrRachOdbA2", { nullptr } },
-        { Source::None, nullptr, 0, 0, "lLK1", { "lLK2", "lLK3", "lLK4" } },
-        { Source::None, nullptr, 0, 0, "lNrRachOdbA1", { "lNrRachOdbB1", "lNrRachOdbC1", "lNrRachOdbD1" } },
-        { Source::None, nullptr, 0, 0, "lNrRachOdbA2", { "lNrRachOdbB2", "lNrRachOdbC2", "lNrRachOdbD2" } },
-        { Source::Amount, "Kwota", 0, 0, "lKwotaA", { "lKwotaB", "lKwotaC", "lKwotaD" } },
-        { Source::PayerAccount, nullptr, 0, 0, "lNrRachZlecA", { "lNrRachZlecB", "lNrRachZlecC", "lNrRachZlecD" } },
-        { Source::Piece, "WCNazwa", 1, 27, "lZleceniodawcaA",
-              { "lZleceniodawcaB", "lZleceniodawcaC", "lZleceniodawcaD" } },
-        { Source::Piece, "WCNazwa", 28, 54, "lZleceniodawcaA1",
-              { "lZleceniodawcaB1", "lZleceniodawcaC1", "lZleceniodawcaD1" } },
-        { Source::Piece, "Tytulem", 1, 27, "lTytulemA", { "lTytulemB", "lTytulemC", "lTytulemD" } },
-        { Source::Piece, "Tytulem", 28, 54, "lTytulemA1", { "lTytulemB1", "lTytulemC1", "lTytulemD1" } },
-    };
-// clang-format on
-
-// Each value fills one character cell of the form: two spaces after every character.
-std::string spaced(const std::string& text)
-{
-    return SpaceLetters(text, 2, false);
-}
-
-// The form is a Polish one: its amount has a decimal comma whatever the desktop's settings.
-constexpr std::string_view DecimalComma = ",";
-
-constexpr std::array<const char*, 4> PayerLabels { "lNrRachZlecA", "lNrRachZlecB", "lNrRachZlecC",
-    "lNrRachZlecD" };
-constexpr int DataPointSize = 12;
-constexpr int SmallestWordsPointSize = 7;
-// The value field of the payer-account line and the box of the letter P, in copy A.
-constexpr int PayerFieldElement = 6;
+// The box of the letter P, in copy A.
 constexpr int LetterPBoxElement = 24;
 constexpr int CurrencyElement = 50; // the caption "PLN"
-
-// The printed amount in words: from the amount text the page prints, so the words and the figures agree
-// to the grosz. Nothing for a negative amount or one too large for words.
-std::optional<QString> depositWords(double amount)
-{
-    const std::string text = amountText(amount, DecimalComma);
-    const std::size_t comma = text.find(',');
-    if (text.empty() || text.front() == '-' || comma == std::string::npos)
-        return std::nullopt;
-    bool zloteRead = false, groszeRead = false;
-    const qulonglong zlote = QByteArray::fromStdString(text.substr(0, comma)).toULongLong(&zloteRead);
-    const int grosze = QByteArray::fromStdString(text.substr(comma + 1)).toInt(&groszeRead);
-    if (!zloteRead || !groszeRead)
-        return std::nullopt;
-    return transfer::amountInWords(zlote, grosze);
-}
 
 } // namespace
 
@@ -265,43 +186,6 @@ void TfrPrzelNew::addDepositCrosses()
     }
 }
 
-// Sets the text on the payer-account label of a copy (0 for A .. 3 for D) at the largest size from 12
-// points down to 7 at which it ends before the line's value field does; false when even 7 points pass it
-// (the label then keeps 7 points).
-bool TfrPrzelNew::fitOnPayerLine(std::size_t copy, const std::string& text)
-{
-    report::TRpLabel& label = labelRef(PayerLabels[copy]);
-    const TemplateElement& field = templateElement(PayerFieldElement);
-    const long double lineEnd = report::layoutToNative(field.left + field.width + copies()[copy].dx);
-    using report::TRpPrintable;
-    for (int size = DataPointSize; size >= SmallestWordsPointSize; --size) {
-        label.FontSize = size;
-        label.setCaption(text);
-        if (label.Size.Values[TRpPrintable::Left] + label.Size.Values[TRpPrintable::Width] <= lineEnd)
-            return true;
-    }
-    return false;
-}
-
-std::optional<QString> TfrPrzelNew::depositProblem(transfer::Money money)
-{
-    const double amount = money.toRecordValue();
-    if (amountText(amount, DecimalComma).front() == '-')
-        return QStringLiteral("Wpłata gotówkowa nie może mieć ujemnej kwoty.");
-    const std::optional<QString> words = depositWords(amount);
-    if (!words)
-        return QStringLiteral("Kwota %1 jest za duża, by zapisać ją słownie.")
-            .arg(QString::fromStdString(amountText(amount, DecimalComma)));
-    const std::string text = platform::toCp1250(*words);
-    for (std::size_t copy = 0; copy < PayerLabels.size(); ++copy) {
-        if (!fitOnPayerLine(copy, text))
-            return QStringLiteral("Kwota słownie nie zmieści się na blankiecie nawet pismem %1 pkt: „%2”.")
-                .arg(SmallestWordsPointSize)
-                .arg(*words);
-    }
-    return std::nullopt;
-}
-
 report::TRpPrintable* TfrPrzelNew::component(const std::string& name)
 {
     ensureComponents();
@@ -364,30 +248,8 @@ void TfrPrzelNew::fill(data::TMemTable& table)
     // A deposit slip printed before may have shrunk the payer-account line.
     for (const char* name : PayerLabels)
         labelRef(name).FontSize = DataPointSize;
-    for (const FillStep& step : kFilling) {
-        report::TRpLabel& target = labelRef(step.label);
-        switch (step.source) {
-        case Source::Piece:
-            target.setCaption(spaced(piece(table.fieldByName(step.field).asString(), step.first, step.last)));
-            break;
-        case Source::Whole:
-            target.setCaption(spaced(table.fieldByName(step.field).asString()));
-            break;
-        case Source::Amount:
-            target.setCaption(spaced(amountText(table.fieldByName(step.field).asFloat(), DecimalComma)));
-            break;
-        case Source::PayerAccount:
-            target.setCaption(spaced(
-                table.fieldByName("WCKONTOKONTR").asString() + table.fieldByName("WCKonto").asString()));
-            break;
-        case Source::None:
-            break;
-        }
-        for (const char* copy : step.copies) {
-            if (copy)
-                labelRef(copy).setCaption(target.caption());
-        }
-    }
+    for (const FilledCaption& filled : filledCaptions(table))
+        labelRef(filled.label).setCaption(filled.caption);
     const bool deposit = m_kind == FormKind::Deposit;
     for (const char* copy : { "A", "B", "C", "D" }) {
         for (const char* diagonal : { "1", "2" })
@@ -396,11 +258,15 @@ void TfrPrzelNew::fill(data::TMemTable& table)
     if (!deposit)
         return;
     // The amount in words, written on as text rather than into the cells; an amount that has none (the
-    // print commands refuse it first) leaves the line empty.
+    // print commands refuse it first) leaves the line empty. Words that do not fit even at the smallest
+    // size keep it.
     const std::optional<QString> words = depositWords(table.fieldByName("Kwota").asFloat());
     const std::string text = words ? platform::toCp1250(*words) : std::string();
-    for (std::size_t copy = 0; copy < PayerLabels.size(); ++copy)
-        fitOnPayerLine(copy, text);
+    for (std::size_t copy = 0; copy < PayerLabels.size(); ++copy) {
+        report::TRpLabel& label = labelRef(PayerLabels[copy]);
+        label.FontSize = wordsPointSize(copy, text, rp.screenPpi()).value_or(SmallestWordsPointSize);
+        label.setCaption(text);
+    }
 }
 
 } // namespace printout

@@ -8,6 +8,7 @@
 #include "platform/fonts.h"
 #include "platform/printer.h"
 #include "printout/calibrationsheet.h"
+#include "printout/formfit.h"
 #include "printout/frprzelnew.h"
 #include "report/rpprint.h"
 #include "report/rpprinter.h"
@@ -345,11 +346,11 @@ void renderTransfers(const RenderOptions& options, QTextStream& out, QTextStream
         const QString source = sourceOf(t);
         if (options.form == printout::FormKind::Deposit) {
             if (const std::optional<QString> problem
-                = form.depositProblem(t.values.amount.value_or(transfer::Money())))
+                = printout::depositProblem(t.values.amount.value_or(transfer::Money())))
                 throw platform::Error(QStringLiteral("%1: %2").arg(source, *problem));
         }
         // What the form cuts or cannot print is told, and printed all the same.
-        for (const printout::FieldWarning& warning : form.fieldWarnings(t.values, options.form))
+        for (const printout::FieldWarning& warning : printout::fieldWarnings(t.values, options.form))
             err << "przelew-render: warning: " << source << ": " << printout::warningText(warning) << '\n';
     }
     std::optional<transfer::TransferLog> log;

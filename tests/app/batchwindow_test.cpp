@@ -225,11 +225,7 @@ TEST_F(BatchWindowTest, DepositSlipsCheckEveryAmount)
 // A row whose values the form will cut says so and still prints.
 TEST_F(BatchWindowTest, RowsTellWhatTheFormCuts)
 {
-    data::TDM2 checkingData;
-    printout::TfrPrzelNew checkingForm(checkingData.mtPlat);
-    window->setFieldWarnings([&](const transfer::TransferEditorValues& v, printout::FormKind kind) {
-        return checkingForm.fieldWarnings(v, kind);
-    });
+    window->setFieldWarnings(printout::fieldWarnings);
     window->addFiles({ csv });
     window->table()->item(0, BatchWindow::Title)->setText(QString(60, QLatin1Char('t')));
     EXPECT_EQ(cell(0, BatchWindow::State),
@@ -272,12 +268,11 @@ TEST_F(BatchWindowTest, SeveralFilesFromTheOpenDialogAndDropped)
 // "Wydruk" hands the transfers to the report's preview.
 TEST_F(BatchWindowTest, OpenedFromTheMainWindowAndTheCommandLine)
 {
-    DM2 = new data::TDM2;
     {
         TfMenu menu;
         std::vector<transfer::TransferEditorValues> previewed;
-        menu.setBatchPreview([&](const std::vector<transfer::TransferEditorValues>& t, const QStringList&,
-                                 printout::FormKind) { previewed = t; });
+        menu.setPreview([&](const std::vector<transfer::TransferEditorValues>& t, const QStringList&,
+                            printout::FormKind) { previewed = t; });
         menu.batchWindow()->setFilesChooser([this] { return QStringList { csv }; });
         menu.aOpenMany->trigger();
         ASSERT_TRUE(menu.batchWindow()->isVisible());
@@ -293,6 +288,4 @@ TEST_F(BatchWindowTest, OpenedFromTheMainWindowAndTheCommandLine)
         ASSERT_EQ(errors.size(), 1);
         EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot open file"))) << errors[0].toStdString();
     }
-    delete DM2;
-    DM2 = nullptr;
 }

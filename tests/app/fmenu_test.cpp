@@ -49,14 +49,11 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        DM2 = new data::TDM2;
         open();
     }
     void TearDown() override
     {
         window.reset();
-        delete DM2;
-        DM2 = nullptr;
         AppTest::TearDown();
     }
     void open()
@@ -64,9 +61,21 @@ protected:
         window = std::make_unique<TfMenu>();
         window->setActionImages(ImageList1());
         window->setFileChooser([this] { return chosenFile; });
+        setPreviewReport({});
         window->show();
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window.get());
+    }
+    // Prints as the program does: the transfers go into the table the report reads, then the preview
+    // would show them.
+    void setPreviewReport(std::function<void(printout::FormKind)> preview)
+    {
+        window->setPreview([this, preview](const std::vector<transfer::TransferEditorValues>& transfers,
+                               const QStringList&, printout::FormKind kind) {
+            transfer::writeTransferRecords(dm, transfers);
+            if (preview)
+                preview(kind);
+        });
     }
     // Ends the run as the program does: close, then destroy (which stores the payer account).
     void closeAndReopen()
@@ -86,6 +95,7 @@ protected:
     }
     void print() { window->aPrint->trigger(); }
 
+    data::TDM2 dm;
     std::unique_ptr<TfMenu> window;
     QString chosenFile;
     QTemporaryDir m_files;
@@ -230,7 +240,7 @@ TEST_F(FMenuTest, AltWDoesNothingBeforeALoadAndEscCloses)
 {
     QTest::keyClick(window->ceKwota, Qt::Key_W, Qt::AltModifier);
     QTest::keyClick(window->eTytulem, Qt::Key_W, Qt::AltModifier);
-    EXPECT_EQ(DM2->mtPlat.isOpen(), false);
+    EXPECT_EQ(dm.mtPlat.isOpen(), false);
     EXPECT_EQ(window->ceKwota->text(), QString()); // the key is no character to type either
     EXPECT_EQ(window->eTytulem->text(), QString());
     EXPECT_TRUE(window->isVisible());
@@ -411,25 +421,25 @@ TEST_F(FMenuTest, PrintWritesTheRecord)
     load(sampleFile);
     window->eRachunekZleceniodawcy->setText(QStringLiteral("PL 12-34"));
     int previews = 0;
-    window->setPreviewReport([&](printout::FormKind) {
+    setPreviewReport([&](printout::FormKind) {
         ++previews;
-        EXPECT_EQ(DM2->mtPlat.recordCount(), 1); // posted before the preview
+        EXPECT_EQ(dm.mtPlat.recordCount(), 1); // posted before the preview
     });
     print();
     print();
     EXPECT_EQ(previews, 2);
-    data::TMemTable& t = DM2->mtPlat;
+    data::TMemTable& t = dm.mtPlat;
     ASSERT_EQ(t.recordCount(), 1);
     t.first();
-    EXPECT_EQ(DM2->mtPlatData->asDateTime(), platform::toDays(QDate(2024, 5, 15)));
-    EXPECT_EQ(DM2->mtPlatKwota->asFloat(), 1234.5);
-    EXPECT_EQ(DM2->mtPlatWCNazwa->asString(), "Jan Kowalski");
-    EXPECT_EQ(DM2->mtPlatWCKonto->asString(), "PL 12-34");
-    EXPECT_EQ(DM2->mtPlatNDNazwa->asString(), "Firma Sp. z o.o.");
-    EXPECT_EQ(DM2->mtPlatNDKONTOKONTR->asString(), "61");
-    EXPECT_EQ(DM2->mtPlatNDKonto->asString(), "109010140000071219812874");
-    EXPECT_EQ(DM2->mtPlatTytulem->asString(), "Faktura 12/2024");
-    EXPECT_TRUE(DM2->mtPlatWCKONTOKONTR->isNull());
+    EXPECT_EQ(dm.mtPlatData->asDateTime(), platform::toDays(QDate(2024, 5, 15)));
+    EXPECT_EQ(dm.mtPlatKwota->asFloat(), 1234.5);
+    EXPECT_EQ(dm.mtPlatWCNazwa->asString(), "Jan Kowalski");
+    EXPECT_EQ(dm.mtPlatWCKonto->asString(), "PL 12-34");
+    EXPECT_EQ(dm.mtPlatNDNazwa->asString(), "Firma Sp. z o.o.");
+    EXPECT_EQ(dm.mtPlatNDKONTOKONTR->asString(), "61");
+    EXPECT_EQ(dm.mtPlatNDKonto->asString(), "109010140000071219812874");
+    EXPECT_EQ(dm.mtPlatTytulem->asString(), "Faktura 12/2024");
+    EXPECT_TRUE(dm.mtPlatWCKONTOKONTR->isNull());
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -439,7 +449,7 @@ TEST_F(FMenuTest, TheFormKindIsKeptAndADepositIsCheckedFirst)
 {
     load(sampleFile);
     std::vector<printout::FormKind> previews;
-    window->setPreviewReport([&](printout::FormKind kind) { previews.push_back(kind); });
+    setPreviewReport([&](printout::FormKind kind) { previews.push_back(kind); });
     std::vector<transfer::Money> checked;
     window->setDepositCheck([&](transfer::Money amount) -> std::optional<QString> {
         checked.push_back(amount);
@@ -457,8 +467,8 @@ TEST_F(FMenuTest, TheFormKindIsKeptAndADepositIsCheckedFirst)
     print();
     EXPECT_EQ(previews.size(), 2u);
     EXPECT_EQ(errors, QStringList { QStringLiteral("ujemna.") }); // the display ends a message with a stop
-    DM2->mtPlat.first();
-    EXPECT_EQ(DM2->mtPlatKwota->asFloat(), 1234.5); // the record of the last print stays
+    dm.mtPlat.first();
+    EXPECT_EQ(dm.mtPlatKwota->asFloat(), 1234.5); // the record of the last print stays
 
     closeAndReopen();
     EXPECT_TRUE(window->aFormWplata->isChecked());
@@ -469,15 +479,10 @@ TEST_F(FMenuTest, TheFormKindIsKeptAndADepositIsCheckedFirst)
     EXPECT_EQ(window->formKind(), printout::FormKind::Transfer);
 }
 
-// What the form will not show whole is told under the editors as the values change, on a form of its own;
-// printing goes on.
+// What the form will not show whole is told under the editors as the values change; printing goes on.
 TEST_F(FMenuTest, WhatTheFormCutsIsToldUnderTheEditors)
 {
-    data::TDM2 checkingData;
-    printout::TfrPrzelNew checkingForm(checkingData.mtPlat);
-    window->setFieldWarnings([&](const transfer::TransferEditorValues& v, printout::FormKind kind) {
-        return checkingForm.fieldWarnings(v, kind);
-    });
+    window->setFieldWarnings(printout::fieldWarnings);
     load(sampleFile);
     EXPECT_FALSE(window->lBlankiet->isVisible());
     EXPECT_EQ(window->height(), 453);
@@ -493,7 +498,7 @@ TEST_F(FMenuTest, WhatTheFormCutsIsToldUnderTheEditors)
     EXPECT_EQ(window->lBlankiet->text(),
         QStringLiteral("Nie zmieści się na blankiecie: nazwa odbiorcy (62 znaki, mieści się 54)"));
     int previews = 0;
-    window->setPreviewReport([&](printout::FormKind) { ++previews; });
+    setPreviewReport([&](printout::FormKind) { ++previews; });
     print();
     EXPECT_EQ(previews, 1);
     window->eOdbiorca->setText(QStringLiteral("Krótka"));
@@ -587,7 +592,7 @@ TEST_F(FMenuTest, TheHistoryFindsAndPrintsAgain)
 
     // Printing it again is asked about, with the day it was printed; No prints nothing.
     int previews = 0;
-    window->setPreviewReport([&](printout::FormKind) { ++previews; });
+    setPreviewReport([&](printout::FormKind) { ++previews; });
     for (const auto button : { QMessageBox::No, QMessageBox::Yes }) {
         QString question;
         whenModal([&](QWidget* modal) {
@@ -623,20 +628,20 @@ TEST_F(FMenuTest, PrintLeavesTheTableAloneWhileTheReportGenerates)
 {
     load(sampleFile);
     print();
-    ASSERT_EQ(DM2->mtPlat.recordCount(), 1);
+    ASSERT_EQ(dm.mtPlat.recordCount(), 1);
     window->eTytulem->setText(QStringLiteral("Inny tytuł"));
     int previews = 0;
-    window->setPreviewReport([&](printout::FormKind) { ++previews; });
+    setPreviewReport([&](printout::FormKind) { ++previews; });
     window->setReportBusy([] { return true; });
     print();
     EXPECT_EQ(previews, 0);
-    DM2->mtPlat.first();
-    EXPECT_EQ(DM2->mtPlatTytulem->asString(), "Faktura 12/2024"); // the record the generation reads
+    dm.mtPlat.first();
+    EXPECT_EQ(dm.mtPlatTytulem->asString(), "Faktura 12/2024"); // the record the generation reads
     window->setReportBusy([] { return false; });
     print();
     EXPECT_EQ(previews, 1);
-    DM2->mtPlat.first();
-    EXPECT_EQ(DM2->mtPlatTytulem->asString(), "Inny tytu\xb3");
+    dm.mtPlat.first();
+    EXPECT_EQ(dm.mtPlatTytulem->asString(), "Inny tytu\xb3");
 }
 
 TEST_F(FMenuTest, PrintSplitsTheRecipientAccount)
@@ -661,8 +666,8 @@ TEST_F(FMenuTest, PrintSplitsTheRecipientAccount)
     for (const Row& r : rows) {
         window->eRachunekOdbiorcy->setText(r.account);
         print();
-        EXPECT_EQ(DM2->mtPlatNDKONTOKONTR->asString(), r.checkDigits) << r.name;
-        EXPECT_EQ(DM2->mtPlatNDKonto->asString(), r.rest) << r.name;
+        EXPECT_EQ(dm.mtPlatNDKONTOKONTR->asString(), r.checkDigits) << r.name;
+        EXPECT_EQ(dm.mtPlatNDKonto->asString(), r.rest) << r.name;
     }
 }
 
@@ -673,21 +678,21 @@ TEST_F(FMenuTest, PrintWithoutDateOrAmount)
     window->ceKwota->setValue(std::nullopt);
     window->eTytulem->setText(QString(300, QLatin1Char('t')));
     print();
-    EXPECT_TRUE(DM2->mtPlatData->isNull());
-    EXPECT_EQ(DM2->mtPlatData->displayText(), "");
-    EXPECT_FALSE(DM2->mtPlatKwota->isNull());
-    EXPECT_EQ(DM2->mtPlatKwota->displayText(), "0,00");
-    EXPECT_EQ(DM2->mtPlatTytulem->asString().size(), 255u);
+    EXPECT_TRUE(dm.mtPlatData->isNull());
+    EXPECT_EQ(dm.mtPlatData->displayText(), "");
+    EXPECT_FALSE(dm.mtPlatKwota->isNull());
+    EXPECT_EQ(dm.mtPlatKwota->displayText(), "0,00");
+    EXPECT_EQ(dm.mtPlatTytulem->asString().size(), 255u);
 }
 
 TEST_F(FMenuTest, AnErrorOfThePreviewIsShownAndTheRecordStaysPosted)
 {
     load(sampleFile);
-    window->setPreviewReport(
+    setPreviewReport(
         [](printout::FormKind) { throw platform::Error(QStringLiteral("Printer selected is not valid")); });
     print();
     EXPECT_EQ(errors, QStringList { QStringLiteral("Printer selected is not valid.") });
-    EXPECT_EQ(DM2->mtPlat.recordCount(), 1);
+    EXPECT_EQ(dm.mtPlat.recordCount(), 1);
 }
 
 TEST_F(FMenuTest, AccountWarningsBesideTheCaptions)
@@ -830,10 +835,10 @@ TEST_F(FMenuTest, ShortcutsWorkAnywhereInTheWindow)
     EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));
     EXPECT_TRUE(window->ceKwota->hasFocus());
     int previews = 0;
-    window->setPreviewReport([&](printout::FormKind) { ++previews; });
+    setPreviewReport([&](printout::FormKind) { ++previews; });
     QTest::keyClick(window->deData, Qt::Key_W, Qt::AltModifier);
     EXPECT_EQ(previews, 1);
-    EXPECT_EQ(DM2->mtPlat.recordCount(), 1);
+    EXPECT_EQ(dm.mtPlat.recordCount(), 1);
     QTest::keyClick(window->eRachunekZleceniodawcy, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
 }
@@ -845,7 +850,7 @@ TEST_F(FMenuTest, TheDateBeingTypedIsTheOneThatPrints)
     window->deData->selectAll();
     QTest::keyClicks(window->deData, QStringLiteral("2.01.2025"));
     QTest::keyClick(window->deData, Qt::Key_W, Qt::AltModifier);
-    EXPECT_EQ(DM2->mtPlatData->asDateTime(), platform::toDays(QDate(2025, 1, 2)));
+    EXPECT_EQ(dm.mtPlatData->asDateTime(), platform::toDays(QDate(2025, 1, 2)));
 }
 
 TEST_F(FMenuTest, OpenDialogOffersTextFilesThenEveryName)

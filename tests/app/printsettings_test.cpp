@@ -55,9 +55,9 @@ TEST_F(PrintSettingsTest, TheDialogShowsTakesAndPrintsTheTypedCalibration)
 // full form takes both back.
 TEST_F(PrintSettingsTest, ValuesOnlyAndBack)
 {
-    data::TDM2 dm, blankData;
-    printout::TfrPrzelNew form(dm.mtPlat), blank(blankData.mtPlat);
-    installFormOptions(form, blank, blankData);
+    data::TDM2 dm;
+    printout::TfrPrzelNew form(dm.mtPlat);
+    installFormOptions(form);
     ASSERT_EQ(form.rp.PreviewOptions.size(), 2u);
     EXPECT_EQ(form.rp.PreviewOptions[0].hint, QStringLiteral("Tylko dane (na gotowym blankiecie)"));
     EXPECT_TRUE(form.rp.PreviewOptions[0].triggered(true));

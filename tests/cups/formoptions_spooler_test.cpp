@@ -11,10 +11,10 @@ TEST(SpoolerFormOptions, ValuesOnlyWithQueuesButNoDefault)
 {
     SKIP_WITHOUT_SPOOLER();
     qputenv("PRINTER", "Nonexistent"); // names no queue, so the spooler has no default
-    data::TDM2 dm, blankData;
-    printout::TfrPrzelNew form(dm.mtPlat), blank(blankData.mtPlat);
+    data::TDM2 dm;
+    printout::TfrPrzelNew form(dm.mtPlat);
     EXPECT_EQ(app::reportQueue(form.rp), QString());
-    app::setValuesOnly(form, blank, blankData, true);
+    app::setValuesOnly(form, true);
     EXPECT_TRUE(form.valuesOnly());
     EXPECT_EQ(form.rp.Placement, report::TRpPlacement {});
     EXPECT_FALSE(form.rp.PreviewUnderlay.isEmpty());
