@@ -2,9 +2,9 @@
 #include "platform/printer.h"
 
 #include "platform/cupsjob.h"
+#include "platform/events.h"
 #include "platform/printerpapers.h"
 
-#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -461,7 +461,7 @@ int TPrinter::endDoc()
     try {
         CupsJob job(device, m_title, std::move(options));
         id = job.submit(path, "application/pdf", [this] {
-            const bool goOn = m_abortCallback ? m_abortCallback() : (QCoreApplication::processEvents(), true);
+            const bool goOn = m_abortCallback ? m_abortCallback() : (letEventsIn(), true);
             return goOn && !m_abortRequested;
         });
     } catch (...) {

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "preview/rpprogressform.h"
 
+#include "platform/events.h"
 #include "report/rpprinter.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -63,10 +62,7 @@ void TRpProgressForm::showPainted()
     // The print runs on right away and lets events through only at its checkpoints: wait (briefly) for
     // the window system to map the window, then paint it at once, or it stays blank until the first
     // checkpoint.
-    QElapsedTimer waited;
-    waited.start();
-    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 500)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    platform::waitUntilExposed(*this);
     repaint();
 }
 
@@ -85,7 +81,7 @@ void TRpProgressForm::progressUpdate(int)
         return;
     m_gauge->setValue(percent);
     m_info->setText(progressText(percent));
-    QCoreApplication::processEvents();
+    platform::letEventsIn();
 }
 
 void TRpProgressForm::pageAvailable(int) { }

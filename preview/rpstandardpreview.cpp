@@ -2,6 +2,7 @@
 #include "preview/rpstandardpreview.h"
 
 #include "platform/errordisplay.h"
+#include "platform/events.h"
 #include "preview/rppreview.h"
 #include "preview/rppreviewicons.h"
 #include "preview/rppreviewimage.h"
@@ -337,9 +338,7 @@ void TRpStandardPreview::RpPreviewProgressUpdate(int progress)
 void TRpStandardPreview::zoomAfterPendingEvents(void (TRpPreview::*zoom)())
 {
     // Pending events may close the window: zoom only if it is still there.
-    QPointer<TRpStandardPreview> self(this);
-    QCoreApplication::processEvents();
-    if (self)
+    if (platform::letEventsIn(this))
         (m_preview->*zoom)();
 }
 

@@ -4,13 +4,13 @@
 #include "emf/metafile.h"
 #include "platform/cp1250.h"
 #include "platform/errordisplay.h"
+#include "platform/events.h"
 #include "report/rperror.h"
 #include "report/rppreviewhost.h"
 #include "report/rpprinter.h"
 #include "report/rpprintertarget.h"
 #include "report/rpreport.h"
 
-#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPainter>
 #include <QPointer>
@@ -128,13 +128,11 @@ int printLoadedReport(TRpPrinter& printer)
         return 0;
     }
     const platform::PrinterMetrics m = target.applyDeviceSettings(settings);
-    const QPointer<TRpPrinter> guard(&printer);
     device.beginDoc();
     try {
         for (int i = from; i <= to; ++i) {
-            QCoreApplication::processEvents();
             // The window holding the pages may have been closed meanwhile: the job is thrown away.
-            if (!guard) {
+            if (!platform::letEventsIn(&printer)) {
                 device.abort();
                 return 0;
             }

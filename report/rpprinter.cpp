@@ -3,13 +3,13 @@
 
 #include "emf/metafile.h"
 #include "platform/cp1250.h"
+#include "platform/events.h"
 #include "platform/fonts.h"
 #include "report/rperror.h"
 #include "report/rpreport.h"
 #include "report/rpreportfile.h"
 #include "report/rpunits.h"
 
-#include <QCoreApplication>
 #include <QMetaObject>
 
 namespace report {
@@ -121,12 +121,8 @@ void TRpPrinter::CloseDocument()
     // over the document, while the events run that announce the last page.
     if (m_storeSink) {
         const int serial = m_documentSerial;
-        if (QCoreApplication::instance()) {
-            const QPointer<TRpPrinter> self(this);
-            QCoreApplication::processEvents();
-            if (!self)
-                return;
-        }
+        if (!platform::letEventsIn(this))
+            return;
         if (serial != m_documentSerial)
             return;
         // Only a page that was really stored is announced: a document without pages has none available.

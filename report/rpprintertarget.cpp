@@ -2,9 +2,9 @@
 #include "report/rpprintertarget.h"
 
 #include "emf/paintercanvas.h"
+#include "platform/events.h"
 #include "report/rpunits.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace report {
@@ -114,8 +114,7 @@ platform::PrinterMetrics TRpPrinterTarget::applyDeviceSettings(const TRpDeviceSe
 void TRpPrinterTarget::setKeepGoing(std::function<bool()> keepGoing)
 {
     m_printer->setAbortCallback([keepGoing = std::move(keepGoing)] {
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents();
+        platform::letEventsIn();
         return !keepGoing || keepGoing();
     });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "report/rpreport.h"
 
+#include "platform/events.h"
 #include "platform/fonts.h"
 #include "report/rpdataset.h"
 #include "report/rppreviewhost.h"
@@ -86,7 +87,7 @@ void TRpReport::PreviewReport(const std::shared_ptr<TRpRun>& run)
 
 void TRpReport::previewOnce(const std::shared_ptr<TRpRun>& run)
 {
-    processEvents();
+    platform::letEventsIn();
     if (!m_available)
         return;
     // The window owns the target; the report only remembers the newest one, through a guarded pointer,
@@ -114,9 +115,8 @@ void TRpReport::previewOnce(const std::shared_ptr<TRpRun>& run)
     }
     if (!m_previewHost)
         return;
-    while (guard && m_printer == target && m_previewHost->showsPreview(target)
-        && !QCoreApplication::closingDown())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    platform::runEventsWhile(
+        [&] { return guard && m_printer == target && m_previewHost->showsPreview(target); });
 }
 
 void TRpReport::setPrintSource(TRpPrinter* source)
@@ -135,12 +135,6 @@ void TRpReport::previewClosed(TRpPrinter* target)
     }
     if (target == m_printer)
         m_printer = nullptr;
-}
-
-void TRpReport::processEvents()
-{
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
 }
 
 void TRpReport::forEachComponent(void (TRpPrintable::*call)())
@@ -275,7 +269,7 @@ void TRpReport::recordLoop()
     TRpBand* band = detailBand();
     // Events may cancel the run or release its target.
     const auto stopped = [&] {
-        processEvents();
+        platform::letEventsIn();
         if (!m_runTarget)
             m_cancelled = true;
         return !m_runTarget;

@@ -138,7 +138,6 @@ private:
     void printDetailBand(TRpBand& band);
     void newPage();
     void endPage();
-    void processEvents();
     TRpBand* detailBand() const;
 
     TRpUnit m_units = TRpUnit::MM;
