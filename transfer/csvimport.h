@@ -47,8 +47,6 @@ struct CsvRow {
     // The file was taken as UTF-8 but this row's values are not UTF-8: they were read as code page 1250
     // (values.utf8 is false), which the caller says beside it.
     bool cp1250Line = false;
-
-    bool readable() const { return fault == Fault::None; }
 };
 
 struct CsvTransfers {

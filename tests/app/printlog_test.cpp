@@ -4,6 +4,7 @@
 #include "app/printlog.h"
 #include "app/printservice.h"
 #include "support/apptestsupport.h"
+#include "support/heldlog.h"
 #include "support/money.h"
 
 #include <QDir>
@@ -76,28 +77,26 @@ TEST_F(PrintLogTest, EntriesWaitForALogAnotherProgramHolds)
     const QString path = dir.filePath(QStringLiteral("przelew.sqlite"));
     transfer::TransferLog log(path, 50);
     ASSERT_TRUE(log.isOpen());
-    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
-    other.setDatabaseName(path);
-    ASSERT_TRUE(other.open());
-    QSqlQuery hold(other);
+    testsupport::OtherProgram other(path);
+    ASSERT_TRUE(other.isOpen());
     transfer::TransferEditorValues a;
     a.recipientName = QStringLiteral("Alfa");
     {
         PrintLog printLog(log);
-        ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ASSERT_TRUE(other.hold());
         printLog.output(
             { a }, {}, printout::FormKind::Transfer, QStringLiteral("druk"), QStringLiteral("PDF-1"));
         EXPECT_EQ(printLog.pending(), 1u);
-        ASSERT_TRUE(hold.exec(QStringLiteral("COMMIT")));
+        ASSERT_TRUE(other.release());
         EXPECT_TRUE(printLog.flush());
         EXPECT_EQ(log.entries().size(), 1u);
 
-        ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ASSERT_TRUE(other.hold());
         printLog.output(
             { a }, {}, printout::FormKind::Transfer, QStringLiteral("druk"), QStringLiteral("PDF-2"));
         EXPECT_TRUE(errors.isEmpty());
     } // the program ends with the log still held
-    ASSERT_TRUE(hold.exec(QStringLiteral("COMMIT")));
+    ASSERT_TRUE(other.release());
     ASSERT_EQ(errors.size(), 1);
     const QString kept = path + QStringLiteral(".niezapisane-1.csv");
     EXPECT_TRUE(errors[0].contains(kept)) << errors[0].toStdString();
@@ -105,8 +104,4 @@ TEST_F(PrintLogTest, EntriesWaitForALogAnotherProgramHolds)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("PDF-2"));
     EXPECT_EQ(log.entries().size(), 1u);
-    hold = QSqlQuery();
-    other.close();
-    other = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
 }

@@ -50,7 +50,7 @@ TEST_F(CsvImport, DelimitersQuotingEncodingsAndLineEnds)
         const transfer::CsvTransfers csv = transfer::parseCsvTransfers(r.bytes);
         ASSERT_EQ(csv.rows.size(), 1u) << r.name;
         const transfer::CsvRow& row = csv.rows.front();
-        EXPECT_TRUE(row.readable()) << r.name;
+        EXPECT_EQ(row.fault, transfer::CsvRow::Fault::None) << r.name;
         EXPECT_EQ(row.values.Tytulem, r.title) << r.name;
         EXPECT_EQ(row.values.NDNazwa, r.recipient) << r.name;
         EXPECT_EQ(row.line, r.line) << r.name;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The transfer log on real SQLite files: the schema from an empty file, entries read back exactly, two
 // writers at once, a folder that cannot be written, a damaged file, the history's filter and removal.
+#include "support/heldlog.h"
 #include "transfer/transferlog.h"
 
 #include <QDir>
@@ -156,21 +157,14 @@ TEST(TransferLog, ALogHeldByAnotherProgramSaysItWasBusy)
     const QString path = dir.filePath(QStringLiteral("przelew.sqlite"));
     transfer::TransferLog log(path, 100);
     ASSERT_TRUE(log.isOpen());
-    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-    other.setDatabaseName(path);
-    ASSERT_TRUE(other.open());
-    {
-        QSqlQuery hold(other);
-        ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        EXPECT_FALSE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
-        EXPECT_TRUE(log.busy());
-        ASSERT_TRUE(hold.exec(QStringLiteral("COMMIT")));
-    }
+    testsupport::OtherProgram other(path);
+    ASSERT_TRUE(other.isOpen());
+    ASSERT_TRUE(other.hold());
+    EXPECT_FALSE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
+    EXPECT_TRUE(log.busy());
+    ASSERT_TRUE(other.release());
     EXPECT_TRUE(log.record({ entry(QStringLiteral("A"), 1, QStringLiteral("a")) }));
     EXPECT_FALSE(log.busy());
-    other.close();
-    other = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("other"));
 }
 
 // The same recipient account (however spaced), amount and title within 60 days is found, with its day.
