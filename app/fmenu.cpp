@@ -97,6 +97,10 @@ TfMenu::TfMenu(QWidget* parent)
     setFont(tahoma(13));
     setFixedSize(632, 453);
 
+    aNew = new QAction(QStringLiteral("&Nowy przelew"), this);
+    aNew->setObjectName(QStringLiteral("aNew"));
+    aNew->setToolTip(QStringLiteral("Nowy przelew wpisany ręcznie"));
+    aNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     aOpen = new QAction(QStringLiteral("&Otwórz"), this);
     aOpen->setObjectName(QStringLiteral("aOpen"));
     aOpen->setToolTip(QStringLiteral("Otwiera plik z danymi do przelewu"));
@@ -141,10 +145,11 @@ TfMenu::TfMenu(QWidget* parent)
     Action3 = new QAction(QStringLiteral("Wyjście"), this);
     Action3->setObjectName(QStringLiteral("Action3"));
     Action3->setShortcut(QKeySequence(Qt::Key_Escape));
-    for (QAction* a : { aOpen, aPrint, aOpenMany, Action3 }) {
+    for (QAction* a : { aNew, aOpen, aPrint, aOpenMany, Action3 }) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a); // the shortcuts work anywhere in the window
     }
+    connect(aNew, &QAction::triggered, this, &TfMenu::aNewExecute);
     connect(aOpen, &QAction::triggered, this, &TfMenu::aOpenExecute);
     connect(aPrint, &QAction::triggered, this, &TfMenu::aPrintExecute);
     connect(Action3, &QAction::triggered, this, &TfMenu::Action3Execute);
@@ -158,6 +163,7 @@ TfMenu::TfMenu(QWidget* parent)
     ActionMainMenuBar1->setGeometry(0, 0, 632, 24);
     QMenu* dane = ActionMainMenuBar1->addMenu(QStringLiteral("&Dane"));
     dane->setFont(tahoma(11));
+    dane->addAction(aNew);
     dane->addAction(aOpen);
     dane->addAction(aPrint);
     dane->addAction(aOpenMany);
@@ -178,6 +184,7 @@ TfMenu::TfMenu(QWidget* parent)
     ActionToolBar1->setIconSize(QSize(16, 16));
     ActionToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ActionToolBar1->setGeometry(0, 24, 632, 27);
+    ActionToolBar1->addAction(aNew);
     ActionToolBar1->addAction(aOpen);
     ActionToolBar1->addAction(aPrint);
     ActionToolBar1->addAction(aOpenMany);
@@ -206,16 +213,12 @@ TfMenu::TfMenu(QWidget* parent)
     Label3->setObjectName(QStringLiteral("Label3"));
     Label4->setObjectName(QStringLiteral("Label4"));
 
-    // The recipient's fields are filled only by the open command: no typing, no tab stop.
-    for (QLineEdit* e : { eOdbiorca, eRachunekOdbiorcy }) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::ClickFocus);
-        QPalette p = e->palette();
-        p.setColor(QPalette::Base, p.color(QPalette::Button));
-        e->setPalette(p);
-    }
+    // Until a transfer is begun the recipient's fields take no typing and no tab stop.
+    setRecipientEditable(false);
     for (QLineEdit* e : findChildren<QLineEdit*>())
         e->installEventFilter(this);
+    setTabOrder(eOdbiorca, eRachunekOdbiorcy);
+    setTabOrder(eRachunekOdbiorcy, ceKwota);
     setTabOrder(ceKwota, eRachunekZleceniodawcy);
     setTabOrder(eRachunekZleceniodawcy, eZleceniodawca);
     setTabOrder(eZleceniodawca, eTytulem);
@@ -242,6 +245,15 @@ TfMenu::TfMenu(QWidget* parent)
     connect(deData, &QLineEdit::textEdited, lDataImport, &QWidget::hide);
     connect(eRachunekOdbiorcy, &QLineEdit::textChanged, this,
         [this] { updateAccountCheck(eRachunekOdbiorcy, Label6, lOdbiorcaCheck); });
+    // A typed account is grouped as an invoice prints it, the cursor staying after the same digit.
+    connect(eRachunekOdbiorcy, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const transfer::GroupedAccount grouped
+            = transfer::groupAccount(text, eRachunekOdbiorcy->cursorPosition());
+        if (grouped.text == text)
+            return;
+        eRachunekOdbiorcy->setText(grouped.text);
+        eRachunekOdbiorcy->setCursorPosition(grouped.cursor);
+    });
     connect(eRachunekZleceniodawcy, &QLineEdit::textChanged, this,
         [this] { updateAccountCheck(eRachunekZleceniodawcy, Label7, lZleceniodawcaCheck); });
 
@@ -279,12 +291,37 @@ void TfMenu::setActionImages(const QList<QIcon>& images)
         aOpen->setIcon(images.at(0));
     if (images.size() > 1)
         aPrint->setIcon(images.at(1));
+    if (images.size() > 2)
+        aNew->setIcon(images.at(2));
 }
 
 void TfMenu::FormCreate()
 {
     lNazwaPliku->setText(QString());
     aPrint->setEnabled(false);
+}
+
+void TfMenu::setRecipientEditable(bool editable)
+{
+    for (QLineEdit* e : { eOdbiorca, eRachunekOdbiorcy }) {
+        e->setReadOnly(!editable);
+        e->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
+        QPalette p = palette();
+        if (!editable)
+            p.setColor(QPalette::Base, p.color(QPalette::Button));
+        e->setPalette(p);
+    }
+}
+
+void TfMenu::aNewExecute()
+{
+    transfer::TransferEditorValues v;
+    v.date = platform::today();
+    lKwotaImport->hide();
+    lDataImport->hide();
+    showEditorValues(v);
+    lNazwaPliku->setText(QString());
+    eOdbiorca->setFocus();
 }
 
 void TfMenu::Action3Execute()
@@ -481,6 +518,7 @@ void TfMenu::showEditorValues(const transfer::TransferEditorValues& v)
     put(eZleceniodawca, v.payerName);
     put(eTytulem, v.title);
     deData->setDate(v.date);
+    setRecipientEditable(true);
     aPrint->setEnabled(true);
 }
 

@@ -73,6 +73,9 @@ public:
     void setFormKind(printout::FormKind kind);
 
     void FormCreate();
+    // "Nowy przelew" (Ctrl+N): empties the editors but the payer account, makes the recipient's fields
+    // editable, puts the cursor in the recipient's name and enables printing.
+    void aNewExecute();
     void aOpenExecute();
     void aPrintExecute();
     // Shows the pay-by-phone code of the transfer in the editors (tests find the window as a child).
@@ -118,6 +121,7 @@ public:
     // printing; the window grows by its height while it shows.
     QLabel* lBlankiet;
 
+    QAction* aNew;
     QAction* aOpen;
     QAction* aPrint;
     QAction* aOpenMany;
@@ -145,6 +149,8 @@ private:
     BatchWindow* shownBatchWindow();
     void updateFormWarning();
     void showEditorValues(const transfer::TransferEditorValues& values);
+    // The recipient's name and account take typing once a transfer is begun (new, opened or reprinted).
+    void setRecipientEditable(bool editable);
 
     Preview m_preview;
     std::function<std::optional<QString>(transfer::Money)> m_depositCheck;

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 // The artwork is XPM, which is C source as well as an image file.
+#include "resources/new.xpm"
 #include "resources/open.xpm"
 #include "resources/print.xpm"
 
@@ -14,7 +15,7 @@ QList<QIcon> ImageList1()
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return {};
-    return { QIcon(QPixmap(open_xpm)), QIcon(QPixmap(print_xpm)) };
+    return { QIcon(QPixmap(open_xpm)), QIcon(QPixmap(print_xpm)), QIcon(QPixmap(new_xpm)) };
 }
 
 } // namespace app

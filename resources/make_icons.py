@@ -99,6 +99,25 @@ def program():
     write('przelew', c, {' ': 'None', 'r': '#D01010', 'w': '#FFFFFF', 'p': '#F0A0A0', 'y': '#FFF4C0'})
 
 
+def new_sheet():
+    c = canvas()
+    polygon(c, [(2, 0), (10, 0), (14, 4), (14, 16), (2, 16)], 'w', 'k')   # the sheet, its corner folded
+    for i in range(5):
+        c[i][10 + i] = 'k'               # the fold
+        for x in range(10, 10 + i):
+            c[i][x] = 'f'
+    for y in (6, 8, 10):
+        for x in range(4, 11):
+            c[y][x] = 'p'                # the form's cell rows, still empty
+    for i in range(5):
+        c[14 - i][8 + i] = 'y'           # the pencil writing on it
+        c[13 - i][8 + i] = 'y'
+    c[15][7] = 'k'                       # its point
+    write('new', c, {' ': 'None', 'k': '#404040', 'w': '#FFFFFF', 'f': '#D8D8D8', 'p': '#F0A0A0',
+                     'y': '#E8A000'})
+
+
 folder()
 printer()
 program()
+new_sheet()

@@ -15,6 +15,32 @@ QString accountDigits(const QString& text)
     return digits;
 }
 
+GroupedAccount groupAccount(const QString& typed, int cursor)
+{
+    const bool country = typed.startsWith(QLatin1String("PL"), Qt::CaseInsensitive);
+    const int start = country ? 2 : 0;
+    QString digits;
+    int digitsBefore = 0; // of the digits, those before the cursor
+    for (int i = start; i < typed.size(); ++i) {
+        const QChar c = typed.at(i);
+        if (c == QLatin1Char(' ') || c == QLatin1Char('-'))
+            continue;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return { typed, cursor };
+        digits.append(c);
+        digitsBefore += i < cursor ? 1 : 0;
+    }
+    GroupedAccount grouped { typed.left(start), cursor < start ? cursor : start };
+    for (int i = 0; i < digits.size(); ++i) {
+        if (i == 2 || (i > 2 && (i - 2) % 4 == 0))
+            grouped.text.append(QLatin1Char(' '));
+        grouped.text.append(digits.at(i));
+        if (i + 1 == digitsBefore)
+            grouped.cursor = int(grouped.text.size());
+    }
+    return grouped;
+}
+
 AccountCheck checkAccountNumber(const QString& text)
 {
     const QString digits = accountDigits(text);

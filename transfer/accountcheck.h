@@ -17,6 +17,16 @@ AccountCheck checkAccountNumber(const QString& text);
 // The account as typed without its spaces, hyphens and a leading "PL".
 QString accountDigits(const QString& text);
 
+// An account as it is typed, grouped as an invoice prints it: the check digits, then groups of four
+// ("PL61 1090 1014 ..." keeps its "PL"), and where the cursor goes in it.
+struct GroupedAccount {
+    QString text;
+    int cursor = 0;
+};
+// Only a text of digits, blanks and hyphens (after an optional "PL") is grouped; any other text comes
+// back as it is. cursor is the position in the typed text; it stays after the same digit.
+GroupedAccount groupAccount(const QString& typed, int cursor);
+
 // The warning shown beside an account field whose check sum is wrong.
 QString wrongAccountWarning();
 

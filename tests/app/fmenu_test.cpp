@@ -193,31 +193,33 @@ TEST_F(FMenuTest, ActionsMenuAndToolBar)
     ASSERT_EQ(menus.size(), 1);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&Dane"));
     const QList<QAction*> items = menus[0]->menu()->actions();
-    ASSERT_EQ(items.size(), 10);
-    EXPECT_EQ(items[0], window->aOpen);
-    EXPECT_EQ(items[1], window->aPrint);
-    EXPECT_EQ(items[2], window->aOpenMany);
-    EXPECT_EQ(items[3], window->aPaymentCode);
-    EXPECT_EQ(items[4], window->aHistory);
-    EXPECT_TRUE(items[5]->isSeparator());
-    EXPECT_EQ(items[6], window->aFormPrzelew);
-    EXPECT_EQ(items[7], window->aFormWplata);
-    EXPECT_TRUE(items[8]->isSeparator());
-    EXPECT_EQ(items[9], window->Action3);
+    const QList<QAction*> expectedItems { window->aNew, window->aOpen, window->aPrint, window->aOpenMany,
+        window->aPaymentCode, window->aHistory, nullptr, window->aFormPrzelew, window->aFormWplata, nullptr,
+        window->Action3 };
+    ASSERT_EQ(items.size(), expectedItems.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (expectedItems[i])
+            EXPECT_EQ(items[i], expectedItems[i]) << i;
+        else
+            EXPECT_TRUE(items[i]->isSeparator()) << i;
+    }
+    EXPECT_EQ(window->aNew->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_FALSE(window->aNew->icon().isNull());
     EXPECT_EQ(window->aHistory->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
     EXPECT_EQ(window->aFormWplata->text(), QStringLiteral("Wpłata gotówkowa"));
     EXPECT_TRUE(window->aFormPrzelew->isChecked());
     EXPECT_EQ(window->aOpenMany->text(), QStringLiteral("Otwórz wiele…"));
     EXPECT_EQ(window->aOpenMany->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     EXPECT_EQ(window->ActionToolBar1->actions(),
-        (QList<QAction*> { window->aOpen, window->aPrint, window->aOpenMany }));
+        (QList<QAction*> { window->aNew, window->aOpen, window->aPrint, window->aOpenMany }));
     auto* printButton = qobject_cast<QToolButton*>(window->ActionToolBar1->widgetForAction(window->aPrint));
     ASSERT_NE(printButton, nullptr);
     EXPECT_FALSE(printButton->isEnabled()); // greyed with its action
     EXPECT_EQ(printButton->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
 }
 
-TEST_F(FMenuTest, TabCyclesTheFiveTypedEditors)
+// Five editors until a transfer is begun; then the recipient's two as well.
+TEST_F(FMenuTest, TabCyclesTheTypedEditors)
 {
     QWidget* expected[] = { window->eRachunekZleceniodawcy, window->eZleceniodawca, window->eTytulem,
         window->deData, window->ceKwota };
@@ -225,6 +227,49 @@ TEST_F(FMenuTest, TabCyclesTheFiveTypedEditors)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
     }
+    window->aNew->trigger();
+    QWidget* begun[] = { window->eRachunekOdbiorcy, window->ceKwota, window->eRachunekZleceniodawcy,
+        window->eZleceniodawca, window->eTytulem, window->deData, window->eOdbiorca };
+    for (QWidget* next : begun) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+}
+
+// Ctrl+N empties the editors but the payer account; a transfer typed from nothing prints as a file's
+// would, its account grouped as it is typed and split for the form.
+TEST_F(FMenuTest, ANewTransferIsTypedFromNothingAndPrinted)
+{
+    load(sampleFile);
+    window->eRachunekZleceniodawcy->setText(QStringLiteral("12 1020 5558 1111 1111 1111 1111"));
+    QTest::keyClick(window->ceKwota, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(window->eOdbiorca->hasFocus());
+    EXPECT_EQ(window->eOdbiorca->text(), QString());
+    EXPECT_EQ(window->eTytulem->text(), QString());
+    EXPECT_FALSE(window->ceKwota->value());
+    EXPECT_EQ(window->deData->date(), platform::today());
+    EXPECT_EQ(window->lNazwaPliku->text(), QString());
+
+    QTest::keyClicks(window->eOdbiorca, QStringLiteral("Dostawca "));
+    QTest::sendKeyEvent(
+        QTest::Click, window->eOdbiorca, Qt::Key_unknown, QStringLiteral("Łódź"), Qt::NoModifier);
+    QTest::keyClick(window->eOdbiorca, Qt::Key_Tab);
+    QTest::keyClicks(window->eRachunekOdbiorcy, QStringLiteral("PL61109010140000071219812874"));
+    EXPECT_EQ(window->eRachunekOdbiorcy->text(), QStringLiteral("PL61 1090 1014 0000 0712 1981 2874"));
+    EXPECT_FALSE(window->lOdbiorcaCheck->isVisible());
+    QTest::keyClick(window->eRachunekOdbiorcy, Qt::Key_Tab);
+    QTest::keyClicks(window->ceKwota, QStringLiteral("1234,56"));
+    QTest::keyClicks(window->eTytulem, QStringLiteral("FV 7/2026"));
+    print();
+    dm.mtPlat.first();
+    EXPECT_EQ(dm.mtPlatNDNazwa->asString(),
+        "Dostawca \xa3\xf3"
+        "d\x9f");
+    EXPECT_EQ(dm.mtPlatNDKONTOKONTR->asString(), "61");
+    EXPECT_EQ(dm.mtPlatNDKonto->asString(), "109010140000071219812874");
+    EXPECT_EQ(dm.mtPlatKwota->asFloat(), 1234.56);
+    EXPECT_EQ(dm.mtPlatWCKonto->asString(), "12102055581111111111111111");
+    EXPECT_EQ(dm.mtPlatTytulem->asString(), "FV 7/2026");
 }
 
 TEST_F(FMenuTest, RecipientFieldsTakeNoTypedInput)

@@ -26,3 +26,33 @@ TEST(AccountCheck, Rows)
     for (const Row& r : rows)
         EXPECT_EQ(transfer::checkAccountNumber(QString::fromLatin1(r.text)), r.expected) << r.name;
 }
+
+// '|' marks the cursor before and after.
+TEST(AccountCheck, TypedAccountsAreGroupedAndTheCursorStaysAfterItsDigit)
+{
+    struct Row {
+        const char* typed;
+        const char* grouped;
+    };
+    const Row rows[] = {
+        { "611|", "61 1|" },
+        { "61109010140000071219812874|", "61 1090 1014 0000 0712 1981 2874|" },
+        { "PL6110|90", "PL61 10|90" },
+        { "61-1090-10|14", "61 1090 10|14" },
+        { "61 |", "61|" },
+        { "6|1 1090 1014", "6|1 1090 1014" },
+        { "61 1090 1014 0000 0712 1981 2874 9|", "61 1090 1014 0000 0712 1981 2874 9|" },
+        { "DE89 3704|", "DE89 3704|" }, // another country's IBAN is left as typed
+        { "12 (firma)|", "12 (firma)|" },
+        { "|", "|" },
+    };
+    for (const Row& r : rows) {
+        QString typed = QString::fromLatin1(r.typed);
+        const int cursor = int(typed.indexOf(QLatin1Char('|')));
+        typed.remove(cursor, 1);
+        const transfer::GroupedAccount g = transfer::groupAccount(typed, cursor);
+        QString shown = g.text;
+        shown.insert(g.cursor, QLatin1Char('|'));
+        EXPECT_EQ(shown.toStdString(), r.grouped) << r.typed;
+    }
+}
