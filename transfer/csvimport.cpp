@@ -256,6 +256,7 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
     CsvTransfers result;
     // The key each column gives, by the header's names; a value that two columns name is the first's.
     std::vector<std::optional<std::size_t>> columns;
+    std::vector<std::optional<qsizetype>> unknownColumn; // its place among result.unknownColumns
     std::array<bool, Formularz + 1> named {};
     QStringList names;
     const bool headerUtf8 = std::all_of(header.fields.begin(), header.fields.end(), fieldUtf8);
@@ -266,8 +267,11 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
             key.reset();
         if (key)
             named[*key] = true;
-        else if (!name.isEmpty())
+        unknownColumn.push_back(std::nullopt);
+        if (!key && !name.isEmpty()) {
+            unknownColumn.back() = result.unknownColumns.size();
             result.unknownColumns << name;
+        }
         if (!name.isEmpty())
             names << name;
         columns.push_back(key);
@@ -311,6 +315,10 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
             }
             if (columns[c])
                 *slotOf(row.values, *columns[c]) = oneLine(record.fields[c]);
+            else if (unknownColumn[c]) {
+                row.unknownFields.resize(std::size_t(result.unknownColumns.size()));
+                row.unknownFields[std::size_t(*unknownColumn[c])] = oneLine(record.fields[c]);
+            }
         }
         result.rows.push_back(std::move(row));
     }

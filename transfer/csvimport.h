@@ -47,6 +47,8 @@ struct CsvRow {
     // The file was taken as UTF-8 but this row's values are not UTF-8: they were read as code page 1250
     // (values.utf8 is false), which the caller says beside it.
     bool cp1250Line = false;
+    // The fields of the ignored columns, in the order of CsvTransfers::unknownColumns (empty when short).
+    std::vector<std::string> unknownFields;
 };
 
 struct CsvTransfers {

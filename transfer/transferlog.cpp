@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "transfer/transferlog.h"
 
+#include "transfer/accountcheck.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +32,23 @@ const char* const Migrations[][4] = {
         "CREATE INDEX entry_at ON entry (at)", "CREATE INDEX entry_recipient ON entry (recipient)" },
     // 2: the look for a transfer printed before goes by its amount.
     { "CREATE INDEX entry_amount ON entry (amount_grosze)", nullptr, nullptr, nullptr },
+    // 3: the payee book, which outlives the entries; the recipients logged so far are its first payees.
+    { "CREATE TABLE payee (id INTEGER PRIMARY KEY, name TEXT NOT NULL, account TEXT NOT NULL,"
+      " account_digits TEXT NOT NULL, nip TEXT NOT NULL DEFAULT '', title TEXT NOT NULL DEFAULT '',"
+      " note TEXT NOT NULL DEFAULT '', last_title TEXT NOT NULL DEFAULT '', last_paid TEXT NOT NULL DEFAULT "
+      "'',"
+      " UNIQUE (name, account_digits))",
+        "CREATE INDEX payee_account ON payee (account_digits)",
+        // The account's digits as accountDigits() gives them: without blanks, hyphens and a leading "PL".
+        "INSERT OR IGNORE INTO payee (name, account, account_digits, last_title, last_paid)"
+        " SELECT name, account, CASE WHEN upper(substr(d, 1, 2)) = 'PL' THEN substr(d, 3) ELSE d END,"
+        " coalesce(last_title, ''), coalesce(last_paid, '') FROM (SELECT r.name AS name, r.account AS "
+        "account,"
+        " replace(replace(r.account, ' ', ''), '-', '') AS d,"
+        " (SELECT e.title FROM entry e WHERE e.recipient = r.id ORDER BY e.at DESC LIMIT 1) AS last_title,"
+        " (SELECT max(e.at) FROM entry e WHERE e.recipient = r.id) AS last_paid"
+        " FROM recipient r WHERE r.name <> '' OR r.account <> '')",
+        nullptr },
 };
 
 bool exec(QSqlQuery& query, const QString& sql)
@@ -248,12 +267,17 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
         m_problem = QStringLiteral("Nie można zapisać dziennika przelewów: %1").arg(begin.lastError().text());
         return false;
     }
-    QSqlQuery recipient(db), find(db), entry(db);
+    QSqlQuery recipient(db), find(db), entry(db), payee(db);
     recipient.prepare(QStringLiteral("INSERT OR IGNORE INTO recipient (name, account) VALUES (?, ?)"));
     find.prepare(QStringLiteral("SELECT id FROM recipient WHERE name = ? AND account = ?"));
     entry.prepare(
         QStringLiteral("INSERT INTO entry (at, how, target, form, recipient, payer_account, payer_name,"
                        " amount_grosze, title, transfer_date, source) VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
+    // The payee book learns each recipient, and when it was last paid and for what.
+    payee.prepare(QStringLiteral(
+        "INSERT INTO payee (name, account, account_digits, last_title, last_paid) VALUES (?,?,?,?,?)"
+        " ON CONFLICT (name, account_digits) DO UPDATE SET last_title = excluded.last_title,"
+        " last_paid = excluded.last_paid WHERE excluded.last_paid >= payee.last_paid"));
     bool ok = true;
     for (const LogEntry& e : entries) {
         const TransferEditorValues& v = e.values;
@@ -274,9 +298,22 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
         ok = entry.exec();
         if (!ok)
             break;
+        if (v.recipientName.isEmpty() && v.recipientAccount.isEmpty())
+            continue;
+        for (const QVariant& value :
+            { text(v.recipientName), text(v.recipientAccount), text(accountDigits(v.recipientAccount)),
+                text(v.title), text(e.when.toUTC().toString(Qt::ISODateWithMs)) })
+            payee.addBindValue(value);
+        ok = payee.exec();
+        if (!ok)
+            break;
     }
     if (!ok) {
-        const QSqlError error = entry.lastError().isValid() ? entry.lastError() : recipient.lastError();
+        QSqlError error = recipient.lastError();
+        for (const QSqlQuery* q : { &entry, &payee }) {
+            if (q->lastError().isValid())
+                error = q->lastError();
+        }
         const QString why = error.text();
         m_busy = isBusy(error);
         db.rollback();
@@ -289,6 +326,7 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
         db.rollback();
         return false;
     }
+    ++m_revision;
     return true;
 }
 

@@ -89,6 +89,9 @@ public:
         begin();
         return m_connection;
     }
+    // Grows with every write through this log (entries, payees): what was read before may be stale.
+    int revision() const { return m_revision; }
+    void changed() { ++m_revision; }
 
 private:
     // Opens the database the first time it is called.
@@ -107,6 +110,7 @@ private:
     mutable bool m_busy = false;
     mutable QString m_problem;
     mutable QString m_notice;
+    int m_revision = 0;
 };
 
 } // namespace transfer

@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "transfer/payees.h"
+
+#include "transfer/accountcheck.h"
+#include "transfer/csvimport.h"
+#include "transfer/transferfile.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+#include <algorithm>
+
+namespace transfer {
+
+QString searchFolded(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        out.append(c == u'ł' || c == u'Ł' ? QChar(u'l') : c);
+    }
+    return out.toCaseFolded().simplified();
+}
+
+PayeeBook::PayeeBook(TransferLog& log)
+    : m_log(log)
+{
+}
+
+void PayeeBook::load() const
+{
+    if (m_loadedRevision == m_log.revision())
+        return;
+    m_loadedRevision = m_log.revision();
+    m_payees.clear();
+    m_folded.clear();
+    if (!m_log.isOpen())
+        return;
+    QSqlQuery q(QSqlDatabase::database(m_log.connectionName(), false));
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT id, name, account, nip, title, note, last_title, last_paid FROM payee"
+                               " ORDER BY last_paid DESC, name COLLATE NOCASE, id")))
+        return;
+    while (q.next()) {
+        Payee p;
+        p.id = q.value(0).toLongLong();
+        p.name = q.value(1).toString();
+        p.account = q.value(2).toString();
+        p.nip = q.value(3).toString();
+        p.title = q.value(4).toString();
+        p.note = q.value(5).toString();
+        p.lastTitle = q.value(6).toString();
+        p.lastPaid = QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
+        m_folded.push_back(searchFolded(p.name) + QLatin1Char('\n') + accountDigits(p.account));
+        m_payees.push_back(std::move(p));
+    }
+}
+
+const std::vector<Payee>& PayeeBook::payees() const
+{
+    load();
+    return m_payees;
+}
+
+std::vector<const Payee*> PayeeBook::find(const QString& text, std::size_t limit) const
+{
+    load();
+    const QString wanted = searchFolded(text);
+    std::vector<const Payee*> found;
+    for (std::size_t i = 0; i < m_payees.size() && found.size() < limit; ++i) {
+        if (m_folded[i].contains(wanted))
+            found.push_back(&m_payees[i]);
+    }
+    return found;
+}
+
+std::optional<QString> PayeeBook::otherOwner(const QString& name, const QString& account) const
+{
+    const QString digits = accountDigits(account);
+    if (digits.isEmpty())
+        return std::nullopt;
+    load();
+    const QString folded = searchFolded(name);
+    std::optional<QString> other;
+    for (const Payee& p : m_payees) {
+        if (accountDigits(p.account) != digits)
+            continue;
+        if (searchFolded(p.name) == folded)
+            return std::nullopt;
+        if (!other)
+            other = p.name;
+    }
+    return other;
+}
+
+bool PayeeBook::write(const QString& sql, const QVariantList& values)
+{
+    m_problem.clear();
+    if (!m_log.isOpen()) {
+        m_problem = m_log.problem();
+        return false;
+    }
+    QSqlQuery q(QSqlDatabase::database(m_log.connectionName(), false));
+    q.prepare(sql);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        m_problem = q.lastError().databaseText().contains(QLatin1String("UNIQUE constraint failed"))
+            ? QStringLiteral("W książce jest już kontrahent o tej nazwie i tym rachunku")
+            : QStringLiteral("Nie można zapisać książki kontrahentów: %1").arg(q.lastError().text());
+        return false;
+    }
+    m_log.changed();
+    return true;
+}
+
+namespace {
+
+QVariant text(const QString& value)
+{
+    return QVariant(value.isNull() ? QStringLiteral("") : value);
+}
+
+} // namespace
+
+bool PayeeBook::save(Payee& payee)
+{
+    const QVariantList values { text(payee.name), text(payee.account), text(accountDigits(payee.account)),
+        text(payee.nip), text(payee.title), text(payee.note) };
+    if (payee.id != 0) {
+        return write(QStringLiteral("UPDATE payee SET name = ?, account = ?, account_digits = ?, nip = ?,"
+                                    " title = ?, note = ? WHERE id = ?"),
+            values + QVariantList { payee.id });
+    }
+    if (!write(QStringLiteral("INSERT INTO payee (name, account, account_digits, nip, title, note)"
+                              " VALUES (?,?,?,?,?,?)"),
+            values))
+        return false;
+    QSqlQuery q(QSqlDatabase::database(m_log.connectionName(), false));
+    if (q.exec(QStringLiteral("SELECT last_insert_rowid()")) && q.next())
+        payee.id = q.value(0).toLongLong();
+    return true;
+}
+
+bool PayeeBook::remove(qlonglong id)
+{
+    return write(QStringLiteral("DELETE FROM payee WHERE id = ?"), { id });
+}
+
+bool PayeeBook::merge(qlonglong keep, qlonglong drop)
+{
+    if (keep == drop)
+        return true;
+    // What keep lacks comes from drop; the later payment wins. Both in one transaction.
+    QSqlDatabase db = QSqlDatabase::database(m_log.connectionName(), false);
+    if (!m_log.isOpen() || !db.transaction()) {
+        m_problem = QStringLiteral("Nie można zapisać książki kontrahentów: %1").arg(db.lastError().text());
+        return false;
+    }
+    // keep's own values stand; drop fills the empty ones, and its payment stands when it is the later.
+    const QString from = QStringLiteral("(SELECT %1 FROM payee WHERE id = ?)");
+    const bool ok = write(QStringLiteral("UPDATE payee SET nip = CASE WHEN nip = '' THEN %1 ELSE nip END,"
+                                         " title = CASE WHEN title = '' THEN %2 ELSE title END,"
+                                         " note = CASE WHEN note = '' THEN %3 ELSE note END,"
+                                         " last_title = CASE WHEN %4 > last_paid THEN %5 ELSE last_title END,"
+                                         " last_paid = max(last_paid, %4) WHERE id = ?")
+                              .arg(from.arg(QLatin1String("nip")), from.arg(QLatin1String("title")),
+                                  from.arg(QLatin1String("note")), from.arg(QLatin1String("last_paid")),
+                                  from.arg(QLatin1String("last_title"))),
+                        { drop, drop, drop, drop, drop, drop, keep })
+        && remove(drop);
+    if (!ok || !db.commit()) {
+        db.rollback();
+        if (m_problem.isEmpty())
+            m_problem
+                = QStringLiteral("Nie można zapisać książki kontrahentów: %1").arg(db.lastError().text());
+        m_log.changed();
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// A field for the CSV: quoted when it holds the delimiter, a quote or a line break.
+QByteArray csvField(const QString& value)
+{
+    QByteArray bytes = value.toUtf8();
+    if (!bytes.contains(';') && !bytes.contains('"') && !bytes.contains('\n') && !bytes.contains('\r'))
+        return bytes;
+    bytes.replace("\"", "\"\"");
+    return '"' + bytes + '"';
+}
+
+} // namespace
+
+QByteArray payeesCsv(const std::vector<Payee>& payees)
+{
+    QByteArray out("\xEF\xBB\xBF");
+    out += QStringLiteral("Nazwa odbiorcy;Rachunek odbiorcy;NIP;Tytuł;Uwagi\r\n").toUtf8();
+    for (const Payee& p : payees) {
+        out += csvField(p.name) + ';' + csvField(p.account) + ';' + csvField(p.nip) + ';' + csvField(p.title)
+            + ';' + csvField(p.note) + "\r\n";
+    }
+    return out;
+}
+
+std::vector<Payee> readPayeesCsv(std::string_view bytes)
+{
+    const CsvTransfers csv = parseCsvTransfers(bytes);
+    // The two columns the transfer import has no use for, by their folded names.
+    const auto columnOf = [&](const char* name) -> std::optional<std::size_t> {
+        for (qsizetype i = 0; i < csv.unknownColumns.size(); ++i) {
+            if (searchFolded(csv.unknownColumns[i]) == QLatin1String(name))
+                return std::size_t(i);
+        }
+        return std::nullopt;
+    };
+    const std::optional<std::size_t> nipColumn = columnOf("nip");
+    const std::optional<std::size_t> noteColumn = columnOf("uwagi");
+    std::vector<Payee> payees;
+    for (const CsvRow& row : csv.rows) {
+        if (row.fault != CsvRow::Fault::None)
+            continue;
+        const TransferEditorValues v = editorValuesFromFile(row.values);
+        const auto extra = [&](std::optional<std::size_t> column) {
+            if (!column || *column >= row.unknownFields.size())
+                return QString();
+            return decodeFileText(row.unknownFields[*column], row.values.utf8).trimmed();
+        };
+        Payee p;
+        p.name = v.recipientName;
+        p.account = v.recipientAccount.trimmed();
+        p.title = v.title;
+        p.nip = extra(nipColumn);
+        p.note = extra(noteColumn);
+        if (!p.name.isEmpty() || !p.account.isEmpty())
+            payees.push_back(std::move(p));
+    }
+    return payees;
+}
+
+} // namespace transfer
