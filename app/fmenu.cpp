@@ -17,9 +17,11 @@
 #include "transfer/transferreader.h"
 #include "transfer/transferrecord.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -31,6 +33,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardItemModel>
 #include <QToolBar>
 
 static void initResources()
@@ -41,6 +44,10 @@ static void initResources()
 namespace app {
 
 namespace {
+
+// The roles of a payee suggestion: the name the completer puts into the editor, and the payee's id.
+constexpr int PayeeNameRole = Qt::UserRole + 1;
+constexpr int PayeeIdRole = Qt::UserRole + 2;
 
 QFont tahoma(int pixels)
 {
@@ -243,8 +250,10 @@ TfMenu::TfMenu(QWidget* parent)
     lDataImport = makeWarning(Label4, "lDataImport", QString());
     connect(ceKwota, &QLineEdit::textEdited, lKwotaImport, &QWidget::hide);
     connect(deData, &QLineEdit::textEdited, lDataImport, &QWidget::hide);
-    connect(eRachunekOdbiorcy, &QLineEdit::textChanged, this,
-        [this] { updateAccountCheck(eRachunekOdbiorcy, Label6, lOdbiorcaCheck); });
+    for (QLineEdit* e : { eOdbiorca, eRachunekOdbiorcy }) {
+        connect(e, &QLineEdit::textChanged, this,
+            [this] { updateAccountCheck(eRachunekOdbiorcy, Label6, lOdbiorcaCheck); });
+    }
     // A typed account is grouped as an invoice prints it, the cursor staying after the same digit.
     connect(eRachunekOdbiorcy, &QLineEdit::textEdited, this, [this](const QString& text) {
         const transfer::GroupedAccount grouped
@@ -360,8 +369,82 @@ bool TfMenu::eventFilter(QObject* watched, QEvent* event)
 void TfMenu::updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning)
 {
     Q_UNUSED(caption);
-    warning->setVisible(
-        transfer::checkAccountNumber(editor->text()) == transfer::AccountCheck::WrongCheckSum);
+    QString text;
+    if (transfer::checkAccountNumber(editor->text()) == transfer::AccountCheck::WrongCheckSum)
+        text = transfer::wrongAccountWarning();
+    else if (m_payees && editor == eRachunekOdbiorcy) {
+        // Never blocking: the book may know the account under another name, which is told.
+        if (const std::optional<QString> owner = m_payees->otherOwner(eOdbiorca->text(), editor->text()))
+            text = QStringLiteral("Ten rachunek należy w książce do: %1").arg(*owner);
+    }
+    if (text.isEmpty()) {
+        warning->hide();
+        return;
+    }
+    const int room = width() - warning->x() - 8;
+    warning->setText(warning->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    warning->setToolTip(text);
+    warning->resize(std::min(room, warning->sizeHint().width()), warning->height());
+    warning->show();
+}
+
+void TfMenu::setPayeeBook(transfer::PayeeBook* book)
+{
+    m_payees = book;
+    if (!m_payeeCompleter) {
+        m_payeeSuggestions = new QStandardItemModel(this);
+        m_payeeCompleter = new QCompleter(m_payeeSuggestions, this);
+        m_payeeCompleter->setObjectName(QStringLiteral("payeeCompleter"));
+        // The book has chosen and ordered the suggestions; the completer only shows them.
+        m_payeeCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        m_payeeCompleter->setCompletionRole(PayeeNameRole);
+        m_payeeCompleter->setWidget(eOdbiorca);
+        connect(eOdbiorca, &QLineEdit::textEdited, this, &TfMenu::suggestPayees);
+        connect(m_payeeCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) {
+                const qlonglong id = index.data(PayeeIdRole).toLongLong();
+                for (const transfer::Payee& p : m_payees->payees()) {
+                    if (p.id == id) {
+                        takePayee(p);
+                        return;
+                    }
+                }
+            });
+    }
+}
+
+void TfMenu::suggestPayees(const QString& text)
+{
+    m_payeeSuggestions->clear();
+    if (!m_payees || eOdbiorca->isReadOnly() || text.trimmed().isEmpty()) {
+        m_payeeCompleter->popup()->hide();
+        return;
+    }
+    for (const transfer::Payee* p : m_payees->find(text, 12)) {
+        auto* item = new QStandardItem(
+            p->account.isEmpty() ? p->name : QStringLiteral("%1   %2").arg(p->name, p->account));
+        item->setData(p->name, PayeeNameRole);
+        item->setData(p->id, PayeeIdRole);
+        m_payeeSuggestions->appendRow(item);
+    }
+    if (m_payeeSuggestions->rowCount() == 0) {
+        m_payeeCompleter->popup()->hide();
+        return;
+    }
+    m_payeeCompleter->complete();
+}
+
+void TfMenu::takePayee(const transfer::Payee& payee)
+{
+    eOdbiorca->setText(payee.name);
+    eRachunekOdbiorcy->setText(transfer::groupAccount(payee.account, 0).text);
+    m_payeeName = payee.name;
+    m_payeeNip = payee.nip;
+    if (eTytulem->text().isEmpty()) {
+        eTytulem->setText(payee.offeredTitle());
+        eTytulem->selectAll();
+    }
+    ceKwota->setFocus();
 }
 
 QString TfMenu::chooseTransferFile()
@@ -621,6 +704,8 @@ void TfMenu::loadFromHistory(const std::vector<transfer::LogEntry>& entries)
 void TfMenu::aPaymentCodeExecute()
 {
     auto* window = new PaymentCodeWindow(editorValues(), this);
+    if (eOdbiorca->text() == m_payeeName)
+        window->taxNumber()->setText(m_payeeNip);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

@@ -5,6 +5,7 @@
 
 #include "app/propertiesstore.h"
 #include "printout/formfit.h"
+#include "transfer/payees.h"
 #include "transfer/transferlog.h"
 #include "transfer/transferrecord.h"
 
@@ -16,6 +17,8 @@
 #include <optional>
 
 class QAction;
+class QCompleter;
+class QStandardItemModel;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
@@ -82,6 +85,13 @@ public:
     void aPaymentCodeExecute();
     // The transfer log the history window reads (not owned); none: the history is empty.
     void setTransferLog(transfer::TransferLog* log) { m_log = log; }
+    // The payee book (not owned) that completes the recipient's name and names an account it knows under
+    // another name; none: no completion.
+    void setPayeeBook(transfer::PayeeBook* book);
+    // Puts a payee of the book into the editors: name, account, and its title (selected, so typing
+    // replaces it) unless a title is typed; the tax number goes to the pay-by-phone code.
+    void takePayee(const transfer::Payee& payee);
+    QCompleter* payeeCompleter() const { return m_payeeCompleter; }
     // "Historia…": the history window, made on first use; its reprint loads one transfer into the
     // editors (the file name label says "(z historii)") and several into the batch window.
     HistoryWindow* historyWindow();
@@ -151,6 +161,8 @@ private:
     void showEditorValues(const transfer::TransferEditorValues& values);
     // The recipient's name and account take typing once a transfer is begun (new, opened or reprinted).
     void setRecipientEditable(bool editable);
+    // The book's payees whose name holds the typed text, under the recipient's name.
+    void suggestPayees(const QString& text);
 
     Preview m_preview;
     std::function<std::optional<QString>(transfer::Money)> m_depositCheck;
@@ -160,6 +172,11 @@ private:
     QPointer<BatchWindow> m_batch;
     QPointer<HistoryWindow> m_history;
     transfer::TransferLog* m_log = nullptr;
+    transfer::PayeeBook* m_payees = nullptr;
+    QCompleter* m_payeeCompleter = nullptr;
+    QStandardItemModel* m_payeeSuggestions = nullptr;
+    QString m_payeeNip; // of the payee last taken, while its name stays in the editor
+    QString m_payeeName;
 };
 
 } // namespace app

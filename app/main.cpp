@@ -47,7 +47,9 @@ int main(int argc, char** argv)
     transfer::TransferLog transferLog;
     app::PrintLog printLog(transferLog);
     app::PrintService printing(data, form, &printLog);
+    transfer::PayeeBook payees(transferLog);
     menu->setTransferLog(&transferLog);
+    menu->setPayeeBook(&payees);
     menu->setPreview(
         [&printing](const std::vector<transfer::TransferEditorValues>& transfers, const QStringList& sources,
             printout::FormKind kind) { printing.preview(transfers, sources, kind); });

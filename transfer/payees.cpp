@@ -31,33 +31,87 @@ PayeeBook::PayeeBook(TransferLog& log)
 {
 }
 
+namespace {
+
+constexpr const char* PayeeColumns
+    = "SELECT id, name, account, nip, title, note, last_title, last_paid FROM payee";
+
+Payee payeeOf(const QSqlQuery& q)
+{
+    Payee p;
+    p.id = q.value(0).toLongLong();
+    p.name = q.value(1).toString();
+    p.account = q.value(2).toString();
+    p.nip = q.value(3).toString();
+    p.title = q.value(4).toString();
+    p.note = q.value(5).toString();
+    p.lastTitle = q.value(6).toString();
+    p.lastPaid = QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
+    return p;
+}
+
+QString foldedOf(const Payee& p)
+{
+    return searchFolded(p.name) + QLatin1Char('\n') + accountDigits(p.account);
+}
+
+} // namespace
+
 void PayeeBook::load() const
 {
-    if (m_loadedRevision == m_log.revision())
+    if (m_loadedRevision == m_log.revision() && !m_stale)
         return;
+    const bool whole = m_stale || m_loadedRevision < 0;
     m_loadedRevision = m_log.revision();
-    m_payees.clear();
-    m_folded.clear();
-    if (!m_log.isOpen())
+    m_stale = false;
+    if (!m_log.isOpen()) {
+        m_payees.clear();
+        m_folded.clear();
         return;
+    }
     QSqlQuery q(QSqlDatabase::database(m_log.connectionName(), false));
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT id, name, account, nip, title, note, last_title, last_paid FROM payee"
-                               " ORDER BY last_paid DESC, name COLLATE NOCASE, id")))
+    if (whole) {
+        m_payees.clear();
+        m_folded.clear();
+        if (!q.exec(QLatin1String(PayeeColumns)
+                + QStringLiteral(" ORDER BY last_paid DESC, name COLLATE NOCASE, id")))
+            return;
+        m_newest.clear();
+        while (q.next()) {
+            if (m_payees.empty())
+                m_newest = q.value(7).toString();
+            m_payees.push_back(payeeOf(q));
+            m_folded.push_back(foldedOf(m_payees.back()));
+        }
         return;
-    while (q.next()) {
-        Payee p;
-        p.id = q.value(0).toLongLong();
-        p.name = q.value(1).toString();
-        p.account = q.value(2).toString();
-        p.nip = q.value(3).toString();
-        p.title = q.value(4).toString();
-        p.note = q.value(5).toString();
-        p.lastTitle = q.value(6).toString();
-        p.lastPaid = QDateTime::fromString(q.value(7).toString(), Qt::ISODateWithMs);
-        m_folded.push_back(searchFolded(p.name) + QLatin1Char('\n') + accountDigits(p.account));
-        m_payees.push_back(std::move(p));
     }
+    // A print only adds payees or makes them the newest: those paid since the newest read go to the front.
+    q.prepare(QLatin1String(PayeeColumns)
+        + QStringLiteral(" WHERE last_paid > ? ORDER BY last_paid DESC, name COLLATE NOCASE, id"));
+    q.addBindValue(m_newest);
+    if (!q.exec())
+        return;
+    std::vector<Payee> paid;
+    while (q.next()) {
+        if (paid.empty())
+            m_newest = q.value(7).toString();
+        paid.push_back(payeeOf(q));
+    }
+    if (paid.empty())
+        return;
+    for (std::size_t i = m_payees.size(); i-- > 0;) {
+        const qlonglong id = m_payees[i].id;
+        if (std::any_of(paid.begin(), paid.end(), [id](const Payee& p) { return p.id == id; })) {
+            m_payees.erase(m_payees.begin() + std::ptrdiff_t(i));
+            m_folded.erase(m_folded.begin() + std::ptrdiff_t(i));
+        }
+    }
+    std::vector<QString> folded;
+    for (const Payee& p : paid)
+        folded.push_back(foldedOf(p));
+    m_payees.insert(m_payees.begin(), paid.begin(), paid.end());
+    m_folded.insert(m_folded.begin(), folded.begin(), folded.end());
 }
 
 const std::vector<Payee>& PayeeBook::payees() const
@@ -114,6 +168,7 @@ bool PayeeBook::write(const QString& sql, const QVariantList& values)
             : QStringLiteral("Nie można zapisać książki kontrahentów: %1").arg(q.lastError().text());
         return false;
     }
+    m_stale = true;
     m_log.changed();
     return true;
 }

@@ -67,6 +67,8 @@ private:
     mutable int m_loadedRevision = -1;
     mutable std::vector<Payee> m_payees;
     mutable std::vector<QString> m_folded; // name and account digits, as the search compares them
+    mutable QString m_newest; // the last payment read, as the log writes it
+    mutable bool m_stale = false; // the book itself changed payees: read them all again
     QString m_problem;
 };
 

@@ -14,8 +14,10 @@
 #include "support/files.h"
 #include "support/money.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -270,6 +272,46 @@ TEST_F(FMenuTest, ANewTransferIsTypedFromNothingAndPrinted)
     EXPECT_EQ(dm.mtPlatKwota->asFloat(), 1234.56);
     EXPECT_EQ(dm.mtPlatWCKonto->asString(), "12102055581111111111111111");
     EXPECT_EQ(dm.mtPlatTytulem->asString(), "FV 7/2026");
+}
+
+// The recipient's name is completed from the payee book by any part of it, diacritics folded; the
+// payee chosen brings its account, title (selected) and tax number. An account the book knows under
+// another name is named, and nothing is blocked.
+TEST_F(FMenuTest, ThePayeeBookCompletesTheRecipient)
+{
+    transfer::TransferLog log(m_files.filePath(QStringLiteral("przelew.sqlite")));
+    transfer::PayeeBook book(log);
+    transfer::Payee known { 0, QStringLiteral("Spółdzielnia Mieszkaniowa Łódź"),
+        QStringLiteral("61109010140000071219812874"), QStringLiteral("7250005556"),
+        QStringLiteral("Czynsz 11/2026"), {}, {}, {} };
+    ASSERT_TRUE(book.save(known));
+    window->setPayeeBook(&book);
+    window->aNew->trigger();
+    QTest::keyClicks(window->eOdbiorca, QStringLiteral("lodz"));
+    QAbstractItemView* popup = window->payeeCompleter()->popup();
+    ASSERT_TRUE(popup->isVisible());
+    ASSERT_EQ(popup->model()->rowCount(), 1);
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(window->eOdbiorca->text(), known.name);
+    EXPECT_EQ(window->eRachunekOdbiorcy->text(), QStringLiteral("61 1090 1014 0000 0712 1981 2874"));
+    EXPECT_EQ(window->eTytulem->text(), QStringLiteral("Czynsz 11/2026"));
+    EXPECT_EQ(window->eTytulem->selectedText(), QStringLiteral("Czynsz 11/2026"));
+    EXPECT_TRUE(window->ceKwota->hasFocus());
+    EXPECT_FALSE(window->lOdbiorcaCheck->isVisible());
+    window->aPaymentCode->trigger();
+    auto* code = window->findChild<PaymentCodeWindow*>();
+    ASSERT_NE(code, nullptr);
+    EXPECT_EQ(code->taxNumber()->text(), QStringLiteral("7250005556"));
+    code->close();
+
+    window->eOdbiorca->setText(QStringLiteral("Ktoś inny"));
+    EXPECT_TRUE(window->lOdbiorcaCheck->isVisible());
+    EXPECT_EQ(window->lOdbiorcaCheck->toolTip(),
+        QStringLiteral("Ten rachunek należy w książce do: Spółdzielnia Mieszkaniowa Łódź"));
+    print();
+    dm.mtPlat.first();
+    EXPECT_EQ(dm.mtPlatNDKonto->asString(), "109010140000071219812874");
 }
 
 TEST_F(FMenuTest, RecipientFieldsTakeNoTypedInput)
