@@ -5,6 +5,7 @@
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
 #include "app/historywindow.h"
+#include "app/payeewindow.h"
 #include "app/paymentcodewindow.h"
 #include "app/printsettings.h"
 #include "data/dm2.h"
@@ -131,6 +132,13 @@ TfMenu::TfMenu(QWidget* parent)
     aHistory->setShortcutContext(Qt::WindowShortcut);
     addAction(aHistory);
     connect(aHistory, &QAction::triggered, this, &TfMenu::aHistoryExecute);
+    aPayees = new QAction(QStringLiteral("Kontrahenci…"), this);
+    aPayees->setObjectName(QStringLiteral("aPayees"));
+    aPayees->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    aPayees->setShortcutContext(Qt::WindowShortcut);
+    aPayees->setEnabled(false);
+    addAction(aPayees);
+    connect(aPayees, &QAction::triggered, this, &TfMenu::aPayeesExecute);
     // The kind of form: one of two, the last choice kept.
     aFormPrzelew = new QAction(QStringLiteral("Przelew"), this);
     aFormPrzelew->setObjectName(QStringLiteral("aFormPrzelew"));
@@ -176,6 +184,7 @@ TfMenu::TfMenu(QWidget* parent)
     dane->addAction(aOpenMany);
     dane->addAction(aPaymentCode);
     dane->addAction(aHistory);
+    dane->addAction(aPayees);
     dane->addSeparator();
     dane->addAction(aFormPrzelew);
     dane->addAction(aFormWplata);
@@ -391,6 +400,7 @@ void TfMenu::updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warn
 void TfMenu::setPayeeBook(transfer::PayeeBook* book)
 {
     m_payees = book;
+    aPayees->setEnabled(book != nullptr);
     if (!m_payeeCompleter) {
         m_payeeSuggestions = new QStandardItemModel(this);
         m_payeeCompleter = new QCompleter(m_payeeSuggestions, this);
@@ -410,6 +420,30 @@ void TfMenu::setPayeeBook(transfer::PayeeBook* book)
                     }
                 }
             });
+    }
+}
+
+PayeeWindow* TfMenu::payeeWindow()
+{
+    if (!m_payeeWindow && m_payees) {
+        m_payeeWindow = new PayeeWindow(*m_payees, this);
+        m_payeeWindow->setUse([this](const transfer::Payee& payee) {
+            if (!aPrint->isEnabled())
+                aNewExecute();
+            takePayee(payee);
+            activateWindow();
+        });
+    }
+    return m_payeeWindow;
+}
+
+void TfMenu::aPayeesExecute()
+{
+    if (PayeeWindow* window = payeeWindow()) {
+        window->refresh();
+        window->show();
+        window->raise();
+        window->activateWindow();
     }
 }
 

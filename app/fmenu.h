@@ -28,6 +28,7 @@ namespace app {
 
 class BatchWindow;
 class HistoryWindow;
+class PayeeWindow;
 class TCurrencyEdit;
 class TDateEdit;
 
@@ -92,6 +93,10 @@ public:
     // replaces it) unless a title is typed; the tax number goes to the pay-by-phone code.
     void takePayee(const transfer::Payee& payee);
     QCompleter* payeeCompleter() const { return m_payeeCompleter; }
+    // "Kontrahenci…" (Ctrl+K): the payee book's window, made on first use; a payee used from it goes into
+    // the editors, beginning a new transfer when none is begun.
+    PayeeWindow* payeeWindow();
+    void aPayeesExecute();
     // "Historia…": the history window, made on first use; its reprint loads one transfer into the
     // editors (the file name label says "(z historii)") and several into the batch window.
     HistoryWindow* historyWindow();
@@ -137,6 +142,7 @@ public:
     QAction* aOpenMany;
     QAction* aPaymentCode; // "Kod do zapłaty telefonem…", enabled with aPrint
     QAction* aHistory; // "Historia…" (Ctrl+H)
+    QAction* aPayees; // "Kontrahenci…" (Ctrl+K), enabled with a payee book
     QAction* aFormPrzelew;
     QAction* aFormWplata;
     QAction* Action3;
@@ -171,6 +177,7 @@ private:
     std::function<QString()> m_chooseFile;
     QPointer<BatchWindow> m_batch;
     QPointer<HistoryWindow> m_history;
+    QPointer<PayeeWindow> m_payeeWindow;
     transfer::TransferLog* m_log = nullptr;
     transfer::PayeeBook* m_payees = nullptr;
     QCompleter* m_payeeCompleter = nullptr;

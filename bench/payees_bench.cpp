@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The payee book with 10 000 payees: the suggestions for three typed letters (found by many payees, by
-// few, by none, which reads the whole book), and the book read again after a print wrote the log.
+// few, by none, which reads the whole book), the same after a print taught the book a payee, the book
+// read whole, and its window opened.
+#include "app/payeewindow.h"
 #include "transfer/payees.h"
 
+#include <QTableView>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -84,5 +87,22 @@ void BM_PayeeSuggestionsAfterAPrint(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PayeeSuggestionsAfterAPrint)->Unit(benchmark::kMillisecond);
+
+// The payee window opened on the book, as the user sees it: the whole book read (as at the program's
+// first use of it) and the first screen of rows drawn from the model.
+void BM_PayeeWindowOpened(benchmark::State& state)
+{
+    transfer::TransferLog& log = bookLog();
+    for (auto _ : state) {
+        transfer::PayeeBook book(log);
+        app::PayeeWindow window(book);
+        for (int row = 0; row < 30; ++row) {
+            for (int column = 0; column < app::PayeeTableModel::ColumnCount; ++column)
+                benchmark::DoNotOptimize(window.model()->index(row, column).data());
+        }
+        benchmark::DoNotOptimize(window.table()->columnWidth(0));
+    }
+}
+BENCHMARK(BM_PayeeWindowOpened)->Unit(benchmark::kMillisecond);
 
 } // namespace

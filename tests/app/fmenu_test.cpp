@@ -196,7 +196,7 @@ TEST_F(FMenuTest, ActionsMenuAndToolBar)
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&Dane"));
     const QList<QAction*> items = menus[0]->menu()->actions();
     const QList<QAction*> expectedItems { window->aNew, window->aOpen, window->aPrint, window->aOpenMany,
-        window->aPaymentCode, window->aHistory, nullptr, window->aFormPrzelew, window->aFormWplata, nullptr,
+        window->aPaymentCode, window->aHistory, window->aPayees, nullptr, window->aFormPrzelew, window->aFormWplata, nullptr,
         window->Action3 };
     ASSERT_EQ(items.size(), expectedItems.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
