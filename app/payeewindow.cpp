@@ -138,7 +138,7 @@ PayeeWindow::PayeeWindow(transfer::PayeeBook& book, QWidget* parent)
 {
     setObjectName(QStringLiteral("PayeeWindow"));
     setWindowTitle(QStringLiteral("Kontrahenci"));
-    resize(900, 520);
+    resize(1000, 560);
 
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("eSearch"));
@@ -156,8 +156,8 @@ PayeeWindow::PayeeWindow(transfer::PayeeBook& book, QWidget* parent)
     m_table->horizontalHeader()->setStretchLastSection(true);
     // Fixed widths: measuring 10 000 rows would keep the window from opening at once.
     for (const auto& [column, width] :
-        { std::pair { PayeeTableModel::Name, 260 }, { PayeeTableModel::Account, 240 },
-            { PayeeTableModel::Nip, 90 }, { PayeeTableModel::Title, 130 }, { PayeeTableModel::Note, 100 } })
+        { std::pair { PayeeTableModel::Name, 230 }, { PayeeTableModel::Account, 240 },
+            { PayeeTableModel::Nip, 90 }, { PayeeTableModel::Title, 130 }, { PayeeTableModel::Note, 110 } })
         m_table->setColumnWidth(column, width);
     connect(m_table, &QTableView::doubleClicked, this, &PayeeWindow::useClick);
 
