@@ -43,6 +43,7 @@ BatchWindow::BatchWindow(QWidget* parent)
     , m_commonDate(new QCheckBox(QStringLiteral("Wspólna data"), this))
     , m_date(new TDateEdit(this))
     , m_summary(new QLabel(this))
+    , m_total(new QLabel(this))
     , m_notes(new QLabel(this))
     , m_form(new QComboBox(this))
     , m_print(new QPushButton(QStringLiteral("&Wydruk"), this))
@@ -98,7 +99,8 @@ BatchWindow::BatchWindow(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : { add, remove, up, down })
         buttons->addWidget(b);
-    buttons->addWidget(m_summary, 1);
+    buttons->addWidget(m_summary);
+    buttons->addWidget(m_total, 1);
     buttons->addWidget(m_print);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(common);
@@ -392,6 +394,7 @@ void BatchWindow::updateSummary()
 {
     const int ready = readyCount();
     m_summary->setText(QStringLiteral("Gotowe do wydruku: %1 z %2").arg(ready).arg(m_rows.size()));
+    m_total->setText(transfer::totalText(transfersToPrint()));
     m_print->setEnabled(ready > 0);
 }
 

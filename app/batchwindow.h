@@ -79,6 +79,8 @@ public:
     QCheckBox* commonDateSwitch() const { return m_commonDate; }
     TDateEdit* commonDate() const { return m_date; }
     QLabel* summary() const { return m_summary; }
+    // "Razem: 3 przelewy, 1 234,50 zł": the rows that print, and their sum.
+    QLabel* total() const { return m_total; }
     QLabel* notes() const { return m_notes; }
     QComboBox* formChoice() const { return m_form; }
     QPushButton* printButton() const { return m_print; }
@@ -117,6 +119,7 @@ private:
     QCheckBox* m_commonDate;
     TDateEdit* m_date;
     QLabel* m_summary;
+    QLabel* m_total;
     QLabel* m_notes; // the columns of the CSV files that were ignored
     QStringList m_ignoredColumns;
     QComboBox* m_form;

@@ -365,6 +365,8 @@ void renderTransfers(const RenderOptions& options, QTextStream& out, QTextStream
     const QString target = printOrWrite(form.rp, options, out, err);
     if (log)
         logTransfers(*log, transfers, options, target, err);
+    if (values.size() > 1)
+        err << "przelew-render: " << transfer::totalText(values) << '\n';
 }
 
 } // namespace

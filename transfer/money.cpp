@@ -126,6 +126,16 @@ QString Money::text(QChar decimalSeparator) const
         .arg(int(magnitude % 100), 2, 10, QLatin1Char('0'));
 }
 
+QString Money::groupedText() const
+{
+    QString s = text();
+    const qsizetype digitsEnd = s.indexOf(u',');
+    const qsizetype digitsStart = s.startsWith(u'-') ? 1 : 0;
+    for (qsizetype i = digitsEnd - 3; i > digitsStart; i -= 3)
+        s.insert(i, u' ');
+    return s;
+}
+
 QString Money::shortText(QChar decimalSeparator) const
 {
     QString s = text(decimalSeparator);

@@ -31,6 +31,8 @@ public:
 
     // "1234,50", "-50,00": two decimals after the separator, no thousands separator.
     QString text(QChar decimalSeparator = QLatin1Char(',')) const;
+    // For reading at a glance: "1 234 567,50", the thousands apart by a space.
+    QString groupedText() const;
     // The shortest form: "1234,5", "12", "0,05".
     QString shortText(QChar decimalSeparator = QLatin1Char(',')) const;
 

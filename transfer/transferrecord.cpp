@@ -107,4 +107,19 @@ void writeTransferRecords(data::TDM2& dm, const std::vector<TransferEditorValues
         appendTransferRecord(dm, values);
 }
 
+QString totalText(const std::vector<TransferEditorValues>& transfers)
+{
+    std::int64_t grosze = 0;
+    for (const TransferEditorValues& t : transfers)
+        grosze += t.amount.value_or(Money()).grosze();
+    const std::size_t n = transfers.size();
+    const std::size_t last = n % 10, lastTwo = n % 100;
+    const char* noun = n == 1                                      ? "przelew"
+        : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? "przelewy"
+                                                                   : "przelewów";
+    return QStringLiteral("Razem: %1 %2, %3 zł")
+        .arg(n)
+        .arg(QString::fromUtf8(noun), Money::fromGrosze(grosze).groupedText());
+}
+
 } // namespace transfer

@@ -48,4 +48,7 @@ void writeTransferRecord(data::TDM2& dm, const TransferEditorValues& values);
 // The same for many transfers: one record each, in order.
 void writeTransferRecords(data::TDM2& dm, const std::vector<TransferEditorValues>& transfers);
 
+// "Razem: 3 przelewy, 1 234,50 zł": how many transfers and the sum of their amounts.
+QString totalText(const std::vector<TransferEditorValues>& transfers);
+
 } // namespace transfer

@@ -211,12 +211,17 @@ TEST_F(BatchWindowTest, DepositSlipsCheckEveryAmount)
     });
     window->addFiles({ csv });
     EXPECT_EQ(window->summary()->text(), QStringLiteral("Gotowe do wydruku: 2 z 3"));
+    EXPECT_EQ(window->total()->text(), QStringLiteral("Razem: 2 przelewy, 40,50 zł"));
     window->formChoice()->setCurrentIndex(1);
     EXPECT_EQ(window->formKind(), printout::FormKind::Deposit);
     EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("za długa"));
     EXPECT_EQ(window->summary()->text(), QStringLiteral("Gotowe do wydruku: 1 z 3"));
     window->table()->item(2, BatchWindow::Amount)->setText(QStringLiteral("15"));
     EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("Gotowy"));
+    EXPECT_EQ(window->total()->text(), QStringLiteral("Razem: 2 przelewy, 25,50 zł"));
+    window->table()->item(0, BatchWindow::Print)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(window->total()->text(), QStringLiteral("Razem: 1 przelew, 15,00 zł"));
+    window->table()->item(0, BatchWindow::Print)->setCheckState(Qt::Checked);
     window->printClick();
     EXPECT_EQ(printedKind, printout::FormKind::Deposit);
     EXPECT_EQ(printedTitles(), (std::vector<QString> { "Faktura 1", "Faktura 3" }));

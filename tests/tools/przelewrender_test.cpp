@@ -508,6 +508,8 @@ TEST(PrzelewRender, TransfersWrittenWithLogGoIntoTheLog)
     EXPECT_TRUE(entries[1].source.endsWith(QStringLiteral("lista.csv, line 2")))
         << entries[1].source.toStdString();
     EXPECT_FALSE(run.err.contains(QStringLiteral("already printed"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral("przelew-render: Razem: 2 przelewy, 30,50 zł\n")))
+        << run.err.toStdString();
 
     // The same transfers again: each is named with the day it was printed, and written all the same.
     const RenderRun again = render({ QStringLiteral("--log"), csv, pdf }, options);

@@ -76,3 +76,25 @@ TEST_F(TransferRecordTest, AccountsAsTheFormPrintsThem)
         EXPECT_EQ(dm.mtPlatWCKonto->asString(), r.payerPrinted) << r.payer;
     }
 }
+
+TEST(TransferTotal, CountsInPolishAndSumsToTheGrosz)
+{
+    struct Row {
+        std::size_t count;
+        std::int64_t grosze; // each
+        const char* said;
+    };
+    const Row rows[] = {
+        { 0, 0, "Razem: 0 przelewów, 0,00 zł" },
+        { 1, 123456789, "Razem: 1 przelew, 1 234 567,89 zł" },
+        { 3, 1, "Razem: 3 przelewy, 0,03 zł" },
+        { 12, 100000, "Razem: 12 przelewów, 12 000,00 zł" },
+        { 22, 50, "Razem: 22 przelewy, 11,00 zł" },
+        { 25, 99999999999999, "Razem: 25 przelewów, 24 999 999 999 999,75 zł" },
+    };
+    for (const Row& r : rows) {
+        transfer::TransferEditorValues v;
+        v.amount = transfer::Money::fromGrosze(r.grosze);
+        EXPECT_EQ(transfer::totalText(std::vector(r.count, v)).toStdString(), r.said) << r.count;
+    }
+}
