@@ -7,11 +7,13 @@
 #include "platform/files.h"
 #include "platform/regional.h"
 #include "transfer/accountcheck.h"
+#include "transfer/csvexport.h"
 #include "transfer/datetext.h"
 
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -82,6 +85,11 @@ BatchWindow::BatchWindow(QWidget* parent)
     auto* remove = new QPushButton(QStringLiteral("&Usuń"), this);
     auto* up = new QPushButton(QStringLiteral("W &górę"), this);
     auto* down = new QPushButton(QStringLiteral("W &dół"), this);
+    auto* save = new QPushButton(QStringLiteral("&Zapisz zestaw…"), this);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    save->setToolTip(
+        QStringLiteral("Zapisuje zestaw jako plik CSV do otwarcia w następnym miesiącu (Ctrl+S)"));
+    connect(save, &QPushButton::clicked, this, &BatchWindow::saveSetClick);
     connect(add, &QPushButton::clicked, this,
         [this] { platform::runGuarded([this] { addFilesClick(); }, this); });
     connect(remove, &QPushButton::clicked, this, &BatchWindow::removeClick);
@@ -97,7 +105,7 @@ BatchWindow::BatchWindow(QWidget* parent)
     common->addWidget(m_commonDate);
     common->addWidget(m_date);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : { add, remove, up, down })
+    for (QPushButton* b : { add, remove, up, down, save })
         buttons->addWidget(b);
     buttons->addWidget(m_summary);
     buttons->addWidget(m_total, 1);
@@ -388,6 +396,43 @@ void BatchWindow::formChanged()
         showRow(int(i));
     }
     updateSummary();
+}
+
+void BatchWindow::saveSetClick()
+{
+    QString name = m_chooseSave ? m_chooseSave()
+                                : QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz zestaw"),
+                                    QDir::home().filePath(QStringLiteral("zestaw.csv")),
+                                    QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
+    if (name.isEmpty())
+        return;
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".csv");
+    saveSetTo(name);
+}
+
+bool BatchWindow::saveSetTo(const QString& fileName)
+{
+    std::vector<transfer::TransferEditorValues> transfers;
+    std::vector<QString> amounts; // the text of an amount that could not be read, kept for the user
+    for (const Row& row : m_rows) {
+        transfers.push_back(row.transfer.values);
+        QString refused;
+        for (const transfer::Problem& p : row.transfer.problems) {
+            if (p.field == transfer::Field::Kwota && !row.transfer.values.amount)
+                refused = p.value;
+        }
+        amounts.push_back(refused);
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(transfer::transferSetCsv(transfers, printout::formKindName(formKind()), amounts)) < 0
+        || !file.commit()) {
+        platform::showError(
+            QStringLiteral("Nie można zapisać pliku „%1”: %2").arg(fileName, file.errorString()), this);
+        return false;
+    }
+    return true;
 }
 
 void BatchWindow::updateSummary()

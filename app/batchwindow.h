@@ -68,6 +68,8 @@ public:
             warnings);
     // The open dialog; tests put a function that returns paths (none for a cancel).
     void setFilesChooser(std::function<QStringList()> chooser) { m_chooseFiles = std::move(chooser); }
+    // The save dialog of "Zapisz zestaw…"; tests put a function that returns a path (empty for a cancel).
+    void setSaveChooser(std::function<QString()> chooser) { m_chooseSave = std::move(chooser); }
 
     // The transfers of the checked rows that are ready, in table order, with the common account and date;
     // and what each row's source column says.
@@ -89,6 +91,11 @@ public:
     void removeClick();
     void moveClick(int step);
     void printClick();
+    // "Zapisz zestaw…" (Ctrl+S): every row as it now stands, and the set's form, as a CSV file that opens
+    // again as the same set.
+    void saveSetClick();
+    // Writes the set to the file; false after telling the user why not.
+    bool saveSetTo(const QString& fileName);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -134,6 +141,7 @@ private:
         const transfer::TransferEditorValues&, printout::FormKind)>
         m_fieldWarnings;
     std::function<QStringList()> m_chooseFiles;
+    std::function<QString()> m_chooseSave;
     std::function<std::optional<QDateTime>(const transfer::TransferEditorValues&)> m_printedBefore;
 };
 

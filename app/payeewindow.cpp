@@ -5,6 +5,7 @@
 #include "platform/errordisplay.h"
 #include "platform/files.h"
 #include "transfer/accountcheck.h"
+#include "transfer/csvexport.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -48,19 +48,11 @@ std::pair<QString, QString> accountParts(const QString& account)
     return { text.left(2), text.mid(2) };
 }
 
-} // namespace
-
-QByteArray logEntriesCsv(const std::vector<LogEntry>& entries)
+// The header and the rows, each a list of fields, as the file's bytes.
+QByteArray csvBytes(const QString& header, const std::vector<QStringList>& rows)
 {
-    QString text = QStringLiteral("NDNazwa;NDKONTOKONTR;NDKonto;Kwota;WCNazwa;Tytulem;Data;"
-                                  "Formularz;Wydrukowano;Jak;RachunekZleceniodawcy;Zrodlo\r\n");
-    for (const LogEntry& e : entries) {
-        const TransferEditorValues& v = e.values;
-        const auto [checkDigits, rest] = accountParts(v.recipientAccount);
-        const QStringList fields { v.recipientName, checkDigits, rest, amountText(v.amount), v.payerName,
-            v.title, dateText(v.date), e.form,
-            e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-            (e.how + QLatin1Char(' ') + e.target).trimmed(), v.payerAccount, e.source };
+    QString text = header + QLatin1String("\r\n");
+    for (const QStringList& fields : rows) {
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (i > 0)
                 text += QLatin1Char(';');
@@ -69,6 +61,47 @@ QByteArray logEntriesCsv(const std::vector<LogEntry>& entries)
         text += QLatin1String("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+} // namespace
+
+QByteArray logEntriesCsv(const std::vector<LogEntry>& entries)
+{
+    std::vector<QStringList> rows;
+    for (const LogEntry& e : entries) {
+        const TransferEditorValues& v = e.values;
+        const auto [checkDigits, rest] = accountParts(v.recipientAccount);
+        rows.push_back({ v.recipientName, checkDigits, rest, amountText(v.amount), v.payerName, v.title,
+            dateText(v.date), e.form, e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+            (e.how + QLatin1Char(' ') + e.target).trimmed(), v.payerAccount, e.source });
+    }
+    return csvBytes(QStringLiteral("NDNazwa;NDKONTOKONTR;NDKonto;Kwota;WCNazwa;Tytulem;Data;"
+                                   "Formularz;Wydrukowano;Jak;RachunekZleceniodawcy;Zrodlo"),
+        rows);
+}
+
+QByteArray transferSetCsv(const std::vector<TransferEditorValues>& transfers, const QString& form,
+    const std::vector<QString>& refusedAmounts)
+{
+    std::vector<QStringList> rows;
+    for (std::size_t i = 0; i < transfers.size(); ++i) {
+        const TransferEditorValues& v = transfers[i];
+        const QString amount
+            = v.amount || i >= refusedAmounts.size() ? amountText(v.amount) : refusedAmounts[i];
+        rows.push_back({ v.recipientName, v.recipientAccount.trimmed(), amount, v.payerAccount, v.payerName,
+            v.title, dateText(v.date), form });
+    }
+    return csvBytes(QStringLiteral("Nazwa odbiorcy;Rachunek odbiorcy;Kwota;Rachunek zleceniodawcy;"
+                                   "Nazwa zleceniodawcy;Tytuł;Data;Formularz"),
+        rows);
+}
+
+QByteArray payeesCsv(const std::vector<Payee>& payees)
+{
+    std::vector<QStringList> rows;
+    for (const Payee& p : payees)
+        rows.push_back({ p.name, p.account, p.nip, p.title, p.note });
+    return csvBytes(QStringLiteral("Nazwa odbiorcy;Rachunek odbiorcy;NIP;Tytuł;Uwagi"), rows);
 }
 
 } // namespace transfer

@@ -239,31 +239,6 @@ bool PayeeBook::merge(qlonglong keep, qlonglong drop)
     return true;
 }
 
-namespace {
-
-// A field for the CSV: quoted when it holds the delimiter, a quote or a line break.
-QByteArray csvField(const QString& value)
-{
-    QByteArray bytes = value.toUtf8();
-    if (!bytes.contains(';') && !bytes.contains('"') && !bytes.contains('\n') && !bytes.contains('\r'))
-        return bytes;
-    bytes.replace("\"", "\"\"");
-    return '"' + bytes + '"';
-}
-
-} // namespace
-
-QByteArray payeesCsv(const std::vector<Payee>& payees)
-{
-    QByteArray out("\xEF\xBB\xBF");
-    out += QStringLiteral("Nazwa odbiorcy;Rachunek odbiorcy;NIP;Tytuł;Uwagi\r\n").toUtf8();
-    for (const Payee& p : payees) {
-        out += csvField(p.name) + ';' + csvField(p.account) + ';' + csvField(p.nip) + ';' + csvField(p.title)
-            + ';' + csvField(p.note) + "\r\n";
-    }
-    return out;
-}
-
 std::vector<Payee> readPayeesCsv(std::string_view bytes)
 {
     const CsvTransfers csv = parseCsvTransfers(bytes);

@@ -72,10 +72,7 @@ private:
     QString m_problem;
 };
 
-// The payees as a CSV file in UTF-8 with its byte order mark, ';' between fields, under the header words
-// the batch import knows ("Nazwa odbiorcy", "Rachunek odbiorcy", "Tytuł") and "NIP", "Uwagi".
-QByteArray payeesCsv(const std::vector<Payee>& payees);
-// The payees of such a file, or of any CSV whose header names the recipient's name or account (as the
+// The payees of a file payeesCsv wrote, or of any CSV whose header names the recipient's name or account (as the
 // batch import reads it); rows without either are left out. Raises platform::Error as the import does.
 std::vector<Payee> readPayeesCsv(std::string_view bytes);
 

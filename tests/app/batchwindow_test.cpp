@@ -17,11 +17,13 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <memory>
@@ -198,6 +200,35 @@ TEST_F(BatchWindowTest, RowsKeepTheirFormAndSayWhenPrintedBefore)
     window->printClick();
     EXPECT_EQ(printedTitles(), (std::vector<QString> { "A", "B" }));
     EXPECT_EQ(printedKind, printout::FormKind::Deposit);
+}
+
+// A set saved (Ctrl+S) opens again as the same set: every row as it stood, corrections and refused
+// amounts included, on the set's form.
+TEST_F(BatchWindowTest, ASavedSetOpensAgainAsTheSameSet)
+{
+    window->addFiles({ csv, single });
+    window->formChoice()->setCurrentIndex(1);
+    window->table()->item(0, BatchWindow::Title)->setText(QStringLiteral("Czynsz; grudzień"));
+    const QString saved = files.filePath(QStringLiteral("zestaw.csv"));
+    window->setSaveChooser([&] { return files.filePath(QStringLiteral("zestaw")); });
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->payerAccount(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(saved); })); // the button's click is animated
+
+    BatchWindow reopened;
+    reopened.addFiles({ saved });
+    ASSERT_EQ(reopened.table()->rowCount(), 4);
+    EXPECT_EQ(reopened.formKind(), printout::FormKind::Deposit);
+    for (int row = 0; row < 4; ++row) {
+        for (int column : { BatchWindow::State, BatchWindow::Recipient, BatchWindow::Account,
+                 BatchWindow::Amount, BatchWindow::Title, BatchWindow::Date })
+            EXPECT_EQ(reopened.table()->item(row, column)->text().trimmed(), cell(row, column).trimmed())
+                << row << "," << column;
+    }
+    EXPECT_EQ(reopened.total()->text(), window->total()->text());
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 // On deposit slips a row whose amount the slip cannot carry says why and is not ready; the set prints as

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The payee book on a real log: what printing teaches it, the folded search, the known-account check,
 // editing and merging, and its CSV both ways.
+#include "transfer/csvexport.h"
 #include "transfer/payees.h"
 
 #include <QSqlDatabase>
