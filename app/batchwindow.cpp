@@ -2,6 +2,7 @@
 #include "app/batchwindow.h"
 
 #include "app/dateedit.h"
+#include "app/payerprofiles.h"
 #include "platform/cp1250.h"
 #include "platform/errordisplay.h"
 #include "platform/files.h"
@@ -43,6 +44,7 @@ BatchWindow::BatchWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_table(new QTableWidget(0, ColumnCount, this))
     , m_payerAccount(new QLineEdit(this))
+    , m_payerChoice(new PayerChoice(this))
     , m_commonDate(new QCheckBox(QStringLiteral("Wspólna data"), this))
     , m_date(new TDateEdit(this))
     , m_summary(new QLabel(this))
@@ -73,6 +75,12 @@ BatchWindow::BatchWindow(QWidget* parent)
     m_payerAccount->setObjectName(QStringLiteral("eRachunekZleceniodawcy"));
     m_store.setComponent(m_payerAccount);
     m_store.restore();
+    m_payerChoice->reload(m_payerAccount->text());
+    connect(m_payerChoice, &PayerChoice::chosen, this, [this](const PayerProfile& payer) {
+        m_payerAccount->setText(payer.account);
+        formChanged();
+    });
+    connect(m_payerAccount, &QLineEdit::textChanged, m_payerChoice, &PayerChoice::showAccount);
     // The common account may run past its field on every row: checked once it is typed, not per key.
     connect(m_payerAccount, &QLineEdit::editingFinished, this, &BatchWindow::formChanged);
     m_date->setEnabled(false);
@@ -102,6 +110,7 @@ BatchWindow::BatchWindow(QWidget* parent)
     common->addWidget(m_form);
     common->addWidget(new QLabel(QStringLiteral("Nr rachunku zleceniodawcy"), this));
     common->addWidget(m_payerAccount, 1);
+    common->addWidget(m_payerChoice);
     common->addWidget(m_commonDate);
     common->addWidget(m_date);
     auto* buttons = new QHBoxLayout;

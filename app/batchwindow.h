@@ -24,6 +24,7 @@ class QTableWidget;
 
 namespace app {
 
+class PayerChoice;
 class TDateEdit;
 
 class BatchWindow : public QWidget {
@@ -78,6 +79,8 @@ public:
 
     QTableWidget* table() const { return m_table; }
     QLineEdit* payerAccount() const { return m_payerAccount; }
+    // The payer profiles, as in the main window: choosing one puts its account into the common field.
+    PayerChoice* payerChoice() const { return m_payerChoice; }
     QCheckBox* commonDateSwitch() const { return m_commonDate; }
     TDateEdit* commonDate() const { return m_date; }
     QLabel* summary() const { return m_summary; }
@@ -123,6 +126,7 @@ private:
     std::vector<Row> m_rows; // in table order
     QTableWidget* m_table;
     QLineEdit* m_payerAccount;
+    PayerChoice* m_payerChoice;
     QCheckBox* m_commonDate;
     TDateEdit* m_date;
     QLabel* m_summary;

@@ -6,6 +6,7 @@
 #include "app/dateedit.h"
 #include "app/historywindow.h"
 #include "app/payeewindow.h"
+#include "app/payerprofiles.h"
 #include "app/paymentcodewindow.h"
 #include "app/printsettings.h"
 #include "data/dm2.h"
@@ -139,6 +140,11 @@ TfMenu::TfMenu(QWidget* parent)
     aPayees->setEnabled(false);
     addAction(aPayees);
     connect(aPayees, &QAction::triggered, this, &TfMenu::aPayeesExecute);
+    aSavePayer = new QAction(QStringLiteral("Zapisz zleceniodawcę"), this);
+    aSavePayer->setObjectName(QStringLiteral("aSavePayer"));
+    aSavePayer->setToolTip(QStringLiteral("Zapisuje nazwę i rachunek zleceniodawcy jako profil do wyboru"));
+    aRemovePayer = new QAction(QStringLiteral("Usuń zleceniodawcę"), this);
+    aRemovePayer->setObjectName(QStringLiteral("aRemovePayer"));
     // The kind of form: one of two, the last choice kept.
     aFormPrzelew = new QAction(QStringLiteral("Przelew"), this);
     aFormPrzelew->setObjectName(QStringLiteral("aFormPrzelew"));
@@ -185,6 +191,8 @@ TfMenu::TfMenu(QWidget* parent)
     dane->addAction(aPaymentCode);
     dane->addAction(aHistory);
     dane->addAction(aPayees);
+    dane->addAction(aSavePayer);
+    dane->addAction(aRemovePayer);
     dane->addSeparator();
     dane->addAction(aFormPrzelew);
     dane->addAction(aFormWplata);
@@ -204,6 +212,11 @@ TfMenu::TfMenu(QWidget* parent)
     ActionToolBar1->addAction(aOpen);
     ActionToolBar1->addAction(aPrint);
     ActionToolBar1->addAction(aOpenMany);
+    auto* spacer = new QWidget(ActionToolBar1);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    ActionToolBar1->addWidget(spacer);
+    cbZleceniodawca = new PayerChoice(ActionToolBar1);
+    ActionToolBar1->addWidget(cbZleceniodawca);
 
     lNazwaPliku = makeLabel(this, QString(), 8, 56, 16);
     lNazwaPliku->setObjectName(QStringLiteral("lNazwaPliku"));
@@ -291,6 +304,34 @@ TfMenu::TfMenu(QWidget* parent)
 
     PropertiesStore1.setComponent(eRachunekZleceniodawcy);
     PropertiesStore1.restore();
+    // The payer profiles: the remembered account first.
+    m_rememberedPayer = eRachunekZleceniodawcy->text();
+    cbZleceniodawca->reload(m_rememberedPayer);
+    connect(cbZleceniodawca, &PayerChoice::chosen, this, [this](const PayerProfile& payer) {
+        eRachunekZleceniodawcy->setText(payer.account);
+        if (!payer.name.isEmpty())
+            eZleceniodawca->setText(payer.name);
+    });
+    connect(eRachunekZleceniodawcy, &QLineEdit::textChanged, cbZleceniodawca, &PayerChoice::showAccount);
+    const auto registryFailure = [this] {
+        platform::showError(
+            QStringLiteral("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()),
+            this);
+    };
+    connect(aSavePayer, &QAction::triggered, this, [this, registryFailure] {
+        if (eRachunekZleceniodawcy->text().trimmed().isEmpty())
+            return platform::showError(QStringLiteral("Wpisz rachunek zleceniodawcy, by go zapisać"), this);
+        if (!addPayerProfile({ eZleceniodawca->text().trimmed(), eRachunekZleceniodawcy->text().trimmed() }))
+            registryFailure();
+        cbZleceniodawca->reload(m_rememberedPayer);
+        cbZleceniodawca->showAccount(eRachunekZleceniodawcy->text());
+    });
+    connect(aRemovePayer, &QAction::triggered, this, [this, registryFailure] {
+        if (!removePayerProfile(eRachunekZleceniodawcy->text()))
+            registryFailure();
+        cbZleceniodawca->reload(m_rememberedPayer);
+        cbZleceniodawca->showAccount(eRachunekZleceniodawcy->text());
+    });
     // After the payer account, which reports a damaged registry file first.
     if (storedFormKind() == printout::FormKind::Deposit)
         aFormWplata->setChecked(true);

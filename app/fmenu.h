@@ -29,6 +29,7 @@ namespace app {
 class BatchWindow;
 class HistoryWindow;
 class PayeeWindow;
+class PayerChoice;
 class TCurrencyEdit;
 class TDateEdit;
 
@@ -143,6 +144,10 @@ public:
     QAction* aPaymentCode; // "Kod do zapłaty telefonem…", enabled with aPrint
     QAction* aHistory; // "Historia…" (Ctrl+H)
     QAction* aPayees; // "Kontrahenci…" (Ctrl+K), enabled with a payee book
+    // The payer profiles: the choice on the tool bar, and keeping or forgetting the payer in the editors.
+    PayerChoice* cbZleceniodawca;
+    QAction* aSavePayer;
+    QAction* aRemovePayer;
     QAction* aFormPrzelew;
     QAction* aFormWplata;
     QAction* Action3;
@@ -184,6 +189,7 @@ private:
     QStandardItemModel* m_payeeSuggestions = nullptr;
     QString m_payeeNip; // of the payee last taken, while its name stays in the editor
     QString m_payeeName;
+    QString m_rememberedPayer; // the payer account restored at the start: the first payer choice
 };
 
 } // namespace app

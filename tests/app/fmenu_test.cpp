@@ -5,6 +5,7 @@
 #include "app/fmenu.h"
 #include "app/historywindow.h"
 #include "app/imagelist.h"
+#include "app/payerprofiles.h"
 #include "app/paymentcodewindow.h"
 #include "data/dm2.h"
 #include "platform/datetime.h"
@@ -196,8 +197,8 @@ TEST_F(FMenuTest, ActionsMenuAndToolBar)
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&Dane"));
     const QList<QAction*> items = menus[0]->menu()->actions();
     const QList<QAction*> expectedItems { window->aNew, window->aOpen, window->aPrint, window->aOpenMany,
-        window->aPaymentCode, window->aHistory, window->aPayees, nullptr, window->aFormPrzelew, window->aFormWplata, nullptr,
-        window->Action3 };
+        window->aPaymentCode, window->aHistory, window->aPayees, window->aSavePayer, window->aRemovePayer,
+        nullptr, window->aFormPrzelew, window->aFormWplata, nullptr, window->Action3 };
     ASSERT_EQ(items.size(), expectedItems.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (expectedItems[i])
@@ -212,7 +213,7 @@ TEST_F(FMenuTest, ActionsMenuAndToolBar)
     EXPECT_TRUE(window->aFormPrzelew->isChecked());
     EXPECT_EQ(window->aOpenMany->text(), QStringLiteral("Otwórz wiele…"));
     EXPECT_EQ(window->aOpenMany->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    EXPECT_EQ(window->ActionToolBar1->actions(),
+    EXPECT_EQ(window->ActionToolBar1->actions().mid(0, 4),
         (QList<QAction*> { window->aNew, window->aOpen, window->aPrint, window->aOpenMany }));
     auto* printButton = qobject_cast<QToolButton*>(window->ActionToolBar1->widgetForAction(window->aPrint));
     ASSERT_NE(printButton, nullptr);
@@ -312,6 +313,38 @@ TEST_F(FMenuTest, ThePayeeBookCompletesTheRecipient)
     print();
     dm.mtPlat.first();
     EXPECT_EQ(dm.mtPlatNDKonto->asString(), "109010140000071219812874");
+}
+
+// Payers kept as profiles are there after a restart, in the registry file, the remembered account first;
+// choosing one fills the payer's editors, and the batch window offers the same.
+TEST_F(FMenuTest, PayerProfilesAreKeptInTheRegistryFile)
+{
+    const QString accountA = QStringLiteral("12 1020 5558 1111 1111 1111 1111");
+    const QString accountB = QStringLiteral("61 1090 1014 0000 0712 1981 2874");
+    for (const auto& [name, account] : { std::pair { QStringLiteral("Firma A"), accountA },
+             std::pair { QStringLiteral("Firma B"), accountB } }) {
+        window->eZleceniodawca->setText(name);
+        window->eRachunekZleceniodawcy->setText(account);
+        window->aSavePayer->trigger();
+    }
+    closeAndReopen();
+    PayerChoice* choice = window->cbZleceniodawca;
+    ASSERT_EQ(choice->count(), 2);
+    EXPECT_EQ(choice->itemText(0), QStringLiteral("Firma B – %1").arg(accountB)); // remembered, and a profile
+    EXPECT_EQ(choice->currentIndex(), 0);
+    choice->setCurrentIndex(1);
+    emit choice->activated(1);
+    EXPECT_EQ(window->eRachunekZleceniodawcy->text(), accountA);
+    EXPECT_EQ(window->eZleceniodawca->text(), QStringLiteral("Firma A"));
+    EXPECT_TRUE(testsupport::readFile(platform::Registry::filePath()).contains("Firma A"));
+    EXPECT_EQ(window->batchWindow()->payerChoice()->count(), 2);
+
+    window->aRemovePayer->trigger();
+    closeAndReopen();
+    ASSERT_EQ(window->cbZleceniodawca->count(), 2); // Firma A's account stays the remembered one
+    EXPECT_EQ(window->cbZleceniodawca->itemText(0), accountA);
+    EXPECT_EQ(window->cbZleceniodawca->itemText(1), QStringLiteral("Firma B – %1").arg(accountB));
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(FMenuTest, RecipientFieldsTakeNoTypedInput)
