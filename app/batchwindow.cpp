@@ -2,6 +2,7 @@
 #include "app/batchwindow.h"
 
 #include "app/dateedit.h"
+#include "app/payeecompleter.h"
 #include "app/payerprofiles.h"
 #include "platform/cp1250.h"
 #include "platform/errordisplay.h"
@@ -377,8 +378,16 @@ void BatchWindow::checkForm(Row& row) const
     row.formFault = row.transfer.form.isEmpty() || row.transfer.form == form
         ? QString()
         : QStringLiteral("wiersz jest na formularz „%1”, a zestaw na „%2”").arg(row.transfer.form, form);
-    std::erase_if(row.transfer.problems,
-        [](const transfer::Problem& p) { return p.kind == transfer::Problem::Kind::PrintedBefore; });
+    std::erase_if(row.transfer.problems, [](const transfer::Problem& p) {
+        return p.kind == transfer::Problem::Kind::PrintedBefore
+            || p.kind == transfer::Problem::Kind::KnownAccount;
+    });
+    if (m_payees) {
+        const transfer::TransferEditorValues& v = row.transfer.values;
+        if (const std::optional<QString> owner = m_payees->otherOwner(v.recipientName, v.recipientAccount))
+            row.transfer.problems.push_back(
+                { transfer::Problem::Kind::KnownAccount, transfer::Field::NDKonto, 0, *owner });
+    }
     if (m_printedBefore) {
         if (const std::optional<QDateTime> when = m_printedBefore(row.transfer.values))
             row.transfer.problems.push_back({ transfer::Problem::Kind::PrintedBefore, transfer::Field::None,
@@ -405,6 +414,31 @@ void BatchWindow::formChanged()
         showRow(int(i));
     }
     updateSummary();
+}
+
+void BatchWindow::setPayeeBook(transfer::PayeeBook* book)
+{
+    m_payees = book;
+    QAbstractItemDelegate* old = m_table->itemDelegateForColumn(Recipient);
+    m_table->setItemDelegateForColumn(Recipient, nullptr);
+    delete old;
+    if (book) {
+        auto* delegate = new PayeeDelegate(*book, m_table);
+        connect(delegate, &PayeeDelegate::payeeChosen, this, &BatchWindow::takePayee);
+        m_table->setItemDelegateForColumn(Recipient, delegate);
+    }
+    formChanged();
+}
+
+void BatchWindow::takePayee(int index, const transfer::Payee& payee)
+{
+    if (index < 0 || index >= int(m_rows.size()))
+        return;
+    // Each cell as if typed: read and checked as the user's own edits are.
+    m_table->item(index, Recipient)->setText(payee.name);
+    m_table->item(index, Account)->setText(payee.account);
+    if (m_rows[std::size_t(index)].transfer.values.title.isEmpty())
+        m_table->item(index, Title)->setText(payee.offeredTitle());
 }
 
 void BatchWindow::saveSetClick()

@@ -5,6 +5,7 @@
 
 #include "app/propertiesstore.h"
 #include "printout/formfit.h"
+#include "transfer/payees.h"
 #include "transfer/transferreader.h"
 
 #include <QDateTime>
@@ -67,6 +68,9 @@ public:
     void setFieldWarnings(std::function<std::vector<printout::FieldWarning>(
             const transfer::TransferEditorValues&, printout::FormKind)>
             warnings);
+    // The payee book (not owned): the recipient cells are completed from it, and a row whose account it
+    // knows under another name says so, never blocked.
+    void setPayeeBook(transfer::PayeeBook* book);
     // The open dialog; tests put a function that returns paths (none for a cancel).
     void setFilesChooser(std::function<QStringList()> chooser) { m_chooseFiles = std::move(chooser); }
     // The save dialog of "Zapisz zestaw…"; tests put a function that returns a path (empty for a cancel).
@@ -147,6 +151,10 @@ private:
     std::function<QStringList()> m_chooseFiles;
     std::function<QString()> m_chooseSave;
     std::function<std::optional<QDateTime>(const transfer::TransferEditorValues&)> m_printedBefore;
+    transfer::PayeeBook* m_payees = nullptr;
+
+    // A payee chosen in a row's recipient cell: its name and account, and its title for an empty one.
+    void takePayee(int index, const transfer::Payee& payee);
 };
 
 } // namespace app

@@ -5,6 +5,7 @@
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
 #include "app/historywindow.h"
+#include "app/payeecompleter.h"
 #include "app/payeewindow.h"
 #include "app/payerprofiles.h"
 #include "app/paymentcodewindow.h"
@@ -19,7 +20,6 @@
 #include "transfer/transferreader.h"
 #include "transfer/transferrecord.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -35,7 +35,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStandardItemModel>
 #include <QToolBar>
 
 static void initResources()
@@ -46,10 +45,6 @@ static void initResources()
 namespace app {
 
 namespace {
-
-// The roles of a payee suggestion: the name the completer puts into the editor, and the payee's id.
-constexpr int PayeeNameRole = Qt::UserRole + 1;
-constexpr int PayeeIdRole = Qt::UserRole + 2;
 
 QFont tahoma(int pixels)
 {
@@ -442,26 +437,15 @@ void TfMenu::setPayeeBook(transfer::PayeeBook* book)
 {
     m_payees = book;
     aPayees->setEnabled(book != nullptr);
-    if (!m_payeeCompleter) {
-        m_payeeSuggestions = new QStandardItemModel(this);
-        m_payeeCompleter = new QCompleter(m_payeeSuggestions, this);
-        m_payeeCompleter->setObjectName(QStringLiteral("payeeCompleter"));
-        // The book has chosen and ordered the suggestions; the completer only shows them.
-        m_payeeCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-        m_payeeCompleter->setCompletionRole(PayeeNameRole);
-        m_payeeCompleter->setWidget(eOdbiorca);
-        connect(eOdbiorca, &QLineEdit::textEdited, this, &TfMenu::suggestPayees);
-        connect(m_payeeCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) {
-                const qlonglong id = index.data(PayeeIdRole).toLongLong();
-                for (const transfer::Payee& p : m_payees->payees()) {
-                    if (p.id == id) {
-                        takePayee(p);
-                        return;
-                    }
-                }
-            });
+    delete m_payeeCompleter;
+    m_payeeCompleter = nullptr;
+    if (book) {
+        auto* completer = new PayeeCompleter(*book, eOdbiorca, this);
+        connect(completer, &PayeeCompleter::payeeChosen, this, &TfMenu::takePayee);
+        m_payeeCompleter = completer;
     }
+    if (m_batch)
+        m_batch->setPayeeBook(book);
 }
 
 PayeeWindow* TfMenu::payeeWindow()
@@ -486,27 +470,6 @@ void TfMenu::aPayeesExecute()
         window->raise();
         window->activateWindow();
     }
-}
-
-void TfMenu::suggestPayees(const QString& text)
-{
-    m_payeeSuggestions->clear();
-    if (!m_payees || eOdbiorca->isReadOnly() || text.trimmed().isEmpty()) {
-        m_payeeCompleter->popup()->hide();
-        return;
-    }
-    for (const transfer::Payee* p : m_payees->find(text, 12)) {
-        auto* item = new QStandardItem(
-            p->account.isEmpty() ? p->name : QStringLiteral("%1   %2").arg(p->name, p->account));
-        item->setData(p->name, PayeeNameRole);
-        item->setData(p->id, PayeeIdRole);
-        m_payeeSuggestions->appendRow(item);
-    }
-    if (m_payeeSuggestions->rowCount() == 0) {
-        m_payeeCompleter->popup()->hide();
-        return;
-    }
-    m_payeeCompleter->complete();
 }
 
 void TfMenu::takePayee(const transfer::Payee& payee)
@@ -625,6 +588,7 @@ BatchWindow* TfMenu::batchWindow()
         m_batch->setFormKind(formKind());
         m_batch->setDepositCheck(m_depositCheck);
         m_batch->setFieldWarnings(m_fieldWarnings);
+        m_batch->setPayeeBook(m_payees);
         if (m_log) {
             m_batch->setPrintedBefore([this](const transfer::TransferEditorValues& values) {
                 return m_log->printedBefore(values);

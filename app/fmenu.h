@@ -18,7 +18,6 @@
 
 class QAction;
 class QCompleter;
-class QStandardItemModel;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
@@ -172,8 +171,6 @@ private:
     void showEditorValues(const transfer::TransferEditorValues& values);
     // The recipient's name and account take typing once a transfer is begun (new, opened or reprinted).
     void setRecipientEditable(bool editable);
-    // The book's payees whose name holds the typed text, under the recipient's name.
-    void suggestPayees(const QString& text);
 
     Preview m_preview;
     std::function<std::optional<QString>(transfer::Money)> m_depositCheck;
@@ -186,7 +183,6 @@ private:
     transfer::TransferLog* m_log = nullptr;
     transfer::PayeeBook* m_payees = nullptr;
     QCompleter* m_payeeCompleter = nullptr;
-    QStandardItemModel* m_payeeSuggestions = nullptr;
     QString m_payeeNip; // of the payee last taken, while its name stays in the editor
     QString m_payeeName;
     QString m_rememberedPayer; // the payer account restored at the start: the first payer choice

@@ -63,6 +63,8 @@ constexpr std::array Texts {
         "the form \"%1\" is neither \"przelew\" nor \"wplata\"" },
     KindText { Kind::PrintedBefore, Level::Note, "ten przelew wydrukowano już %1",
         "this transfer was already printed on %1" },
+    KindText { Kind::KnownAccount, Level::Note, "ten rachunek należy w książce do: %1",
+        "the payee book has this account under the name %1" },
 };
 
 const KindText& textOf(Kind kind)

@@ -36,6 +36,7 @@ struct Problem {
         UnreadableDate,
         UnknownForm, // a CSV row's form that is neither "przelew" nor "wplata"
         PrintedBefore, // the same transfer is in the log from the last 60 days; value: the day
+        KnownAccount, // the payee book has the recipient account under another name; value: that name
     };
     enum class Level {
         Note, // said, and the transfer prints

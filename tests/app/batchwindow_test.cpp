@@ -11,10 +11,12 @@
 #include "support/files.h"
 #include "support/money.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDate>
 #include <QDropEvent>
 #include <QFile>
@@ -229,6 +231,40 @@ TEST_F(BatchWindowTest, ASavedSetOpensAgainAsTheSameSet)
     }
     EXPECT_EQ(reopened.total()->text(), window->total()->text());
     EXPECT_TRUE(errors.isEmpty());
+}
+
+// A recipient cell is completed from the payee book, bringing the payee's account; a row whose account
+// the book knows under another name says so and stays ready.
+TEST_F(BatchWindowTest, RecipientsCompletedFromThePayeeBook)
+{
+    transfer::TransferLog log(files.filePath(QStringLiteral("przelew.sqlite")));
+    transfer::PayeeBook book(log);
+    transfer::Payee payee;
+    payee.name = QStringLiteral("Spółdzielnia Łódź");
+    payee.account = QStringLiteral("61109010140000071219812874");
+    ASSERT_TRUE(book.save(payee));
+    window->setPayeeBook(&book);
+    window->addFiles({ csv });
+    EXPECT_EQ(cell(0, BatchWindow::State),
+        QStringLiteral("Gotowy – ten rachunek należy w książce do: Spółdzielnia Łódź"));
+
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->table()->edit(window->table()->model()->index(0, BatchWindow::Recipient));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->clear();
+    QTest::keyClicks(editor, QStringLiteral("LODZ"));
+    auto* completer = editor->findChild<QCompleter*>();
+    ASSERT_NE(completer, nullptr);
+    ASSERT_TRUE(completer->popup()->isVisible());
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    EXPECT_EQ(cell(0, BatchWindow::Recipient), payee.name);
+    EXPECT_EQ(cell(0, BatchWindow::Account), payee.account);
+    EXPECT_EQ(cell(0, BatchWindow::Title), QStringLiteral("Faktura 1")); // a title typed stays
+    EXPECT_EQ(cell(0, BatchWindow::State), QStringLiteral("Gotowy"));
 }
 
 // On deposit slips a row whose amount the slip cannot carry says why and is not ready; the set prints as
