@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/batchwindow.h"
 
+#include "app/columnsdialog.h"
 #include "app/dateedit.h"
 #include "app/payeecompleter.h"
 #include "app/payerprofiles.h"
@@ -8,6 +9,7 @@
 #include "platform/errordisplay.h"
 #include "platform/files.h"
 #include "platform/regional.h"
+#include "platform/registry.h"
 #include "transfer/accountcheck.h"
 #include "transfer/csvexport.h"
 #include "transfer/datetext.h"
@@ -27,23 +29,16 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace app {
 
-namespace {
-
-// In the order of BatchWindow::Column.
-const char* const headers[]
-    = { "", "Źródło", "Stan", "Odbiorca", "Rachunek odbiorcy", "Kwota", "Zleceniodawca", "Tytułem", "Data" };
-
-} // namespace
-
 BatchWindow::BatchWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_table(new QTableWidget(0, ColumnCount, this))
+    , m_model(new BatchModel)
+    , m_table(new QTableView(this))
     , m_payerAccount(new QLineEdit(this))
     , m_payerChoice(new PayerChoice(this))
     , m_commonDate(new QCheckBox(QStringLiteral("Wspólna data"), this))
@@ -60,18 +55,14 @@ BatchWindow::BatchWindow(QWidget* parent)
     setAcceptDrops(true);
     resize(1100, 520);
 
-    QStringList labels;
-    for (const char* h : headers)
-        labels << QString::fromUtf8(h);
-    m_table->setHorizontalHeaderLabels(labels);
+    m_model->setParent(this);
+    m_model->setCheck([this](BatchModel::Row& row) { checkForm(row); });
+    connect(m_model, &BatchModel::changed, this, &BatchWindow::updateSummary);
+    m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->hide();
     m_table->setWordWrap(false);
-    connect(m_table, &QTableWidget::cellChanged, this, [this](int row, int column) {
-        if (!m_showing)
-            cellEdited(row, column);
-    });
 
     m_payerAccount->setObjectName(QStringLiteral("eRachunekZleceniodawcy"));
     m_store.setComponent(m_payerAccount);
@@ -137,17 +128,21 @@ BatchWindow::~BatchWindow()
 
 void BatchWindow::addFiles(const QStringList& paths)
 {
-    std::vector<Row> rows;
+    std::vector<BatchModel::Row> rows;
     for (const QString& path : paths) {
         platform::runGuarded(
             [&] {
-                transfer::SourceTransfers read = transfer::readTransferSource(path);
                 const QString name = QFileInfo(path).fileName();
+                const std::string bytes = platform::readWholeFile(path, platform::ShareMode::DenyWrite);
+                const transfer::SourceKind kind = transfer::sourceKindOf(path);
+                transfer::SourceTransfers read = transfer::readTransferBytes(bytes, kind, path,
+                    kind == transfer::SourceKind::Csv ? columnChoices(name, bytes)
+                                                      : transfer::ColumnChoices {});
                 if (!read.ignoredColumns.isEmpty())
                     m_ignoredColumns << QStringLiteral("%1: %2").arg(
                         name, read.ignoredColumns.join(QStringLiteral(", ")));
                 for (transfer::SourceTransfer& transfer : read.transfers) {
-                    Row row;
+                    BatchModel::Row row;
                     row.source
                         = transfer.line ? QStringLiteral("%1, wiersz %2").arg(name).arg(transfer.line) : name;
                     row.transfer = std::move(transfer);
@@ -170,9 +165,9 @@ void BatchWindow::addFiles(const QStringList& paths)
 
 void BatchWindow::addTransfers(std::vector<transfer::SourceTransfer> transfers, const QString& source)
 {
-    std::vector<Row> rows;
+    std::vector<BatchModel::Row> rows;
     for (transfer::SourceTransfer& t : transfers) {
-        Row row;
+        BatchModel::Row row;
         row.source = source;
         transfer::checkTransfer(t.values, t.problems);
         row.transfer = std::move(t);
@@ -182,20 +177,43 @@ void BatchWindow::addTransfers(std::vector<transfer::SourceTransfer> transfers, 
     updateSummary();
 }
 
-// A set begun with rows that all name one form (the history's, or its CSV export) prints on that form, so
-// the rows are checked against it as they come in.
-void BatchWindow::addRows(std::vector<Row> rows)
+transfer::ColumnChoices BatchWindow::columnChoices(const QString& fileName, std::string_view bytes)
 {
-    if (m_rows.empty())
-        adoptForm(rows);
-    for (Row& row : rows)
-        addRow(std::move(row));
+    const QStringList unknown = transfer::unknownCsvColumns(bytes);
+    if (unknown.isEmpty())
+        return {};
+    if (std::optional<transfer::ColumnChoices> remembered = rememberedColumns(unknown))
+        return *remembered;
+    std::optional<transfer::ColumnChoices> chosen;
+    if (m_chooseColumns) {
+        chosen = m_chooseColumns(fileName, unknown);
+    } else {
+        ColumnsDialog dialog(fileName, unknown, this);
+        if (dialog.exec() == QDialog::Accepted)
+            chosen = dialog.choices();
+    }
+    if (!chosen)
+        return {}; // passed over, as the ignored columns are
+    if (!rememberColumns(unknown, *chosen))
+        platform::showError(
+            QStringLiteral("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()),
+            this);
+    return *chosen;
 }
 
-void BatchWindow::adoptForm(const std::vector<Row>& rows)
+// A set begun with rows that all name one form (the history's, or its CSV export) prints on that form, so
+// the rows are checked against it as they come in.
+void BatchWindow::addRows(std::vector<BatchModel::Row> rows)
+{
+    if (m_model->rows().empty())
+        adoptForm(rows);
+    m_model->append(std::move(rows));
+}
+
+void BatchWindow::adoptForm(const std::vector<BatchModel::Row>& rows)
 {
     QString named;
-    for (const Row& row : rows) {
+    for (const BatchModel::Row& row : rows) {
         if (row.transfer.form.isEmpty())
             continue;
         if (!named.isEmpty() && named != row.transfer.form)
@@ -204,141 +222,23 @@ void BatchWindow::adoptForm(const std::vector<Row>& rows)
     }
     if (const std::optional<printout::FormKind> kind = printout::formKindNamed(named);
         kind && *kind != formKind())
-        setFormKind(*kind); // checks every row again
-}
-
-void BatchWindow::addRow(Row row)
-{
-    checkForm(row);
-    m_rows.push_back(std::move(row));
-    m_table->insertRow(m_table->rowCount());
-    showRow(int(m_rows.size()) - 1);
-}
-
-void BatchWindow::showRow(int index)
-{
-    const Row& row = m_rows[std::size_t(index)];
-    const transfer::TransferEditorValues& v = row.transfer.values;
-    m_showing = true;
-    auto put = [&](int column, const QString& text, bool editable) {
-        auto* item = new QTableWidgetItem(text);
-        if (!editable)
-            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-        m_table->setItem(index, column, item);
-        return item;
-    };
-    auto* check = new QTableWidgetItem;
-    check->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    check->setCheckState(row.ready() ? Qt::Checked : Qt::Unchecked);
-    if (QTableWidgetItem* old = m_table->item(index, Print))
-        check->setCheckState(old->checkState());
-    m_table->setItem(index, Print, check);
-    put(Source, row.source, false);
-    put(Recipient, v.recipientName, true);
-    put(Account, v.recipientAccount, true);
-    put(Amount, v.amount ? v.amount->text(platform::decimalSeparator()) : QString(), true);
-    put(Payer, v.payerName, true);
-    put(Title, v.title, true);
-    put(Date, transfer::dateDisplayText(v.date), true);
-    m_showing = false;
-    showState(index);
-}
-
-void BatchWindow::showState(int index)
-{
-    const Row& row = m_rows[std::size_t(index)];
-    const QTableWidgetItem* check = m_table->item(index, Print);
-    // What stops the row first, then what it is taken with.
-    QStringList said;
-    for (const transfer::Problem& problem : row.transfer.problems) {
-        if (problem.level() == transfer::Problem::Level::Refused)
-            said << transfer::problemText(problem, transfer::Language::Polish);
-    }
-    if (said.isEmpty() && !row.formFault.isEmpty())
-        said << row.formFault;
-    if (said.isEmpty() && !row.depositFault.isEmpty())
-        said << row.depositFault;
-    const bool stopped = !said.isEmpty();
-    const bool ticked = check && check->checkState() == Qt::Checked;
-    if (!stopped) {
-        for (const transfer::Problem& problem : row.transfer.problems) {
-            if (problem.level() == transfer::Problem::Level::Doubtful)
-                said << transfer::problemText(problem, transfer::Language::Polish)
-                        + (ticked ? QStringLiteral(" – drukowany mimo to")
-                                  : QStringLiteral(" – zaznacz, by mimo to drukować"));
-        }
-        for (const transfer::Problem& problem : row.transfer.problems) {
-            if (problem.level() == transfer::Problem::Level::Note)
-                said << transfer::problemText(problem, transfer::Language::Polish);
-        }
-        if (!row.formWarning.isEmpty())
-            said << row.formWarning;
-        if (row.ready())
-            said.prepend(QStringLiteral("Gotowy"));
-    }
-    const QString state = said.join(QStringLiteral(" – "));
-    m_showing = true;
-    auto* stateItem = new QTableWidgetItem(state);
-    stateItem->setFlags(stateItem->flags() & ~Qt::ItemIsEditable);
-    stateItem->setToolTip(state); // a long reason is cut off in the column
-    if (!row.ready())
-        stateItem->setForeground(QColor(0xb0, 0, 0));
-    m_table->setItem(index, State, stateItem);
-    m_showing = false;
-}
-
-namespace {
-
-// The value each column holds, in the order of BatchWindow::Column: none for the check, source and state.
-constexpr transfer::Field ColumnFields[] = { transfer::Field::None, transfer::Field::None,
-    transfer::Field::None, transfer::Field::NDNazwa, transfer::Field::NDKonto, transfer::Field::Kwota,
-    transfer::Field::WCNazwa, transfer::Field::Tytulem, transfer::Field::Data };
-static_assert(std::size(ColumnFields) == BatchWindow::ColumnCount);
-
-} // namespace
-
-void BatchWindow::cellEdited(int index, int column)
-{
-    Row& row = m_rows[std::size_t(index)];
-    const bool wasReady = row.ready();
-    if (column == Print) {
-        showState(index); // a doubtful row says whether it is taken
-        updateSummary();
-        return;
-    }
-    const transfer::Field field = ColumnFields[column];
-    if (field == transfer::Field::None)
-        return;
-    transfer::editTransferValue(row.transfer, field, m_table->item(index, column)->text());
-    checkForm(row);
-    // A row the user has just put right is meant to print, and one just put wrong is not.
-    if (wasReady != row.ready()) {
-        m_showing = true;
-        m_table->item(index, Print)->setCheckState(row.ready() ? Qt::Checked : Qt::Unchecked);
-        m_showing = false;
-    }
-    showRow(index);
-    updateSummary();
+        setFormKind(*kind);
 }
 
 std::vector<transfer::TransferEditorValues> BatchWindow::transfersToPrint(QStringList* sources) const
 {
     std::vector<transfer::TransferEditorValues> transfers;
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const QTableWidgetItem* check = m_table->item(int(i), Print);
-        // A doubtful row (an account failing its check) prints when the user ticked it; a row with a
-        // value that stops it never does.
-        if (!check || check->checkState() != Qt::Checked || !m_rows[i].transfer.ready(true)
-            || !m_rows[i].depositFault.isEmpty() || !m_rows[i].formFault.isEmpty())
+    for (const BatchModel::Row& row : m_model->rows()) {
+        if (!row.prints())
             continue;
-        transfer::TransferEditorValues values = m_rows[i].transfer.values;
+        transfer::TransferEditorValues values = row.transfer.values;
         if (values.payerAccount.trimmed().isEmpty()) // a CSV row may name its own
             values.payerAccount = m_payerAccount->text();
         if (m_commonDate->isChecked())
             values.date = m_date->date();
         transfers.push_back(values);
         if (sources)
-            sources->append(m_rows[i].source);
+            sources->append(row.source);
     }
     return transfers;
 }
@@ -372,7 +272,7 @@ void BatchWindow::setFieldWarnings(std::function<std::vector<printout::FieldWarn
     formChanged();
 }
 
-void BatchWindow::checkForm(Row& row) const
+void BatchWindow::checkForm(BatchModel::Row& row) const
 {
     const QString form = printout::formKindName(formKind());
     row.formFault = row.transfer.form.isEmpty() || row.transfer.form == form
@@ -409,10 +309,7 @@ void BatchWindow::checkForm(Row& row) const
 
 void BatchWindow::formChanged()
 {
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        checkForm(m_rows[i]);
-        showRow(int(i));
-    }
+    m_model->recheck();
     updateSummary();
 }
 
@@ -432,13 +329,13 @@ void BatchWindow::setPayeeBook(transfer::PayeeBook* book)
 
 void BatchWindow::takePayee(int index, const transfer::Payee& payee)
 {
-    if (index < 0 || index >= int(m_rows.size()))
+    if (index < 0 || index >= m_model->rowCount())
         return;
     // Each cell as if typed: read and checked as the user's own edits are.
-    m_table->item(index, Recipient)->setText(payee.name);
-    m_table->item(index, Account)->setText(payee.account);
-    if (m_rows[std::size_t(index)].transfer.values.title.isEmpty())
-        m_table->item(index, Title)->setText(payee.offeredTitle());
+    m_model->setText(index, Recipient, payee.name);
+    m_model->setText(index, Account, payee.account);
+    if (m_model->rows()[std::size_t(index)].transfer.values.title.isEmpty())
+        m_model->setText(index, Title, payee.offeredTitle());
 }
 
 void BatchWindow::saveSetClick()
@@ -458,7 +355,7 @@ bool BatchWindow::saveSetTo(const QString& fileName)
 {
     std::vector<transfer::TransferEditorValues> transfers;
     std::vector<QString> amounts; // the text of an amount that could not be read, kept for the user
-    for (const Row& row : m_rows) {
+    for (const BatchModel::Row& row : m_model->rows()) {
         transfers.push_back(row.transfer.values);
         QString refused;
         for (const transfer::Problem& p : row.transfer.problems) {
@@ -481,7 +378,7 @@ bool BatchWindow::saveSetTo(const QString& fileName)
 void BatchWindow::updateSummary()
 {
     const int ready = readyCount();
-    m_summary->setText(QStringLiteral("Gotowe do wydruku: %1 z %2").arg(ready).arg(m_rows.size()));
+    m_summary->setText(QStringLiteral("Gotowe do wydruku: %1 z %2").arg(ready).arg(m_model->rowCount()));
     m_total->setText(transfer::totalText(transfersToPrint()));
     m_print->setEnabled(ready > 0);
 }
@@ -505,28 +402,18 @@ void BatchWindow::removeClick()
     std::vector<int> rows;
     for (const QModelIndex& index : selected)
         rows.push_back(index.row());
-    std::sort(rows.rbegin(), rows.rend());
-    for (int row : rows) {
-        m_rows.erase(m_rows.begin() + row);
-        m_table->removeRow(row);
-    }
-    updateSummary();
+    m_model->remove(rows);
 }
 
 void BatchWindow::moveClick(int step)
 {
-    const int from = m_table->currentRow();
+    const QModelIndex current = m_table->currentIndex();
+    const int from = current.row();
     const int to = from + step;
-    if (from < 0 || to < 0 || to >= int(m_rows.size()))
+    if (from < 0 || to < 0 || to >= m_model->rowCount())
         return;
-    const Qt::CheckState fromCheck = m_table->item(from, Print)->checkState();
-    const Qt::CheckState toCheck = m_table->item(to, Print)->checkState();
-    std::swap(m_rows[std::size_t(from)], m_rows[std::size_t(to)]);
-    m_table->item(from, Print)->setCheckState(toCheck);
-    m_table->item(to, Print)->setCheckState(fromCheck);
-    showRow(from);
-    showRow(to);
-    m_table->setCurrentCell(to, m_table->currentColumn());
+    m_model->swap(from, to);
+    m_table->setCurrentIndex(m_model->index(to, current.column()));
 }
 
 void BatchWindow::printClick()

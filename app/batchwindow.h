@@ -3,6 +3,7 @@
 // each, checked, corrected and reordered before they print as one report with a page per checked row.
 #pragma once
 
+#include "app/batchmodel.h"
 #include "app/propertiesstore.h"
 #include "printout/formfit.h"
 #include "transfer/payees.h"
@@ -21,7 +22,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace app {
 
@@ -32,7 +33,11 @@ class BatchWindow : public QWidget {
     Q_OBJECT
 public:
     // The table's columns.
-    enum Column { Print, Source, State, Recipient, Account, Amount, Payer, Title, Date, ColumnCount };
+    using Column = BatchModel::Column;
+    static constexpr Column Print = BatchModel::Print, Source = BatchModel::Source, State = BatchModel::State,
+                            Recipient = BatchModel::Recipient, Account = BatchModel::Account,
+                            Amount = BatchModel::Amount, Payer = BatchModel::Payer, Title = BatchModel::Title,
+                            Date = BatchModel::Date;
 
     explicit BatchWindow(QWidget* parent = nullptr);
     // Stores the common payer account.
@@ -73,6 +78,11 @@ public:
     void setPayeeBook(transfer::PayeeBook* book);
     // The open dialog; tests put a function that returns paths (none for a cancel).
     void setFilesChooser(std::function<QStringList()> chooser) { m_chooseFiles = std::move(chooser); }
+    // What a CSV file's columns unknown by name hold, asked when they were never answered before ("Kolumny
+    // pliku"); tests put a function that answers (nothing for a cancel, which passes the columns over).
+    using ColumnsChooser = std::function<std::optional<transfer::ColumnChoices>(
+        const QString& fileName, const QStringList& columns)>;
+    void setColumnsChooser(ColumnsChooser chooser) { m_chooseColumns = std::move(chooser); }
     // The save dialog of "Zapisz zestaw…"; tests put a function that returns a path (empty for a cancel).
     void setSaveChooser(std::function<QString()> chooser) { m_chooseSave = std::move(chooser); }
 
@@ -81,7 +91,8 @@ public:
     std::vector<transfer::TransferEditorValues> transfersToPrint(QStringList* sources = nullptr) const;
     int readyCount() const;
 
-    QTableWidget* table() const { return m_table; }
+    QTableView* table() const { return m_table; }
+    BatchModel* model() const { return m_model; }
     QLineEdit* payerAccount() const { return m_payerAccount; }
     // The payer profiles, as in the main window: choosing one puts its account into the common field.
     PayerChoice* payerChoice() const { return m_payerChoice; }
@@ -109,26 +120,14 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    struct Row {
-        QString source; // what the source column shows
-        transfer::SourceTransfer transfer; // the values and what is wrong with them
-        QString depositFault; // why a deposit slip cannot carry its amount; empty when it can
-        QString formFault; // the row names another form than the set's; empty when it does not
-        QString formWarning; // what the form will not show whole; printed all the same
-        bool ready() const { return transfer.ready() && depositFault.isEmpty() && formFault.isEmpty(); }
-    };
-    void checkForm(Row& row) const;
+    void checkForm(BatchModel::Row& row) const;
     void formChanged();
-    void addRow(Row row);
-    void addRows(std::vector<Row> rows);
-    void adoptForm(const std::vector<Row>& rows);
-    void showRow(int index);
-    void showState(int index);
-    void cellEdited(int index, int column);
+    void addRows(std::vector<BatchModel::Row> rows);
+    void adoptForm(const std::vector<BatchModel::Row>& rows);
     void updateSummary();
 
-    std::vector<Row> m_rows; // in table order
-    QTableWidget* m_table;
+    BatchModel* m_model;
+    QTableView* m_table;
     QLineEdit* m_payerAccount;
     PayerChoice* m_payerChoice;
     QCheckBox* m_commonDate;
@@ -140,7 +139,6 @@ private:
     QComboBox* m_form;
     QPushButton* m_print;
     TPropertiesStore m_store;
-    bool m_showing = false; // the table is being filled by the program, not edited by the user
     std::function<void(
         const std::vector<transfer::TransferEditorValues>&, const QStringList&, printout::FormKind)>
         m_printTransfers;
@@ -150,6 +148,10 @@ private:
         m_fieldWarnings;
     std::function<QStringList()> m_chooseFiles;
     std::function<QString()> m_chooseSave;
+    ColumnsChooser m_chooseColumns;
+
+    // How the CSV file's unknown columns are read: as answered before, else as the user says now.
+    transfer::ColumnChoices columnChoices(const QString& fileName, std::string_view bytes);
     std::function<std::optional<QDateTime>(const transfer::TransferEditorValues&)> m_printedBefore;
     transfer::PayeeBook* m_payees = nullptr;
 

@@ -99,6 +99,7 @@ QByteArray transferSetCsv(const std::vector<TransferEditorValues>& transfers, co
 QByteArray payeesCsv(const std::vector<Payee>& payees)
 {
     std::vector<QStringList> rows;
+    rows.reserve(payees.size());
     for (const Payee& p : payees)
         rows.push_back({ p.name, p.account, p.nip, p.title, p.note });
     return csvBytes(QStringLiteral("Nazwa odbiorcy;Rachunek odbiorcy;NIP;Tytuł;Uwagi"), rows);

@@ -237,7 +237,69 @@ private:
 
 } // namespace
 
-CsvTransfers parseCsvTransfers(std::string_view bytes)
+namespace {
+
+// The key a value of the editors is read into.
+std::optional<Key> keyOfField(Field field)
+{
+    switch (field) {
+    case Field::NDNazwa:
+        return NDNazwa;
+    case Field::NDKonto:
+        return NDKonto;
+    case Field::Kwota:
+        return Kwota;
+    case Field::WCNazwa:
+        return WCNazwa;
+    case Field::WCKonto:
+        return WCKonto;
+    case Field::Tytulem:
+        return Tytulem;
+    case Field::Data:
+        return Data;
+    case Field::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The header row's names, decoded as the rows will be.
+QStringList headerNames(const RecordReader::Record& header, bool utf8, bool byteOrderMark)
+{
+    const bool headerUtf8
+        = std::all_of(header.fields.begin(), header.fields.end(), [&](const std::string& f) {
+              return utf8 && (byteOrderMark ? platform::isWellFormedUtf8(f) : isPlausibleUtf8(f));
+          });
+    QStringList names;
+    for (const std::string& field : header.fields)
+        names << decodeFileText(field, headerUtf8).trimmed();
+    return names;
+}
+
+} // namespace
+
+QStringList unknownCsvColumns(std::string_view bytes)
+{
+    const bool byteOrderMark = takeByteOrderMark(bytes);
+    const bool utf8 = byteOrderMark || mostLinesUtf8(bytes);
+    // Only the header line: a quoted header field may hold a line break, so a few lines are read.
+    std::size_t end = 0;
+    for (int lines = 0; lines < 8 && end < bytes.size(); ++lines) {
+        end = bytes.find('\n', end);
+        end = end == std::string_view::npos ? bytes.size() : end + 1;
+    }
+    RecordReader reader(bytes.substr(0, end), detectDelimiter(bytes));
+    if (reader.records.empty() || reader.records.front().quotingFault)
+        return {};
+    QStringList unknown;
+    for (const QString& name : headerNames(reader.records.front(), utf8, byteOrderMark)) {
+        if (!name.isEmpty() && !keyOfColumn(name))
+            unknown << name;
+    }
+    return unknown;
+}
+
+CsvTransfers parseCsvTransfers(std::string_view bytes, const ColumnChoices& choices)
 {
     const bool byteOrderMark = takeByteOrderMark(bytes);
     const bool utf8 = byteOrderMark || mostLinesUtf8(bytes);
@@ -259,16 +321,17 @@ CsvTransfers parseCsvTransfers(std::string_view bytes)
     std::vector<std::optional<qsizetype>> unknownColumn; // its place among result.unknownColumns
     std::array<bool, Formularz + 1> named {};
     QStringList names;
-    const bool headerUtf8 = std::all_of(header.fields.begin(), header.fields.end(), fieldUtf8);
-    for (const std::string& field : header.fields) {
-        const QString name = decodeFileText(field, headerUtf8).trimmed();
+    for (const QString& name : headerNames(header, utf8, byteOrderMark)) {
         std::optional<std::size_t> key = keyOfColumn(name);
+        const auto chosen = key ? choices.end() : choices.find(name);
+        if (chosen != choices.end())
+            key = keyOfField(chosen->second);
         if (key && named[*key])
             key.reset();
         if (key)
             named[*key] = true;
-        unknownColumn.push_back(std::nullopt);
-        if (!key && !name.isEmpty()) {
+        unknownColumn.emplace_back();
+        if (!key && !name.isEmpty() && chosen == choices.end()) {
             unknownColumn.back() = result.unknownColumns.size();
             result.unknownColumns << name;
         }

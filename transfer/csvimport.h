@@ -20,9 +20,11 @@
 // refused, naming the lines it took, and those lines are read again as rows of their own.
 #pragma once
 
+#include "transfer/problem.h"
 #include "transfer/transferfile.h"
 
 #include <QStringList>
+#include <map>
 #include <string_view>
 #include <vector>
 
@@ -56,8 +58,16 @@ struct CsvTransfers {
     QStringList unknownColumns; // the header's names of the columns that are ignored
 };
 
+// The user's reading of columns the import does not know, by their names in the header: the value each
+// gives, or Field::None for a column to pass over (not listed as ignored).
+using ColumnChoices = std::map<QString, Field>;
+
 // Raises platform::Error when there is no header row, when its quotes do not pair up, or when it names
 // neither the recipient's name nor the recipient's account column (the message lists the columns it has).
-CsvTransfers parseCsvTransfers(std::string_view bytes);
+CsvTransfers parseCsvTransfers(std::string_view bytes, const ColumnChoices& choices = {});
+
+// The header's names of the columns the import does not know, without reading the rows; none when there
+// is no header row or every column is known.
+QStringList unknownCsvColumns(std::string_view bytes);
 
 } // namespace transfer

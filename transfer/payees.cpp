@@ -108,6 +108,7 @@ void PayeeBook::load() const
         }
     }
     std::vector<QString> folded;
+    folded.reserve(paid.size());
     for (const Payee& p : paid)
         folded.push_back(foldedOf(p));
     m_payees.insert(m_payees.begin(), paid.begin(), paid.end());

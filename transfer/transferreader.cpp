@@ -47,11 +47,11 @@ SourceTransfers readTransferFile(std::string_view bytes, const QString& path)
     return read;
 }
 
-SourceTransfers readCsv(std::string_view bytes, const QString& path)
+SourceTransfers readCsv(std::string_view bytes, const QString& path, const ColumnChoices& choices)
 {
     CsvTransfers csv;
     try {
-        csv = parseCsvTransfers(bytes);
+        csv = parseCsvTransfers(bytes, choices);
     } catch (const platform::Error& error) {
         throw platform::Error(
             QStringLiteral("%1: %2").arg(QFileInfo(path).absoluteFilePath(), error.message()));
@@ -94,15 +94,16 @@ SourceKind sourceKindOf(const QString& path)
         : SourceKind::TransferFile;
 }
 
-SourceTransfers readTransferSource(const QString& path)
+SourceTransfers readTransferSource(const QString& path, const ColumnChoices& choices)
 {
     const std::string bytes = platform::readWholeFile(path, platform::ShareMode::DenyWrite);
-    return readTransferBytes(bytes, sourceKindOf(path), path);
+    return readTransferBytes(bytes, sourceKindOf(path), path, choices);
 }
 
-SourceTransfers readTransferBytes(std::string_view bytes, SourceKind kind, const QString& file)
+SourceTransfers readTransferBytes(
+    std::string_view bytes, SourceKind kind, const QString& file, const ColumnChoices& choices)
 {
-    return kind == SourceKind::Csv ? readCsv(bytes, file) : readTransferFile(bytes, file);
+    return kind == SourceKind::Csv ? readCsv(bytes, file, choices) : readTransferFile(bytes, file);
 }
 
 bool editTransferValue(SourceTransfer& transfer, Field field, const QString& text)

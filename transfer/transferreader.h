@@ -4,6 +4,7 @@
 // it, so a value reads the same way and a transfer is ready by the same rule on every path.
 #pragma once
 
+#include "transfer/csvimport.h"
 #include "transfer/problem.h"
 #include "transfer/transferrecord.h"
 
@@ -39,8 +40,10 @@ SourceKind sourceKindOf(const QString& path);
 // Reads the file whole (denying others write access while it does). Raises platform::Error for a file
 // that cannot be opened, or a CSV whose header names no recipient column. A transfer file always gives
 // one transfer, a file without any key one that is not ready.
-SourceTransfers readTransferSource(const QString& path);
-SourceTransfers readTransferBytes(std::string_view bytes, SourceKind kind, const QString& file);
+// A CSV's columns the import does not know are read as choices says.
+SourceTransfers readTransferSource(const QString& path, const ColumnChoices& choices = {});
+SourceTransfers readTransferBytes(
+    std::string_view bytes, SourceKind kind, const QString& file, const ColumnChoices& choices = {});
 
 // A value typed over one of a transfer's (the batch table): read as a file's value is, the problems of that
 // field replaced and the transfer checked again. Returns false, keeping the old value, for an amount or a

@@ -2,6 +2,7 @@
 // The batch window through its real widgets: files and CSV rows in, rows that cannot be read kept out,
 // corrections in the table, order and checks, the common account and date, and what "Wydruk" hands on.
 #include "app/batchwindow.h"
+#include "app/columnsdialog.h"
 #include "app/dateedit.h"
 #include "app/fmenu.h"
 #include "app/openfiles.h"
@@ -24,7 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -40,6 +41,7 @@ protected:
     {
         AppTest::SetUp();
         window = std::make_unique<BatchWindow>();
+        window->setColumnsChooser([](const QString&, const QStringList&) { return std::nullopt; });
         window->setPrintTransfers([this](const std::vector<transfer::TransferEditorValues>& t,
                                       const QStringList& sources, printout::FormKind kind) {
             printed = t;
@@ -54,7 +56,18 @@ protected:
         single = testsupport::writeFileIn(files, QStringLiteral("jeden.txt"),
             "NDNazwa=Delta\nNDKONTOKONTR=61\nNDKonto=1090 1014 0000 0712 1981 2874\nKwota=4,00\n");
     }
-    QString cell(int row, int column) const { return window->table()->item(row, column)->text(); }
+    QString cell(int row, int column) const { return window->model()->index(row, column).data().toString(); }
+    Qt::CheckState ticked(int row) const
+    {
+        return window->model()
+            ->index(row, BatchWindow::Print)
+            .data(Qt::CheckStateRole)
+            .value<Qt::CheckState>();
+    }
+    void tick(int row, Qt::CheckState state)
+    {
+        window->model()->setData(window->model()->index(row, BatchWindow::Print), state, Qt::CheckStateRole);
+    }
     std::vector<QString> printedTitles() const
     {
         std::vector<QString> titles;
@@ -76,7 +89,7 @@ protected:
 TEST_F(BatchWindowTest, RowsWithTheirSourceStateAndTheReadyCount)
 {
     window->addFiles({ csv, single });
-    ASSERT_EQ(window->table()->rowCount(), 4);
+    ASSERT_EQ(window->model()->rowCount(), 4);
     EXPECT_EQ(cell(0, BatchWindow::Source), QStringLiteral("lista.csv, wiersz 2"));
     EXPECT_EQ(cell(3, BatchWindow::Source), QStringLiteral("jeden.txt"));
     EXPECT_EQ(cell(0, BatchWindow::Amount), QStringLiteral("10,50"));
@@ -96,17 +109,17 @@ TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
 {
     window->addFiles({ csv });
     // The amount the file could not give is typed into the table: the row is ready.
-    window->table()->item(1, BatchWindow::Amount)->setText(QStringLiteral("20,5"));
+    window->model()->setText(1, BatchWindow::Amount, QStringLiteral("20,5"));
     EXPECT_EQ(cell(1, BatchWindow::State), QStringLiteral("Gotowy"));
     EXPECT_EQ(cell(1, BatchWindow::Amount), QStringLiteral("20,50"));
     // A date that is none keeps the row out until it is one.
-    window->table()->item(2, BatchWindow::Date)->setText(QStringLiteral("31.02.2026"));
+    window->model()->setText(2, BatchWindow::Date, QStringLiteral("31.02.2026"));
     EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("data „31.02.2026” nie jest datą"));
-    window->table()->item(2, BatchWindow::Date)->setText(QStringLiteral("1.03.2026"));
+    window->model()->setText(2, BatchWindow::Date, QStringLiteral("1.03.2026"));
 
-    window->table()->setCurrentCell(2, BatchWindow::Title);
+    window->table()->setCurrentIndex(window->model()->index(2, BatchWindow::Title));
     window->moveClick(-1); // Faktura 3 before Faktura 2
-    window->table()->item(0, BatchWindow::Print)->setCheckState(Qt::Unchecked);
+    tick(0, Qt::Unchecked);
     window->payerAccount()->setText(QStringLiteral("PL 12 3456"));
     window->commonDateSwitch()->setChecked(true);
     window->commonDate()->setDate(platform::toDays(QDate(2026, 12, 24)));
@@ -122,7 +135,7 @@ TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
 
     window->table()->selectRow(0);
     window->removeClick();
-    EXPECT_EQ(window->table()->rowCount(), 2);
+    EXPECT_EQ(window->model()->rowCount(), 2);
     EXPECT_EQ(cell(0, BatchWindow::Title), QStringLiteral("Faktura 3"));
 }
 
@@ -152,27 +165,27 @@ TEST_F(BatchWindowTest, RowsAreReadyByOneRuleAndSayWhy)
             Qt::Unchecked },
         { "kwota 0,00 nie jest większa od zera", Qt::Unchecked },
     };
-    ASSERT_EQ(window->table()->rowCount(), int(std::size(rows)));
+    ASSERT_EQ(window->model()->rowCount(), int(std::size(rows)));
     for (int i = 0; i < int(std::size(rows)); ++i) {
         EXPECT_TRUE(cell(i, BatchWindow::State).startsWith(QString::fromUtf8(rows[i].state)))
             << i << ": " << cell(i, BatchWindow::State).toStdString();
-        EXPECT_EQ(window->table()->item(i, BatchWindow::Print)->checkState(), rows[i].check) << i;
+        EXPECT_EQ(ticked(i), rows[i].check) << i;
     }
     EXPECT_EQ(cell(0, BatchWindow::Amount), QStringLiteral("1234,56"));
     EXPECT_EQ(window->notes()->text(), QStringLiteral("Pominięte kolumny – bank.csv: Uwagi"));
 
     // Ticked, the doubtful account prints and says so; the refused rows never print ticked.
-    window->table()->item(3, BatchWindow::Print)->setCheckState(Qt::Checked);
+    tick(3, Qt::Checked);
     EXPECT_TRUE(cell(3, BatchWindow::State).endsWith(QStringLiteral("drukowany mimo to")));
-    window->table()->item(1, BatchWindow::Print)->setCheckState(Qt::Checked);
+    tick(1, Qt::Checked);
     EXPECT_EQ(window->readyCount(), 2);
     // Typed amounts are read as the file's are: grouped is taken, a third decimal is not.
-    window->table()->item(1, BatchWindow::Amount)->setText(QStringLiteral("1.234,5"));
+    window->model()->setText(1, BatchWindow::Amount, QStringLiteral("1.234,5"));
     EXPECT_EQ(cell(1, BatchWindow::State), QStringLiteral("Gotowy"));
-    window->table()->item(4, BatchWindow::Amount)->setText(QStringLiteral("10,999"));
+    window->model()->setText(4, BatchWindow::Amount, QStringLiteral("10,999"));
     EXPECT_TRUE(cell(4, BatchWindow::State).startsWith(QStringLiteral("kwota „10,999”")));
-    window->table()->item(2, BatchWindow::Recipient)->setText(QStringLiteral("Gamma"));
-    EXPECT_EQ(window->table()->item(2, BatchWindow::Print)->checkState(), Qt::Checked);
+    window->model()->setText(2, BatchWindow::Recipient, QStringLiteral("Gamma"));
+    EXPECT_EQ(ticked(2), Qt::Checked);
     window->printClick();
     EXPECT_EQ(printedTitles(), (std::vector<QString> { "A", "B", "C", "D" }));
     EXPECT_EQ(printed[1].amount, "1234,50"_zl);
@@ -210,7 +223,7 @@ TEST_F(BatchWindowTest, ASavedSetOpensAgainAsTheSameSet)
 {
     window->addFiles({ csv, single });
     window->formChoice()->setCurrentIndex(1);
-    window->table()->item(0, BatchWindow::Title)->setText(QStringLiteral("Czynsz; grudzień"));
+    window->model()->setText(0, BatchWindow::Title, QStringLiteral("Czynsz; grudzień"));
     const QString saved = files.filePath(QStringLiteral("zestaw.csv"));
     window->setSaveChooser([&] { return files.filePath(QStringLiteral("zestaw")); });
     window->show();
@@ -221,12 +234,13 @@ TEST_F(BatchWindowTest, ASavedSetOpensAgainAsTheSameSet)
 
     BatchWindow reopened;
     reopened.addFiles({ saved });
-    ASSERT_EQ(reopened.table()->rowCount(), 4);
+    ASSERT_EQ(reopened.model()->rowCount(), 4);
     EXPECT_EQ(reopened.formKind(), printout::FormKind::Deposit);
     for (int row = 0; row < 4; ++row) {
         for (int column : { BatchWindow::State, BatchWindow::Recipient, BatchWindow::Account,
                  BatchWindow::Amount, BatchWindow::Title, BatchWindow::Date })
-            EXPECT_EQ(reopened.table()->item(row, column)->text().trimmed(), cell(row, column).trimmed())
+            EXPECT_EQ(
+                reopened.model()->index(row, column).data().toString().trimmed(), cell(row, column).trimmed())
                 << row << "," << column;
     }
     EXPECT_EQ(reopened.total()->text(), window->total()->text());
@@ -267,6 +281,33 @@ TEST_F(BatchWindowTest, RecipientsCompletedFromThePayeeBook)
     EXPECT_EQ(cell(0, BatchWindow::State), QStringLiteral("Gotowy"));
 }
 
+// A CSV whose columns the import does not know by name asks what they hold, once for those columns.
+TEST_F(BatchWindowTest, UnknownColumnsAreAskedAboutOnce)
+{
+    window->setColumnsChooser(nullptr);
+    const QByteArray bank = "Kontrahent;Numer konta;Kwota;Opis operacji\n"
+                            "Alfa;61 1090 1014 0000 0712 1981 2874;12,50;FV 1\n";
+    const QString first = testsupport::writeFileIn(files, QStringLiteral("styczen.csv"), bank);
+    const QString second = testsupport::writeFileIn(files, QStringLiteral("luty.csv"), bank);
+    whenModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<ColumnsDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->choice(0)->setCurrentText(QStringLiteral("Nazwa odbiorcy"));
+        dialog->choice(1)->setCurrentText(QStringLiteral("Rachunek odbiorcy"));
+        dialog->choice(2)->setCurrentText(QStringLiteral("Tytułem"));
+        dialog->accept();
+    });
+    window->addFiles({ first });
+    window->addFiles({ second }); // no second question: it would never be answered
+    ASSERT_EQ(window->model()->rowCount(), 2);
+    for (int row : { 0, 1 }) {
+        EXPECT_EQ(cell(row, BatchWindow::Recipient), QStringLiteral("Alfa"));
+        EXPECT_EQ(cell(row, BatchWindow::Title), QStringLiteral("FV 1"));
+        EXPECT_EQ(cell(row, BatchWindow::State), QStringLiteral("Gotowy"));
+    }
+    EXPECT_TRUE(window->notes()->isHidden());
+}
+
 // On deposit slips a row whose amount the slip cannot carry says why and is not ready; the set prints as
 // the form chosen for it.
 TEST_F(BatchWindowTest, DepositSlipsCheckEveryAmount)
@@ -283,12 +324,12 @@ TEST_F(BatchWindowTest, DepositSlipsCheckEveryAmount)
     EXPECT_EQ(window->formKind(), printout::FormKind::Deposit);
     EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("za długa"));
     EXPECT_EQ(window->summary()->text(), QStringLiteral("Gotowe do wydruku: 1 z 3"));
-    window->table()->item(2, BatchWindow::Amount)->setText(QStringLiteral("15"));
+    window->model()->setText(2, BatchWindow::Amount, QStringLiteral("15"));
     EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("Gotowy"));
     EXPECT_EQ(window->total()->text(), QStringLiteral("Razem: 2 przelewy, 25,50 zł"));
-    window->table()->item(0, BatchWindow::Print)->setCheckState(Qt::Unchecked);
+    tick(0, Qt::Unchecked);
     EXPECT_EQ(window->total()->text(), QStringLiteral("Razem: 1 przelew, 15,00 zł"));
-    window->table()->item(0, BatchWindow::Print)->setCheckState(Qt::Checked);
+    tick(0, Qt::Checked);
     window->printClick();
     EXPECT_EQ(printedKind, printout::FormKind::Deposit);
     EXPECT_EQ(printedTitles(), (std::vector<QString> { "Faktura 1", "Faktura 3" }));
@@ -299,7 +340,7 @@ TEST_F(BatchWindowTest, RowsTellWhatTheFormCuts)
 {
     window->setFieldWarnings(printout::fieldWarnings);
     window->addFiles({ csv });
-    window->table()->item(0, BatchWindow::Title)->setText(QString(60, QLatin1Char('t')));
+    window->model()->setText(0, BatchWindow::Title, QString(60, QLatin1Char('t')));
     EXPECT_EQ(cell(0, BatchWindow::State),
         QStringLiteral("Gotowy – Nie zmieści się na blankiecie: tytułem (60 znaków, mieści się 54)"));
     EXPECT_EQ(cell(2, BatchWindow::State), QStringLiteral("Gotowy"));
@@ -322,7 +363,7 @@ TEST_F(BatchWindowTest, SeveralFilesFromTheOpenDialogAndDropped)
             dialog->reject(); // a dialog for one file refuses two names: fail below instead of waiting
     });
     window->addFilesClick();
-    ASSERT_EQ(window->table()->rowCount(), 4);
+    ASSERT_EQ(window->model()->rowCount(), 4);
 
     QMimeData dragged;
     dragged.setUrls({ QUrl::fromLocalFile(single), QUrl(QStringLiteral("https://example.org/x.csv")) });
@@ -331,7 +372,7 @@ TEST_F(BatchWindowTest, SeveralFilesFromTheOpenDialogAndDropped)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &drop);
-    ASSERT_EQ(window->table()->rowCount(), 5); // the address that is no file is left out
+    ASSERT_EQ(window->model()->rowCount(), 5); // the address that is no file is left out
     EXPECT_EQ(cell(4, BatchWindow::Source), QStringLiteral("jeden.txt"));
     EXPECT_TRUE(errors.empty());
 }
@@ -348,12 +389,12 @@ TEST_F(BatchWindowTest, OpenedFromTheMainWindowAndTheCommandLine)
         menu.batchWindow()->setFilesChooser([this] { return QStringList { csv }; });
         menu.aOpenMany->trigger();
         ASSERT_TRUE(menu.batchWindow()->isVisible());
-        EXPECT_EQ(menu.batchWindow()->table()->rowCount(), 3);
+        EXPECT_EQ(menu.batchWindow()->model()->rowCount(), 3);
         menu.batchWindow()->printClick();
         EXPECT_EQ(previewed.size(), 2u);
 
         openGivenFiles(menu, { single, csv });
-        EXPECT_EQ(menu.batchWindow()->table()->rowCount(), 7);
+        EXPECT_EQ(menu.batchWindow()->model()->rowCount(), 7);
         openGivenFiles(menu, { single });
         EXPECT_EQ(menu.eOdbiorca->text(), QStringLiteral("Delta"));
         openGivenFiles(menu, { files.filePath(QStringLiteral("brak.txt")) });

@@ -34,7 +34,6 @@
 #include <QPushButton>
 #include <QSqlQueryModel>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -732,14 +731,15 @@ TEST_F(FMenuTest, TheHistoryFindsAndPrintsAgain)
     history->search()->clear();
     history->table()->selectAll();
     history->reprintClick();
-    ASSERT_EQ(window->batchWindow()->table()->rowCount(), 3);
-    EXPECT_EQ(
-        window->batchWindow()->table()->item(0, BatchWindow::Recipient)->text(), QStringLiteral("Gamma"));
+    ASSERT_EQ(window->batchWindow()->model()->rowCount(), 3);
+    EXPECT_EQ(window->batchWindow()->model()->index(0, BatchWindow::Recipient).data().toString(),
+        QStringLiteral("Gamma"));
     EXPECT_EQ(window->batchWindow()->formKind(), printout::FormKind::Deposit);
     EXPECT_TRUE(window->batchWindow()
-                    ->table()
-                    ->item(0, BatchWindow::State)
-                    ->text()
+                    ->model()
+                    ->index(0, BatchWindow::State)
+                    .data()
+                    .toString()
                     .contains(QStringLiteral("wydrukowano już")));
     EXPECT_TRUE(errors.isEmpty());
 }

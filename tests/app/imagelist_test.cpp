@@ -7,10 +7,10 @@
 
 using namespace app;
 
-TEST(ImageList1, OpenFolderAndPrinter)
+TEST(ImageList1, OpenFolderPrinterAndNewSheet)
 {
     const QList<QIcon> images = ImageList1();
-    ASSERT_EQ(images.size(), 2);
+    ASSERT_EQ(images.size(), 3);
     for (const QIcon& icon : images) {
         const QImage image = icon.pixmap(16, 16).toImage();
         ASSERT_EQ(image.size(), QSize(16, 16));

@@ -216,6 +216,28 @@ TEST_F(CsvImport, AHeaderWithoutTheRecipientsNameOrAccountIsRefused)
     }
 }
 
+// Columns unknown by name are named before the rows are read, and read as the user chose: a value of the
+// transfer, or passed over without being listed as ignored.
+TEST_F(CsvImport, UnknownColumnsAreReadAsChosen)
+{
+    const char* bytes = "Kontrahent;Numer konta;Warto\xC5\x9B\xC4\x87;Kwota;Uwagi\n"
+                        "Alfa;61 1090 1014 0000 0712 1981 2874;12,50;1;parter\n";
+    EXPECT_EQ(transfer::unknownCsvColumns(bytes),
+        (QStringList { QStringLiteral("Kontrahent"), QStringLiteral("Numer konta"), QStringLiteral("Wartość"),
+            QStringLiteral("Uwagi") }));
+    EXPECT_TRUE(transfer::unknownCsvColumns("NDNazwa;Kwota\nA;1\n").isEmpty());
+    const transfer::CsvTransfers csv = transfer::parseCsvTransfers(bytes,
+        { { QStringLiteral("Kontrahent"), transfer::Field::NDNazwa },
+            { QStringLiteral("Numer konta"), transfer::Field::NDKonto },
+            { QStringLiteral("Wartość"), transfer::Field::Kwota },
+            { QStringLiteral("Uwagi"), transfer::Field::None } });
+    ASSERT_EQ(csv.rows.size(), 1u);
+    EXPECT_EQ(csv.rows[0].values.NDNazwa, "Alfa");
+    // A value two columns give is the first's, as always: the later "Kwota" is passed over, and listed.
+    EXPECT_EQ(csv.rows[0].values.Kwota, "12,50");
+    EXPECT_EQ(csv.unknownColumns, QStringList { QStringLiteral("Kwota") });
+}
+
 // The history's export reads back through the import as it was logged: quotes, delimiters, blanks and
 // Polish letters in the values, amounts to the grosz, the account split and joined again.
 TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
