@@ -6,6 +6,7 @@
 #include "app/payeecompleter.h"
 #include "app/payerprofiles.h"
 #include "platform/cp1250.h"
+#include "platform/datetime.h"
 #include "platform/errordisplay.h"
 #include "platform/files.h"
 #include "platform/regional.h"
@@ -76,7 +77,13 @@ BatchWindow::BatchWindow(QWidget* parent)
     // The common account may run past its field on every row: checked once it is typed, not per key.
     connect(m_payerAccount, &QLineEdit::editingFinished, this, &BatchWindow::formChanged);
     m_date->setEnabled(false);
-    connect(m_commonDate, &QCheckBox::toggled, m_date, &QWidget::setEnabled);
+    connect(m_commonDate, &QCheckBox::toggled, this, [this](bool on) {
+        m_date->setEnabled(on);
+        // A common date is a date: today until another is chosen, never the rows' dates dropped.
+        if (on && m_date->date() <= 0)
+            m_date->setDate(platform::today());
+        updateSummary();
+    });
     m_form->setObjectName(QStringLiteral("cbFormularz"));
     m_form->addItems({ QStringLiteral("Przelew"), QStringLiteral("Wpłata gotówkowa") });
     connect(m_form, &QComboBox::currentIndexChanged, this, &BatchWindow::formChanged);

@@ -122,6 +122,7 @@ TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
     tick(0, Qt::Unchecked);
     window->payerAccount()->setText(QStringLiteral("PL 12 3456"));
     window->commonDateSwitch()->setChecked(true);
+    EXPECT_EQ(window->commonDate()->date(), platform::today());
     window->commonDate()->setDate(platform::toDays(QDate(2026, 12, 24)));
     EXPECT_EQ(window->summary()->text(), QStringLiteral("Gotowe do wydruku: 2 z 3"));
 
