@@ -5,18 +5,13 @@
 #include "app/dateedit.h"
 #include "app/payeecompleter.h"
 #include "app/payerprofiles.h"
-#include "platform/cp1250.h"
 #include "platform/datetime.h"
 #include "platform/errordisplay.h"
 #include "platform/files.h"
-#include "platform/regional.h"
 #include "platform/registry.h"
-#include "transfer/accountcheck.h"
 #include "transfer/csvexport.h"
-#include "transfer/datetext.h"
 
 #include <QCheckBox>
-#include <QColor>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
