@@ -72,8 +72,9 @@ private:
     QString m_problem;
 };
 
-// The payees of a file payeesCsv wrote, or of any CSV whose header names the recipient's name or account (as the
-// batch import reads it); rows without either are left out. Raises platform::Error as the import does.
+// The payees of a file payeesCsv wrote, or of any CSV whose header names the recipient's name or account
+// (as the batch import reads it); rows without either are left out. Raises platform::Error as the import
+// does.
 std::vector<Payee> readPayeesCsv(std::string_view bytes);
 
 } // namespace transfer
