@@ -2,6 +2,7 @@
 #include "app/batchwindow.h"
 
 #include "app/columnsdialog.h"
+#include "app/csvfiles.h"
 #include "app/dateedit.h"
 #include "app/payeecompleter.h"
 #include "app/payerprofiles.h"
@@ -13,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -342,15 +341,10 @@ void BatchWindow::takePayee(int index, const transfer::Payee& payee)
 
 void BatchWindow::saveSetClick()
 {
-    QString name = m_chooseSave ? m_chooseSave()
-                                : QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz zestaw"),
-                                    QDir::home().filePath(QStringLiteral("zestaw.csv")),
-                                    QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
-    if (name.isEmpty())
-        return;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".csv");
-    saveSetTo(name);
+    const QString name
+        = chooseCsvToSave(this, QStringLiteral("Zapisz zestaw"), QStringLiteral("zestaw.csv"), m_chooseSave);
+    if (!name.isEmpty())
+        saveSetTo(name);
 }
 
 bool BatchWindow::saveSetTo(const QString& fileName)
@@ -366,15 +360,8 @@ bool BatchWindow::saveSetTo(const QString& fileName)
         }
         amounts.push_back(refused);
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(transfer::transferSetCsv(transfers, printout::formKindName(formKind()), amounts)) < 0
-        || !file.commit()) {
-        platform::showError(
-            QStringLiteral("Nie można zapisać pliku „%1”: %2").arg(fileName, file.errorString()), this);
-        return false;
-    }
-    return true;
+    return saveFileTelling(
+        fileName, transfer::transferSetCsv(transfers, printout::formKindName(formKind()), amounts), this);
 }
 
 void BatchWindow::updateSummary()

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/historywindow.h"
 
+#include "app/csvfiles.h"
 #include "platform/errordisplay.h"
 #include "transfer/csvexport.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -17,7 +15,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSqlQueryModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -195,26 +192,15 @@ void HistoryWindow::reprintClick()
 
 void HistoryWindow::exportClick()
 {
-    QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Eksportuj CSV"),
-        QDir::home().filePath(QStringLiteral("historia-przelewow.csv")),
-        QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
-    if (name.isEmpty())
-        return;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".csv");
-    exportTo(name);
+    const QString name
+        = chooseCsvToSave(this, QStringLiteral("Eksportuj CSV"), QStringLiteral("historia-przelewow.csv"));
+    if (!name.isEmpty())
+        exportTo(name);
 }
 
 bool HistoryWindow::exportTo(const QString& fileName)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(transfer::logEntriesCsv(m_log.entries(filter()))) < 0
-        || !file.commit()) {
-        platform::showError(
-            QStringLiteral("Nie można zapisać pliku „%1”: %2").arg(fileName, file.errorString()), this);
-        return false;
-    }
-    return true;
+    return saveFileTelling(fileName, transfer::logEntriesCsv(m_log.entries(filter())), this);
 }
 
 void HistoryWindow::removeClick()

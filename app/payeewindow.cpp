@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/payeewindow.h"
 
+#include "app/csvfiles.h"
 #include "platform/error.h"
 #include "platform/errordisplay.h"
 #include "platform/files.h"
@@ -10,7 +11,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -327,27 +326,15 @@ bool PayeeWindow::importFrom(const QString& fileName)
 
 void PayeeWindow::exportClick()
 {
-    QString name = m_chooseSave ? m_chooseSave()
-                                : QFileDialog::getSaveFileName(this, QStringLiteral("Eksportuj kontrahentów"),
-                                    QDir::home().filePath(QStringLiteral("kontrahenci.csv")),
-                                    QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
-    if (name.isEmpty())
-        return;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".csv");
-    exportTo(name);
+    const QString name = chooseCsvToSave(
+        this, QStringLiteral("Eksportuj kontrahentów"), QStringLiteral("kontrahenci.csv"), m_chooseSave);
+    if (!name.isEmpty())
+        exportTo(name);
 }
 
 bool PayeeWindow::exportTo(const QString& fileName)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(transfer::payeesCsv(m_book.payees())) < 0
-        || !file.commit()) {
-        platform::showError(
-            QStringLiteral("Nie można zapisać pliku „%1”: %2").arg(fileName, file.errorString()), this);
-        return false;
-    }
-    return true;
+    return saveFileTelling(fileName, transfer::payeesCsv(m_book.payees()), this);
 }
 
 } // namespace app
