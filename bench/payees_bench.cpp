@@ -55,6 +55,17 @@ void BM_PayeeSuggestions(benchmark::State& state)
 }
 BENCHMARK(BM_PayeeSuggestions)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// The check a batch row or the main window's account field makes as the values change.
+void BM_PayeeOtherOwner(benchmark::State& state)
+{
+    transfer::PayeeBook book(bookLog());
+    benchmark::DoNotOptimize(book.payees().size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            book.otherOwner(QStringLiteral("Ktoś"), QStringLiteral("61 1090 1014 0000 0712 1981 0042")));
+}
+BENCHMARK(BM_PayeeOtherOwner)->Unit(benchmark::kMicrosecond);
+
 // The whole book, as when the program starts.
 void BM_PayeeBookRead(benchmark::State& state)
 {

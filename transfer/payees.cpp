@@ -139,17 +139,23 @@ std::optional<QString> PayeeBook::otherOwner(const QString& name, const QString&
     if (digits.isEmpty())
         return std::nullopt;
     load();
-    const QString folded = searchFolded(name);
-    std::optional<QString> other;
-    for (const Payee& p : m_payees) {
-        if (accountDigits(p.account) != digits)
-            continue;
-        if (searchFolded(p.name) == folded)
-            return std::nullopt;
-        if (!other)
-            other = p.name;
+    if (m_byAccountRevision != m_loadedRevision || m_byAccount.size() != qsizetype(m_payees.size())) {
+        // The payees by their account's digits, made again once the book was read again.
+        m_byAccount.clear();
+        for (std::size_t i = 0; i < m_folded.size(); ++i)
+            m_byAccount.insert(m_folded[i].mid(m_folded[i].lastIndexOf(u'\n') + 1), i);
+        m_byAccountRevision = m_loadedRevision;
     }
-    return other;
+    const QString folded = searchFolded(name);
+    std::optional<std::size_t> other;
+    for (auto it = m_byAccount.constFind(digits); it != m_byAccount.cend() && it.key() == digits; ++it) {
+        const QString& text = m_folded[*it];
+        if (QStringView(text).left(text.lastIndexOf(u'\n')) == folded)
+            return std::nullopt;
+        if (!other || *it < *other)
+            other = *it; // the most recently paid of them
+    }
+    return other ? std::optional<QString>(m_payees[*other].name) : std::nullopt;
 }
 
 bool PayeeBook::write(const QString& sql, const QVariantList& values)

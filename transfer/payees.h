@@ -8,6 +8,7 @@
 #include "transfer/transferlog.h"
 
 #include <QDateTime>
+#include <QMultiHash>
 #include <QString>
 #include <cstddef>
 #include <limits>
@@ -69,6 +70,8 @@ private:
     mutable std::vector<QString> m_folded; // name and account digits, as the search compares them
     mutable QString m_newest; // the last payment read, as the log writes it
     mutable bool m_stale = false; // the book itself changed payees: read them all again
+    mutable QMultiHash<QString, std::size_t> m_byAccount; // account digits to places in m_payees
+    mutable int m_byAccountRevision = -1;
     QString m_problem;
 };
 
