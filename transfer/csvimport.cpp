@@ -3,6 +3,7 @@
 
 #include "platform/cp1250.h"
 #include "platform/error.h"
+#include "transfer/folding.h"
 
 #include <algorithm>
 #include <array>
@@ -24,8 +25,8 @@ std::string* slotOf(TransferFileValues& values, std::size_t key)
     return targets[key];
 }
 
-// The names a header gives the columns, as folded() leaves them: the transfer file's keys first. The account
-// names give the whole account, as NDKonto does when NDKONTOKONTR is left empty.
+// The names a header gives the columns, as searchFolded() leaves them: the transfer file's keys first. The
+// account names give the whole account, as NDKonto does when NDKONTOKONTR is left empty.
 struct ColumnName {
     const char* name;
     Key key;
@@ -55,22 +56,9 @@ constexpr ColumnName ColumnNames[] = {
     { "formularz", Formularz },
 };
 
-// A header name without letter case, diacritics (ł, which has no decomposition, included) or the blanks
-// around it, and with each run of blanks inside it as one space.
-QString folded(const QString& name)
-{
-    QString out;
-    for (QChar c : name.normalized(QString::NormalizationForm_D)) {
-        if (c.category() == QChar::Mark_NonSpacing)
-            continue;
-        out.append(c == u'ł' || c == u'Ł' ? QChar(u'l') : c);
-    }
-    return out.toCaseFolded().simplified();
-}
-
 std::optional<Key> keyOfColumn(const QString& name)
 {
-    const QString key = folded(name);
+    const QString key = searchFolded(name);
     for (const ColumnName& column : ColumnNames) {
         if (key == QLatin1String(column.name))
             return column.key;

@@ -5,6 +5,7 @@
 // the entries that named it. The book reads the payees once and again only after the log was written.
 #pragma once
 
+#include "transfer/folding.h"
 #include "transfer/transferlog.h"
 
 #include <QDateTime>
@@ -32,9 +33,6 @@ struct Payee {
     const QString& offeredTitle() const { return title.isEmpty() ? lastTitle : title; }
     bool operator==(const Payee&) const = default;
 };
-
-// A text as the search compares it: no letter case, no diacritics ("Łódź" gives "lodz"), blanks as one.
-QString searchFolded(const QString& text);
 
 class PayeeBook {
 public:
