@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/fmenu.h"
 
+#include "app/accountedit.h"
 #include "app/batchwindow.h"
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
@@ -272,14 +273,7 @@ TfMenu::TfMenu(QWidget* parent)
             [this] { updateAccountCheck(eRachunekOdbiorcy, Label6, lOdbiorcaCheck); });
     }
     // A typed account is grouped as an invoice prints it, the cursor staying after the same digit.
-    connect(eRachunekOdbiorcy, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const transfer::GroupedAccount grouped
-            = transfer::groupAccount(text, eRachunekOdbiorcy->cursorPosition());
-        if (grouped.text == text)
-            return;
-        eRachunekOdbiorcy->setText(grouped.text);
-        eRachunekOdbiorcy->setCursorPosition(grouped.cursor);
-    });
+    groupAccountWhileTyped(eRachunekOdbiorcy);
     connect(eRachunekZleceniodawcy, &QLineEdit::textChanged, this,
         [this] { updateAccountCheck(eRachunekZleceniodawcy, Label7, lZleceniodawcaCheck); });
 
@@ -422,15 +416,10 @@ void TfMenu::updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warn
         if (const std::optional<QString> owner = m_payees->otherOwner(eOdbiorca->text(), editor->text()))
             text = QStringLiteral("Ten rachunek należy w książce do: %1").arg(*owner);
     }
-    if (text.isEmpty()) {
+    if (text.isEmpty())
         warning->hide();
-        return;
-    }
-    const int room = width() - warning->x() - 8;
-    warning->setText(warning->fontMetrics().elidedText(text, Qt::ElideRight, room));
-    warning->setToolTip(text);
-    warning->resize(std::min(room, warning->sizeHint().width()), warning->height());
-    warning->show();
+    else
+        showWarning(warning, text);
 }
 
 void TfMenu::setPayeeBook(transfer::PayeeBook* book)
@@ -523,7 +512,7 @@ void TfMenu::aOpenExecute()
         this);
 }
 
-void TfMenu::showImportProblem(QLabel* warning, const QString& text)
+void TfMenu::showWarning(QLabel* warning, const QString& text)
 {
     const int room = width() - warning->x() - 8;
     warning->setText(warning->fontMetrics().elidedText(text, Qt::ElideRight, room));
@@ -575,7 +564,7 @@ void TfMenu::loadTransferFile(const QString& path)
     for (const transfer::Problem& problem : problems) {
         const bool date = problem.field == transfer::Field::Data;
         if (problem.line > 0 && (date || problem.field == transfer::Field::Kwota))
-            showImportProblem(date ? lDataImport : lKwotaImport, importProblemText(problem));
+            showWarning(date ? lDataImport : lKwotaImport, importProblemText(problem));
     }
     showEditorValues(transfer.values);
     ceKwota->setFocus();

@@ -165,7 +165,8 @@ private:
     void FormClose();
     QString chooseTransferFile();
     void updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning);
-    void showImportProblem(QLabel* warning, const QString& text);
+    // A warning beside its caption, cut off at the window's edge, its whole text as the tip.
+    void showWarning(QLabel* warning, const QString& text);
     BatchWindow* shownBatchWindow();
     void updateFormWarning();
     void showEditorValues(const transfer::TransferEditorValues& values);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/payeewindow.h"
 
+#include "app/accountedit.h"
 #include "app/csvfiles.h"
 #include "platform/error.h"
 #include "platform/errordisplay.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -101,13 +103,7 @@ PayeeDialog::PayeeDialog(const transfer::Payee& payee, QWidget* parent)
     m_title = field("Tytuł:", "eTitle", payee.title);
     m_note = field("Uwagi:", "eNote", payee.note);
     m_title->setPlaceholderText(payee.lastTitle);
-    connect(m_account, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const transfer::GroupedAccount grouped = transfer::groupAccount(text, m_account->cursorPosition());
-        if (grouped.text == text)
-            return;
-        m_account->setText(grouped.text);
-        m_account->setCursorPosition(grouped.cursor);
-    });
+    groupAccountWhileTyped(m_account);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
     form->addRow(buttons);
@@ -300,18 +296,22 @@ bool PayeeWindow::importFrom(const QString& fileName)
             QStringLiteral("Nie można wczytać kontrahentów z „%1”: %2").arg(fileName, e.message()), this);
         return false;
     }
-    // A payee already in the book (same name and account) is left as it is.
+    // A payee already in the book (same name and account) is left as it is. The book is read once: each
+    // payee saved would have it read again.
+    const auto keyOf = [](const transfer::Payee& p) {
+        return p.name + QLatin1Char('\n') + transfer::accountDigits(p.account);
+    };
+    QSet<QString> there;
+    for (const transfer::Payee& p : m_book.payees())
+        there.insert(keyOf(p));
     int added = 0;
     int known = 0;
     for (transfer::Payee& p : read) {
-        const bool there
-            = std::any_of(m_book.payees().begin(), m_book.payees().end(), [&](const transfer::Payee& b) {
-                  return b.name == p.name
-                      && transfer::accountDigits(b.account) == transfer::accountDigits(p.account);
-              });
-        if (there) {
+        const QString key = keyOf(p);
+        if (there.contains(key)) {
             ++known;
         } else if (m_book.save(p)) {
+            there.insert(key);
             ++added;
         } else {
             platform::showError(m_book.problem(), this);
