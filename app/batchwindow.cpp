@@ -76,7 +76,6 @@ BatchWindow::BatchWindow(QWidget* parent)
         // A common date is a date: today until another is chosen, never the rows' dates dropped.
         if (on && m_date->date() <= 0)
             m_date->setDate(platform::today());
-        updateSummary();
     });
     m_form->setObjectName(QStringLiteral("cbFormularz"));
     m_form->addItems({ QStringLiteral("Przelew"), QStringLiteral("Wpłata gotówkowa") });

@@ -14,18 +14,6 @@
 
 namespace transfer {
 
-QString searchFolded(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() == QChar::Mark_NonSpacing)
-            continue;
-        out.append(c == u'ł' || c == u'Ł' ? QChar(u'l') : c);
-    }
-    return out.toCaseFolded().simplified();
-}
-
 PayeeBook::PayeeBook(TransferLog& log)
     : m_log(log)
 {
@@ -139,7 +127,7 @@ std::optional<QString> PayeeBook::otherOwner(const QString& name, const QString&
     if (digits.isEmpty())
         return std::nullopt;
     load();
-    if (m_byAccountRevision != m_loadedRevision || m_byAccount.size() != qsizetype(m_payees.size())) {
+    if (m_byAccountRevision != m_loadedRevision) {
         // The payees by their account's digits, made again once the book was read again.
         m_byAccount.clear();
         for (std::size_t i = 0; i < m_folded.size(); ++i)
