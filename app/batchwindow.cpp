@@ -133,8 +133,8 @@ void BatchWindow::addFiles(const QStringList& paths)
         platform::runGuarded(
             [&] {
                 const QString name = QFileInfo(path).fileName();
-                const std::string bytes = platform::readWholeFile(path, platform::ShareMode::DenyWrite);
-                const transfer::SourceKind kind = transfer::sourceKindOf(path);
+                const std::string bytes = transfer::readSourceFile(path);
+                const transfer::SourceKind kind = transfer::sourceKindOf(path, bytes);
                 transfer::SourceTransfers read = transfer::readTransferBytes(bytes, kind, path,
                     kind == transfer::SourceKind::Csv ? columnChoices(name, bytes)
                                                       : transfer::ColumnChoices {});
@@ -143,8 +143,7 @@ void BatchWindow::addFiles(const QStringList& paths)
                         name, read.ignoredColumns.join(QStringLiteral(", ")));
                 for (transfer::SourceTransfer& transfer : read.transfers) {
                     BatchModel::Row row;
-                    row.source
-                        = transfer.line ? QStringLiteral("%1, wiersz %2").arg(name).arg(transfer.line) : name;
+                    row.source = transfer::sourceName(transfer);
                     row.transfer = std::move(transfer);
                     rows.push_back(std::move(row));
                 }

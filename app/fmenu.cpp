@@ -266,8 +266,10 @@ TfMenu::TfMenu(QWidget* parent)
     lZleceniodawcaCheck = makeWarning(Label7, "lZleceniodawcaCheck", transfer::wrongAccountWarning());
     lKwotaImport = makeWarning(Label2, "lKwotaImport", QString());
     lDataImport = makeWarning(Label4, "lDataImport", QString());
+    lTytulImport = makeWarning(Label3, "lTytulImport", QString());
     connect(ceKwota, &QLineEdit::textEdited, lKwotaImport, &QWidget::hide);
     connect(deData, &QLineEdit::textEdited, lDataImport, &QWidget::hide);
+    connect(eTytulem, &QLineEdit::textEdited, lTytulImport, &QWidget::hide);
     for (QLineEdit* e : { eOdbiorca, eRachunekOdbiorcy }) {
         connect(e, &QLineEdit::textChanged, this,
             [this] { updateAccountCheck(eRachunekOdbiorcy, Label6, lOdbiorcaCheck); });
@@ -365,8 +367,7 @@ void TfMenu::aNewExecute()
 {
     transfer::TransferEditorValues v;
     v.date = platform::today();
-    lKwotaImport->hide();
-    lDataImport->hide();
+    hideImportWarnings();
     showEditorValues(v);
     lNazwaPliku->setText(QString());
     eOdbiorca->setFocus();
@@ -484,8 +485,8 @@ QString TfMenu::chooseTransferFile()
     // A typed name of a file that does not exist is returned too; opening it then reports the error.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    const QStringList filters { QStringLiteral("Pliki tekstowe (*.txt)"),
-        QStringLiteral("Wszystkie pliki (*.*)") };
+    const QStringList filters { QStringLiteral("Pliki tekstowe (*.txt)"), QStringLiteral("Wszystkie pliki (*.*)"),
+        QStringLiteral("Faktury ustrukturyzowane (*.xml)") };
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());
     // "*.*" means every name here, also those without a dot; Qt's own dialog would read it literally.
@@ -547,9 +548,18 @@ void TfMenu::loadTransferFile(const QString& path)
         lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
     };
     showName(QFileInfo(path).fileName());
-    const transfer::SourceTransfers read
-        = transfer::readTransferBytes(platform::readWholeFile(path, platform::ShareMode::DenyWrite),
-            transfer::SourceKind::TransferFile, path);
+    std::string bytes;
+    try {
+        bytes = transfer::readSourceFile(path);
+    } catch (const platform::Error&) {
+        showName(previousName);
+        throw;
+    }
+    // One transfer from here: a CSV file named here is read by its keys, as any transfer file.
+    transfer::SourceKind kind = transfer::sourceKindOf(path, bytes);
+    if (kind == transfer::SourceKind::Csv)
+        kind = transfer::SourceKind::TransferFile;
+    const transfer::SourceTransfers read = transfer::readTransferBytes(bytes, kind, path);
     const transfer::SourceTransfer& transfer = read.transfers.front();
     const std::vector<transfer::Problem>& problems = transfer.problems;
     if (!problems.empty() && problems.front().kind == transfer::Problem::Kind::NoTransferData) {
@@ -557,8 +567,20 @@ void TfMenu::loadTransferFile(const QString& path)
         showName(previousName);
         throw platform::Error(QStringLiteral("Plik nie zawiera danych przelewu."));
     }
-    lKwotaImport->hide();
-    lDataImport->hide();
+    if (kind == transfer::SourceKind::Invoice) {
+        // An invoice that cannot be paid as it stands leaves the window as it was, saying why.
+        QStringList refusals;
+        for (const transfer::Problem& problem : problems) {
+            if (problem.level() == transfer::Problem::Level::Refused)
+                refusals << transfer::problemText(problem, transfer::Language::Polish);
+        }
+        if (!refusals.isEmpty()) {
+            showName(previousName);
+            throw platform::Error(QStringLiteral("Faktury z pliku „%1” nie można zapłacić: %2.")
+                                      .arg(QFileInfo(path).fileName(), refusals.join(QStringLiteral("; "))));
+        }
+    }
+    hideImportWarnings();
     // What the file wrote but the editors could not take; a transfer that is not ready otherwise (no
     // recipient, say) is for the user to see and complete here.
     for (const transfer::Problem& problem : problems) {
@@ -567,7 +589,46 @@ void TfMenu::loadTransferFile(const QString& path)
             showWarning(date ? lDataImport : lKwotaImport, importProblemText(problem));
     }
     showEditorValues(transfer.values);
+    if (kind == transfer::SourceKind::Invoice)
+        showInvoiceNotes(transfer);
     ceKwota->setFocus();
+}
+
+void TfMenu::hideImportWarnings()
+{
+    for (QLabel* warning : { lKwotaImport, lDataImport, lTytulImport })
+        warning->hide();
+}
+
+// What an invoice's transfer prints with but the user should know, beside the caption of its field; the
+// seller's NIP goes with the name into the pay-by-phone code.
+void TfMenu::showInvoiceNotes(const transfer::SourceTransfer& invoice)
+{
+    lNazwaPliku->setText(transfer::sourceName(invoice));
+    lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
+    m_payeeName = invoice.values.recipientName;
+    m_payeeNip = invoice.taxNumber;
+    for (const transfer::Problem& problem : invoice.problems) {
+        QString text = transfer::problemText(problem, transfer::Language::Polish);
+        text[0] = text.at(0).toUpper();
+        switch (problem.field) {
+        case transfer::Field::Kwota:
+            showWarning(lKwotaImport, text);
+            break;
+        case transfer::Field::Data:
+            showWarning(lDataImport, text);
+            break;
+        case transfer::Field::Tytulem:
+            showWarning(lTytulImport, text);
+            break;
+        case transfer::Field::NDKonto:
+            if (lOdbiorcaCheck->isHidden()) // a wrong check sum is said first
+                showWarning(lOdbiorcaCheck, text);
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 BatchWindow* TfMenu::batchWindow()
@@ -722,8 +783,7 @@ void TfMenu::loadFromHistory(const std::vector<transfer::LogEntry>& entries)
     transfer::TransferEditorValues v = entries.front().values;
     if (v.date <= 0)
         v.date = platform::today();
-    lKwotaImport->hide();
-    lDataImport->hide();
+    hideImportWarnings();
     showEditorValues(v);
     lNazwaPliku->setText(QStringLiteral("(z historii)"));
     activateWindow();

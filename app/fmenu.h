@@ -23,6 +23,10 @@ class QLineEdit;
 class QMenuBar;
 class QToolBar;
 
+namespace transfer {
+struct SourceTransfer;
+}
+
 namespace app {
 
 class BatchWindow;
@@ -132,6 +136,7 @@ public:
     // editor (hidden once the user types there or another file is loaded).
     QLabel* lKwotaImport;
     QLabel* lDataImport;
+    QLabel* lTytulImport; // an invoice's title in the split-payment format
     // Under the editors: what the form will cut, run past its fields or print as "?". It never blocks
     // printing; the window grows by its height while it shows.
     QLabel* lBlankiet;
@@ -167,6 +172,8 @@ private:
     void updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warning);
     // A warning beside its caption, cut off at the window's edge, its whole text as the tip.
     void showWarning(QLabel* warning, const QString& text);
+    void hideImportWarnings();
+    void showInvoiceNotes(const transfer::SourceTransfer& invoice);
     BatchWindow* shownBatchWindow();
     void updateFormWarning();
     void showEditorValues(const transfer::TransferEditorValues& values);

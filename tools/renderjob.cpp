@@ -220,6 +220,8 @@ QString printOrWrite(report::TRpReport& rp, const RenderOptions& options, QTextS
 QString sourceOf(const transfer::SourceTransfer& t)
 {
     const QString file = QFileInfo(t.file).absoluteFilePath();
+    if (!t.document.isEmpty())
+        return QStringLiteral("%1, %2").arg(t.document, file);
     return t.line ? QStringLiteral("%1, line %2").arg(file).arg(t.line) : file;
 }
 

@@ -65,6 +65,40 @@ constexpr std::array Texts {
         "this transfer was already printed on %1" },
     KindText { Kind::KnownAccount, Level::Note, "ten rachunek należy w książce do: %1",
         "the payee book has this account under the name %1" },
+    KindText { Kind::NotAnInvoice, Level::Refused, "plik nie jest fakturą ustrukturyzowaną FA(2) ani FA(3): jego element główny to %1",
+        "the file is no structured invoice of schema FA(2) or FA(3): its root element is %1" },
+    KindText { Kind::XmlNotWellFormed, Level::Refused, "plik XML jest uszkodzony (%1)",
+        "the XML is not well-formed (%1)" },
+    KindText { Kind::XmlTooLarge, Level::Refused, "plik XML ma ponad 20 MB – faktura nie bywa tak duża",
+        "the XML file is above 20 MB, larger than any invoice" },
+    KindText { Kind::XmlTooDeep, Level::Refused, "elementy XML są zagnieżdżone głębiej niż 64 poziomy",
+        "the XML nests its elements deeper than 64" },
+    KindText { Kind::XmlDeclarations, Level::Refused,
+        "plik XML zawiera deklarację DTD lub encję – faktura ich nie ma i nie są czytane",
+        "the XML has a document type declaration or an entity, which no invoice has and which are not read" },
+    KindText { Kind::ForeignCurrency, Level::Refused, "faktura jest w walucie %1, a blankiet jest na złote",
+        "the invoice is in %1 and the form is for złoty" },
+    KindText { Kind::InvoicePaid, Level::Refused, "faktura jest już zapłacona", "the invoice is paid already" },
+    KindText { Kind::NothingLeftToPay, Level::Refused, "po zapłatach częściowych nie zostaje nic do zapłaty (%1)",
+        "the partial payments leave nothing to pay (%1)" },
+    KindText { Kind::NegativeCorrection, Level::Refused,
+        "korekta na kwotę ujemną %1 – tu płaci sprzedawca, nie nabywca",
+        "a correction for the negative amount %1: the seller pays, not the buyer" },
+    KindText { Kind::NoInvoiceAccount, Level::Refused, "faktura nie podaje rachunku bankowego do zapłaty",
+        "the invoice names no bank account to pay to" },
+    KindText { Kind::OtherAccounts, Level::Note, "faktura podaje też inne rachunki: %1",
+        "the invoice names other accounts too: %1" },
+    KindText { Kind::SettlementDiffers, Level::Note, "w rozliczeniu faktury do zapłaty jest %1",
+        "the invoice's settlement says %1 is due" },
+    KindText { Kind::SplitPayment, Level::Note,
+        "Faktura z mechanizmem podzielonej płatności (MPP): tytuł w formacie MPP – nie każdy bank przyjmuje "
+        "taki przelew na papierze",
+        "an invoice with split payment (MPP): the title is in the MPP format, which not every bank takes on "
+        "paper" },
+    KindText { Kind::SplitPaymentTitle, Level::Refused,
+        "tytuł w formacie MPP dla faktury „%1” nie mieści się w limitach pól lub w dwóch wierszach blankietu",
+        "the MPP title for invoice \"%1\" exceeds its fields' limits or the form's two title lines" },
+    KindText { Kind::DuePassed, Level::Note, "termin płatności minął %1", "the due date %1 has passed" },
 };
 
 const KindText& textOf(Kind kind)
@@ -113,7 +147,9 @@ void checkTransfer(const TransferEditorValues& values, std::vector<Problem>& pro
         found.push_back({ Kind::AmountNotPositive, Field::Kwota, 0, values.amount->text() });
     if (values.recipientName.trimmed().isEmpty())
         found.push_back({ Kind::NoRecipientName, Field::NDNazwa });
-    if (values.recipientAccount.trimmed().isEmpty())
+    const bool accountSaid = std::any_of(
+        problems.begin(), problems.end(), [](const Problem& p) { return p.kind == Kind::NoInvoiceAccount; });
+    if (values.recipientAccount.trimmed().isEmpty() && !accountSaid)
         found.push_back({ Kind::NoRecipientAccount, Field::NDKonto });
     else if (checkAccountNumber(values.recipientAccount) == AccountCheck::WrongCheckSum)
         found.push_back({ Kind::WrongAccount, Field::NDKonto, 0, values.recipientAccount.simplified() });

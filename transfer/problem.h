@@ -37,6 +37,21 @@ struct Problem {
         UnknownForm, // a CSV row's form that is neither "przelew" nor "wplata"
         PrintedBefore, // the same transfer is in the log from the last 60 days; value: the day
         KnownAccount, // the payee book has the recipient account under another name; value: that name
+        NotAnInvoice, // XML whose root is no invoice of the two schemas; value: the root, if any
+        XmlNotWellFormed, // value: the parser's words
+        XmlTooLarge, // an XML file above 20 MB
+        XmlTooDeep, // elements nested deeper than 64
+        XmlDeclarations, // a document type declaration or an entity
+        ForeignCurrency, // an invoice in another currency; value: its code
+        InvoicePaid, // the invoice says it is paid
+        NothingLeftToPay, // the partial payments cover it; value: "amount − paid"
+        NegativeCorrection, // a correction for less than nothing; value: the amount
+        NoInvoiceAccount, // an invoice without a bank account
+        OtherAccounts, // the accounts an invoice names besides the one paid to; value: them
+        SettlementDiffers, // the invoice's settlement states another amount due; value: that amount
+        SplitPayment, // the title is in the split-payment format
+        SplitPaymentTitle, // the split-payment title fits neither its limits nor the form; value: the number
+        DuePassed, // the invoice's due date has passed; value: the day
     };
     enum class Level {
         Note, // said, and the transfer prints

@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "transfer/csvimport.h"
 #include "transfer/datetext.h"
+#include "transfer/invoice.h"
 #include "transfer/transferfile.h"
 
 #include <QFileInfo>
@@ -87,23 +88,46 @@ SourceTransfers readCsv(std::string_view bytes, const QString& path, const Colum
 
 } // namespace
 
-SourceKind sourceKindOf(const QString& path)
+SourceKind sourceKindOf(const QString& path, std::string_view bytes)
 {
+    if (looksLikeXml(bytes))
+        return SourceKind::Invoice;
     return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0
         ? SourceKind::Csv
         : SourceKind::TransferFile;
 }
 
+std::string readSourceFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0
+        && std::size_t(info.size()) > InvoiceSizeLimit)
+        throw platform::Error(QStringLiteral("%1: %2").arg(info.absoluteFilePath(),
+            problemText({ Problem::Kind::XmlTooLarge }, Language::Polish)));
+    return platform::readWholeFile(path, platform::ShareMode::DenyWrite);
+}
+
 SourceTransfers readTransferSource(const QString& path, const ColumnChoices& choices)
 {
-    const std::string bytes = platform::readWholeFile(path, platform::ShareMode::DenyWrite);
-    return readTransferBytes(bytes, sourceKindOf(path), path, choices);
+    const std::string bytes = readSourceFile(path);
+    return readTransferBytes(bytes, sourceKindOf(path, bytes), path, choices);
 }
 
 SourceTransfers readTransferBytes(
     std::string_view bytes, SourceKind kind, const QString& file, const ColumnChoices& choices)
 {
-    return kind == SourceKind::Csv ? readCsv(bytes, file, choices) : readTransferFile(bytes, file);
+    switch (kind) {
+    case SourceKind::Csv:
+        return readCsv(bytes, file, choices);
+    case SourceKind::Invoice: {
+        SourceTransfers read;
+        read.transfers.push_back(readInvoice(bytes, file, platform::today()));
+        return read;
+    }
+    case SourceKind::TransferFile:
+        break;
+    }
+    return readTransferFile(bytes, file);
 }
 
 bool editTransferValue(SourceTransfer& transfer, Field field, const QString& text)
@@ -152,6 +176,14 @@ bool editTransferValue(SourceTransfer& transfer, Field field, const QString& tex
     }
     checkTransfer(v, transfer.problems);
     return taken;
+}
+
+QString sourceName(const SourceTransfer& transfer)
+{
+    const QString name = QFileInfo(transfer.file).fileName();
+    if (!transfer.document.isEmpty())
+        return QStringLiteral("%1, %2").arg(transfer.document, name);
+    return transfer.line ? QStringLiteral("%1, wiersz %2").arg(name).arg(transfer.line) : name;
 }
 
 QString problemMessage(const SourceTransfer& transfer, const Problem& problem)
