@@ -485,8 +485,8 @@ QString TfMenu::chooseTransferFile()
     // A typed name of a file that does not exist is returned too; opening it then reports the error.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    const QStringList filters { QStringLiteral("Pliki tekstowe (*.txt)"), QStringLiteral("Wszystkie pliki (*.*)"),
-        QStringLiteral("Faktury ustrukturyzowane (*.xml)") };
+    const QStringList filters { QStringLiteral("Pliki tekstowe (*.txt)"),
+        QStringLiteral("Wszystkie pliki (*.*)"), QStringLiteral("Faktury ustrukturyzowane (*.xml)") };
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());
     // "*.*" means every name here, also those without a dot; Qt's own dialog would read it literally.
@@ -548,13 +548,7 @@ void TfMenu::loadTransferFile(const QString& path)
         lNazwaPliku->resize(lNazwaPliku->sizeHint().width(), lNazwaPliku->height());
     };
     showName(QFileInfo(path).fileName());
-    std::string bytes;
-    try {
-        bytes = transfer::readSourceFile(path);
-    } catch (const platform::Error&) {
-        showName(previousName);
-        throw;
-    }
+    const std::string bytes = transfer::readSourceFile(path);
     // One transfer from here: a CSV file named here is read by its keys, as any transfer file.
     transfer::SourceKind kind = transfer::sourceKindOf(path, bytes);
     if (kind == transfer::SourceKind::Csv)

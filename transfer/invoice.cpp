@@ -20,8 +20,8 @@ constexpr qsizetype LinesCharacters = 54;
 
 // What of an invoice a transfer needs, as written.
 struct InvoiceTexts {
-    QString sellerName, sellerTaxNumber, buyerName, currency, number, total, splitPayment, paid,
-        partialMark, settlementDue;
+    QString sellerName, sellerTaxNumber, buyerName, currency, number, total, splitPayment, paid, partialMark,
+        settlementDue;
     QStringList sellerAddress, buyerAddress, vat, partials, dueDates, accounts, factorAccounts;
 };
 
@@ -155,7 +155,8 @@ std::variant<Money, Problem> xmlAmount(const QString& text)
         grosze = grosze * 10 + (c.unicode() - u'0');
     grosze *= 100;
     if (!fraction.isEmpty())
-        grosze += (fraction.at(0).unicode() - u'0') * 10 + (fraction.size() > 1 ? fraction.at(1).unicode() - u'0' : 0);
+        grosze += (fraction.at(0).unicode() - u'0') * 10
+            + (fraction.size() > 1 ? fraction.at(1).unicode() - u'0' : 0);
     if (grosze > MaxAmount.grosze())
         return Problem { Kind::AmountTooLarge, Field::Kwota, 0, text };
     return Money::fromGrosze(negative ? -grosze : grosze);
@@ -315,7 +316,8 @@ SourceTransfer readInvoice(std::string_view bytes, const QString& path, double t
         accounts.removeAll(v.recipientAccount);
         accounts.removeDuplicates();
         if (!accounts.isEmpty())
-            problems.push_back({ Kind::OtherAccounts, Field::NDKonto, 0, accounts.join(QStringLiteral("; ")) });
+            problems.push_back(
+                { Kind::OtherAccounts, Field::NDKonto, 0, accounts.join(QStringLiteral("; ")) });
     }
 
     const QString plainTitle = QStringLiteral("Faktura ") + texts.number;

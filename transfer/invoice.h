@@ -16,8 +16,8 @@ inline constexpr std::size_t InvoiceSizeLimit = 20 * 1024 * 1024;
 inline constexpr int InvoiceDepthLimit = 64;
 
 // The two schemas' namespaces: FA(2), then FA(3).
-inline constexpr const char* InvoiceNamespaces[] = { "http://crd.gov.pl/wzor/2023/06/29/12648/",
-    "http://crd.gov.pl/wzor/2025/06/25/13775/" };
+inline constexpr const char* InvoiceNamespaces[]
+    = { "http://crd.gov.pl/wzor/2023/06/29/12648/", "http://crd.gov.pl/wzor/2025/06/25/13775/" };
 
 // Whether the bytes begin as XML does: "<" first, after a byte-order mark and blanks. A transfer file or
 // a CSV file never does.

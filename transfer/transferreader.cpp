@@ -102,8 +102,8 @@ std::string readSourceFile(const QString& path)
     const QFileInfo info(path);
     if (info.suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0
         && std::size_t(info.size()) > InvoiceSizeLimit)
-        throw platform::Error(QStringLiteral("%1: %2").arg(info.absoluteFilePath(),
-            problemText({ Problem::Kind::XmlTooLarge }, Language::Polish)));
+        throw platform::Error(QStringLiteral("%1: %2").arg(
+            info.absoluteFilePath(), problemText({ Problem::Kind::XmlTooLarge }, Language::Polish)));
     return platform::readWholeFile(path, platform::ShareMode::DenyWrite);
 }
 

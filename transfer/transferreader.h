@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The one reader of transfers: transfer files, CSV files and structured invoices in, transfers out, each with where it came
-// from and what is wrong with it. The main window, the batch window and przelew-render all read through
-// it, so a value reads the same way and a transfer is ready by the same rule on every path.
+// The one reader of transfers: transfer files, CSV files and structured invoices in, transfers out, each with
+// where it came from and what is wrong with it. The main window, the batch window and przelew-render all read
+// through it, so a value reads the same way and a transfer is ready by the same rule on every path.
 #pragma once
 
 #include "transfer/csvimport.h"

@@ -105,6 +105,29 @@ TEST_F(BatchWindowTest, RowsWithTheirSourceStateAndTheReadyCount)
             QStringLiteral("jeden.txt") }));
 }
 
+// Invoices are rows like any other: named by their number, dated by their due date, not ready when they
+// cannot be paid.
+TEST_F(BatchWindowTest, InvoicesAreRowsNamedByTheirNumber)
+{
+    QByteArray fa3 = testsupport::readFile(QStringLiteral(PRZELEW_TEST_DATA "/invoices/fa3.xml"));
+    const QString paid = testsupport::writeFileIn(files, QStringLiteral("zaplacona.xml"),
+        QByteArray(fa3).replace(">1</fa:ZnacznikZaplatyCzesciowej>", ">2</fa:ZnacznikZaplatyCzesciowej>"));
+    window->addFiles({ testsupport::writeFileIn(files, QStringLiteral("fa3.xml"), fa3), paid,
+        testsupport::writeFileIn(files, QStringLiteral("inny.xml"), "<Invoice/>") });
+    ASSERT_EQ(window->model()->rowCount(), 3);
+    EXPECT_EQ(cell(0, BatchWindow::Source), QStringLiteral("12/HP/2026, fa3.xml"));
+    EXPECT_EQ(cell(0, BatchWindow::Date), QStringLiteral("15.01.2099"));
+    EXPECT_TRUE(cell(0, BatchWindow::State).contains(QStringLiteral("faktura podaje też inne rachunki")));
+    EXPECT_EQ(cell(1, BatchWindow::State), QStringLiteral("faktura jest już zapłacona"));
+    EXPECT_EQ(cell(2, BatchWindow::Source), QStringLiteral("inny.xml"));
+    EXPECT_EQ(cell(2, BatchWindow::State),
+        QStringLiteral(
+            "plik nie jest fakturą ustrukturyzowaną FA(2) ani FA(3): jego element główny to <Invoice>"));
+    EXPECT_EQ(window->summary()->text(), QStringLiteral("Gotowe do wydruku: 1 z 3"));
+    window->printClick();
+    EXPECT_EQ(printedSources, QStringList { QStringLiteral("12/HP/2026, fa3.xml") });
+}
+
 TEST_F(BatchWindowTest, CorrectionsOrderChecksAndCommonValues)
 {
     window->addFiles({ csv });

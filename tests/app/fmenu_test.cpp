@@ -486,6 +486,44 @@ TEST_F(FMenuTest, ValuesThatCannotBeReadAreToldBesideTheirCaptions)
     EXPECT_FALSE(window->lKwotaImport->isVisible());
 }
 
+// An invoice fills the window and says beside the captions what it prints with; one that cannot be paid
+// leaves the window as it was and says why.
+TEST_F(FMenuTest, AnInvoiceFillsTheWindowOrSaysWhyNot)
+{
+    const QByteArray fa3 = testsupport::readFile(QStringLiteral(PRZELEW_TEST_DATA "/invoices/fa3.xml"));
+    QByteArray fa2 = testsupport::readFile(QStringLiteral(PRZELEW_TEST_DATA "/invoices/fa2.xml"));
+    chosenFile = writeFile(fa3, QStringLiteral("faktura.xml"));
+    window->aOpen->trigger();
+    EXPECT_EQ(
+        window->eOdbiorca->text(), QStringLiteral("Hurtownia Papieru \"Ryza\" S.A., al. Jana Pawła II 27"));
+    EXPECT_EQ(window->eRachunekOdbiorcy->text(), QStringLiteral("60 1020 1026 0000 0422 7020 1111"));
+    EXPECT_EQ(window->ceKwota->text(), QStringLiteral("7919,49"));
+    EXPECT_EQ(window->eTytulem->text(), QStringLiteral("Faktura 12/HP/2026"));
+    EXPECT_EQ(platform::dateOfDays(window->deData->date()), QDate(2099, 1, 15));
+    EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("12/HP/2026, faktura.xml"));
+    EXPECT_TRUE(
+        window->lOdbiorcaCheck->toolTip().startsWith(QStringLiteral("Faktura podaje też inne rachunki: 27")));
+    window->aPaymentCode->trigger();
+    auto* code = window->findChild<PaymentCodeWindow*>();
+    ASSERT_NE(code, nullptr);
+    EXPECT_EQ(code->taxNumber()->text(), QStringLiteral("1132853869"));
+    code->close();
+
+    load(fa2.replace("<P_18A>2", "<P_18A>1"));
+    EXPECT_TRUE(window->lTytulImport->isVisible());
+    EXPECT_TRUE(window->lTytulImport->toolTip().startsWith(
+        QStringLiteral("Faktura z mechanizmem podzielonej płatności (MPP): tytuł w formacie MPP")));
+    EXPECT_EQ(window->eTytulem->text(), QStringLiteral("/VAT/230,02/IDC/5252248481/INV/FV/2026/11/0042"));
+    EXPECT_TRUE(errors.isEmpty());
+
+    load(fa2.replace("<KodWaluty>PLN", "<KodWaluty>EUR"));
+    EXPECT_EQ(errors,
+        QStringList { QStringLiteral("Faktury z pliku „przelew.txt” nie można zapłacić: faktura jest w "
+                                     "walucie EUR, a blankiet jest na złote.") });
+    EXPECT_EQ(window->eTytulem->text(), QStringLiteral("/VAT/230,02/IDC/5252248481/INV/FV/2026/11/0042"));
+    EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("FV/2026/11/0042, przelew.txt"));
+}
+
 TEST_F(FMenuTest, AFileThatCannotBeOpenedLeavesTheEditorsAndReportsThePath)
 {
     window->eTytulem->setText(QStringLiteral("typed"));
@@ -996,7 +1034,8 @@ TEST_F(FMenuTest, OpenDialogOffersTextFilesThenEveryName)
     });
     window->aOpen->trigger();
     EXPECT_EQ(filters,
-        (QStringList { QStringLiteral("Pliki tekstowe (*.txt)"), QStringLiteral("Wszystkie pliki (*.*)") }));
+        (QStringList { QStringLiteral("Pliki tekstowe (*.txt)"), QStringLiteral("Wszystkie pliki (*.*)"),
+            QStringLiteral("Faktury ustrukturyzowane (*.xml)") }));
     EXPECT_EQ(afterAllFiles, QStringList { QStringLiteral("*") }); // names without a dot show too
     EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("dane_bez_kropki"));
     EXPECT_EQ(window->eOdbiorca->text(), QStringLiteral("Firma Sp. z o.o."));

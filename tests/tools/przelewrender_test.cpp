@@ -366,6 +366,50 @@ TEST(PrzelewRender, ManyInputsGiveOnePagePerTransferInOrder)
     EXPECT_EQ(pageCount(skippedRpf), 4);
 }
 
+// Invoices give a page each, with the values they carry on the page; one that cannot be paid stops the run
+// unless skipped, and the log keeps each invoice's number with its file.
+TEST(PrzelewRender, InvoicesGiveAPageEachAndTheLogKnowsThem)
+{
+    QTemporaryDir dir;
+    const QString fa3 = QStringLiteral(PRZELEW_TEST_DATA "/invoices/fa3.xml");
+    const QString mpp = writeCsv(dir, "mpp.xml",
+        readAll(QStringLiteral(PRZELEW_TEST_DATA "/invoices/fa2.xml")).replace("<P_18A>2", "<P_18A>1"));
+    const QString euro = writeCsv(dir, "euro.xml",
+        readAll(QStringLiteral(PRZELEW_TEST_DATA "/invoices/fa2.xml")).replace(">PLN<", ">EUR<"));
+    const QString rpf = dir.filePath(QStringLiteral("faktury.rpf"));
+    const RenderRun refused = render({ fa3, euro, mpp, rpf });
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(
+        QStringLiteral("euro.xml: Kwota (amount): the invoice is in EUR and the form is for złoty")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(rpf));
+
+    RenderOptions options;
+    options.dataHome = dir.filePath(QStringLiteral("data"));
+    const RenderRun run = render(
+        { QStringLiteral("--skip-bad-rows"), QStringLiteral("--log"), fa3, euro, mpp, rpf }, options);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("split payment (MPP)"))) << run.err.toStdString();
+    EXPECT_EQ(pageCount(rpf), 2);
+    const QString first = dir.filePath(QStringLiteral("1.emf")),
+                  second = dir.filePath(QStringLiteral("2.emf"));
+    ASSERT_EQ(render({ QStringLiteral("--page=1"), fa3, first }).exitCode, 0);
+    ASSERT_EQ(render({ QStringLiteral("--page=1"), mpp, second }).exitCode, 0);
+    for (const char* value : { "7919,49", "Faktura 12/HP/2026", "60" })
+        EXPECT_TRUE(readAll(first).contains(spacedText(QString::fromUtf8(value)))) << value;
+    for (const char* value : { "1230,10", "/VAT/230,02/IDC/5252248481/", "INV/FV/2026/11/0042" })
+        EXPECT_TRUE(readAll(second).contains(spacedText(QString::fromUtf8(value)))) << value;
+
+    const std::vector<transfer::LogEntry> entries
+        = transfer::TransferLog(options.dataHome + QStringLiteral("/przelew/przelew.sqlite")).entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].source, QStringLiteral("12/HP/2026, ") + QFileInfo(fa3).absoluteFilePath());
+    // Paid again: named with the day, as any transfer printed twice.
+    const RenderRun again = render({ QStringLiteral("--log"), fa3, rpf }, options);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("this transfer was already printed on")))
+        << again.err.toStdString();
+}
+
 TEST(PrzelewRender, AThousandRowCsvGivesAThousandPages)
 {
     QTemporaryDir dir;

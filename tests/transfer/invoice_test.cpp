@@ -58,14 +58,14 @@ TEST(Invoice, BothSchemasGiveTheTransferThatPaysThem)
     const std::string fa2 = fixture("fa2.xml"), fa3 = fixture("fa3.xml");
     const Row rows[] = {
         { "FA(2), exact to the grosz", fa2, "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52",
-            "61 1090 1014 0000 0712 1981 2874", "1230,10", "Faktura FV/2026/11/0042", QDate(2099, 12, 24), {} },
+            "61 1090 1014 0000 0712 1981 2874", "1230,10", "Faktura FV/2026/11/0042", QDate(2099, 12, 24),
+            {} },
         { "FA(3): the factor's account, partial payments, the earliest due date", fa3,
-            "Hurtownia Papieru \"Ryza\" S.A., al. Jana Pawła II 27", "60 1020 1026 0000 0422 7020 1111", "7919,49",
-            "Faktura 12/HP/2026", QDate(2099, 1, 15), { Kind::OtherAccounts } },
-        { "the due date passed: today, and said",
-            edited(fa2, "<Termin>2099-12-24", "<Termin>2026-11-30"), "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52",
-            "61 1090 1014 0000 0712 1981 2874", "1230,10", "Faktura FV/2026/11/0042", QDate(2026, 12, 10),
-            { Kind::DuePassed } },
+            "Hurtownia Papieru \"Ryza\" S.A., al. Jana Pawła II 27", "60 1020 1026 0000 0422 7020 1111",
+            "7919,49", "Faktura 12/HP/2026", QDate(2099, 1, 15), { Kind::OtherAccounts } },
+        { "the due date passed: today, and said", edited(fa2, "<Termin>2099-12-24", "<Termin>2026-11-30"),
+            "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52", "61 1090 1014 0000 0712 1981 2874", "1230,10",
+            "Faktura FV/2026/11/0042", QDate(2026, 12, 10), { Kind::DuePassed } },
         { "a settlement stating another amount is named",
             edited(fa2, "<Platnosc>", "<Rozliczenie><DoZaplaty>1200</DoZaplaty></Rozliczenie><Platnosc>"),
             "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52", "61 1090 1014 0000 0712 1981 2874", "1230,10",
@@ -76,7 +76,8 @@ TEST(Invoice, BothSchemasGiveTheTransferThatPaysThem)
         { "split payment with room for the text",
             edited(edited(fa2, "<P_18A>2", "<P_18A>1"), "<P_2>FV/2026/11/0042", "<P_2>FV/7"),
             "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52", "61 1090 1014 0000 0712 1981 2874", "1230,10",
-            "/VAT/230,02/IDC/5252248481/INV/FV/7/TXT/Faktura VAT", QDate(2099, 12, 24), { Kind::SplitPayment } },
+            "/VAT/230,02/IDC/5252248481/INV/FV/7/TXT/Faktura VAT", QDate(2099, 12, 24),
+            { Kind::SplitPayment } },
     };
     for (const Row& r : rows) {
         const transfer::SourceTransfer t = transfer::readInvoice(r.xml, QStringLiteral("f.xml"), today());
@@ -93,7 +94,8 @@ TEST(Invoice, BothSchemasGiveTheTransferThatPaysThem)
     EXPECT_EQ(t.values.payerName, QStringLiteral("Biuro Rachunkowe \"Saldo\" Anna Nowak, ul. Długa 5/7"));
     EXPECT_EQ(t.taxNumber, QLatin1String("1132853869"));
     EXPECT_EQ(transfer::sourceName(t), QStringLiteral("12/HP/2026, f.xml"));
-    EXPECT_EQ(t.problems.front().value, QStringLiteral("27 1140 2004 0000 3002 0135 5387; 11 2490 0005 0000 4600 8135 7911"));
+    EXPECT_EQ(t.problems.front().value,
+        QStringLiteral("27 1140 2004 0000 3002 0135 5387; 11 2490 0005 0000 4600 8135 7911"));
 }
 
 TEST(Invoice, WhatCannotBePaidIsRefusedWithItsReason)
@@ -109,22 +111,27 @@ TEST(Invoice, WhatCannotBePaidIsRefusedWithItsReason)
         nested += "<a>";
     const Row rows[] = {
         { "another currency", edited(fa2, "<KodWaluty>PLN", "<KodWaluty>EUR"), Kind::ForeignCurrency },
-        { "paid", edited(fa2, "<Platnosc>", "<Platnosc><Zaplacono>1</Zaplacono><DataZaplaty>2026-11-21</DataZaplaty>"),
+        { "paid",
+            edited(
+                fa2, "<Platnosc>", "<Platnosc><Zaplacono>1</Zaplacono><DataZaplaty>2026-11-21</DataZaplaty>"),
             Kind::InvoicePaid },
-        { "paid in parts", edited(fa3, ">1</fa:ZnacznikZaplatyCzesciowej>", ">2</fa:ZnacznikZaplatyCzesciowej>"),
+        { "paid in parts",
+            edited(fa3, ">1</fa:ZnacznikZaplatyCzesciowej>", ">2</fa:ZnacznikZaplatyCzesciowej>"),
             Kind::InvoicePaid },
         { "partial payments cover it", edited(fa3, ">3000.5<", ">10919.99<"), Kind::NothingLeftToPay },
         { "a negative correction",
             edited(edited(fa2, "<RodzajFaktury>VAT", "<RodzajFaktury>KOR"), "<P_15>1230.10", "<P_15>-50.00"),
             Kind::NegativeCorrection },
-        { "no bank account", edited(fa2, "<NrRB>61109010140000071219812874</NrRB>", ""), Kind::NoInvoiceAccount },
+        { "no bank account", edited(fa2, "<NrRB>61109010140000071219812874</NrRB>", ""),
+            Kind::NoInvoiceAccount },
         { "a third decimal", edited(fa2, "<P_15>1230.10", "<P_15>1230.105"), Kind::TooManyDecimals },
         { "no number", edited(fa2, "<P_15>1230.10", "<P_15>1e3"), Kind::UnreadableAmount },
         { "an MPP title past the form",
             edited(edited(fa2, "<P_18A>2", "<P_18A>1"), "FV/2026/11/0042", "FAKTURA-VAT/2026/11/000000042"),
             Kind::SplitPaymentTitle },
         { "another schema's namespace",
-            edited(fa2, "http://crd.gov.pl/wzor/2023/06/29/12648/", "http://crd.gov.pl/wzor/2021/11/29/11089/"),
+            edited(
+                fa2, "http://crd.gov.pl/wzor/2023/06/29/12648/", "http://crd.gov.pl/wzor/2021/11/29/11089/"),
             Kind::NotAnInvoice },
         { "another root", "<?xml version=\"1.0\"?><Invoice xmlns=\"urn:oasis\"/>", Kind::NotAnInvoice },
         { "not well-formed", edited(fa2, "</Podmiot1>", "</Podmiot>"), Kind::XmlNotWellFormed },
@@ -136,7 +143,8 @@ TEST(Invoice, WhatCannotBePaidIsRefusedWithItsReason)
             Kind::XmlDeclarations },
         { "an undeclared entity", edited(fa2, "<P_2>FV", "<P_2>&x;FV"), Kind::XmlNotWellFormed },
         { "nested too deep", nested, Kind::XmlTooDeep },
-        { "above 20 MB", edited(fa2, "<SystemInfo>", "<SystemInfo>" + std::string(transfer::InvoiceSizeLimit, 'x')),
+        { "above 20 MB",
+            edited(fa2, "<SystemInfo>", "<SystemInfo>" + std::string(transfer::InvoiceSizeLimit, 'x')),
             Kind::XmlTooLarge },
     };
     for (const Row& r : rows) {
@@ -144,7 +152,8 @@ TEST(Invoice, WhatCannotBePaidIsRefusedWithItsReason)
         ASSERT_FALSE(t.problems.empty()) << r.name;
         EXPECT_EQ(t.problems.front().kind, r.first) << r.name;
         EXPECT_FALSE(t.ready(true)) << r.name;
-        EXPECT_FALSE(t.values.amount && r.first != Kind::NoInvoiceAccount && r.first != Kind::SplitPaymentTitle)
+        EXPECT_FALSE(
+            t.values.amount && r.first != Kind::NoInvoiceAccount && r.first != Kind::SplitPaymentTitle)
             << r.name; // no amount to print from an invoice that cannot be paid
     }
 }
