@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Fuzz targets: arbitrary bytes read as a transfer data file (the default) or, built with
-// PRZELEW_FUZZ_CSV, as a CSV of many transfers; then through the real rules into the transfer record, as
+// Fuzz targets: arbitrary bytes read as a transfer data file (the default), built with PRZELEW_FUZZ_CSV
+// as a CSV of many transfers, or built with PRZELEW_FUZZ_INVOICE as a structured invoice's XML; then through the real rules into the transfer record, as
 // the print command fills it. Every failure must be a platform::Error with a message.
 #include "data/dm2.h"
 #include "platform/error.h"
@@ -29,8 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
-#ifdef PRZELEW_FUZZ_CSV
+#if defined(PRZELEW_FUZZ_CSV)
         constexpr transfer::SourceKind kind = transfer::SourceKind::Csv;
+#elif defined(PRZELEW_FUZZ_INVOICE)
+        constexpr transfer::SourceKind kind = transfer::SourceKind::Invoice;
 #else
         constexpr transfer::SourceKind kind = transfer::SourceKind::TransferFile;
 #endif

@@ -5,7 +5,7 @@
 #
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 #   SECONDS  how long each target runs (default 60)
-#   TARGET   reportfile (the default), emf, wmf, transfer, csv, or all; several run one after the other
+#   TARGET   reportfile (the default), emf, wmf, transfer, csv, invoice, or all; several run one after the other
 #
 # Seeds: fuzz/corpus/<target>/, the test fixtures the target reads, and where present the shared corpus
 # of foreign metafiles (../shared/corpus/foreign-emf.tar.xz) for reportfile and emf. The corpus a run
@@ -19,13 +19,13 @@ seconds="${1:-60}"
 shift || true
 [ $# -gt 0 ] || set -- reportfile
 build="${PRZELEW_FUZZ_BUILD:-$root/build-fuzz}"
-all_targets=(reportfile emf wmf transfer csv)
+all_targets=(reportfile emf wmf transfer csv invoice)
 targets=()
 for which in "$@"; do
   case "$which" in
     all) targets+=("${all_targets[@]}") ;;
-    reportfile|emf|wmf|transfer|csv) targets+=("$which") ;;
-    *) echo "fuzz.sh: unknown target '$which' (reportfile, emf, wmf, transfer, csv or all)" >&2; exit 2 ;;
+    reportfile|emf|wmf|transfer|csv|invoice) targets+=("$which") ;;
+    *) echo "fuzz.sh: unknown target '$which' (reportfile, emf, wmf, transfer, csv, invoice or all)" >&2; exit 2 ;;
   esac
 done
 
@@ -53,6 +53,7 @@ seed() { # target folder: copies the target's seeds into the folder
       fi ;;
     wmf) cp "$root"/tests/data/emf/*.wmf "$into"/ ;;
     transfer) cp "$root"/tests/data/transfers/*.txt "$into"/ ;;
+    invoice) cp "$root"/tests/data/invoices/*.xml "$into"/ ;;
   esac
 }
 
@@ -70,9 +71,11 @@ for target in "${targets[@]}"; do
   seeds="$(mktemp -d)"
   seed "$target" "$seeds"
   echo "== $target: $seconds s"
+  dict=()
+  [ ! -f "$root/fuzz/$target.dict" ] || dict=(-dict="$root/fuzz/$target.dict")
   # The first folder is the one libFuzzer adds to; the seeds are only read.
   if ! "$build/${target}_fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=20 -rss_limit_mb=2048 \
-      -print_final_stats=1 -artifact_prefix="$findings/" "${seed_option[@]}" "$corpus" "$seeds"; then
+      "${dict[@]}" -print_final_stats=1 -artifact_prefix="$findings/" "${seed_option[@]}" "$corpus" "$seeds"; then
     status=1
   fi
   rm -rf "$seeds"
