@@ -2,11 +2,13 @@
 // The command line at work on a batch: przelew-render turns a one-row CSV and an N-row CSV into PDFs, each
 // in a process of its own as a user runs it, timed from start to exit, one after the other in every
 // iteration. The counters give both times, how many times longer the batch takes, and the batch's peak
-// memory.
+// memory. The same for N structured invoices, one file each, beside the N-row CSV: what an invoice costs
+// a page more than a CSV row.
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -38,9 +40,47 @@ struct Run {
     double peakMiB = 0;
 };
 
-Run render(const QString& input, const QString& output)
+// N invoices of the FA(3) schema, each its own file, as a bookkeeper's folder holds them.
+QStringList writeInvoices(const QString& folder, int count)
 {
-    std::vector<std::string> args { PRZELEW_RENDER, input.toStdString(), output.toStdString() };
+    QStringList paths;
+    for (int n = 0; n < count; ++n) {
+        const QByteArray number = QByteArray::number(n);
+        const QByteArray xml
+            = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<Faktura xmlns=\"http://crd.gov.pl/wzor/2025/06/25/13775/\">\n"
+              "<Naglowek><KodFormularza kodSystemowy=\"FA (3)\" wersjaSchemy=\"1-0E\">FA</KodFormularza>"
+              "<WariantFormularza>3</WariantFormularza><DataWytworzeniaFa>2026-11-02T08:00:00Z"
+              "</DataWytworzeniaFa></Naglowek>\n"
+              "<Podmiot1><DaneIdentyfikacyjne><NIP>1132853869</NIP><Nazwa>Dostawca "
+            + number
+            + " sp. z o.o.</Nazwa></DaneIdentyfikacyjne><Adres><KodKraju>PL</KodKraju><AdresL1>ul. Długa "
+            + number
+            + "</AdresL1><AdresL2>00-001 Warszawa</AdresL2></Adres></Podmiot1>\n"
+              "<Podmiot2><DaneIdentyfikacyjne><NIP>7251801126</NIP><Nazwa>Firma Płatnik S.A.</Nazwa>"
+              "</DaneIdentyfikacyjne><Adres><KodKraju>PL</KodKraju><AdresL1>ul. Krótka 1</AdresL1></Adres>"
+              "</Podmiot2>\n<Fa><KodWaluty>PLN</KodWaluty><P_1>2026-11-02</P_1><P_2>FV/"
+            + number + "/2026</P_2><P_13_1>100.00</P_13_1><P_14_1>23.00</P_14_1><P_15>"
+            + QByteArray::number(n + 1)
+            + ".50</P_15><Adnotacje><P_16>2</P_16><P_17>2</P_17><P_18>2</P_18><P_18A>2</P_18A></Adnotacje>"
+              "<RodzajFaktury>VAT</RodzajFaktury><Platnosc><TerminPlatnosci><Termin>2099-01-15</Termin>"
+              "</TerminPlatnosci><FormaPlatnosci>6</FormaPlatnosci><RachunekBankowy><NrRB>"
+              "61109010140000071219812874</NrRB></RachunekBankowy></Platnosc></Fa></Faktura>\n";
+        const QString path = QStringLiteral("%1/faktura-%2.xml").arg(folder).arg(n);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(xml) != xml.size())
+            std::abort();
+        paths << path;
+    }
+    return paths;
+}
+
+Run render(const QStringList& inputs, const QString& output)
+{
+    std::vector<std::string> args { PRZELEW_RENDER };
+    for (const QString& input : inputs)
+        args.push_back(input.toStdString());
+    args.push_back(output.toStdString());
     std::vector<char*> argv;
     for (std::string& arg : args)
         argv.push_back(arg.data());
@@ -66,8 +106,8 @@ void BM_RenderCsvToPdf(benchmark::State& state)
     writeCsv(many, int(state.range(0)));
     double oneSeconds = 0, manySeconds = 0, peak = 0;
     for (auto _ : state) {
-        const Run single = render(one, dir.filePath(QStringLiteral("one.pdf")));
-        const Run batch = render(many, dir.filePath(QStringLiteral("many.pdf")));
+        const Run single = render({ one }, dir.filePath(QStringLiteral("one.pdf")));
+        const Run batch = render({ many }, dir.filePath(QStringLiteral("many.pdf")));
         state.SetIterationTime(batch.seconds);
         oneSeconds += single.seconds;
         manySeconds += batch.seconds;
@@ -80,5 +120,31 @@ void BM_RenderCsvToPdf(benchmark::State& state)
     state.counters["peak_MiB"] = peak;
 }
 BENCHMARK(BM_RenderCsvToPdf)->Arg(1000)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// N invoices against an N-row CSV, both to an N-page PDF: the time per page of each, and what reading an
+// invoice adds to a page.
+void BM_RenderInvoicesToPdf(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const int count = int(state.range(0));
+    const QString csv = dir.filePath(QStringLiteral("many.csv"));
+    writeCsv(csv, count);
+    const QStringList invoices = writeInvoices(dir.path(), count);
+    double csvSeconds = 0, invoiceSeconds = 0, peak = 0;
+    for (auto _ : state) {
+        const Run rows = render({ csv }, dir.filePath(QStringLiteral("csv.pdf")));
+        const Run read = render(invoices, dir.filePath(QStringLiteral("invoices.pdf")));
+        state.SetIterationTime(read.seconds);
+        csvSeconds += rows.seconds;
+        invoiceSeconds += read.seconds;
+        peak = std::max(peak, read.peakMiB);
+    }
+    const double n = double(state.iterations()) * count;
+    state.counters["invoice_page_ms"] = invoiceSeconds / n * 1000;
+    state.counters["csv_page_ms"] = csvSeconds / n * 1000;
+    state.counters["invoice_more_ms"] = (invoiceSeconds - csvSeconds) / n * 1000;
+    state.counters["peak_MiB"] = peak;
+}
+BENCHMARK(BM_RenderInvoicesToPdf)->Arg(1000)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
