@@ -15,8 +15,9 @@ namespace transfer {
 
 namespace {
 
-// Two lines of 27 cells each: a name's, or the title's.
-constexpr qsizetype LinesCharacters = 54;
+// A line of a name or the title holds 27 characters; both lines 54.
+constexpr qsizetype LineCharacters = 27;
+constexpr qsizetype LinesCharacters = 2 * LineCharacters;
 
 // What of an invoice a transfer needs, as written.
 struct InvoiceTexts {
@@ -175,19 +176,41 @@ std::variant<Money, Problem> sum(const QStringList& texts)
     return Money::fromGrosze(grosze);
 }
 
-// A name and then its address lines, each while the form's two lines hold it whole.
+// The text on the form's two lines of 27 cells, no word cut at the end of the first: a word that would
+// pass it starts the second line, the first filled up with blanks. Nothing when the words do not fit so.
+std::optional<QString> inTwoLines(const QString& text)
+{
+    QString lines[2];
+    int line = 0;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const qsizetype length = lines[line].isEmpty() ? word.size() : lines[line].size() + 1 + word.size();
+        if (length <= LineCharacters) {
+            lines[line] += lines[line].isEmpty() ? word : QLatin1Char(' ') + word;
+            continue;
+        }
+        if (line == 1 || word.size() > LineCharacters)
+            return std::nullopt;
+        line = 1;
+        lines[1] = word;
+    }
+    return lines[1].isEmpty() ? lines[0] : lines[0].leftJustified(LineCharacters) + lines[1];
+}
+
+// A name and then as many of its address lines as the form's two lines hold: the name on the first line
+// and the address on the second where each fits its line, else the words run on over both lines. A name
+// that does not fit alone is left as it is, for the form's warning to name.
 QString nameWithAddress(const QString& name, const QStringList& address)
 {
-    QString text = name;
-    for (const QString& line : address) {
-        if (line.isEmpty())
-            continue;
-        const QString longer = text.isEmpty() ? line : text + QStringLiteral(", ") + line;
-        if (longer.size() > LinesCharacters)
-            break;
-        text = longer;
+    QStringList lines = address;
+    lines.removeAll(QString());
+    for (qsizetype count = lines.size(); count > 0; --count) {
+        const QString where = lines.mid(0, count).join(QStringLiteral(", "));
+        if (name.size() <= LineCharacters && where.size() <= LineCharacters)
+            return name.leftJustified(LineCharacters) + where;
+        if (const std::optional<QString> both = inTwoLines(name + QStringLiteral(", ") + where))
+            return *both;
     }
-    return text;
+    return inTwoLines(name).value_or(name);
 }
 
 // An account as the invoice writes it, without the IBAN's "PL" and blanks, grouped for reading.

