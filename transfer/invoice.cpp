@@ -176,41 +176,48 @@ std::variant<Money, Problem> sum(const QStringList& texts)
     return Money::fromGrosze(grosze);
 }
 
-// The text on the form's two lines of 27 cells, no word cut at the end of the first: a word that would
-// pass it starts the second line, the first filled up with blanks. Nothing when the words do not fit so.
-std::optional<QString> inTwoLines(const QString& text)
+// The pieces on the form's two lines of 27 cells, blank between them, none cut at the end of the first: a
+// piece that would pass it starts the second line, the first filled up with blanks. Nothing when they do
+// not fit so.
+std::optional<QString> inTwoLines(const QStringList& pieces)
 {
     QString lines[2];
     int line = 0;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const qsizetype length = lines[line].isEmpty() ? word.size() : lines[line].size() + 1 + word.size();
+    for (const QString& piece : pieces) {
+        const qsizetype length = lines[line].isEmpty() ? piece.size() : lines[line].size() + 1 + piece.size();
         if (length <= LineCharacters) {
-            lines[line] += lines[line].isEmpty() ? word : QLatin1Char(' ') + word;
+            lines[line] += lines[line].isEmpty() ? piece : QLatin1Char(' ') + piece;
             continue;
         }
-        if (line == 1 || word.size() > LineCharacters)
+        if (line == 1 || piece.size() > LineCharacters)
             return std::nullopt;
         line = 1;
-        lines[1] = word;
+        lines[1] = piece;
     }
     return lines[1].isEmpty() ? lines[0] : lines[0].leftJustified(LineCharacters) + lines[1];
 }
 
 // A name and then as many of its address lines as the form's two lines hold: the name on the first line
-// and the address on the second where each fits its line, else the words run on over both lines. A name
-// that does not fit alone is left as it is, for the form's warning to name.
+// and the address on the second where each fits its line, else the name's words and the whole address
+// lines run on over both. A name that does not fit alone is left as it is, for the form's warning to name.
 QString nameWithAddress(const QString& name, const QStringList& address)
 {
     QStringList lines = address;
     lines.removeAll(QString());
+    const QStringList words = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (qsizetype count = lines.size(); count > 0; --count) {
         const QString where = lines.mid(0, count).join(QStringLiteral(", "));
         if (name.size() <= LineCharacters && where.size() <= LineCharacters)
             return name.leftJustified(LineCharacters) + where;
-        if (const std::optional<QString> both = inTwoLines(name + QStringLiteral(", ") + where))
+        QStringList pieces = words;
+        for (qsizetype i = 0; i < count; ++i) {
+            pieces.last() += QLatin1Char(',');
+            pieces << lines.at(i);
+        }
+        if (const std::optional<QString> both = inTwoLines(pieces))
             return *both;
     }
-    return inTwoLines(name).value_or(name);
+    return inTwoLines(words).value_or(name);
 }
 
 // An account as the invoice writes it, without the IBAN's "PL" and blanks, grouped for reading.

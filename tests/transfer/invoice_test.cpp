@@ -99,7 +99,9 @@ TEST(Invoice, BothSchemasGiveTheTransferThatPaysThem)
     }
     const transfer::SourceTransfer t = transfer::readInvoice(fa3, QStringLiteral("/tmp/f.xml"), today());
     EXPECT_EQ(t.values.payerName, lines("Biuro Rachunkowe \"Saldo\"", "Anna Nowak, ul. Długa 5/7"));
-    // A name and its address each on a line of its own where both fit.
+    // A name and its address each on a line of its own where both fit; an address line is never cut.
+    EXPECT_EQ(transfer::readInvoice(fa2, QString(), today()).values.payerName,
+        lines("Jan Kowalski", "ul. Piotrkowska 1"));
     EXPECT_EQ(transfer::readInvoice(edited(fa2, "90-001 Łódź", "Łódź"), QString(), today()).values.payerName,
         lines("Jan Kowalski", "ul. Piotrkowska 1, Łódź"));
     EXPECT_EQ(t.taxNumber, QLatin1String("1132853869"));
