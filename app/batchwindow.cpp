@@ -4,6 +4,7 @@
 #include "app/columnsdialog.h"
 #include "app/csvfiles.h"
 #include "app/dateedit.h"
+#include "app/openfiles.h"
 #include "app/payeecompleter.h"
 #include "app/payerprofiles.h"
 #include "platform/datetime.h"
@@ -419,12 +420,7 @@ void BatchWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void BatchWindow::dropEvent(QDropEvent* event)
 {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    }
-    addFiles(paths);
+    addFiles(droppedFiles(*event->mimeData()));
     event->acceptProposedAction();
 }
 

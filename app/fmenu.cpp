@@ -6,6 +6,7 @@
 #include "app/currencyedit.h"
 #include "app/dateedit.h"
 #include "app/historywindow.h"
+#include "app/openfiles.h"
 #include "app/payeecompleter.h"
 #include "app/payeewindow.h"
 #include "app/payerprofiles.h"
@@ -25,6 +26,8 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCompleter>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -35,6 +38,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QToolBar>
 
@@ -97,6 +101,7 @@ TfMenu::TfMenu(QWidget* parent)
 {
     initResources();
     setObjectName(QStringLiteral("fMenu"));
+    setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Przelew"));
     setWindowIcon(QIcon(QStringLiteral(":/przelew.xpm")));
     setFont(tahoma(13));
@@ -586,6 +591,19 @@ void TfMenu::loadTransferFile(const QString& path)
     if (kind == transfer::SourceKind::Invoice)
         showInvoiceNotes(transfer);
     ceKwota->setFocus();
+}
+
+void TfMenu::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TfMenu::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = droppedFiles(*event->mimeData());
+    event->acceptProposedAction();
+    openGivenFiles(*this, paths);
 }
 
 void TfMenu::hideImportWarnings()

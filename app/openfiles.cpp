@@ -7,6 +7,8 @@
 #include "report/rpprinter.h"
 
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <memory>
 
 namespace app {
@@ -35,6 +37,16 @@ void openGivenFiles(TfMenu& window, const QStringList& paths)
         return;
     }
     platform::runGuarded([&] { window.loadTransferFile(paths.front()); }, &window);
+}
+
+QStringList droppedFiles(const QMimeData& dropped)
+{
+    QStringList paths;
+    for (const QUrl& url : dropped.urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
 }
 
 } // namespace app

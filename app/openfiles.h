@@ -5,11 +5,16 @@
 
 #include <QStringList>
 
+class QMimeData;
+
 namespace app {
 
 class TfMenu;
 
 // A file that cannot be read gives the same message as the open command; the program stays open.
 void openGivenFiles(TfMenu& window, const QStringList& paths);
+
+// The local files among what was dropped on a window; an address that is no file is left out.
+QStringList droppedFiles(const QMimeData& dropped);
 
 } // namespace app

@@ -419,6 +419,15 @@ TEST_F(BatchWindowTest, OpenedFromTheMainWindowAndTheCommandLine)
 
         openGivenFiles(menu, { single, csv });
         EXPECT_EQ(menu.batchWindow()->model()->rowCount(), 7);
+        // Several files dropped on the main window go to the batch, as two invoices do here.
+        QMimeData dragged;
+        const QString invoice = QStringLiteral(PRZELEW_TEST_DATA "/invoices/fa2.xml");
+        dragged.setUrls({ QUrl::fromLocalFile(invoice), QUrl::fromLocalFile(invoice) });
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&menu, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&menu, &drop);
+        EXPECT_EQ(menu.batchWindow()->model()->rowCount(), 9);
         openGivenFiles(menu, { single });
         EXPECT_EQ(menu.eOdbiorca->text(), QStringLiteral("Delta"));
         openGivenFiles(menu, { files.filePath(QStringLiteral("brak.txt")) });
