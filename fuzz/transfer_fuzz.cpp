@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzz targets: arbitrary bytes read as a transfer data file (the default), built with PRZELEW_FUZZ_CSV
-// as a CSV of many transfers, or built with PRZELEW_FUZZ_INVOICE as a structured invoice's XML; then through the real rules into the transfer record, as
-// the print command fills it. Every failure must be a platform::Error with a message.
+// as a CSV of many transfers, or built with PRZELEW_FUZZ_INVOICE as a structured invoice's XML; then through
+// the real rules into the transfer record, as the print command fills it. Every failure must be a
+// platform::Error with a message.
 #include "data/dm2.h"
 #include "platform/error.h"
 #include "transfer/transferreader.h"
