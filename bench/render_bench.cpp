@@ -78,10 +78,12 @@ QStringList writeInvoices(const QString& folder, int count)
 Run render(const QStringList& inputs, const QString& output)
 {
     std::vector<std::string> args { PRZELEW_RENDER };
+    args.reserve(std::size_t(inputs.size()) + 2);
     for (const QString& input : inputs)
         args.push_back(input.toStdString());
     args.push_back(output.toStdString());
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& arg : args)
         argv.push_back(arg.data());
     argv.push_back(nullptr);

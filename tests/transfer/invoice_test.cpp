@@ -2,11 +2,14 @@
 // Structured invoices read as the transfers that pay them: both schemas, the factor's account, partial
 // payments, the split-payment title, each refusal and warning, and XML that must not be read at all.
 #include "platform/datetime.h"
+#include "platform/error.h"
 #include "support/files.h"
 #include "transfer/invoice.h"
 #include "transfer/problem.h"
 
 #include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -186,4 +189,11 @@ TEST(Invoice, ContentDecidesWhatAFileIs)
     };
     for (const Row& r : rows)
         EXPECT_EQ(transfer::sourceKindOf(QLatin1String(r.path), r.bytes), r.kind) << r.path << ' ' << r.bytes;
+
+    // An .xml file too large for an invoice is refused before it is read.
+    QTemporaryDir dir;
+    QFile large(dir.filePath(QStringLiteral("duza.xml")));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(qint64(transfer::InvoiceSizeLimit) + 1));
+    large.close();
+    EXPECT_THROW(transfer::readSourceFile(large.fileName()), platform::Error);
 }
