@@ -202,9 +202,11 @@ std::optional<QString> inTwoLines(const QStringList& pieces)
 // lines run on over both. A name that does not fit alone is left as it is, for the form's warning to name.
 QString nameWithAddress(const QString& name, const QStringList& address)
 {
+    const QStringList words = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return QString(); // an address is no one to pay
     QStringList lines = address;
     lines.removeAll(QString());
-    const QStringList words = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (qsizetype count = lines.size(); count > 0; --count) {
         const QString where = lines.mid(0, count).join(QStringLiteral(", "));
         if (name.size() <= LineCharacters && where.size() <= LineCharacters)
