@@ -77,11 +77,11 @@ HistoryWindow::HistoryWindow(transfer::TransferLog& log, QWidget* parent)
     , m_search(new QLineEdit(this))
     , m_fromCheck(new QCheckBox(QStringLiteral("&Od:"), this))
     , m_from(dayEdit(QDate::currentDate().addMonths(-1), this))
-    , m_toCheck(new QCheckBox(QStringLiteral("D&o:"), this))
+    , m_toCheck(new QCheckBox(QStringLiteral("&Do:"), this))
     , m_to(dayEdit(QDate::currentDate(), this))
     , m_table(new QTableView(this))
     , m_model(new HistoryModel(this))
-    , m_reprintButton(new QPushButton(QStringLiteral("&Drukuj ponownie"), this))
+    , m_reprintButton(new QPushButton(QStringLiteral("Drukuj &ponownie"), this))
     , m_exportButton(new QPushButton(QStringLiteral("&Eksportuj CSV…"), this))
     , m_removeButton(new QPushButton(QStringLiteral("&Usuń…"), this))
 {
@@ -89,7 +89,7 @@ HistoryWindow::HistoryWindow(transfer::TransferLog& log, QWidget* parent)
     setWindowTitle(QStringLiteral("Historia przelewów"));
     resize(1000, 520);
     m_search->setObjectName(QStringLiteral("eSzukaj"));
-    m_search->setPlaceholderText(QStringLiteral("odbiorca, rachunek, tytuł lub kwota"));
+    m_search->setPlaceholderText(QStringLiteral("odbiorca, zleceniodawca, rachunek, tytuł lub kwota"));
     m_search->setClearButtonEnabled(true);
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -118,7 +118,9 @@ HistoryWindow::HistoryWindow(transfer::TransferLog& log, QWidget* parent)
     });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Szukaj:"), this));
+    auto* searchLabel = new QLabel(QStringLiteral("&Szukaj:"), this);
+    searchLabel->setBuddy(m_search);
+    top->addWidget(searchLabel);
     top->addWidget(m_search, 1);
     top->addSpacing(12);
     top->addWidget(m_fromCheck);

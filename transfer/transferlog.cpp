@@ -2,6 +2,7 @@
 #include "transfer/transferlog.h"
 
 #include "transfer/accountcheck.h"
+#include "transfer/folding.h"
 
 #include <QDir>
 #include <QFile>
@@ -396,14 +397,20 @@ QString utcText(const QDate& localDay)
     return QDateTime(localDay, QTime(0, 0)).toUTC().toString(Qt::ISODateWithMs);
 }
 
-// SQLite's LIKE ignores the case of ASCII letters only: the column's Polish capitals are made small first
-// (those whose small letter the lower-case pattern holds, the rest cannot matter), so "łódź" finds "Łódź".
+// SQLite's LIKE ignores the case of ASCII letters only, and no diacritics: the column's Polish letters are
+// made plain first (those whose plain letter the folded pattern holds, the rest cannot matter), so "lodz"
+// and "łódź" find "Łódź" and "smieci" finds "Śmieci".
 QString folded(const QString& column, const QString& pattern)
 {
+    static const std::pair<const char16_t*, char16_t> Letters[]
+        = { { u"ąĄ", u'a' }, { u"ćĆ", u'c' }, { u"ęĘ", u'e' }, { u"łŁ", u'l' }, { u"ńŃ", u'n' },
+              { u"óÓ", u'o' }, { u"śŚ", u's' }, { u"źŹżŻ", u'z' } };
     QString sql = column;
-    for (const QChar capital : QStringLiteral("ĄĆĘŁŃÓŚŹŻ")) {
-        if (pattern.contains(capital.toLower()))
-            sql = QStringLiteral("replace(%1, '%2', '%3')").arg(sql, capital, capital.toLower());
+    for (const auto& [letters, plain] : Letters) {
+        if (!pattern.contains(QChar(plain)))
+            continue;
+        for (const QChar letter : QStringView(letters))
+            sql = QStringLiteral("replace(%1, '%2', '%3')").arg(sql, letter, QChar(plain));
     }
     return sql;
 }
@@ -418,10 +425,12 @@ QString whereOf(const LogFilter& filter, QVariantList& values)
     if (!text.isEmpty()) {
         QString bare = text;
         bare.remove(QRegularExpression(QStringLiteral("[\\s\\x{00a0}\\-]")));
-        const QString small = text.toLower();
-        QStringList any { folded(QStringLiteral("r.name"), small) + QStringLiteral(" LIKE ? ESCAPE '\\'"),
-            folded(QStringLiteral("e.title"), small) + QStringLiteral(" LIKE ? ESCAPE '\\'") };
-        values << likePattern(small) << likePattern(small);
+        const QString small = searchFolded(text);
+        QStringList any;
+        for (const char* column : { "r.name", "e.title", "e.payer_name" }) {
+            any << folded(QLatin1String(column), small) + QStringLiteral(" LIKE ? ESCAPE '\\'");
+            values << likePattern(small);
+        }
         // Accounts and amounts are only looked at for a text that could be part of one, which keeps a
         // search by name quick on a long log.
         if (QRegularExpression(QStringLiteral("(?i)^(PL)?[0-9]+$")).match(bare).hasMatch()) {

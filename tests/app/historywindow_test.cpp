@@ -64,9 +64,13 @@ TEST_F(HistoryWindowTest, DaysNarrowTheListAndTheExportReadsBackInTheBatchImport
 {
     EXPECT_EQ(
         window->model()->index(0, HistoryWindow::Amount).data().toString(), QStringLiteral("5\u00a0000,50"));
-    window->fromCheck()->setChecked(true);
+    // Each box has a key of its own, which ticks it.
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
+    QTest::keyClick(window.get(), Qt::Key_D, Qt::AltModifier);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->fromCheck()->isChecked() && window->toCheck()->isChecked(); }));
     window->from()->setDate(QDate(2026, 11, 2));
-    window->toCheck()->setChecked(true);
     window->to()->setDate(QDate(2026, 11, 4));
     EXPECT_EQ(recipients(), (QStringList { "Odbiorca 4", "Odbiorca 3", "Odbiorca 2" }));
     window->search()->setText(QStringLiteral("3 000"));

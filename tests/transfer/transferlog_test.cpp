@@ -220,6 +220,7 @@ TEST(TransferLog, TheFilterFindsByTextAndLocalDaysAndRemovalForgetsUnusedRecipie
     transfer::LogEntry b = entry(QStringLiteral("Beta"), 20, QStringLiteral("Zwrot"));
     b.values.recipientAccount = QStringLiteral("12345678901234567890123456");
     b.when = QDateTime(QDate(2026, 11, 20), QTime(0, 30)); // 19 November in UTC
+    b.values.payerName = QStringLiteral("Śmieciarnia Miejska");
     transfer::LogEntry c = entry(QStringLiteral("Gamma"), 99.99, QStringLiteral("FV_2 ŁÓDŹ"));
     c.when = QDateTime(QDate(2026, 12, 1), QTime(0, 10));
     ASSERT_TRUE(log.record({ a, b, c }));
@@ -232,6 +233,8 @@ TEST(TransferLog, TheFilterFindsByTextAndLocalDaysAndRemovalForgetsUnusedRecipie
         { "", {}, {}, { "Gamma", "Beta", "Alfa" } },
         { "alfa", {}, {}, { "Alfa" } },
         { "łódź", {}, {}, { "Gamma" } },
+        { "lodz", {}, {}, { "Gamma" } }, // diacritics folded
+        { "smieci", {}, {}, { "Beta" } }, // the payer's name too
         { "1 234.50", {}, {}, { "Alfa" } },
         { "99,9", {}, {}, { "Gamma" } },
         { "3456 7890", {}, {}, { "Beta" } },
