@@ -50,7 +50,40 @@ const char* const Migrations[][4] = {
         " (SELECT max(e.at) FROM entry e WHERE e.recipient = r.id) AS last_paid"
         " FROM recipient r WHERE r.name <> '' OR r.account <> '')",
         nullptr },
+    // 4: what the history's search looks in, folded once when written (filled for the entries before by
+    // fillSearchTexts, which folds as the program does).
+    { "ALTER TABLE entry ADD COLUMN search TEXT NOT NULL DEFAULT ''", nullptr, nullptr, nullptr },
 };
+constexpr int SearchStep = 4;
+
+// The names and the title an entry is found by, without case and diacritics, a line break between them
+// that no typed text holds.
+QString searchText(const TransferEditorValues& v)
+{
+    return searchFolded(v.recipientName) + QLatin1Char('\n') + searchFolded(v.payerName) + QLatin1Char('\n')
+        + searchFolded(v.title);
+}
+
+bool fillSearchTexts(QSqlDatabase db)
+{
+    QSqlQuery read(db), write(db);
+    read.setForwardOnly(true);
+    if (!read.exec(QStringLiteral("SELECT e.id, r.name, e.payer_name, e.title FROM entry e JOIN recipient r "
+                                  "ON r.id = e.recipient")))
+        return false;
+    write.prepare(QStringLiteral("UPDATE entry SET search = ? WHERE id = ?"));
+    while (read.next()) {
+        TransferEditorValues v;
+        v.recipientName = read.value(1).toString();
+        v.payerName = read.value(2).toString();
+        v.title = read.value(3).toString();
+        write.addBindValue(searchText(v));
+        write.addBindValue(read.value(0));
+        if (!write.exec())
+            return false;
+    }
+    return true;
+}
 
 bool exec(QSqlQuery& query, const QString& sql)
 {
@@ -235,6 +268,8 @@ bool TransferLog::migrate() const
             if (sql && ok)
                 ok = exec(query, QString::fromUtf8(sql));
         }
+        if (ok && version + 1 == SearchStep)
+            ok = fillSearchTexts(db);
         ok = ok && exec(query, QStringLiteral("PRAGMA user_version=%1").arg(version + 1));
     }
     if (!ok || !db.commit()) {
@@ -271,9 +306,9 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
     QSqlQuery recipient(db), find(db), entry(db), payee(db);
     recipient.prepare(QStringLiteral("INSERT OR IGNORE INTO recipient (name, account) VALUES (?, ?)"));
     find.prepare(QStringLiteral("SELECT id FROM recipient WHERE name = ? AND account = ?"));
-    entry.prepare(
-        QStringLiteral("INSERT INTO entry (at, how, target, form, recipient, payer_account, payer_name,"
-                       " amount_grosze, title, transfer_date, source) VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
+    entry.prepare(QStringLiteral(
+        "INSERT INTO entry (at, how, target, form, recipient, payer_account, payer_name,"
+        " amount_grosze, title, transfer_date, source, search) VALUES (?,?,?,?,?,?,?,?,?,?,?,?)"));
     // The payee book learns each recipient, and when it was last paid and for what.
     payee.prepare(QStringLiteral(
         "INSERT INTO payee (name, account, account_digits, last_title, last_paid) VALUES (?,?,?,?,?)"
@@ -294,7 +329,7 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
         for (const QVariant& value : { text(e.when.toUTC().toString(Qt::ISODateWithMs)), text(e.how),
                  text(e.target), text(e.form), QVariant(id), text(v.payerAccount), text(v.payerName),
                  QVariant(qlonglong(v.amount.value_or(Money()).grosze())), text(v.title),
-                 text(dateText(v.date)), text(e.source) })
+                 text(dateText(v.date)), text(e.source), text(searchText(v)) })
             entry.addBindValue(value);
         ok = entry.exec();
         if (!ok)
@@ -397,24 +432,6 @@ QString utcText(const QDate& localDay)
     return QDateTime(localDay, QTime(0, 0)).toUTC().toString(Qt::ISODateWithMs);
 }
 
-// SQLite's LIKE ignores the case of ASCII letters only, and no diacritics: the column's Polish letters are
-// made plain first (those whose plain letter the folded pattern holds, the rest cannot matter), so "lodz"
-// and "łódź" find "Łódź" and "smieci" finds "Śmieci".
-QString folded(const QString& column, const QString& pattern)
-{
-    static const std::pair<const char16_t*, char16_t> Letters[]
-        = { { u"ąĄ", u'a' }, { u"ćĆ", u'c' }, { u"ęĘ", u'e' }, { u"łŁ", u'l' }, { u"ńŃ", u'n' },
-              { u"óÓ", u'o' }, { u"śŚ", u's' }, { u"źŹżŻ", u'z' } };
-    QString sql = column;
-    for (const auto& [letters, plain] : Letters) {
-        if (!pattern.contains(QChar(plain)))
-            continue;
-        for (const QChar letter : QStringView(letters))
-            sql = QStringLiteral("replace(%1, '%2', '%3')").arg(sql, letter, QChar(plain));
-    }
-    return sql;
-}
-
 // The WHERE clause of a filter (empty when it lets everything through), with its values in order. The
 // user's text is matched as typed, and for accounts and amounts also without spaces and hyphens and
 // with a dot read as the decimal comma, so "1 234.50" finds 1234,50 and "1090 1014" an account.
@@ -425,12 +442,8 @@ QString whereOf(const LogFilter& filter, QVariantList& values)
     if (!text.isEmpty()) {
         QString bare = text;
         bare.remove(QRegularExpression(QStringLiteral("[\\s\\x{00a0}\\-]")));
-        const QString small = searchFolded(text);
-        QStringList any;
-        for (const char* column : { "r.name", "e.title", "e.payer_name" }) {
-            any << folded(QLatin1String(column), small) + QStringLiteral(" LIKE ? ESCAPE '\\'");
-            values << likePattern(small);
-        }
+        QStringList any { QStringLiteral("e.search LIKE ? ESCAPE '\\'") };
+        values << likePattern(searchFolded(text));
         // Accounts and amounts are only looked at for a text that could be part of one, which keeps a
         // search by name quick on a long log.
         if (QRegularExpression(QStringLiteral("(?i)^(PL)?[0-9]+$")).match(bare).hasMatch()) {

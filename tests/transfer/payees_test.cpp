@@ -147,6 +147,7 @@ TEST(PayeeBookMigration, RecipientsLoggedBeforeBecomePayees)
                 paid(QStringLiteral("Alfa"), QStringLiteral("pl 61-1090"), QStringLiteral("A2"), 2) }));
         QSqlQuery q(QSqlDatabase::database(log.connectionName()));
         ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE payee")));
+        ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE entry DROP COLUMN search")));
         ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version=2")));
     }
     transfer::TransferLog log(path);
@@ -154,4 +155,6 @@ TEST(PayeeBookMigration, RecipientsLoggedBeforeBecomePayees)
     ASSERT_EQ(book.payees().size(), 1u);
     EXPECT_EQ(book.payees().front().lastTitle, QStringLiteral("A2"));
     EXPECT_EQ(book.otherOwner(QStringLiteral("Beta"), QStringLiteral("611090")), QStringLiteral("Alfa"));
+    // The history's search finds the entries logged before, folded as new ones are.
+    EXPECT_EQ(log.entries({ QStringLiteral("ALFA"), {}, {} }).size(), 2u);
 }
