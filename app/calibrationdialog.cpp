@@ -38,7 +38,7 @@ CalibrationDialog::CalibrationDialog(
     , m_queue(queue)
     , m_x(millimetreBox(this, calibration.OffsetX))
     , m_y(millimetreBox(this, calibration.OffsetY))
-    , m_scale(new QSpinBox(this))
+    , m_scale(new QDoubleSpinBox(this))
     , m_print(new QPushButton(QStringLiteral("&Drukuj stronę kalibracyjną"), this))
 {
     setObjectName(QStringLiteral("fKalibracja"));
@@ -46,9 +46,12 @@ CalibrationDialog::CalibrationDialog(
     m_x->setObjectName(QStringLiteral("ePrzesuniecieX"));
     m_y->setObjectName(QStringLiteral("ePrzesuniecieY"));
     m_scale->setObjectName(QStringLiteral("eSkala"));
-    m_scale->setRange(90, 110);
+    // 1 % is 2.8 mm across the form: the scale goes in tenths.
+    m_scale->setRange(90.0, 110.0);
+    m_scale->setDecimals(1);
+    m_scale->setSingleStep(0.1);
     m_scale->setSuffix(QStringLiteral(" %"));
-    m_scale->setValue(calibration.ScalePercent);
+    m_scale->setValue(calibration.ScalePermille / 10.0);
 
     auto* about
         = new QLabel(QStringLiteral("Drukarka: %1\n"
@@ -90,7 +93,7 @@ CalibrationDialog::CalibrationDialog(
 report::TRpPlacement CalibrationDialog::calibration() const
 {
     return report::TRpPlacement { std::round(m_x->value() * 10), std::round(m_y->value() * 10),
-        m_scale->value() };
+        int(std::lround(m_scale->value() * 10)) };
 }
 
 } // namespace app

@@ -8,10 +8,9 @@
 #include <QDialog>
 #include <functional>
 
-class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
-class QSpinBox;
+class QDoubleSpinBox;
 
 namespace app {
 
@@ -33,14 +32,14 @@ public:
 
     QDoubleSpinBox* offsetX() const { return m_x; }
     QDoubleSpinBox* offsetY() const { return m_y; }
-    QSpinBox* scale() const { return m_scale; }
+    QDoubleSpinBox* scale() const { return m_scale; }
     QPushButton* printSheetButton() const { return m_print; }
 
 private:
     QString m_queue;
     QDoubleSpinBox* m_x;
     QDoubleSpinBox* m_y;
-    QSpinBox* m_scale;
+    QDoubleSpinBox* m_scale;
     QPushButton* m_print;
     std::function<void(const report::TRpPlacement&)> m_printSheet;
 };

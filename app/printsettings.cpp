@@ -65,11 +65,10 @@ report::TRpPlacement storedCalibration(const QString& queue)
         return {};
     const std::optional<long double> x = tenths(registry.readString(key, QStringLiteral("PrzesuniecieX")));
     const std::optional<long double> y = tenths(registry.readString(key, QStringLiteral("PrzesuniecieY")));
-    bool scaleRead = false;
-    const int scale = registry.readString(key, QStringLiteral("Skala")).toInt(&scaleRead);
-    if (!x || !y || !scaleRead || scale < 90 || scale > 110)
+    const std::optional<int> scale = report::scalePermille(registry.readString(key, QStringLiteral("Skala")));
+    if (!x || !y || !scale)
         return {};
-    return report::TRpPlacement { *x, *y, scale };
+    return report::TRpPlacement { *x, *y, *scale };
 }
 
 bool storeCalibration(const QString& queue, const report::TRpPlacement& calibration)
@@ -80,7 +79,7 @@ bool storeCalibration(const QString& queue, const report::TRpPlacement& calibrat
     const QString key = calibrationKey(queue);
     return registry.writeString(key, QStringLiteral("PrzesuniecieX"), millimetres(calibration.OffsetX))
         && registry.writeString(key, QStringLiteral("PrzesuniecieY"), millimetres(calibration.OffsetY))
-        && registry.writeString(key, QStringLiteral("Skala"), QString::number(calibration.ScalePercent))
+        && registry.writeString(key, QStringLiteral("Skala"), report::scaleText(calibration.ScalePermille))
         && registry.flush();
 }
 

@@ -17,7 +17,8 @@ printout::FormKind storedFormKind();
 bool storeFormKind(printout::FormKind kind);
 
 // The calibration of a printer (its CUPS queue name): offsets in tenths of a millimetre from -1000 to
-// 1000 and a scale from 90 to 110 per cent; none stored (or out of range) is no calibration.
+// 1000 and a scale from 90,0 to 110,0 per cent in steps of 0,1; none stored (or out of range) is no
+// calibration.
 report::TRpPlacement storedCalibration(const QString& queue);
 // False when the registry file cannot be written.
 bool storeCalibration(const QString& queue, const report::TRpPlacement& calibration);

@@ -37,24 +37,24 @@ TRpPrinter::~TRpPrinter() = default;
 // With the default placement, x * 1 + 0 is x exactly: pages come out as they always did.
 int TRpPrinter::DeviceX(long double x) const
 {
-    const long double scale = m_placement.ScalePercent / 100.0L;
+    const long double scale = m_placement.ScalePermille / 1000.0L;
     return roundHalfEven((x * scale + m_placement.OffsetX - m_deviceOriginX) * m_pixelsPerUnitX);
 }
 
 int TRpPrinter::DeviceY(long double y) const
 {
-    const long double scale = m_placement.ScalePercent / 100.0L;
+    const long double scale = m_placement.ScalePermille / 1000.0L;
     return roundHalfEven((y * scale + m_placement.OffsetY - m_deviceOriginY) * m_pixelsPerUnitY);
 }
 
 int TRpPrinter::DeviceWidth(long double w) const
 {
-    return roundHalfEven(w * (m_placement.ScalePercent / 100.0L) * m_pixelsPerUnitX);
+    return roundHalfEven(w * (m_placement.ScalePermille / 1000.0L) * m_pixelsPerUnitX);
 }
 
 int TRpPrinter::DeviceHeight(long double h) const
 {
-    return roundHalfEven(h * (m_placement.ScalePercent / 100.0L) * m_pixelsPerUnitY);
+    return roundHalfEven(h * (m_placement.ScalePermille / 1000.0L) * m_pixelsPerUnitY);
 }
 
 platform::Canvas* TRpPrinter::canvas() const

@@ -6,6 +6,9 @@
 #include "report/rppage.h"
 #include "report/rppapersize.h"
 
+#include <QString>
+#include <optional>
+
 namespace report {
 
 // Kept by the report for the whole run and changed only by the printer set-up.
@@ -25,9 +28,15 @@ struct TRpPrinterSettings {
 struct TRpPlacement {
     long double OffsetX = 0; // native units (0.1 mm), to the right
     long double OffsetY = 0; // native units, downwards
-    int ScalePercent = 100;
+    int ScalePermille = 1000; // tenths of a per cent: 1000 leaves sizes as they are
     bool operator==(const TRpPlacement&) const = default;
 };
+
+// A scale in per cent with at most one decimal after a point or a comma ("100", "100.5", "99,8"), from 90
+// to 110, as tenths of a per cent; nothing for any other text.
+std::optional<int> scalePermille(const QString& text);
+// The scale as files keep it: per cent with a point before its one decimal ("100.5").
+QString scaleText(int permille);
 
 // The device settings of a page target for one document. Paper width and length are those of the paper
 // in portrait, in native units, as a printer takes them; the oriented* functions turn them for landscape.

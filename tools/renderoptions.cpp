@@ -46,7 +46,7 @@ Options:
   --data-only            only the values, for a pre-printed form: no shapes, fills, captions or colours
   --offset X,Y           move what is printed X mm right and Y mm down (-100 to 100, a point before
                          decimals: --offset 2.0,-1.5), for a printer that feeds the paper off
-  --scale P              stretch positions to P per cent (90 to 110) about the paper's top-left corner
+  --scale P              stretch positions to P per cent (90 to 110, one decimal) about the paper's top-left corner
   --log                  add the transfers written or printed to the transfer log
                          ($XDG_DATA_HOME/przelew/przelew.sqlite)
   --qr                   write the pay-by-phone code of the first transfer of INPUT as OUTPUT.png or
@@ -196,10 +196,11 @@ std::optional<RenderOptions> parseRenderArguments(
         options.placement.OffsetY = std::lround(y * 10);
     }
     if (parser.isSet(scale)) {
-        bool ok = false;
-        options.placement.ScalePercent = parser.value(scale).toInt(&ok);
-        if (!ok || options.placement.ScalePercent < 90 || options.placement.ScalePercent > 110)
-            return usage(QStringLiteral("--scale takes a whole number from 90 to 110"));
+        const std::optional<int> permille = report::scalePermille(parser.value(scale));
+        if (!permille)
+            return usage(QStringLiteral(
+                "--scale takes a per cent from 90 to 110 with at most one decimal: --scale 100.5"));
+        options.placement.ScalePermille = *permille;
     }
     if (options.job == RenderOptions::Job::Code) {
         if (options.print || positional.size() != 2)

@@ -19,35 +19,41 @@ class PrintSettingsTest : public AppTest { };
 
 TEST_F(PrintSettingsTest, CalibrationIsKeptPerPrinter)
 {
-    EXPECT_TRUE(storeCalibration(QStringLiteral("PDF"), { 20, -15, 102 }));
-    EXPECT_TRUE(storeCalibration(QStringLiteral("File"), { -1000, 1000, 90 }));
-    EXPECT_EQ(storedCalibration(QStringLiteral("PDF")), (report::TRpPlacement { 20, -15, 102 }));
-    EXPECT_EQ(storedCalibration(QStringLiteral("File")), (report::TRpPlacement { -1000, 1000, 90 }));
+    EXPECT_TRUE(storeCalibration(QStringLiteral("PDF"), { 20, -15, 1023 }));
+    EXPECT_TRUE(storeCalibration(QStringLiteral("File"), { -1000, 1000, 900 }));
+    EXPECT_EQ(storedCalibration(QStringLiteral("PDF")), (report::TRpPlacement { 20, -15, 1023 }));
+    EXPECT_EQ(storedCalibration(QStringLiteral("File")), (report::TRpPlacement { -1000, 1000, 900 }));
     EXPECT_EQ(storedCalibration(QStringLiteral("Inna")), report::TRpPlacement {});
     EXPECT_FALSE(storeCalibration(QString(), { 1, 1, 100 }));
     {
         platform::Registry r; // as the file keeps it: millimetres with a point
         EXPECT_EQ(r.readString(QStringLiteral("Kalibracja/PDF"), QStringLiteral("PrzesuniecieY")),
             QStringLiteral("-1.5"));
+        EXPECT_EQ(
+            r.readString(QStringLiteral("Kalibracja/PDF"), QStringLiteral("Skala")), QStringLiteral("102.3"));
+        r.writeString(QStringLiteral("Kalibracja/File"), QStringLiteral("Skala"), QStringLiteral("98"));
         r.writeString(QStringLiteral("Kalibracja/PDF"), QStringLiteral("Skala"), QStringLiteral("150"));
     }
     EXPECT_EQ(storedCalibration(QStringLiteral("PDF")), report::TRpPlacement {}); // a damaged value is none
+    EXPECT_EQ(storedCalibration(QStringLiteral("File")).ScalePermille, 980); // as earlier versions wrote it
 }
 
 TEST_F(PrintSettingsTest, TheDialogShowsTakesAndPrintsTheTypedCalibration)
 {
-    CalibrationDialog dialog(QStringLiteral("PDF"), { 20, -15, 102 });
+    CalibrationDialog dialog(QStringLiteral("PDF"), { 20, -15, 1023 });
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Kalibracja drukarki"));
     EXPECT_DOUBLE_EQ(dialog.offsetX()->value(), 2.0);
     EXPECT_DOUBLE_EQ(dialog.offsetY()->value(), -1.5);
-    EXPECT_EQ(dialog.scale()->value(), 102);
+    EXPECT_DOUBLE_EQ(dialog.scale()->value(), 102.3);
     dialog.offsetX()->setValue(-0.3);
+    dialog.scale()->stepDown(); // by a tenth
+    EXPECT_EQ(dialog.calibration().ScalePermille, 1022);
     dialog.scale()->setValue(120); // past the range: 110
     std::vector<report::TRpPlacement> printed;
     dialog.setPrintSheet([&](const report::TRpPlacement& p) { printed.push_back(p); });
     dialog.printSheetButton()->click();
     ASSERT_EQ(printed.size(), 1u);
-    EXPECT_EQ(printed[0], (report::TRpPlacement { -3, -15, 110 }));
+    EXPECT_EQ(printed[0], (report::TRpPlacement { -3, -15, 1100 }));
     EXPECT_EQ(dialog.calibration(), printed[0]);
 }
 

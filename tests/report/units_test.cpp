@@ -172,18 +172,20 @@ TEST(Units, PlacementMovesAndScalesTheMapping)
 {
     TRpPrinter target(TRpPrinterDestination::PageStore, 254); // a native unit is a pixel
     EXPECT_EQ(target.DeviceX(1000), 1000);
-    target.setPlacement({ .OffsetX = 20, .OffsetY = -15, .ScalePercent = 110 });
+    target.setPlacement({ .OffsetX = 20, .OffsetY = -15, .ScalePermille = 1100 });
     EXPECT_EQ(target.DeviceX(1000), 1120);
     EXPECT_EQ(target.DeviceY(1000), 1085);
     EXPECT_EQ(target.DeviceWidth(500), 550);
     EXPECT_EQ(target.DeviceHeight(100), 110);
-    target.setPlacement({ .OffsetX = 0, .OffsetY = 0, .ScalePercent = 90 });
+    target.setPlacement({ .OffsetX = 0, .OffsetY = 0, .ScalePermille = 1005 }); // a tenth of a per cent
+    EXPECT_EQ(target.DeviceX(2000), 2010);
+    target.setPlacement({ .OffsetX = 0, .OffsetY = 0, .ScalePermille = 900 });
     EXPECT_EQ(target.DeviceX(0), 0);
     EXPECT_EQ(target.DeviceX(2970), 2673);
     // The paper itself stays as it is: only what is on it moves and scales.
-    for (const int scale : { 90, 110 }) {
+    for (const int scale : { 900, 1100 }) {
         TRpPrinter scaled(TRpPrinterDestination::PageStore, 254);
-        scaled.setPlacement({ .OffsetX = 0, .OffsetY = 0, .ScalePercent = scale });
+        scaled.setPlacement({ .OffsetX = 0, .OffsetY = 0, .ScalePermille = scale });
         scaled.OpenDocument();
         scaled.NextPage();
         scaled.CloseDocument();

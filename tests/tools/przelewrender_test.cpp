@@ -42,6 +42,8 @@ TEST(PrzelewRender, BadArgumentsGiveUsageAndTwo)
         { QStringLiteral("--dpi"), QStringLiteral("0"), sample(), QStringLiteral("out.png") },
         { QStringLiteral("--dpi") },
         { QStringLiteral("--colour"), sample(), QStringLiteral("out.png") },
+        { QStringLiteral("--scale=100.55"), sample(), QStringLiteral("out.png") },
+        { QStringLiteral("--scale=110.1"), sample(), QStringLiteral("out.png") },
     };
     for (const QStringList& args : cases) {
         const RenderRun run = renderHere(args);
