@@ -2,6 +2,8 @@
 #include "transfer/csvexport.h"
 
 #include "platform/datetime.h"
+#include "transfer/accountcheck.h"
+#include "transfer/csvimport.h"
 
 #include <QDate>
 #include <QStringList>
@@ -13,9 +15,11 @@ namespace transfer {
 namespace {
 
 // A field as RFC 4180 writes it: quoted when it holds the delimiter, a quote or a line break, or begins or
-// ends with a space (which the reader would trim from a bare field).
-QString field(const QString& value)
+// ends with a space (which the reader would trim from a bare field); guarded against being taken for a
+// formula.
+QString field(const QString& text)
 {
+    const QString value = formulaGuarded(text);
     const bool quote = value.contains(QLatin1Char(';')) || value.contains(QLatin1Char('"'))
         || value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'))
         || (!value.isEmpty() && (value.front().isSpace() || value.back().isSpace()));
@@ -38,14 +42,11 @@ QString dateText(double days)
     return platform::dateOfDays(days).toString(QStringLiteral("dd.MM.yyyy"));
 }
 
-// The check digits and the rest, as the import joins them again with one space.
-std::pair<QString, QString> accountParts(const QString& account)
+// An account as a spreadsheet keeps it, as text: grouped by four digits after the check digits, never one
+// run of digits that it would turn into 1.09E+23 (another text stays as it is).
+QString accountText(const QString& account)
 {
-    const QString text = account.trimmed();
-    const qsizetype space = text.indexOf(QLatin1Char(' '));
-    if (space > 0)
-        return { text.left(space), text.mid(space + 1) };
-    return { text.left(2), text.mid(2) };
+    return groupAccount(account.trimmed(), 0).text;
 }
 
 // The header and the rows, each a list of fields, as the file's bytes.
@@ -70,10 +71,12 @@ QByteArray logEntriesCsv(const std::vector<LogEntry>& entries)
     std::vector<QStringList> rows;
     for (const LogEntry& e : entries) {
         const TransferEditorValues& v = e.values;
-        const auto [checkDigits, rest] = accountParts(v.recipientAccount);
-        rows.push_back({ v.recipientName, checkDigits, rest, amountText(v.amount), v.payerName, v.title,
-            dateText(v.date), e.form, e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-            (e.how + QLatin1Char(' ') + e.target).trimmed(), v.payerAccount, e.source });
+        // The whole account in one column, its check digits included: two digits alone would lose a
+        // leading zero in a spreadsheet. The import joins the columns again.
+        rows.push_back({ v.recipientName, QString(), accountText(v.recipientAccount), amountText(v.amount),
+            v.payerName, v.title, dateText(v.date), e.form,
+            e.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+            (e.how + QLatin1Char(' ') + e.target).trimmed(), accountText(v.payerAccount), e.source });
     }
     return csvBytes(QStringLiteral("NDNazwa;NDKONTOKONTR;NDKonto;Kwota;WCNazwa;Tytulem;Data;"
                                    "Formularz;Wydrukowano;Jak;RachunekZleceniodawcy;Zrodlo"),
@@ -88,8 +91,8 @@ QByteArray transferSetCsv(const std::vector<TransferEditorValues>& transfers, co
         const TransferEditorValues& v = transfers[i];
         const QString amount
             = v.amount || i >= refusedAmounts.size() ? amountText(v.amount) : refusedAmounts[i];
-        rows.push_back({ v.recipientName, v.recipientAccount.trimmed(), amount, v.payerAccount, v.payerName,
-            v.title, dateText(v.date), form });
+        rows.push_back({ v.recipientName, accountText(v.recipientAccount), amount,
+            accountText(v.payerAccount), v.payerName, v.title, dateText(v.date), form });
     }
     return csvBytes(QStringLiteral("Nazwa odbiorcy;Rachunek odbiorcy;Kwota;Rachunek zleceniodawcy;"
                                    "Nazwa zleceniodawcy;Tytuł;Data;Formularz"),
@@ -101,7 +104,7 @@ QByteArray payeesCsv(const std::vector<Payee>& payees)
     std::vector<QStringList> rows;
     rows.reserve(payees.size());
     for (const Payee& p : payees)
-        rows.push_back({ p.name, p.account, p.nip, p.title, p.note });
+        rows.push_back({ p.name, accountText(p.account), p.nip, p.title, p.note });
     return csvBytes(QStringLiteral("Nazwa odbiorcy;Rachunek odbiorcy;NIP;Tytuł;Uwagi"), rows);
 }
 

@@ -98,6 +98,16 @@ std::string oneLine(const std::string& field)
     return out;
 }
 
+// Whether the text after its leading apostrophes begins as a formula does.
+template <typename Text> bool formulaLike(const Text& text)
+{
+    std::size_t at = 0;
+    while (at < std::size_t(text.size()) && text[at] == '\'')
+        ++at;
+    return at < std::size_t(text.size())
+        && (text[at] == '=' || text[at] == '+' || text[at] == '-' || text[at] == '@');
+}
+
 // The delimiter the header line uses most, outside quotes: ';' where none is used.
 unsigned char detectDelimiter(std::string_view bytes)
 {
@@ -365,15 +375,28 @@ CsvTransfers parseCsvTransfers(std::string_view bytes, const ColumnChoices& choi
                 break;
             }
             if (columns[c])
-                *slotOf(row.values, *columns[c]) = oneLine(record.fields[c]);
+                *slotOf(row.values, *columns[c]) = formulaUnguarded(oneLine(record.fields[c]));
             else if (unknownColumn[c]) {
                 row.unknownFields.resize(std::size_t(result.unknownColumns.size()));
-                row.unknownFields[std::size_t(*unknownColumn[c])] = oneLine(record.fields[c]);
+                row.unknownFields[std::size_t(*unknownColumn[c])]
+                    = formulaUnguarded(oneLine(record.fields[c]));
             }
         }
         result.rows.push_back(std::move(row));
     }
     return result;
+}
+
+QString formulaGuarded(const QString& value)
+{
+    return formulaLike(value) ? QLatin1Char('\'') + value : value;
+}
+
+std::string formulaUnguarded(std::string value)
+{
+    if (!value.empty() && value.front() == '\'' && formulaLike(value))
+        value.erase(0, 1);
+    return value;
 }
 
 } // namespace transfer

@@ -66,6 +66,12 @@ using ColumnChoices = std::map<QString, Field>;
 // neither the recipient's name nor the recipient's account column (the message lists the columns it has).
 CsvTransfers parseCsvTransfers(std::string_view bytes, const ColumnChoices& choices = {});
 
+// A spreadsheet takes a field beginning with "=", "+", "-" or "@" for a formula. The files written here
+// put an apostrophe before such a field, and before one that begins with apostrophes and then such a
+// character; the import takes exactly one off again, so every value reads back as it was.
+QString formulaGuarded(const QString& value);
+std::string formulaUnguarded(std::string value);
+
 // The header's names of the columns the import does not know, without reading the rows; none when there
 // is no header row or every column is known.
 QStringList unknownCsvColumns(std::string_view bytes);

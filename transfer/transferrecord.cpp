@@ -36,7 +36,9 @@ TransferEditorValues editorValuesFromFile(const TransferFileValues& file, std::v
     TransferEditorValues values;
     const bool utf8 = file.utf8;
     values.recipientName = editorText(file.NDNazwa, utf8);
-    values.recipientAccount = editorText(file.NDKONTOKONTR + ' ' + file.NDKonto, utf8);
+    // The check digits and the rest; either may be empty (the log's export gives the whole account as the
+    // rest).
+    values.recipientAccount = editorText(file.NDKONTOKONTR + ' ' + file.NDKonto, utf8).trimmed();
     const QString amountText = editorText(file.Kwota, utf8);
     const AmountReading amount = readAmount(amountText);
     values.amount = amount.money;

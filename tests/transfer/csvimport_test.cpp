@@ -8,6 +8,7 @@
 #include "transfer/transferreader.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
@@ -239,16 +240,20 @@ TEST_F(CsvImport, UnknownColumnsAreReadAsChosen)
 }
 
 // The history's export reads back through the import as it was logged: quotes, delimiters, blanks and
-// Polish letters in the values, amounts to the grosz, the account split and joined again.
+// Polish letters in the values, amounts to the grosz, accounts as text for a spreadsheet, and titles a
+// spreadsheet would take for formulas guarded, all read back as they were.
 TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
 {
-    std::vector<transfer::LogEntry> logged(3);
+    std::vector<transfer::LogEntry> logged(6);
     logged[0].values = { QStringLiteral("Firma \"Ala; Ola\" sp. z o.o."),
         QStringLiteral("61 1090101400000712"), transfer::Money::fromGrosze(123456789),
         QStringLiteral("PL 99 0000"), QStringLiteral("Zażółć Gęślą"), QStringLiteral(" FV 1/2026 "), 46365 };
     logged[1].values = { QStringLiteral("Beta"), QStringLiteral("12345678901234567890123456"),
         transfer::Money::fromGrosze(5), {}, {}, QStringLiteral("a\"b"), 46000 };
     logged[2].values = { QStringLiteral("Gamma"), {}, transfer::Money::fromGrosze(1010), {}, {}, {}, 46365 };
+    const char* const titles[] = { "=HYPERLINK(\"x\")", "-2+3", "''@SUM(A1)" };
+    for (std::size_t i = 0; i < std::size(titles); ++i)
+        logged[3 + i].values = { QStringLiteral("Delta"), {}, {}, {}, {}, QString::fromUtf8(titles[i]), 46365 };
     for (transfer::LogEntry& e : logged) {
         e.when = QDateTime(QDate(2026, 12, 9), QTime(14, 5), QTimeZone::utc());
         e.how = QStringLiteral("druk");
@@ -273,6 +278,12 @@ TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
         EXPECT_EQ(is.title, was.title) << i;
         EXPECT_EQ(is.date, was.date) << i;
     }
-    EXPECT_EQ(back.transfers[0].values.recipientAccount, QStringLiteral("61 1090101400000712"));
-    EXPECT_EQ(back.transfers[1].values.recipientAccount, QStringLiteral("12 345678901234567890123456"));
+    EXPECT_EQ(back.transfers[0].values.recipientAccount, QStringLiteral("61 1090 1014 0000 0712"));
+    EXPECT_EQ(back.transfers[1].values.recipientAccount, QStringLiteral("12 3456 7890 1234 5678 9012 3456"));
+    EXPECT_FALSE(csv.contains("1090101400000712") || csv.contains("345678901234"));
+    // No field of the file begins as a formula.
+    for (const QByteArray& line : csv.split('\n')) {
+        EXPECT_FALSE(QString::fromUtf8(line).contains(QRegularExpression(QStringLiteral("(^|;)\"?[=+\\-@]"))))
+            << line.toStdString();
+    }
 }
