@@ -41,6 +41,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QToolBar>
+#include <limits>
 
 static void initResources()
 {
@@ -76,6 +77,7 @@ Editor* makeEditor(QWidget* parent, const char* name, int left, int top, int wid
 {
     auto* editor = new Editor(parent);
     editor->setObjectName(QString::fromLatin1(name));
+    editor->setMaxLength(std::numeric_limits<int>::max()); // a value is never cut here, only named
     editor->setGeometry(left, top, width, height);
     return editor;
 }

@@ -9,6 +9,7 @@
 #include "printout/funkcje.h"
 #include "report/rpunits.h"
 #include "transfer/amountwords.h"
+#include "transfer/problem.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -360,7 +361,7 @@ QString warningLine(const std::vector<FieldWarning>& warnings)
 
 QString warningText(const FieldWarning& warning)
 {
-    const QString key = QString::fromLatin1(warning.key);
+    const QString key = transfer::fieldLabel(QString::fromLatin1(warning.key));
     switch (warning.kind) {
     case FieldWarning::Kind::Cut:
         return QStringLiteral("%1: %2 characters, the form prints %3")

@@ -368,7 +368,7 @@ void renderTransfers(const RenderOptions& options, QTextStream& out, QTextStream
     if (log)
         logTransfers(*log, transfers, options, target, err);
     if (values.size() > 1)
-        err << "przelew-render: " << transfer::totalText(values) << '\n';
+        err << "przelew-render: " << transfer::totalText(values, transfer::Language::English) << '\n';
 }
 
 } // namespace

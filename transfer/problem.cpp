@@ -138,6 +138,16 @@ QString fieldLabel(Field field)
     return QString::fromLatin1(labels[std::size_t(field)]);
 }
 
+QString fieldLabel(const QString& key)
+{
+    for (int field = int(Field::NDNazwa); field <= int(Field::Data); ++field) {
+        const QString label = fieldLabel(Field(field));
+        if (label.startsWith(key + QStringLiteral(" (")))
+            return label;
+    }
+    return key;
+}
+
 void checkTransfer(const TransferEditorValues& values, std::vector<Problem>& problems)
 {
     std::erase_if(problems, [](const Problem& p) { return isReadiness(p.kind); });

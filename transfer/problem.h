@@ -66,13 +66,13 @@ struct Problem {
     Level level() const;
 };
 
-enum class Language { Polish, English };
-
 // The problem in words, without where it was found: "kwota „12,345” ma więcej niż dwa miejsca po
 // przecinku", "the amount "12,345" has more than two decimals".
 QString problemText(const Problem& problem, Language language);
 // The field by its key and its words, for messages on the command line: "Kwota (amount)".
 QString fieldLabel(Field field);
+// The same by the transfer file's key ("NDNazwa"); the key alone for one that names no field.
+QString fieldLabel(const QString& key);
 
 // Brings the problems that come from the values as they stand up to date, whatever path the values took:
 // no amount or none above zero, no recipient name or account, a recipient account failing its check. The

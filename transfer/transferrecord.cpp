@@ -15,14 +15,10 @@ namespace transfer {
 
 namespace {
 
-// Converting more than an editor keeps of a huge value would only cost time. A UTF-8 character takes
-// up to four bytes, and the cut is made again once the characters are known.
+// The value whole, however long: the form's check names what it cuts, with the value's real length.
 QString editorText(std::string_view bytes, bool utf8)
 {
-    QString text = decodeFileText(bytes.substr(0, utf8 ? 4 * EditorTextLimit : EditorTextLimit), utf8);
-    if (size_t(text.size()) > EditorTextLimit)
-        text.truncate(qsizetype(EditorTextLimit));
-    return text;
+    return decodeFileText(bytes, utf8);
 }
 
 } // namespace
@@ -109,12 +105,16 @@ void writeTransferRecords(data::TDM2& dm, const std::vector<TransferEditorValues
         appendTransferRecord(dm, values);
 }
 
-QString totalText(const std::vector<TransferEditorValues>& transfers)
+QString totalText(const std::vector<TransferEditorValues>& transfers, Language language)
 {
     std::int64_t grosze = 0;
     for (const TransferEditorValues& t : transfers)
         grosze += t.amount.value_or(Money()).grosze();
     const std::size_t n = transfers.size();
+    if (language == Language::English)
+        return QStringLiteral("Total: %1 transfer%2, %3 zł")
+            .arg(n)
+            .arg(n == 1 ? QString() : QStringLiteral("s"), Money::fromGrosze(grosze).groupedText());
     const std::size_t last = n % 10, lastTwo = n % 100;
     const char* noun = n == 1                                      ? "przelew"
         : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? "przelewy"

@@ -18,6 +18,9 @@ class TDM2;
 
 namespace transfer {
 
+// The two languages the program speaks.
+enum class Language { Polish, English };
+
 struct TransferEditorValues {
     QString recipientName; // eOdbiorca
     QString recipientAccount; // eRachunekOdbiorcy
@@ -27,9 +30,6 @@ struct TransferEditorValues {
     QString title; // eTytulem
     double date = platform::NoDate; // deData
 };
-
-// The most characters an editor keeps (Qt's line editor limit).
-inline constexpr std::size_t EditorTextLimit = 32767;
 
 struct Problem;
 
@@ -48,7 +48,8 @@ void writeTransferRecord(data::TDM2& dm, const TransferEditorValues& values);
 // The same for many transfers: one record each, in order.
 void writeTransferRecords(data::TDM2& dm, const std::vector<TransferEditorValues>& transfers);
 
-// "Razem: 3 przelewy, 1 234,50 zł": how many transfers and the sum of their amounts.
-QString totalText(const std::vector<TransferEditorValues>& transfers);
+// "Razem: 3 przelewy, 1 234,50 zł" ("Total: 3 transfers, 1 234,50 zł"): how many transfers and the sum of
+// their amounts, in złoty as the form writes them.
+QString totalText(const std::vector<TransferEditorValues>& transfers, Language language = Language::Polish);
 
 } // namespace transfer

@@ -641,10 +641,10 @@ TEST_F(FrPrzelNew, WarnsOfWhatTheFormCutsOrCannotPrint)
     for (const printout::FieldWarning& w : warnings)
         texts.push_back(printout::warningText(w).toStdString());
     EXPECT_EQ(texts,
-        (std::vector<std::string> { "NDNazwa: 62 characters, the form prints 54",
-            "NDKonto: 40 characters, the form prints 32",
-            "WCKonto: runs past its field towards the next copy",
-            "Tytulem: \"Жука\" cannot be printed on the form and prints as \"?\"" }));
+        (std::vector<std::string> { "NDNazwa (recipient name): 62 characters, the form prints 54",
+            "NDKonto (recipient account): 40 characters, the form prints 32",
+            "WCKonto (payer account): runs past its field towards the next copy",
+            "Tytulem (title): \"Жука\" cannot be printed on the form and prints as \"?\"" }));
     EXPECT_EQ(printout::warningLine(warnings),
         QStringLiteral(
             "Nie zmieści się na blankiecie: nazwa odbiorcy (62 znaki, mieści się 54), nr rachunku "

@@ -444,8 +444,8 @@ TEST(PrzelewRender, DepositSlipsAndWhatTheFormCuts)
     const QString words = QStringLiteral("tysiąc dwieście trzydzieści cztery złote 50/100");
     EXPECT_TRUE(
         readAll(emf).contains(QByteArray(reinterpret_cast<const char*>(words.utf16()), words.size() * 2)));
-    EXPECT_TRUE(
-        run.err.contains(QStringLiteral("wplaty.csv, line 3: NDNazwa: 63 characters, the form prints 54")))
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("wplaty.csv, line 3: NDNazwa (recipient name): 63 characters, the form prints 54")))
         << run.err.toStdString();
     EXPECT_EQ(run.err.count(QStringLiteral("warning")), 1) << run.err.toStdString();
 
@@ -554,7 +554,7 @@ TEST(PrzelewRender, TransfersWrittenWithLogGoIntoTheLog)
     EXPECT_TRUE(entries[1].source.endsWith(QStringLiteral("lista.csv, line 2")))
         << entries[1].source.toStdString();
     EXPECT_FALSE(run.err.contains(QStringLiteral("already printed"))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.endsWith(QStringLiteral("przelew-render: Razem: 2 przelewy, 30,50 zł\n")))
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral("przelew-render: Total: 2 transfers, 30,50 zł\n")))
         << run.err.toStdString();
 
     // The same transfers again: each is named with the day it was printed, and written all the same.

@@ -253,7 +253,8 @@ TEST_F(CsvImport, TheLogsExportReadsBackAsItWasLogged)
     logged[2].values = { QStringLiteral("Gamma"), {}, transfer::Money::fromGrosze(1010), {}, {}, {}, 46365 };
     const char* const titles[] = { "=HYPERLINK(\"x\")", "-2+3", "''@SUM(A1)" };
     for (std::size_t i = 0; i < std::size(titles); ++i)
-        logged[3 + i].values = { QStringLiteral("Delta"), {}, {}, {}, {}, QString::fromUtf8(titles[i]), 46365 };
+        logged[3 + i].values
+            = { QStringLiteral("Delta"), {}, {}, {}, {}, QString::fromUtf8(titles[i]), 46365 };
     for (transfer::LogEntry& e : logged) {
         e.when = QDateTime(QDate(2026, 12, 9), QTime(14, 5), QTimeZone::utc());
         e.how = QStringLiteral("druk");
