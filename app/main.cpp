@@ -9,6 +9,7 @@
 #include "app/printservice.h"
 #include "data/dm2.h"
 #include "platform/fonts.h"
+#include "platform/language.h"
 #include "platform/memory.h"
 #include "platform/startupprobe.h"
 #include "preview/rpstandardpreview.h"
@@ -18,9 +19,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <memory>
 
 int main(int argc, char** argv)
@@ -30,11 +28,9 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(true);
     platform::loadApplicationFonts();
     platform::keepFreedMemoryForReuse();
-    // The system's dialogs (file open, print) speak the user's language when Qt's translations are there.
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslations);
+    // The windows, and the system's dialogs (file open, print), speak the desktop's language: Polish on a
+    // Polish desktop, English on any other.
+    platform::installTranslations(platform::desktopLanguage());
 
     // The main window first, then the transfer table, then the report form; the windows print through
     // one service, each preview with its own transfers, and every transfer whose pages leave the program

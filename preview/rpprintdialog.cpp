@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPointer>
@@ -95,9 +96,9 @@ bool TRpPrintDialog::Execute()
         return false;
     // Never print something other than what was chosen.
     if (choosesWhatIsNotOffered(dialog)) {
-        platform::showError(
-            QStringLiteral("A list of pages, odd or even pages only and reverse order cannot be "
-                           "printed: choose all pages or a range from one page to another"));
+        platform::showError(QCoreApplication::translate("preview::TRpPrintDialog",
+            "A list of pages, odd or even pages only and reverse order cannot be printed: choose all "
+            "pages or a range from one page to another"));
         return false;
     }
     m_printer.readFrom(qprinter);

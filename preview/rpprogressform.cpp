@@ -29,7 +29,7 @@ TRpProgressForm::TRpProgressForm(TRpPrinter* printer, QWidget* parent)
     , m_cancelButton(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setObjectName(QStringLiteral("RpProgressForm"));
-    setWindowTitle(QStringLiteral("Printing progress"));
+    setWindowTitle(tr("Printing progress"));
     // 149 x 97 as designed, wider where a window manager's frame (bold caption beside an icon and up to
     // three buttons) would otherwise cut the caption; the contents stay centred.
     QFont captionFont = font();
@@ -68,7 +68,7 @@ void TRpProgressForm::showPainted()
 
 QString TRpProgressForm::progressText(int percent)
 {
-    return QString::number(percent) + QStringLiteral("% ") + QStringLiteral(" Completed");
+    return tr("%1%  Completed").arg(percent);
 }
 
 void TRpProgressForm::progressUpdate(int)

@@ -31,8 +31,16 @@ namespace preview {
 
 using namespace report;
 
-const QString TRpStandardPreview::SaveFilter = QStringLiteral("Report file(*.RPF)|*.RPF|PDF (*.pdf)|*.pdf");
-const QString TRpStandardPreview::LoadFilter = QStringLiteral("Report file (*.RPF)|*.RPF");
+namespace {
+// The file dialogs' filters, translated where they are shown.
+const char* const SaveFilterText
+    = QT_TRANSLATE_NOOP("preview::TRpStandardPreview", "Report file(*.RPF)|*.RPF|PDF (*.pdf)|*.pdf");
+const char* const LoadFilterText
+    = QT_TRANSLATE_NOOP("preview::TRpStandardPreview", "Report file (*.RPF)|*.RPF");
+} // namespace
+
+const QString TRpStandardPreview::SaveFilter = QString::fromLatin1(SaveFilterText);
+const QString TRpStandardPreview::LoadFilter = QString::fromLatin1(LoadFilterText);
 
 namespace {
 
@@ -137,7 +145,7 @@ TRpStandardPreview::TRpStandardPreview(TRpPrinter* printer, QWidget* parent)
     , m_toolBar(new QToolBar(this))
 {
     setObjectName(QStringLiteral("RpStandardPreview"));
-    setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    setWindowTitle(tr("Podgląd wydruku"));
     setAttribute(Qt::WA_DeleteOnClose);
     setBackgroundRole(QPalette::Button); // clBtnFace
     resize(652, 579);
@@ -151,12 +159,12 @@ TRpStandardPreview::TRpStandardPreview(TRpPrinter* printer, QWidget* parent)
 
     using P = TRpPreviewPicture;
     addDivider("ToolButton1");
-    QAction* zoomFit = addButton("ZoomFit", QStringLiteral("Widok całej strony"), int(P::ZoomFit),
-        &TRpStandardPreview::ZoomToFitClick);
-    QAction* zoom100 = addButton("Zoom100", QStringLiteral("Widok normalny (100%)"), int(P::Zoom100),
-        &TRpStandardPreview::ZoomTo100Click);
-    QAction* zoomToWidth = addButton("ZoomToWidth", QStringLiteral("Szerokość strony"), int(P::ZoomToWidth),
-        &TRpStandardPreview::ZoomToWidthClick);
+    QAction* zoomFit = addButton(
+        "ZoomFit", tr("Widok całej strony"), int(P::ZoomFit), &TRpStandardPreview::ZoomToFitClick);
+    QAction* zoom100 = addButton(
+        "Zoom100", tr("Widok normalny (100%)"), int(P::Zoom100), &TRpStandardPreview::ZoomTo100Click);
+    QAction* zoomToWidth = addButton(
+        "ZoomToWidth", tr("Szerokość strony"), int(P::ZoomToWidth), &TRpStandardPreview::ZoomToWidthClick);
     auto* zoomGroup = new QActionGroup(this);
     zoomGroup->setExclusive(true);
     for (QAction* a : { zoomFit, zoom100, zoomToWidth }) {
@@ -164,31 +172,26 @@ TRpStandardPreview::TRpStandardPreview(TRpPrinter* printer, QWidget* parent)
         zoomGroup->addAction(a);
     }
     addDivider("Separator1");
-    addButton("FirstPage", QStringLiteral("Pierwsza strona"), int(P::FirstPage),
-        &TRpStandardPreview::FirstPageClick);
-    addButton("PreviousPage", QStringLiteral("Poprzednia strona"), int(P::PreviousPage),
-        &TRpStandardPreview::PrevPageClick);
-    addButton("ToolButton2", QStringLiteral("Następna strona"), int(P::NextPage),
-        &TRpStandardPreview::NextPageClick);
+    addButton("FirstPage", tr("Pierwsza strona"), int(P::FirstPage), &TRpStandardPreview::FirstPageClick);
     addButton(
-        "LastPage", QStringLiteral("Ostatnia strona"), int(P::LastPage), &TRpStandardPreview::LastPageClick);
+        "PreviousPage", tr("Poprzednia strona"), int(P::PreviousPage), &TRpStandardPreview::PrevPageClick);
+    addButton("ToolButton2", tr("Następna strona"), int(P::NextPage), &TRpStandardPreview::NextPageClick);
+    addButton("LastPage", tr("Ostatnia strona"), int(P::LastPage), &TRpStandardPreview::LastPageClick);
     addDivider("Separator2");
-    addButton("PrintSetup", QStringLiteral("Ustawienia drukarki"), int(P::PrintSetup),
-        &TRpStandardPreview::PrintSetupClick)
+    addButton(
+        "PrintSetup", tr("Ustawienia drukarki"), int(P::PrintSetup), &TRpStandardPreview::PrintSetupClick)
         ->setEnabled(false);
-    addButton("Print", QStringLiteral("Drukuj raport"), int(P::Print), &TRpStandardPreview::PrintClick)
+    addButton("Print", tr("Drukuj raport"), int(P::Print), &TRpStandardPreview::PrintClick)
         ->setEnabled(false);
     addDivider("Separator3");
-    addButton(
-        "SaveReport", QStringLiteral("Zapisz raport"), int(P::SaveReport), &TRpStandardPreview::SaveClick);
-    addButton(
-        "LoadReport", QStringLiteral("Otwórz raport"), int(P::LoadReport), &TRpStandardPreview::LoadClick);
+    addButton("SaveReport", tr("Zapisz raport"), int(P::SaveReport), &TRpStandardPreview::SaveClick);
+    addButton("LoadReport", tr("Otwórz raport"), int(P::LoadReport), &TRpStandardPreview::LoadClick);
     addDivider("Separator4");
     addReportOptions(printer);
 
     m_exitButton = new QToolButton(m_toolBar);
     m_exitButton->setObjectName(QStringLiteral("ExitButton"));
-    m_exitButton->setText(QStringLiteral("&Zamknij"));
+    m_exitButton->setText(tr("&Zamknij"));
     m_exitButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_exitButton->setFocusPolicy(Qt::NoFocus);
     m_exitButton->setAutoRaise(true);
@@ -211,7 +214,7 @@ TRpStandardPreview::TRpStandardPreview(TRpPrinter* printer, QWidget* parent)
     m_panels[0]->setObjectName(QStringLiteral("Panel0"));
     m_panels[0]->setFixedWidth(40);
     m_panels[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_panels[1] = new QLabel(QStringLiteral("Str."), status);
+    m_panels[1] = new QLabel(tr("Str."), status);
     m_panels[1]->setObjectName(QStringLiteral("Panel1"));
     m_panels[1]->setMinimumWidth(50);
     status->addWidget(m_panels[0]);
@@ -311,7 +314,7 @@ QString TRpStandardPreview::panelText(int panel) const
 void TRpStandardPreview::writePageText()
 {
     const int pages = printer() ? printer()->PagesStarted() : 0;
-    m_panels[1]->setText(QStringLiteral("Page %1 of %2").arg(m_preview->PageNumber()).arg(pages));
+    m_panels[1]->setText(tr("Page %1 of %2").arg(m_preview->PageNumber()).arg(pages));
 }
 
 void TRpStandardPreview::RpPreviewPageAvailable(int)
@@ -409,8 +412,8 @@ void TRpStandardPreview::SaveClick()
 {
     TRpFileDialogRequest request;
     request.save = true;
-    request.title = QStringLiteral("Save report");
-    request.filter = SaveFilter;
+    request.title = tr("Save report");
+    request.filter = tr(SaveFilterText);
     request.defaultExtension = QStringLiteral("RPF");
     const QString fileName = askFileName(this, request);
     TRpPrinter* p = printer();
@@ -418,8 +421,7 @@ void TRpStandardPreview::SaveClick()
         return;
     // Only a whole report is written: one still producing its pages is said so, and nothing written.
     if (p->status() != TRpPrinterStatus::Finished) {
-        showMessage(this,
-            QStringLiteral("The report is still being generated: save it once all its pages are there"));
+        showMessage(this, tr("The report is still being generated: save it once all its pages are there"));
         return;
     }
     if (fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
@@ -439,14 +441,14 @@ void TRpStandardPreview::LoadClick()
 {
     TRpFileDialogRequest request;
     request.save = false;
-    request.title = QStringLiteral("Load report");
-    request.filter = LoadFilter;
+    request.title = tr("Load report");
+    request.filter = tr(LoadFilterText);
     const QString fileName = askFileName(this, request);
     TRpPrinter* p = printer();
     if (fileName.isEmpty() || !p)
         return;
     if (!QFileInfo::exists(fileName)) {
-        showMessage(this, QStringLiteral("File does not exist"));
+        showMessage(this, tr("File does not exist"));
         return;
     }
     p->Load(fileName);

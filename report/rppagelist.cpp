@@ -6,6 +6,7 @@
 #include "report/rperror.h"
 #include "report/rpstream.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <cstring>
 
@@ -13,7 +14,7 @@ namespace report {
 
 static ERpError readError()
 {
-    return ERpError(QStringLiteral("Stream read error"));
+    return ERpError(QCoreApplication::translate("report", "Stream read error"));
 }
 
 void TRpPageList::setStream(TRpStream* stream)

@@ -4,6 +4,7 @@
 #include "report/rperror.h"
 #include "report/rpreportfile.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace report {
@@ -47,7 +48,7 @@ std::unique_ptr<TRpPageStore> TRpPageStore::loaded(std::unique_ptr<TRpStream> st
 void TRpPageStore::save(QIODevice& device)
 {
     if (!copyStream(*m_stream, device))
-        throw ERpError(QStringLiteral("Stream write error"));
+        throw ERpError(QCoreApplication::translate("report", "Stream write error"));
 }
 
 void TRpPageStore::saveFile(const QString& fileName)

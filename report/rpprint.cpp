@@ -11,6 +11,7 @@
 #include "report/rpprintertarget.h"
 #include "report/rpreport.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPainter>
 #include <QPointer>
@@ -28,11 +29,11 @@ bool printerInstalled()
 
 ERpError rangePastTheEnd(int firstPage, int pages)
 {
-    return ERpError(
-        QStringLiteral("Nothing was printed: the pages chosen begin at page %1, past the report's "
-                       "last page, %2")
-            .arg(firstPage)
-            .arg(pages));
+    return ERpError(QCoreApplication::translate("report",
+        "Nothing was printed: the pages chosen begin at page %1, past the report's "
+        "last page, %2")
+                        .arg(firstPage)
+                        .arg(pages));
 }
 
 } // namespace

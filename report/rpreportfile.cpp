@@ -7,6 +7,7 @@
 #include "report/rpprinter.h"
 #include "report/rpstream.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -24,12 +25,13 @@ namespace {
 
 ERpError cannotCreate(const QString& fileName, const QString& reason)
 {
-    return ERpError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason));
+    return ERpError(
+        QCoreApplication::translate("report", "Cannot create file \"%1\". %2").arg(fileName, reason));
 }
 
 ERpError damaged(const QString& reason)
 {
-    return ERpError(QStringLiteral("The report file is damaged: %1").arg(reason));
+    return ERpError(QCoreApplication::translate("report", "The report file is damaged: %1").arg(reason));
 }
 
 void commit(QSaveFile& file, const QString& fileName)
@@ -83,11 +85,11 @@ TRpReportFileCheck checkReportFile(TRpStream& stream)
     std::lock_guard guard(stream.lock());
     const qint64 size = stream.size();
     if (size < TRpPageList::HeaderSize)
-        throw damaged(QStringLiteral("it is shorter than its header"));
+        throw damaged(QCoreApplication::translate("report", "it is shorter than its header"));
     stream.seek(8);
     const qint32 count = stream.readInt32();
     if (count < 0)
-        throw damaged(QStringLiteral("its page count is negative"));
+        throw damaged(QCoreApplication::translate("report", "its page count is negative"));
 
     qint64 start = TRpPageList::HeaderSize;
     qint32 records = 0;
@@ -100,30 +102,40 @@ TRpReportFileCheck checkReportFile(TRpStream& stream)
         try {
             // Page number, link, at least an empty picture, own start.
             if (start > size - 12)
-                throw damaged(QStringLiteral("page record %1 runs past the end of the file").arg(number));
+                throw damaged(
+                    QCoreApplication::translate("report", "page record %1 runs past the end of the file")
+                        .arg(number));
             stream.seek(start);
             const qint32 written = stream.readInt32();
             const qint64 next = stream.readInt32();
             if (written != number)
                 throw damaged(
-                    QStringLiteral("page record %1 carries the page number %2").arg(number).arg(written));
+                    QCoreApplication::translate("report", "page record %1 carries the page number %2")
+                        .arg(number)
+                        .arg(written));
             if (next < start + 12 || next > size)
-                throw damaged(QStringLiteral("page record %1 points outside the file").arg(number));
+                throw damaged(QCoreApplication::translate("report", "page record %1 points outside the file")
+                                  .arg(number));
             const qint64 room = next - start - 12;
             page.resize(room);
             stream.readExact(page.data(), room);
             const emf::MetafileInfo info = emf::inspectMetafile(page.constData(), room);
             if (info.byteLength != room)
-                throw damaged(QStringLiteral("the picture of page %1 does not fill its record").arg(number));
+                throw damaged(
+                    QCoreApplication::translate("report", "the picture of page %1 does not fill its record")
+                        .arg(number));
             if (stream.readInt32() != start)
-                throw damaged(QStringLiteral("page record %1 does not end with its own offset").arg(number));
+                throw damaged(
+                    QCoreApplication::translate("report", "page record %1 does not end with its own offset")
+                        .arg(number));
             ++records;
             if (records > count)
                 break;
             check.offsets.push_back(start);
             start = next;
         } catch (const emf::MetafileError&) {
-            reason = QStringLiteral("the picture of page %1 is not a metafile").arg(number);
+            reason = QCoreApplication::translate("report", "the picture of page %1 is not a metafile")
+                         .arg(number);
         } catch (const platform::Error& error) {
             reason = error.message(); // a record cut short reads past the end of the file
         }
@@ -132,23 +144,25 @@ TRpReportFileCheck checkReportFile(TRpStream& stream)
     if (check.offsets.empty() && !reason.isEmpty())
         throw ERpError(reason);
     if (!reason.isEmpty() && records == count) {
-        check.damage
-            = QStringLiteral("The report file holds more than its %1 pages; what follows them cannot be "
-                             "read: %2")
-                  .arg(count)
-                  .arg(reason);
+        check.damage = QCoreApplication::translate("report",
+            "The report file holds more than its %1 pages; what follows them cannot be "
+            "read: %2")
+                           .arg(count)
+                           .arg(reason);
     } else if (!reason.isEmpty() || records < count) {
         const int firstLost = int(check.offsets.size()) + 1;
-        check.damage
-            = QStringLiteral("Pages %1 to %2 of the report file cannot be read, only the first %3 are shown")
-                  .arg(firstLost)
-                  .arg(std::max<qint32>(count, firstLost))
-                  .arg(check.offsets.size());
+        check.damage = QCoreApplication::translate(
+            "report", "Pages %1 to %2 of the report file cannot be read, only the first %3 are shown")
+                           .arg(firstLost)
+                           .arg(std::max<qint32>(count, firstLost))
+                           .arg(check.offsets.size());
         if (!reason.isEmpty())
             check.damage += QStringLiteral(": ") + reason;
     } else if (records != count) {
         throw damaged(
-            QStringLiteral("its page count %1 does not match its %2 page records").arg(count).arg(records));
+            QCoreApplication::translate("report", "its page count %1 does not match its %2 page records")
+                .arg(count)
+                .arg(records));
     }
     stream.seek(0);
     return check;

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "report/rperror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,12 +16,12 @@ namespace report {
 
 static ERpError readError()
 {
-    return ERpError(QStringLiteral("Stream read error"));
+    return ERpError(QCoreApplication::translate("report", "Stream read error"));
 }
 
 static ERpError writeError()
 {
-    return ERpError(QStringLiteral("Stream write error"));
+    return ERpError(QCoreApplication::translate("report", "Stream write error"));
 }
 
 TRpStream::TRpStream(qint64 memoryLimit)
@@ -35,7 +36,8 @@ std::unique_ptr<TRpStream> TRpStream::openFile(const QString& fileName)
     const QString fullName = QFileInfo(fileName).absoluteFilePath();
     // A folder or a pipe is no report file, and reading a pipe could wait forever.
     if (QFileInfo(fileName).exists() && !QFileInfo(fileName).isFile())
-        throw ERpError(platform::cannotOpenFileMessage(fullName, QStringLiteral("Not a regular file")));
+        throw ERpError(platform::cannotOpenFileMessage(
+            fullName, QCoreApplication::translate("report", "Not a regular file")));
     auto file = std::make_unique<QFile>(fileName);
     if (!file->open(QIODevice::ReadOnly))
         throw ERpError(platform::cannotOpenFileMessage(fullName, file->errorString()));
@@ -130,8 +132,8 @@ void TRpStream::spill()
     auto file
         = std::make_unique<QTemporaryFile>(QDir(QDir::tempPath()).filePath(QStringLiteral("RPFXXXXXX")));
     if (!file->open())
-        throw ERpError(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(file->fileTemplate(), file->errorString()));
+        throw ERpError(QCoreApplication::translate("report", "Cannot create file \"%1\". %2")
+                           .arg(file->fileTemplate(), file->errorString()));
     // A full disk must not leave a shortened store behind a stream that believes it holds every page.
     if (file->write(m_memory.constData(), m_size) != m_size || !file->flush())
         throw writeError();
