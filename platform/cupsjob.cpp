@@ -3,6 +3,7 @@
 
 #include "platform/printererror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLibrary>
 #include <cups/cups.h>
@@ -82,7 +83,8 @@ const CupsLibrary& requireCups()
 {
     const CupsLibrary& library = loadCups();
     if (!library.failure.isEmpty())
-        throw EPrinter(QStringLiteral("The CUPS library cannot be loaded: %1").arg(library.failure));
+        throw EPrinter(QCoreApplication::translate("platform", "The CUPS library cannot be loaded: %1")
+                           .arg(library.failure));
     return library;
 }
 
@@ -141,7 +143,8 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EPrinter(
-            QStringLiteral("The spooled print job \"%1\" cannot be read: %2").arg(path, file.errorString()));
+            QCoreApplication::translate("platform", "The spooled print job \"%1\" cannot be read: %2")
+                .arg(path, file.errorString()));
 
     cups_option_t* options = nullptr;
     int count = 0;

@@ -5,6 +5,7 @@
 #include "platform/error.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <exception>
 
@@ -54,7 +55,7 @@ void runGuarded(const std::function<void()>& command, QWidget* parent)
     } catch (const Error& e) {
         showError(e.message(), parent);
     } catch (const std::bad_alloc&) {
-        showError(QStringLiteral("Out of memory"), parent);
+        showError(QCoreApplication::translate("platform", "Out of memory"), parent);
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()), parent);
     }

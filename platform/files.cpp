@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
@@ -42,7 +43,8 @@ QString systemReasonText(int errorNumber)
 
 QString cannotOpenFileMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Cannot open file \"%1\". %2").arg(path, trimReason(reason));
+    return QCoreApplication::translate("platform", "Cannot open file \"%1\". %2")
+        .arg(path, trimReason(reason));
 }
 
 std::string readWholeFile(const QString& path, ShareMode mode)
@@ -63,7 +65,7 @@ std::string readWholeFile(const QString& path, ShareMode mode)
     if (S_ISDIR(st.st_mode))
         throw fail(systemReasonText(EISDIR));
     if (!S_ISREG(st.st_mode))
-        throw fail(QStringLiteral("It is not a regular file"));
+        throw fail(QCoreApplication::translate("platform", "It is not a regular file"));
     if (mode == ShareMode::DenyWrite) {
         struct flock lock { };
         lock.l_type = F_RDLCK;
@@ -72,7 +74,8 @@ std::string readWholeFile(const QString& path, ShareMode mode)
         lock.l_len = 0; // the whole file, however it grows
         if (::fcntl(d.fd, F_OFD_SETLK, &lock) != 0) {
             if (errno == EAGAIN || errno == EACCES)
-                throw fail(QStringLiteral("The file is being written by another program"));
+                throw fail(
+                    QCoreApplication::translate("platform", "The file is being written by another program"));
             // A file system without locks (some network mounts) is read unlocked rather than refused.
         }
     }

@@ -5,6 +5,7 @@
 #include "platform/events.h"
 #include "platform/printerpapers.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -16,10 +17,12 @@ namespace platform {
 
 namespace {
 
-const QString kNoDefault = QStringLiteral("There is no default printer currently selected");
-const QString kIndexOutOfRange = QStringLiteral("Printer index out of range");
-const QString kNotValid = QStringLiteral("Printer selected is not valid");
-const QString kNotSupported = QStringLiteral("Operation not supported on selected printer");
+const char* const kNoDefault
+    = QT_TRANSLATE_NOOP("platform", "There is no default printer currently selected");
+const char* const kIndexOutOfRange = QT_TRANSLATE_NOOP("platform", "Printer index out of range");
+const char* const kNotValid = QT_TRANSLATE_NOOP("platform", "Printer selected is not valid");
+const char* const kNotSupported
+    = QT_TRANSLATE_NOOP("platform", "Operation not supported on selected printer");
 
 // Rounding of device measures: to the nearest integer, halves to the even one.
 int roundEven(long double value)
@@ -149,12 +152,12 @@ int TPrinter::defaultPrinterIndex()
     // With no default queue Qt would hand out the first queue by name: ask for the default itself.
     const QString device = m_fromSpooler ? QPrinterInfo::defaultPrinterName() : m_defaultDevice;
     if (device.isEmpty())
-        throw EPrinter(kNoDefault);
+        throw EPrinter(QCoreApplication::translate("platform", kNoDefault));
     for (std::size_t i = 0; i < m_printers.size(); ++i) {
         if (m_printers[i].device.compare(device, Qt::CaseInsensitive) == 0)
             return int(i);
     }
-    throw EPrinter(kNoDefault);
+    throw EPrinter(QCoreApplication::translate("platform", kNoDefault));
 }
 
 int TPrinter::printerIndex()
@@ -170,7 +173,7 @@ void TPrinter::setPrinterIndex(int index)
     if (index == -1)
         index = defaultPrinterIndex();
     if (index < 0 || index >= int(m_printers.size()))
-        throw EPrinter(kIndexOutOfRange);
+        throw EPrinter(QCoreApplication::translate("platform", kIndexOutOfRange));
     m_index = index;
     m_settings.reset();
     try {
@@ -207,7 +210,7 @@ bool TPrinter::hasDeviceSettings()
 
 const DeviceSettings& TPrinter::deviceSettings()
 {
-    return selectedSettings(kNotValid);
+    return selectedSettings(QCoreApplication::translate("platform", kNotValid));
 }
 
 DeviceSettings& TPrinter::selectedSettings(const QString& failure)
@@ -228,7 +231,7 @@ DeviceSettings TPrinter::defaultDeviceSettings()
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer().device);
     if (info.isNull())
-        throw EPrinter(kNotValid);
+        throw EPrinter(QCoreApplication::translate("platform", kNotValid));
     DeviceSettings settings;
     settings.fields = dmOrientation | dmPaperSize | dmPaperLength | dmPaperWidth | dmCopies | dmDefaultSource
         | dmPrintQuality | dmYResolution;
@@ -253,14 +256,14 @@ DeviceSettings TPrinter::defaultDeviceSettings()
 
 void TPrinter::setOrientation(int orientation)
 {
-    DeviceSettings& settings = selectedSettings(kNotSupported);
+    DeviceSettings& settings = selectedSettings(QCoreApplication::translate("platform", kNotSupported));
     settings.orientation = orientation == orientLandscape ? orientLandscape : orientPortrait;
     settings.fields |= dmOrientation;
 }
 
 void TPrinter::setCopies(int copies)
 {
-    DeviceSettings& settings = selectedSettings(kNotSupported);
+    DeviceSettings& settings = selectedSettings(QCoreApplication::translate("platform", kNotSupported));
     settings.copies = std::max(1, copies);
     settings.fields |= dmCopies;
 }
@@ -269,7 +272,7 @@ std::vector<int> TPrinter::paperCodes()
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer().device);
     if (info.isNull())
-        throw EPrinter(kNotValid);
+        throw EPrinter(QCoreApplication::translate("platform", kNotValid));
     std::vector<int> codes;
     for (const QPageSize& size : info.supportedPageSizes()) {
         const int code = paperCodeForPageSize(size);
@@ -352,7 +355,7 @@ PrinterMetrics TPrinter::metrics()
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer().device);
     if (info.isNull() || !hasDeviceSettings())
-        throw EPrinter(kNotValid);
+        throw EPrinter(QCoreApplication::translate("platform", kNotValid));
     QPrinter device(info, QPrinter::HighResolution);
     applyTo(device);
     return measure(device);
@@ -370,7 +373,8 @@ void TPrinter::beginDoc()
     // aborted job then never reaches it (QPrinter::abort() would still submit what was drawn).
     auto spool = std::make_unique<QTemporaryDir>();
     if (!spool->isValid())
-        throw EPrinter(QStringLiteral("Cannot create the print spool folder. %1").arg(spool->errorString()));
+        throw EPrinter(QCoreApplication::translate("platform", "Cannot create the print spool folder. %1")
+                           .arg(spool->errorString()));
     auto job = std::make_unique<QPrinter>(QPrinter::HighResolution);
     job->setOutputFormat(QPrinter::PdfFormat);
     job->setOutputFileName(spool->filePath(QStringLiteral("job.pdf")));
@@ -384,7 +388,7 @@ void TPrinter::beginDoc()
     if (!m_painter)
         m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(job.get()))
-        throw EPrinter(kNotValid);
+        throw EPrinter(QCoreApplication::translate("platform", kNotValid));
 
     m_spool = std::move(spool);
     m_job = std::move(job);
@@ -400,7 +404,7 @@ void TPrinter::beginDoc()
 QPainter& TPrinter::canvas()
 {
     if (!m_printing || m_submitting)
-        throw EPrinter(QStringLiteral("Printer is not currently printing"));
+        throw EPrinter(QCoreApplication::translate("platform", "Printer is not currently printing"));
     return *m_painter;
 }
 

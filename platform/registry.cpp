@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/registry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,8 +64,8 @@ Registry::Registry()
     QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         m_status = Status::Unreadable;
-        m_detail
-            = info.isDir() ? QStringLiteral("Is a directory") : QStringLiteral("It is not a regular file");
+        m_detail = info.isDir() ? QCoreApplication::translate("platform", "Is a directory")
+                                : QCoreApplication::translate("platform", "It is not a regular file");
     } else if (info.exists()) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -79,7 +80,8 @@ Registry::Registry()
                 m_detail = aside;
             } else {
                 m_status = Status::Unreadable;
-                m_detail = QStringLiteral("The file is damaged and cannot be renamed");
+                m_detail
+                    = QCoreApplication::translate("platform", "The file is damaged and cannot be renamed");
             }
         }
     }

@@ -5,6 +5,7 @@
 #include "transfer/csvimport.h"
 #include "transfer/transferfile.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -160,7 +161,8 @@ bool PayeeBook::write(const QString& sql, const QVariantList& values)
     if (!q.exec()) {
         m_problem = q.lastError().databaseText().contains(QLatin1String("UNIQUE constraint failed"))
             ? QStringLiteral("W książce jest już kontrahent o tej nazwie i tym rachunku")
-            : QStringLiteral("Nie można zapisać książki kontrahentów: %1").arg(q.lastError().text());
+            : QCoreApplication::translate("transfer::PayeeBook", "Nie można zapisać książki kontrahentów: %1")
+                  .arg(sqlWords(q.lastError()));
         return false;
     }
     m_stale = true;
@@ -208,7 +210,9 @@ bool PayeeBook::merge(qlonglong keep, qlonglong drop)
     // What keep lacks comes from drop; the later payment wins. Both in one transaction.
     QSqlDatabase db = QSqlDatabase::database(m_log.connectionName(), false);
     if (!m_log.isOpen() || !db.transaction()) {
-        m_problem = QStringLiteral("Nie można zapisać książki kontrahentów: %1").arg(db.lastError().text());
+        m_problem
+            = QCoreApplication::translate("transfer::PayeeBook", "Nie można zapisać książki kontrahentów: %1")
+                  .arg(sqlWords(db.lastError()));
         return false;
     }
     // keep's own values stand; drop fills the empty ones, and its payment stands when it is the later.
@@ -226,8 +230,9 @@ bool PayeeBook::merge(qlonglong keep, qlonglong drop)
     if (!ok || !db.commit()) {
         db.rollback();
         if (m_problem.isEmpty())
-            m_problem
-                = QStringLiteral("Nie można zapisać książki kontrahentów: %1").arg(db.lastError().text());
+            m_problem = QCoreApplication::translate(
+                "transfer::PayeeBook", "Nie można zapisać książki kontrahentów: %1")
+                            .arg(sqlWords(db.lastError()));
         m_log.changed();
         return false;
     }

@@ -4,6 +4,7 @@
 #include "transfer/accountcheck.h"
 #include "transfer/folding.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -120,6 +121,13 @@ double daysOf(const QString& text)
 
 } // namespace
 
+QString sqlWords(const QSqlError& error)
+{
+    if (!error.databaseText().isEmpty())
+        return QStringLiteral("SQLite: ") + error.databaseText();
+    return error.driverText();
+}
+
 QString TransferLog::defaultPath()
 {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
@@ -171,9 +179,9 @@ bool TransferLog::setAside() const
             QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
     }
     m_open = open(path);
-    m_problem
-        = QStringLiteral("Dziennik przelewów „%1” był uszkodzony; zachowano go jako „%2” i zaczęto nowy")
-              .arg(path, aside);
+    m_problem = QCoreApplication::translate("transfer::TransferLog",
+        "Dziennik przelewów „%1” był uszkodzony; zachowano go jako „%2” i zaczęto nowy")
+                    .arg(path, aside);
     m_notice = m_problem;
     return m_open;
 }
@@ -200,8 +208,9 @@ TransferLog::~TransferLog()
 bool TransferLog::open(const QString& path) const
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        m_problem
-            = QStringLiteral("Nie można utworzyć folderu dziennika „%1”").arg(QFileInfo(path).absolutePath());
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można utworzyć folderu dziennika „%1”")
+                        .arg(QFileInfo(path).absolutePath());
         return false;
     }
     QSqlDatabase db = QSqlDatabase::contains(m_connection)
@@ -211,8 +220,9 @@ bool TransferLog::open(const QString& path) const
     // Another running copy may hold the file for a moment: wait for it rather than fail at once.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
     if (!db.open()) {
-        m_problem = QStringLiteral("Nie można otworzyć dziennika przelewów „%1”: %2")
-                        .arg(path, db.lastError().text());
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można otworzyć dziennika przelewów „%1”: %2")
+                        .arg(path, sqlWords(db.lastError()));
         return false;
     }
     QSqlQuery query(db);
@@ -227,8 +237,9 @@ bool TransferLog::open(const QString& path) const
         const QString code = query.lastError().nativeErrorCode();
         // SQLITE_CORRUPT (11) and SQLITE_NOTADB (26), or the check's own findings.
         m_damaged = read || code == QLatin1String("11") || code == QLatin1String("26");
-        m_problem = QStringLiteral("Nie można otworzyć dziennika przelewów „%1”: %2")
-                        .arg(path, read ? checked : query.lastError().text());
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można otworzyć dziennika przelewów „%1”: %2")
+                        .arg(path, read ? checked : sqlWords(query.lastError()));
         query.finish();
         db.close();
         return false;
@@ -244,20 +255,23 @@ bool TransferLog::migrate() const
     // Two copies starting on a new file both find it empty: the first to take the write lock migrates,
     // and the other, waiting for the lock, then reads the new version and has nothing to do.
     if (!beginWriting(query)) {
-        m_problem
-            = QStringLiteral("Nie można przygotować dziennika przelewów: %1").arg(query.lastError().text());
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można przygotować dziennika przelewów: %1")
+                        .arg(sqlWords(query.lastError()));
         return false;
     }
     if (!exec(query, QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        m_problem
-            = QStringLiteral("Nie można odczytać dziennika przelewów: %1").arg(query.lastError().text());
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można odczytać dziennika przelewów: %1")
+                        .arg(sqlWords(query.lastError()));
         db.rollback();
         return false;
     }
     int version = query.value(0).toInt();
     query.finish();
     if (version > schemaVersion()) {
-        m_problem = QStringLiteral("Dziennik przelewów pochodzi z nowszej wersji programu (schemat %1)")
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Dziennik przelewów pochodzi z nowszej wersji programu (schemat %1)")
                         .arg(version);
         db.rollback();
         return false;
@@ -273,8 +287,9 @@ bool TransferLog::migrate() const
         ok = ok && exec(query, QStringLiteral("PRAGMA user_version=%1").arg(version + 1));
     }
     if (!ok || !db.commit()) {
-        m_problem
-            = QStringLiteral("Nie można przygotować dziennika przelewów: %1").arg(query.lastError().text());
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można przygotować dziennika przelewów: %1")
+                        .arg(sqlWords(query.lastError()));
         db.rollback();
         return false;
     }
@@ -300,7 +315,9 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (QSqlQuery begin(db); !beginWriting(begin)) {
         m_busy = isBusy(begin.lastError());
-        m_problem = QStringLiteral("Nie można zapisać dziennika przelewów: %1").arg(begin.lastError().text());
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można zapisać dziennika przelewów: %1")
+                        .arg(sqlWords(begin.lastError()));
         return false;
     }
     QSqlQuery recipient(db), find(db), entry(db), payee(db);
@@ -353,12 +370,16 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
         const QString why = error.text();
         m_busy = isBusy(error);
         db.rollback();
-        m_problem = QStringLiteral("Nie można zapisać dziennika przelewów: %1").arg(why);
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można zapisać dziennika przelewów: %1")
+                        .arg(why);
         return false;
     }
     if (!db.commit()) {
         m_busy = isBusy(db.lastError());
-        m_problem = QStringLiteral("Nie można zapisać dziennika przelewów: %1").arg(db.lastError().text());
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można zapisać dziennika przelewów: %1")
+                        .arg(sqlWords(db.lastError()));
         db.rollback();
         return false;
     }
@@ -524,7 +545,9 @@ bool TransferLog::remove(const std::vector<qlonglong>& ids)
         return false;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (QSqlQuery begin(db); !beginWriting(begin)) {
-        m_problem = QStringLiteral("Nie można zmienić dziennika przelewów: %1").arg(begin.lastError().text());
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można zmienić dziennika przelewów: %1")
+                        .arg(sqlWords(begin.lastError()));
         return false;
     }
     QSqlQuery del(db);
@@ -540,9 +563,11 @@ bool TransferLog::remove(const std::vector<qlonglong>& ids)
                                        "entry.recipient = recipient.id)"));
     if (!ok || !db.commit()) {
         const QString why
-            = !del.lastError().text().isEmpty() ? del.lastError().text() : orphans.lastError().text();
+            = del.lastError().isValid() ? sqlWords(del.lastError()) : sqlWords(orphans.lastError());
         db.rollback();
-        m_problem = QStringLiteral("Nie można zmienić dziennika przelewów: %1").arg(why);
+        m_problem = QCoreApplication::translate(
+            "transfer::TransferLog", "Nie można zmienić dziennika przelewów: %1")
+                        .arg(why);
         return false;
     }
     return true;

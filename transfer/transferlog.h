@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+class QSqlError;
+
 namespace transfer {
 
 // One transfer on one occasion, with its values as the page shows them.
@@ -31,6 +33,10 @@ struct LogFilter {
     QDate from;
     QDate to;
 };
+
+// A database error in the words of SQLite itself ("SQLite: database disk image is malformed"), for after a
+// sentence of ours; the driver's own words where SQLite gave none.
+QString sqlWords(const QSqlError& error);
 
 class TransferLog {
 public:

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>platform</name>
+    <message>
+        <source>The CUPS library cannot be loaded: %1</source>
+        <translation>The CUPS library cannot be loaded: %1</translation>
+    </message>
+    <message>
+        <source>The spooled print job &quot;%1&quot; cannot be read: %2</source>
+        <translation>The spooled print job &quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Cannot open file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>It is not a regular file</translation>
+    </message>
+    <message>
+        <source>The file is being written by another program</source>
+        <translation>The file is being written by another program</translation>
+    </message>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>There is no default printer currently selected</translation>
+    </message>
+    <message>
+        <source>Printer index out of range</source>
+        <translation>Printer index out of range</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>Printer selected is not valid</translation>
+    </message>
+    <message>
+        <source>Operation not supported on selected printer</source>
+        <translation>Operation not supported on selected printer</translation>
+    </message>
+    <message>
+        <source>Cannot create the print spool folder. %1</source>
+        <translation>Cannot create the print spool folder. %1</translation>
+    </message>
+    <message>
+        <source>Printer is not currently printing</source>
+        <translation>Printer is not currently printing</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>The file is damaged and cannot be renamed</source>
+        <translation>The file is damaged and cannot be renamed</translation>
+    </message>
+</context>
+<context>
     <name>preview::TRpPrintDialog</name>
     <message>
         <source>A list of pages, odd or even pages only and reverse order cannot be printed: choose all pages or a range from one page to another</source>
@@ -175,6 +234,48 @@
     <message>
         <source>Not a regular file</source>
         <translation>Not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>transfer::PayeeBook</name>
+    <message>
+        <source>Nie można zapisać książki kontrahentów: %1</source>
+        <translation>Cannot save the payee book: %1</translation>
+    </message>
+</context>
+<context>
+    <name>transfer::TransferLog</name>
+    <message>
+        <source>Dziennik przelewów „%1” był uszkodzony; zachowano go jako „%2” i zaczęto nowy</source>
+        <translation>The transfer log &quot;%1&quot; was damaged; it was kept as &quot;%2&quot; and a new one begun</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć folderu dziennika „%1”</source>
+        <translation>Cannot create the log&apos;s folder &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć dziennika przelewów „%1”: %2</source>
+        <translation>Cannot open the transfer log &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Nie można przygotować dziennika przelewów: %1</source>
+        <translation>Cannot prepare the transfer log: %1</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać dziennika przelewów: %1</source>
+        <translation>Cannot read the transfer log: %1</translation>
+    </message>
+    <message>
+        <source>Dziennik przelewów pochodzi z nowszej wersji programu (schemat %1)</source>
+        <translation>The transfer log comes from a newer version of the program (schema %1)</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać dziennika przelewów: %1</source>
+        <translation>Cannot write the transfer log: %1</translation>
+    </message>
+    <message>
+        <source>Nie można zmienić dziennika przelewów: %1</source>
+        <translation>Cannot change the transfer log: %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>platform</name>
+    <message>
+        <source>The CUPS library cannot be loaded: %1</source>
+        <translation>Nie można wczytać biblioteki CUPS: %1</translation>
+    </message>
+    <message>
+        <source>The spooled print job &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać zadania wydruku „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Brak pamięci</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Nie można otworzyć pliku „%1”. %2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>To nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>The file is being written by another program</source>
+        <translation>Plik jest właśnie zapisywany przez inny program</translation>
+    </message>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>Nie wybrano drukarki domyślnej</translation>
+    </message>
+    <message>
+        <source>Printer index out of range</source>
+        <translation>Numer drukarki spoza zakresu</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>Wybrana drukarka jest nieprawidłowa</translation>
+    </message>
+    <message>
+        <source>Operation not supported on selected printer</source>
+        <translation>Wybrana drukarka nie obsługuje tej operacji</translation>
+    </message>
+    <message>
+        <source>Cannot create the print spool folder. %1</source>
+        <translation>Nie można utworzyć folderu kolejki wydruku. %1</translation>
+    </message>
+    <message>
+        <source>Printer is not currently printing</source>
+        <translation>Drukarka teraz nie drukuje</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>To jest folder</translation>
+    </message>
+    <message>
+        <source>The file is damaged and cannot be renamed</source>
+        <translation>Plik jest uszkodzony i nie można zmienić jego nazwy</translation>
+    </message>
+</context>
+<context>
     <name>preview::TRpPrintDialog</name>
     <message>
         <source>A list of pages, odd or even pages only and reverse order cannot be printed: choose all pages or a range from one page to another</source>
@@ -175,6 +234,48 @@
     <message>
         <source>Not a regular file</source>
         <translation>To nie jest zwykły plik</translation>
+    </message>
+</context>
+<context>
+    <name>transfer::PayeeBook</name>
+    <message>
+        <source>Nie można zapisać książki kontrahentów: %1</source>
+        <translation>Nie można zapisać książki kontrahentów: %1</translation>
+    </message>
+</context>
+<context>
+    <name>transfer::TransferLog</name>
+    <message>
+        <source>Dziennik przelewów „%1” był uszkodzony; zachowano go jako „%2” i zaczęto nowy</source>
+        <translation>Dziennik przelewów „%1” był uszkodzony; zachowano go jako „%2” i zaczęto nowy</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć folderu dziennika „%1”</source>
+        <translation>Nie można utworzyć folderu dziennika „%1”</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć dziennika przelewów „%1”: %2</source>
+        <translation>Nie można otworzyć dziennika przelewów „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Nie można przygotować dziennika przelewów: %1</source>
+        <translation>Nie można przygotować dziennika przelewów: %1</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać dziennika przelewów: %1</source>
+        <translation>Nie można odczytać dziennika przelewów: %1</translation>
+    </message>
+    <message>
+        <source>Dziennik przelewów pochodzi z nowszej wersji programu (schemat %1)</source>
+        <translation>Dziennik przelewów pochodzi z nowszej wersji programu (schemat %1)</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać dziennika przelewów: %1</source>
+        <translation>Nie można zapisać dziennika przelewów: %1</translation>
+    </message>
+    <message>
+        <source>Nie można zmienić dziennika przelewów: %1</source>
+        <translation>Nie można zmienić dziennika przelewów: %1</translation>
     </message>
 </context>
 </TS>
