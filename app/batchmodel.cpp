@@ -5,6 +5,7 @@
 #include "transfer/datetext.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -13,8 +14,12 @@ namespace app {
 
 namespace {
 
-constexpr std::array<const char*, BatchModel::ColumnCount> Headers
-    = { "", "Źródło", "Stan", "Odbiorca", "Rachunek odbiorcy", "Kwota", "Zleceniodawca", "Tytułem", "Data" };
+constexpr std::array<const char*, BatchModel::ColumnCount> Headers = { "",
+    QT_TRANSLATE_NOOP("app::BatchModel", "Źródło"), QT_TRANSLATE_NOOP("app::BatchModel", "Stan"),
+    QT_TRANSLATE_NOOP("app::BatchModel", "Odbiorca"),
+    QT_TRANSLATE_NOOP("app::BatchModel", "Rachunek odbiorcy"), QT_TRANSLATE_NOOP("app::BatchModel", "Kwota"),
+    QT_TRANSLATE_NOOP("app::BatchModel", "Zleceniodawca"), QT_TRANSLATE_NOOP("app::BatchModel", "Tytułem"),
+    QT_TRANSLATE_NOOP("app::BatchModel", "Data") };
 
 // The value each column holds, in the order of the columns: none for the tick, the source and the state.
 constexpr std::array<transfer::Field, BatchModel::ColumnCount> ColumnFields { transfer::Field::None,
@@ -120,7 +125,7 @@ QString BatchModel::stateText(const Row& row) const
     QStringList said;
     for (const transfer::Problem& problem : row.transfer.problems) {
         if (problem.level() == transfer::Problem::Level::Refused)
-            said << transfer::problemText(problem, transfer::Language::Polish);
+            said << transfer::problemText(problem, transfer::screenLanguage());
     }
     if (said.isEmpty() && !row.formFault.isEmpty())
         said << row.formFault;
@@ -129,18 +134,17 @@ QString BatchModel::stateText(const Row& row) const
     if (said.isEmpty()) {
         for (const transfer::Problem& problem : row.transfer.problems) {
             if (problem.level() == transfer::Problem::Level::Doubtful)
-                said << transfer::problemText(problem, transfer::Language::Polish)
-                        + (row.checked ? QStringLiteral(" – drukowany mimo to")
-                                       : QStringLiteral(" – zaznacz, by mimo to drukować"));
+                said << transfer::problemText(problem, transfer::screenLanguage())
+                        + (row.checked ? tr(" – drukowany mimo to") : tr(" – zaznacz, by mimo to drukować"));
         }
         for (const transfer::Problem& problem : row.transfer.problems) {
             if (problem.level() == transfer::Problem::Level::Note)
-                said << transfer::problemText(problem, transfer::Language::Polish);
+                said << transfer::problemText(problem, transfer::screenLanguage());
         }
         if (!row.formWarning.isEmpty())
             said << row.formWarning;
         if (row.ready())
-            said.prepend(QStringLiteral("Gotowy"));
+            said.prepend(tr("Gotowy"));
     }
     return said.join(QStringLiteral(" – "));
 }
@@ -212,7 +216,7 @@ QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromUtf8(Headers[std::size_t(section)]);
+    return QCoreApplication::translate("app::BatchModel", Headers[std::size_t(section)]);
 }
 
 } // namespace app

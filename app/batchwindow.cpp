@@ -37,17 +37,17 @@ BatchWindow::BatchWindow(QWidget* parent)
     , m_table(new QTableView(this))
     , m_payerAccount(new QLineEdit(this))
     , m_payerChoice(new PayerChoice(this))
-    , m_commonDate(new QCheckBox(QStringLiteral("Wspólna data"), this))
+    , m_commonDate(new QCheckBox(tr("Wspólna data"), this))
     , m_date(new TDateEdit(this))
     , m_summary(new QLabel(this))
     , m_total(new QLabel(this))
     , m_notes(new QLabel(this))
     , m_form(new QComboBox(this))
-    , m_print(new QPushButton(QStringLiteral("&Wydruk"), this))
+    , m_print(new QPushButton(tr("&Wydruk"), this))
     , m_store(QStringLiteral("Zestaw"))
 {
     setObjectName(QStringLiteral("fZestaw"));
-    setWindowTitle(QStringLiteral("Zestaw przelewów"));
+    setWindowTitle(tr("Zestaw przelewów"));
     setAcceptDrops(true);
     resize(1100, 520);
 
@@ -79,17 +79,16 @@ BatchWindow::BatchWindow(QWidget* parent)
             m_date->setDate(platform::today());
     });
     m_form->setObjectName(QStringLiteral("cbFormularz"));
-    m_form->addItems({ QStringLiteral("Przelew"), QStringLiteral("Wpłata gotówkowa") });
+    m_form->addItems({ tr("Przelew"), tr("Wpłata gotówkowa") });
     connect(m_form, &QComboBox::currentIndexChanged, this, &BatchWindow::formChanged);
 
-    auto* add = new QPushButton(QStringLiteral("&Dodaj pliki…"), this);
-    auto* remove = new QPushButton(QStringLiteral("&Usuń"), this);
-    auto* up = new QPushButton(QStringLiteral("W &górę"), this);
-    auto* down = new QPushButton(QStringLiteral("W &dół"), this);
-    auto* save = new QPushButton(QStringLiteral("&Zapisz zestaw…"), this);
+    auto* add = new QPushButton(tr("&Dodaj pliki…"), this);
+    auto* remove = new QPushButton(tr("&Usuń"), this);
+    auto* up = new QPushButton(tr("W &górę"), this);
+    auto* down = new QPushButton(tr("W &dół"), this);
+    auto* save = new QPushButton(tr("&Zapisz zestaw…"), this);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    save->setToolTip(
-        QStringLiteral("Zapisuje zestaw jako plik CSV do otwarcia w następnym miesiącu (Ctrl+S)"));
+    save->setToolTip(tr("Zapisuje zestaw jako plik CSV do otwarcia w następnym miesiącu (Ctrl+S)"));
     connect(save, &QPushButton::clicked, this, &BatchWindow::saveSetClick);
     connect(add, &QPushButton::clicked, this,
         [this] { platform::runGuarded([this] { addFilesClick(); }, this); });
@@ -101,7 +100,7 @@ BatchWindow::BatchWindow(QWidget* parent)
 
     auto* common = new QHBoxLayout;
     common->addWidget(m_form);
-    common->addWidget(new QLabel(QStringLiteral("Nr rachunku zleceniodawcy"), this));
+    common->addWidget(new QLabel(tr("Nr rachunku zleceniodawcy"), this));
     common->addWidget(m_payerAccount, 1);
     common->addWidget(m_payerChoice);
     common->addWidget(m_commonDate);
@@ -154,7 +153,7 @@ void BatchWindow::addFiles(const QStringList& paths)
     addRows(std::move(rows));
     m_notes->setText(m_ignoredColumns.isEmpty()
             ? QString()
-            : QStringLiteral("Pominięte kolumny – %1").arg(m_ignoredColumns.join(QStringLiteral("; "))));
+            : tr("Pominięte kolumny – %1").arg(m_ignoredColumns.join(QStringLiteral("; "))));
     m_notes->setVisible(!m_ignoredColumns.isEmpty());
     // Each column as wide as its texts, long names and titles within reason.
     m_table->resizeColumnsToContents();
@@ -196,8 +195,7 @@ transfer::ColumnChoices BatchWindow::columnChoices(const QString& fileName, std:
         return {}; // passed over, as the ignored columns are
     if (!rememberColumns(unknown, *chosen))
         platform::showError(
-            QStringLiteral("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()),
-            this);
+            tr("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()), this);
     return *chosen;
 }
 
@@ -277,7 +275,7 @@ void BatchWindow::checkForm(BatchModel::Row& row) const
     const QString form = printout::formKindName(formKind());
     row.formFault = row.transfer.form.isEmpty() || row.transfer.form == form
         ? QString()
-        : QStringLiteral("wiersz jest na formularz „%1”, a zestaw na „%2”").arg(row.transfer.form, form);
+        : tr("wiersz jest na formularz „%1”, a zestaw na „%2”").arg(row.transfer.form, form);
     std::erase_if(row.transfer.problems, [](const transfer::Problem& p) {
         return p.kind == transfer::Problem::Kind::PrintedBefore
             || p.kind == transfer::Problem::Kind::KnownAccount;
@@ -341,7 +339,7 @@ void BatchWindow::takePayee(int index, const transfer::Payee& payee)
 void BatchWindow::saveSetClick()
 {
     const QString name
-        = chooseCsvToSave(this, QStringLiteral("Zapisz zestaw"), QStringLiteral("zestaw.csv"), m_chooseSave);
+        = chooseCsvToSave(this, tr("Zapisz zestaw"), QStringLiteral("zestaw.csv"), m_chooseSave);
     if (!name.isEmpty())
         saveSetTo(name);
 }
@@ -366,8 +364,8 @@ bool BatchWindow::saveSetTo(const QString& fileName)
 void BatchWindow::updateSummary()
 {
     const int ready = readyCount();
-    m_summary->setText(QStringLiteral("Gotowe do wydruku: %1 z %2").arg(ready).arg(m_model->rowCount()));
-    m_total->setText(transfer::totalText(transfersToPrint()));
+    m_summary->setText(tr("Gotowe do wydruku: %1 z %2").arg(ready).arg(m_model->rowCount()));
+    m_total->setText(transfer::totalText(transfersToPrint(), transfer::screenLanguage()));
     m_print->setEnabled(ready > 0);
 }
 
@@ -378,8 +376,7 @@ void BatchWindow::addFilesClick()
         paths = m_chooseFiles();
     } else {
         paths = QFileDialog::getOpenFileNames(this, QString(), QString(),
-            QStringLiteral(
-                "Przelewy (*.txt *.csv);;Pliki tekstowe (*.txt);;Pliki CSV (*.csv);;Wszystkie pliki (*)"));
+            tr("Przelewy (*.txt *.csv);;Pliki tekstowe (*.txt);;Pliki CSV (*.csv);;Wszystkie pliki (*)"));
     }
     addFiles(paths);
 }

@@ -39,10 +39,10 @@ CalibrationDialog::CalibrationDialog(
     , m_x(millimetreBox(this, calibration.OffsetX))
     , m_y(millimetreBox(this, calibration.OffsetY))
     , m_scale(new QDoubleSpinBox(this))
-    , m_print(new QPushButton(QStringLiteral("&Drukuj stronę kalibracyjną"), this))
+    , m_print(new QPushButton(tr("&Drukuj stronę kalibracyjną"), this))
 {
     setObjectName(QStringLiteral("fKalibracja"));
-    setWindowTitle(QStringLiteral("Kalibracja drukarki"));
+    setWindowTitle(tr("Kalibracja drukarki"));
     m_x->setObjectName(QStringLiteral("ePrzesuniecieX"));
     m_y->setObjectName(QStringLiteral("ePrzesuniecieY"));
     m_scale->setObjectName(QStringLiteral("eSkala"));
@@ -53,20 +53,19 @@ CalibrationDialog::CalibrationDialog(
     m_scale->setSuffix(QStringLiteral(" %"));
     m_scale->setValue(calibration.ScalePermille / 10.0);
 
-    auto* about
-        = new QLabel(QStringLiteral("Drukarka: %1\n"
-                                    "Przesunięcie i skala dotyczą wydruku samych danych na gotowym "
-                                    "blankiecie. Wydrukuj stronę kalibracyjną i odczytaj z linijek, o ile "
-                                    "drukarka przesuwa wydruk.")
-                         .arg(queue),
-            this);
+    auto* about = new QLabel(tr("Drukarka: %1\n"
+                                "Przesunięcie i skala dotyczą wydruku samych danych na gotowym "
+                                "blankiecie. Wydrukuj stronę kalibracyjną i odczytaj z linijek, o ile "
+                                "drukarka przesuwa wydruk.")
+                                 .arg(queue),
+        this);
     about->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Przesunięcie w prawo (X):"), m_x);
-    form->addRow(QStringLiteral("Przesunięcie w dół (Y):"), m_y);
-    form->addRow(QStringLiteral("Skala:"), m_scale);
+    form->addRow(tr("Przesunięcie w prawo (X):"), m_x);
+    form->addRow(tr("Przesunięcie w dół (Y):"), m_y);
+    form->addRow(tr("Skala:"), m_scale);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_print, &QPushButton::clicked, this, [this] {

@@ -4,6 +4,7 @@
 #include "platform/registry.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -21,14 +22,15 @@ struct FieldChoice {
     const char* stored; // as the registry keeps it
 };
 constexpr std::array<FieldChoice, 8> Choices { {
-    { transfer::Field::None, "pomiń", "" },
-    { transfer::Field::NDNazwa, "Nazwa odbiorcy", "NDNazwa" },
-    { transfer::Field::NDKonto, "Rachunek odbiorcy", "NDKonto" },
-    { transfer::Field::Kwota, "Kwota", "Kwota" },
-    { transfer::Field::Tytulem, "Tytułem", "Tytulem" },
-    { transfer::Field::WCNazwa, "Nazwa zleceniodawcy", "WCNazwa" },
-    { transfer::Field::WCKonto, "Rachunek zleceniodawcy", "WCKonto" },
-    { transfer::Field::Data, "Data", "Data" },
+    { transfer::Field::None, QT_TRANSLATE_NOOP("app::ColumnsDialog", "pomiń"), "" },
+    { transfer::Field::NDNazwa, QT_TRANSLATE_NOOP("app::ColumnsDialog", "Nazwa odbiorcy"), "NDNazwa" },
+    { transfer::Field::NDKonto, QT_TRANSLATE_NOOP("app::ColumnsDialog", "Rachunek odbiorcy"), "NDKonto" },
+    { transfer::Field::Kwota, QT_TRANSLATE_NOOP("app::ColumnsDialog", "Kwota"), "Kwota" },
+    { transfer::Field::Tytulem, QT_TRANSLATE_NOOP("app::ColumnsDialog", "Tytułem"), "Tytulem" },
+    { transfer::Field::WCNazwa, QT_TRANSLATE_NOOP("app::ColumnsDialog", "Nazwa zleceniodawcy"), "WCNazwa" },
+    { transfer::Field::WCKonto, QT_TRANSLATE_NOOP("app::ColumnsDialog", "Rachunek zleceniodawcy"),
+        "WCKonto" },
+    { transfer::Field::Data, QT_TRANSLATE_NOOP("app::ColumnsDialog", "Data"), "Data" },
 } };
 
 // One registry key for one list of columns.
@@ -47,23 +49,23 @@ ColumnsDialog::ColumnsDialog(const QString& fileName, const QStringList& columns
     , m_columns(columns)
 {
     setObjectName(QStringLiteral("ColumnsDialog"));
-    setWindowTitle(QStringLiteral("Kolumny pliku"));
+    setWindowTitle(tr("Kolumny pliku"));
     auto* form = new QFormLayout(this);
-    auto* said = new QLabel(
-        QStringLiteral("Plik „%1” ma kolumny, których nazw program nie zna. Wskaż, co zawiera każda z nich:")
-            .arg(fileName),
-        this);
+    auto* said
+        = new QLabel(tr("Plik „%1” ma kolumny, których nazw program nie zna. Wskaż, co zawiera każda z nich:")
+                         .arg(fileName),
+            this);
     said->setWordWrap(true);
     form->addRow(said);
     for (const QString& column : columns) {
         auto* choice = new QComboBox(this);
         for (const FieldChoice& c : Choices)
-            choice->addItem(QString::fromUtf8(c.text));
+            choice->addItem(QCoreApplication::translate("app::ColumnsDialog", c.text));
         form->addRow(column + QLatin1Char(':'), choice);
         m_choices.push_back(choice);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj"));
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -3,6 +3,7 @@
 
 #include "platform/errordisplay.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,7 +17,7 @@ QString chooseCsvToSave(QWidget* parent, const QString& caption, const QString& 
     QString name = chooser
         ? chooser()
         : QFileDialog::getSaveFileName(parent, caption, QDir::home().filePath(suggestedName),
-            QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
+            QCoreApplication::translate("app::CsvFiles", "Pliki CSV (*.csv);;Wszystkie pliki (*)"));
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
         name += QStringLiteral(".csv");
     return name;
@@ -26,8 +27,9 @@ bool saveFileTelling(const QString& fileName, const QByteArray& bytes, QWidget* 
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
-        platform::showError(
-            QStringLiteral("Nie można zapisać pliku „%1”: %2").arg(fileName, file.errorString()), parent);
+        platform::showError(QCoreApplication::translate("app::CsvFiles", "Nie można zapisać pliku „%1”: %2")
+                                .arg(fileName, file.errorString()),
+            parent);
         return false;
     }
     return true;

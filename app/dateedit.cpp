@@ -95,8 +95,7 @@ bool TDateEdit::acceptTypedText()
         emit invalidDateShown();
         // Shown after the current event, so the box never opens inside a focus change.
         QMetaObject::invokeMethod(
-            this, [this] { platform::showError(QStringLiteral("Nieporawna data"), window()); },
-            Qt::QueuedConnection);
+            this, [this] { platform::showError(tr("Nieporawna data"), window()); }, Qt::QueuedConnection);
         return false;
     }
     setDate(*value);
@@ -135,8 +134,8 @@ void TDateEdit::showCalendar()
         m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         layout->addWidget(m_calendar);
         auto* buttons = new QHBoxLayout;
-        auto* today = new QPushButton(QStringLiteral("Dziś"), m_popup);
-        auto* clear = new QPushButton(QStringLiteral("Wyczyść"), m_popup);
+        auto* today = new QPushButton(tr("Dziś"), m_popup);
+        auto* clear = new QPushButton(tr("Wyczyść"), m_popup);
         today->setObjectName(QStringLiteral("today"));
         clear->setObjectName(QStringLiteral("clear"));
         buttons->addWidget(today);

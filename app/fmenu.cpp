@@ -26,6 +26,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -109,49 +110,49 @@ TfMenu::TfMenu(QWidget* parent)
     setFont(tahoma(13));
     setFixedSize(632, 453);
 
-    aNew = new QAction(QStringLiteral("&Nowy przelew"), this);
+    aNew = new QAction(tr("&Nowy przelew"), this);
     aNew->setObjectName(QStringLiteral("aNew"));
-    aNew->setToolTip(QStringLiteral("Nowy przelew wpisany ręcznie"));
+    aNew->setToolTip(tr("Nowy przelew wpisany ręcznie"));
     aNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    aOpen = new QAction(QStringLiteral("&Otwórz"), this);
+    aOpen = new QAction(tr("&Otwórz"), this);
     aOpen->setObjectName(QStringLiteral("aOpen"));
-    aOpen->setToolTip(QStringLiteral("Otwiera plik z danymi do przelewu"));
+    aOpen->setToolTip(tr("Otwiera plik z danymi do przelewu"));
     aOpen->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
-    aPrint = new QAction(QStringLiteral("&Wydruk"), this);
+    aPrint = new QAction(tr("&Wydruk"), this);
     aPrint->setObjectName(QStringLiteral("aPrint"));
-    aPrint->setToolTip(QStringLiteral("Wydruk przelewu"));
+    aPrint->setToolTip(tr("Wydruk przelewu"));
     aPrint->setShortcut(QKeySequence(Qt::ALT | Qt::Key_W));
-    aOpenMany = new QAction(QStringLiteral("Otwórz wiele…"), this);
+    aOpenMany = new QAction(tr("Otwórz wiele…"), this);
     aOpenMany->setObjectName(QStringLiteral("aOpenMany"));
-    aOpenMany->setToolTip(QStringLiteral("Otwiera wiele plików przelewów lub plik CSV"));
+    aOpenMany->setToolTip(tr("Otwiera wiele plików przelewów lub plik CSV"));
     aOpenMany->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    aPaymentCode = new QAction(QStringLiteral("Kod do zapłaty telefonem…"), this);
+    aPaymentCode = new QAction(tr("Kod do zapłaty telefonem…"), this);
     aPaymentCode->setObjectName(QStringLiteral("aPaymentCode"));
     aPaymentCode->setEnabled(false);
     connect(aPrint, &QAction::enabledChanged, aPaymentCode, &QAction::setEnabled);
     connect(aPaymentCode, &QAction::triggered, this, &TfMenu::aPaymentCodeExecute);
-    aHistory = new QAction(QStringLiteral("Historia…"), this);
+    aHistory = new QAction(tr("Historia…"), this);
     aHistory->setObjectName(QStringLiteral("aHistory"));
     aHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     aHistory->setShortcutContext(Qt::WindowShortcut);
     addAction(aHistory);
     connect(aHistory, &QAction::triggered, this, &TfMenu::aHistoryExecute);
-    aPayees = new QAction(QStringLiteral("Kontrahenci…"), this);
+    aPayees = new QAction(tr("Kontrahenci…"), this);
     aPayees->setObjectName(QStringLiteral("aPayees"));
     aPayees->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     aPayees->setShortcutContext(Qt::WindowShortcut);
     aPayees->setEnabled(false);
     addAction(aPayees);
     connect(aPayees, &QAction::triggered, this, &TfMenu::aPayeesExecute);
-    aSavePayer = new QAction(QStringLiteral("Zapisz zleceniodawcę"), this);
+    aSavePayer = new QAction(tr("Zapisz zleceniodawcę"), this);
     aSavePayer->setObjectName(QStringLiteral("aSavePayer"));
-    aSavePayer->setToolTip(QStringLiteral("Zapisuje nazwę i rachunek zleceniodawcy jako profil do wyboru"));
-    aRemovePayer = new QAction(QStringLiteral("Usuń zleceniodawcę"), this);
+    aSavePayer->setToolTip(tr("Zapisuje nazwę i rachunek zleceniodawcy jako profil do wyboru"));
+    aRemovePayer = new QAction(tr("Usuń zleceniodawcę"), this);
     aRemovePayer->setObjectName(QStringLiteral("aRemovePayer"));
     // The kind of form: one of two, the last choice kept.
-    aFormPrzelew = new QAction(QStringLiteral("Przelew"), this);
+    aFormPrzelew = new QAction(tr("Przelew"), this);
     aFormPrzelew->setObjectName(QStringLiteral("aFormPrzelew"));
-    aFormWplata = new QAction(QStringLiteral("Wpłata gotówkowa"), this);
+    aFormWplata = new QAction(tr("Wpłata gotówkowa"), this);
     aFormWplata->setObjectName(QStringLiteral("aFormWplata"));
     auto* forms = new QActionGroup(this);
     for (QAction* a : { aFormPrzelew, aFormWplata }) {
@@ -163,10 +164,9 @@ TfMenu::TfMenu(QWidget* parent)
         updateFormWarning();
         if (!storeFormKind(formKind()))
             platform::showError(
-                QStringLiteral("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()),
-                this);
+                tr("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()), this);
     });
-    Action3 = new QAction(QStringLiteral("Wyjście"), this);
+    Action3 = new QAction(tr("Wyjście"), this);
     Action3->setObjectName(QStringLiteral("Action3"));
     Action3->setShortcut(QKeySequence(Qt::Key_Escape));
     for (QAction* a : { aNew, aOpen, aPrint, aOpenMany, Action3 }) {
@@ -185,7 +185,7 @@ TfMenu::TfMenu(QWidget* parent)
     ActionMainMenuBar1->setFont(tahoma(11));
     ActionMainMenuBar1->setStyleSheet(QString::fromLatin1(barStyle));
     ActionMainMenuBar1->setGeometry(0, 0, 632, 24);
-    QMenu* dane = ActionMainMenuBar1->addMenu(QStringLiteral("&Dane"));
+    QMenu* dane = ActionMainMenuBar1->addMenu(tr("&Dane"));
     dane->setFont(tahoma(11));
     dane->addAction(aNew);
     dane->addAction(aOpen);
@@ -223,19 +223,19 @@ TfMenu::TfMenu(QWidget* parent)
 
     lNazwaPliku = makeLabel(this, QString(), 8, 56, 16);
     lNazwaPliku->setObjectName(QStringLiteral("lNazwaPliku"));
-    Label5 = makeLabel(this, QStringLiteral("Nazwa odbiorcy"), 8, 88, 13, 11);
+    Label5 = makeLabel(this, tr("Nazwa odbiorcy"), 8, 88, 13, 11);
     eOdbiorca = makeEditor<QLineEdit>(this, "eOdbiorca", 7, 104, 617, 24);
-    Label6 = makeLabel(this, QStringLiteral("Nr rachunku odbiorcy"), 8, 136, 13, 11);
+    Label6 = makeLabel(this, tr("Nr rachunku odbiorcy"), 8, 136, 13, 11);
     eRachunekOdbiorcy = makeEditor<QLineEdit>(this, "eRachunekOdbiorcy", 7, 152, 617, 24);
-    Label2 = makeLabel(this, QStringLiteral("Kwota"), 8, 208, 16);
+    Label2 = makeLabel(this, tr("Kwota"), 8, 208, 16);
     ceKwota = makeEditor<TCurrencyEdit>(this, "ceKwota", 8, 224, 121, 24);
-    Label7 = makeLabel(this, QStringLiteral("Nr rachunku zleceniodawcy"), 8, 256, 16);
+    Label7 = makeLabel(this, tr("Nr rachunku zleceniodawcy"), 8, 256, 16);
     eRachunekZleceniodawcy = makeEditor<QLineEdit>(this, "eRachunekZleceniodawcy", 7, 272, 617, 24);
-    Label1 = makeLabel(this, QStringLiteral("Nazwa zleceniodawcy"), 8, 304, 16);
+    Label1 = makeLabel(this, tr("Nazwa zleceniodawcy"), 8, 304, 16);
     eZleceniodawca = makeEditor<QLineEdit>(this, "eZleceniodawca", 8, 320, 617, 24);
-    Label3 = makeLabel(this, QStringLiteral("Tytułem"), 8, 352, 16);
+    Label3 = makeLabel(this, tr("Tytułem"), 8, 352, 16);
     eTytulem = makeEditor<QLineEdit>(this, "eTytulem", 7, 368, 617, 24);
-    Label4 = makeLabel(this, QStringLiteral("Data"), 8, 400, 16);
+    Label4 = makeLabel(this, tr("Data"), 8, 400, 16);
     deData = makeEditor<TDateEdit>(this, "deData", 8, 416, 121, 24);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label6->setObjectName(QStringLiteral("Label6"));
@@ -313,12 +313,11 @@ TfMenu::TfMenu(QWidget* parent)
     connect(eRachunekZleceniodawcy, &QLineEdit::textChanged, cbZleceniodawca, &PayerChoice::showAccount);
     const auto registryFailure = [this] {
         platform::showError(
-            QStringLiteral("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()),
-            this);
+            tr("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()), this);
     };
     connect(aSavePayer, &QAction::triggered, this, [this, registryFailure] {
         if (eRachunekZleceniodawcy->text().trimmed().isEmpty())
-            return platform::showError(QStringLiteral("Wpisz rachunek zleceniodawcy, by go zapisać"), this);
+            return platform::showError(tr("Wpisz rachunek zleceniodawcy, by go zapisać"), this);
         if (!addPayerProfile({ eZleceniodawca->text().trimmed(), eRachunekZleceniodawcy->text().trimmed() }))
             registryFailure();
         cbZleceniodawca->reload(m_rememberedPayer);
@@ -422,7 +421,7 @@ void TfMenu::updateAccountCheck(QLineEdit* editor, QLabel* caption, QLabel* warn
     else if (m_payees && editor == eRachunekOdbiorcy) {
         // Never blocking: the book may know the account under another name, which is told.
         if (const std::optional<QString> owner = m_payees->otherOwner(eOdbiorca->text(), editor->text()))
-            text = QStringLiteral("Ten rachunek należy w książce do: %1").arg(*owner);
+            text = tr("Ten rachunek należy w książce do: %1").arg(*owner);
     }
     if (text.isEmpty())
         warning->hide();
@@ -492,8 +491,8 @@ QString TfMenu::chooseTransferFile()
     // A typed name of a file that does not exist is returned too; opening it then reports the error.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    const QStringList filters { QStringLiteral("Pliki tekstowe (*.txt)"),
-        QStringLiteral("Wszystkie pliki (*.*)"), QStringLiteral("Faktury ustrukturyzowane (*.xml)") };
+    const QStringList filters { tr("Pliki tekstowe (*.txt)"), tr("Wszystkie pliki (*.*)"),
+        tr("Faktury ustrukturyzowane (*.xml)") };
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());
     // "*.*" means every name here, also those without a dot; Qt's own dialog would read it literally.
@@ -537,11 +536,11 @@ QString importProblemText(transfer::Problem problem)
 {
     if (problem.value.size() > 30)
         problem.value = problem.value.left(29) + QChar(0x2026);
-    QString text = QStringLiteral("Wiersz %1: %2")
+    QString text = QCoreApplication::translate("app::TfMenu", "Wiersz %1: %2")
                        .arg(problem.line)
-                       .arg(transfer::problemText(problem, transfer::Language::Polish));
+                       .arg(transfer::problemText(problem, transfer::screenLanguage()));
     if (problem.field == transfer::Field::Data)
-        text += QStringLiteral(" – przyjęto dzisiejszą");
+        text += QCoreApplication::translate("app::TfMenu", " – przyjęto dzisiejszą");
     return text;
 }
 
@@ -566,18 +565,18 @@ void TfMenu::loadTransferFile(const QString& path)
     if (!problems.empty() && problems.front().kind == transfer::Problem::Kind::NoTransferData) {
         // Loading it would empty every editor for nothing: the window stays as it was.
         showName(previousName);
-        throw platform::Error(QStringLiteral("Plik nie zawiera danych przelewu."));
+        throw platform::Error(tr("Plik nie zawiera danych przelewu."));
     }
     if (kind == transfer::SourceKind::Invoice) {
         // An invoice that cannot be paid as it stands leaves the window as it was, saying why.
         QStringList refusals;
         for (const transfer::Problem& problem : problems) {
             if (problem.level() == transfer::Problem::Level::Refused)
-                refusals << transfer::problemText(problem, transfer::Language::Polish);
+                refusals << transfer::problemText(problem, transfer::screenLanguage());
         }
         if (!refusals.isEmpty()) {
             showName(previousName);
-            throw platform::Error(QStringLiteral("Faktury z pliku „%1” nie można zapłacić: %2.")
+            throw platform::Error(tr("Faktury z pliku „%1” nie można zapłacić: %2.")
                                       .arg(QFileInfo(path).fileName(), refusals.join(QStringLiteral("; "))));
         }
     }
@@ -623,7 +622,7 @@ void TfMenu::showInvoiceNotes(const transfer::SourceTransfer& invoice)
     m_payeeName = invoice.values.recipientName;
     m_payeeNip = invoice.taxNumber;
     for (const transfer::Problem& problem : invoice.problems) {
-        QString text = transfer::problemText(problem, transfer::Language::Polish);
+        QString text = transfer::problemText(problem, transfer::screenLanguage());
         text[0] = text.at(0).toUpper();
         switch (problem.field) {
         case transfer::Field::Kwota:
@@ -764,7 +763,7 @@ void TfMenu::aHistoryExecute()
 {
     HistoryWindow* history = historyWindow();
     if (!history) {
-        platform::showError(QStringLiteral("Dziennik przelewów nie jest dostępny"), this);
+        platform::showError(tr("Dziennik przelewów nie jest dostępny"), this);
         return;
     }
     history->refresh();
@@ -830,7 +829,7 @@ void TfMenu::aPrintExecute()
             // Paying twice is asked about, never stopped.
             if (const std::optional<QDateTime> when = m_log ? m_log->printedBefore(values) : std::nullopt) {
                 const auto answer = QMessageBox::question(this, QStringLiteral("Przelew"),
-                    QStringLiteral("Ten przelew wydrukowano już %1. Drukować go mimo to?")
+                    tr("Ten przelew wydrukowano już %1. Drukować go mimo to?")
                         .arg(when->toLocalTime().toString(QStringLiteral("d.MM.yyyy"))),
                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
                 if (answer != QMessageBox::Yes)

@@ -11,6 +11,7 @@
 #include "report/rpprintertarget.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 namespace app {
 
@@ -70,8 +71,8 @@ void installFormOptions(printout::TfrPrzelNew& form)
 {
     report::TRpPreviewOption valuesOnly;
     valuesOnly.name = QStringLiteral("ValuesOnly");
-    valuesOnly.text = QStringLiteral("Tylko dane");
-    valuesOnly.hint = QStringLiteral("Tylko dane (na gotowym blankiecie)");
+    valuesOnly.text = QCoreApplication::translate("app::FormOptions", "Tylko dane");
+    valuesOnly.hint = QCoreApplication::translate("app::FormOptions", "Tylko dane (na gotowym blankiecie)");
     valuesOnly.checkable = true;
     valuesOnly.checked = [&form] { return form.valuesOnly(); };
     valuesOnly.triggered = [&form](bool on) {
@@ -80,13 +81,14 @@ void installFormOptions(printout::TfrPrzelNew& form)
     };
     report::TRpPreviewOption calibration;
     calibration.name = QStringLiteral("Calibration");
-    calibration.text = QStringLiteral("Kalibracja…");
-    calibration.hint = QStringLiteral("Kalibracja drukarki");
+    calibration.text = QCoreApplication::translate("app::FormOptions", "Kalibracja…");
+    calibration.hint = QCoreApplication::translate("app::FormOptions", "Kalibracja drukarki");
     calibration.triggered = [&form](bool) {
         const QString queue = reportQueue(form.rp);
         if (queue.isEmpty()) {
             platform::showError(
-                QStringLiteral("Nie ma żadnej drukarki do skalibrowania"), QApplication::activeWindow());
+                QCoreApplication::translate("app::FormOptions", "Nie ma żadnej drukarki do skalibrowania"),
+                QApplication::activeWindow());
             return false;
         }
         CalibrationDialog dialog(queue, storedCalibration(queue), QApplication::activeWindow());
@@ -94,7 +96,8 @@ void installFormOptions(printout::TfrPrzelNew& form)
             return false;
         if (!storeCalibration(queue, dialog.calibration()))
             platform::showError(
-                QStringLiteral("Cannot write the registry file \"%1\"").arg(platform::Registry::filePath()),
+                QCoreApplication::translate("app::FormOptions", "Cannot write the registry file \"%1\"")
+                    .arg(platform::Registry::filePath()),
                 QApplication::activeWindow());
         // The values move with the new calibration at once.
         if (!form.valuesOnly())

@@ -6,6 +6,7 @@
 #include "transfer/csvexport.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,8 +25,10 @@ namespace app {
 
 namespace {
 
-const char* const Headers[]
-    = { "", "Wydrukowano", "Odbiorca", "Rachunek", "Kwota", "Tytułem", "Formularz", "Jak" };
+const char* const Headers[] = { "", QT_TRANSLATE_NOOP("app::HistoryWindow", "Wydrukowano"),
+    QT_TRANSLATE_NOOP("app::HistoryWindow", "Odbiorca"), QT_TRANSLATE_NOOP("app::HistoryWindow", "Rachunek"),
+    QT_TRANSLATE_NOOP("app::HistoryWindow", "Kwota"), QT_TRANSLATE_NOOP("app::HistoryWindow", "Tytułem"),
+    QT_TRANSLATE_NOOP("app::HistoryWindow", "Formularz"), QT_TRANSLATE_NOOP("app::HistoryWindow", "Jak") };
 
 // The log's rows as the table shows them: amounts right-aligned, their thousands apart.
 class HistoryModel : public QSqlQueryModel {
@@ -42,7 +45,11 @@ public:
         }
         if (index.column() == HistoryWindow::Form && role == Qt::DisplayRole) {
             const QString form = QSqlQueryModel::data(index, role).toString();
-            return form == QLatin1String("wplata") ? QStringLiteral("wpłata") : form;
+            if (form == QLatin1String("wplata"))
+                return QCoreApplication::translate("app::HistoryWindow", "wpłata");
+            if (form == QLatin1String("przelew"))
+                return QCoreApplication::translate("app::HistoryWindow", "przelew");
+            return form;
         }
         return QSqlQueryModel::data(index, role);
     }
@@ -75,21 +82,21 @@ HistoryWindow::HistoryWindow(transfer::TransferLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_log(log)
     , m_search(new QLineEdit(this))
-    , m_fromCheck(new QCheckBox(QStringLiteral("&Od:"), this))
+    , m_fromCheck(new QCheckBox(tr("&Od:"), this))
     , m_from(dayEdit(QDate::currentDate().addMonths(-1), this))
-    , m_toCheck(new QCheckBox(QStringLiteral("&Do:"), this))
+    , m_toCheck(new QCheckBox(tr("&Do:"), this))
     , m_to(dayEdit(QDate::currentDate(), this))
     , m_table(new QTableView(this))
     , m_model(new HistoryModel(this))
-    , m_reprintButton(new QPushButton(QStringLiteral("Drukuj &ponownie"), this))
-    , m_exportButton(new QPushButton(QStringLiteral("&Eksportuj CSV…"), this))
-    , m_removeButton(new QPushButton(QStringLiteral("&Usuń…"), this))
+    , m_reprintButton(new QPushButton(tr("Drukuj &ponownie"), this))
+    , m_exportButton(new QPushButton(tr("&Eksportuj CSV…"), this))
+    , m_removeButton(new QPushButton(tr("&Usuń…"), this))
 {
     setObjectName(QStringLiteral("fHistoria"));
-    setWindowTitle(QStringLiteral("Historia przelewów"));
+    setWindowTitle(tr("Historia przelewów"));
     resize(1000, 520);
     m_search->setObjectName(QStringLiteral("eSzukaj"));
-    m_search->setPlaceholderText(QStringLiteral("odbiorca, zleceniodawca, rachunek, tytuł lub kwota"));
+    m_search->setPlaceholderText(tr("odbiorca, zleceniodawca, rachunek, tytuł lub kwota"));
     m_search->setClearButtonEnabled(true);
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -118,7 +125,7 @@ HistoryWindow::HistoryWindow(transfer::TransferLog& log, QWidget* parent)
     });
 
     auto* top = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("&Szukaj:"), this);
+    auto* searchLabel = new QLabel(tr("&Szukaj:"), this);
     searchLabel->setBuddy(m_search);
     top->addWidget(searchLabel);
     top->addWidget(m_search, 1);
@@ -158,7 +165,8 @@ void HistoryWindow::refresh()
     else
         m_model->clear();
     for (int c = 0; c < ColumnCount; ++c)
-        m_model->setHeaderData(c, Qt::Horizontal, QString::fromUtf8(Headers[c]));
+        m_model->setHeaderData(
+            c, Qt::Horizontal, QCoreApplication::translate("app::HistoryWindow", Headers[c]));
     m_table->hideColumn(Id);
     // As wide as the rows fetched so far show, long names and titles within reason.
     m_table->resizeColumnsToContents();
@@ -194,8 +202,7 @@ void HistoryWindow::reprintClick()
 
 void HistoryWindow::exportClick()
 {
-    const QString name
-        = chooseCsvToSave(this, QStringLiteral("Eksportuj CSV"), QStringLiteral("historia-przelewow.csv"));
+    const QString name = chooseCsvToSave(this, tr("Eksportuj CSV"), QStringLiteral("historia-przelewow.csv"));
     if (!name.isEmpty())
         exportTo(name);
 }
@@ -210,9 +217,9 @@ void HistoryWindow::removeClick()
     const std::vector<qlonglong> ids = chosenIds();
     if (ids.empty())
         return;
-    const auto answer = QMessageBox::question(this, QStringLiteral("Historia przelewów"),
-        QStringLiteral("Usunąć z historii zaznaczone przelewy (%1)?").arg(ids.size()),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer = QMessageBox::question(this, tr("Historia przelewów"),
+        tr("Usunąć z historii zaznaczone przelewy (%1)?").arg(ids.size()), QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     if (!m_log.remove(ids))

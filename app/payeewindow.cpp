@@ -9,6 +9,7 @@
 #include "transfer/accountcheck.h"
 #include "transfer/csvexport.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -79,9 +80,14 @@ QVariant PayeeTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const names[ColumnCount]
-        = { "Nazwa", "Rachunek", "NIP", "Tytuł", "Uwagi", "Ostatnio zapłacono" };
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(names[section]) : QVariant();
+    static const char* const names[ColumnCount] = { QT_TRANSLATE_NOOP("app::PayeeTableModel", "Nazwa"),
+        QT_TRANSLATE_NOOP("app::PayeeTableModel", "Rachunek"),
+        QT_TRANSLATE_NOOP("app::PayeeTableModel", "NIP"), QT_TRANSLATE_NOOP("app::PayeeTableModel", "Tytuł"),
+        QT_TRANSLATE_NOOP("app::PayeeTableModel", "Uwagi"),
+        QT_TRANSLATE_NOOP("app::PayeeTableModel", "Ostatnio zapłacono") };
+    return section >= 0 && section < ColumnCount
+        ? QCoreApplication::translate("app::PayeeTableModel", names[section])
+        : QVariant();
 }
 
 PayeeDialog::PayeeDialog(const transfer::Payee& payee, QWidget* parent)
@@ -90,26 +96,26 @@ PayeeDialog::PayeeDialog(const transfer::Payee& payee, QWidget* parent)
 {
     setObjectName(QStringLiteral("PayeeDialog"));
     auto* form = new QFormLayout(this);
-    const auto field = [&](const char* caption, const char* name, const QString& value) {
+    const auto field = [&](const QString& caption, const char* name, const QString& value) {
         auto* edit = new QLineEdit(value, this);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMinimumWidth(360);
-        form->addRow(QString::fromUtf8(caption), edit);
+        form->addRow(caption, edit);
         return edit;
     };
-    m_name = field("Nazwa:", "eName", payee.name);
-    m_account = field("Rachunek:", "eAccount", payee.account);
-    m_nip = field("NIP:", "eNip", payee.nip);
-    m_title = field("Tytuł:", "eTitle", payee.title);
-    m_note = field("Uwagi:", "eNote", payee.note);
+    m_name = field(tr("Nazwa:"), "eName", payee.name);
+    m_account = field(tr("Rachunek:"), "eAccount", payee.account);
+    m_nip = field(tr("NIP:"), "eNip", payee.nip);
+    m_title = field(tr("Tytuł:"), "eTitle", payee.title);
+    m_note = field(tr("Uwagi:"), "eNote", payee.note);
     m_title->setPlaceholderText(payee.lastTitle);
     groupAccountWhileTyped(m_account);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj"));
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (m_name->text().trimmed().isEmpty() && m_account->text().trimmed().isEmpty()) {
-            platform::showError(QStringLiteral("Podaj nazwę lub rachunek kontrahenta"), this);
+            platform::showError(tr("Podaj nazwę lub rachunek kontrahenta"), this);
             return;
         }
         accept();
@@ -133,12 +139,12 @@ PayeeWindow::PayeeWindow(transfer::PayeeBook& book, QWidget* parent)
     , m_book(book)
 {
     setObjectName(QStringLiteral("PayeeWindow"));
-    setWindowTitle(QStringLiteral("Kontrahenci"));
+    setWindowTitle(tr("Kontrahenci"));
     resize(1000, 560);
 
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("eSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Szukaj w nazwie lub rachunku"));
+    m_search->setPlaceholderText(tr("Szukaj w nazwie lub rachunku"));
     m_search->setClearButtonEnabled(true);
     connect(m_search, &QLineEdit::textChanged, this, &PayeeWindow::refresh);
 
@@ -158,20 +164,20 @@ PayeeWindow::PayeeWindow(transfer::PayeeBook& book, QWidget* parent)
     connect(m_table, &QTableView::doubleClicked, this, &PayeeWindow::useClick);
 
     auto* buttons = new QHBoxLayout;
-    const auto button = [&](const char* text, void (PayeeWindow::*click)()) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
+    const auto button = [&](const QString& text, void (PayeeWindow::*click)()) {
+        auto* b = new QPushButton(text, this);
         connect(b, &QPushButton::clicked, this, click);
         buttons->addWidget(b);
         return b;
     };
-    button("Użyj", &PayeeWindow::useClick);
-    button("Dodaj…", &PayeeWindow::addClick);
-    button("Zmień…", &PayeeWindow::editClick);
-    button("Usuń", &PayeeWindow::removeClick);
-    button("Połącz", &PayeeWindow::mergeClick);
+    button(tr("Użyj"), &PayeeWindow::useClick);
+    button(tr("Dodaj…"), &PayeeWindow::addClick);
+    button(tr("Zmień…"), &PayeeWindow::editClick);
+    button(tr("Usuń"), &PayeeWindow::removeClick);
+    button(tr("Połącz"), &PayeeWindow::mergeClick);
     buttons->addStretch();
-    button("Importuj CSV…", &PayeeWindow::importClick);
-    button("Eksportuj CSV…", &PayeeWindow::exportClick);
+    button(tr("Importuj CSV…"), &PayeeWindow::importClick);
+    button(tr("Eksportuj CSV…"), &PayeeWindow::exportClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_search);
@@ -219,14 +225,14 @@ void PayeeWindow::editPayee(transfer::Payee payee, const QString& caption)
 
 void PayeeWindow::addClick()
 {
-    editPayee(transfer::Payee {}, QStringLiteral("Nowy kontrahent"));
+    editPayee(transfer::Payee {}, tr("Nowy kontrahent"));
 }
 
 void PayeeWindow::editClick()
 {
     const std::vector<transfer::Payee> payees = chosen();
     if (!payees.empty())
-        editPayee(payees.front(), QStringLiteral("Kontrahent"));
+        editPayee(payees.front(), tr("Kontrahent"));
 }
 
 void PayeeWindow::removeClick()
@@ -235,8 +241,8 @@ void PayeeWindow::removeClick()
     if (payees.empty())
         return;
     const QString question = payees.size() == 1
-        ? QStringLiteral("Usunąć z książki kontrahenta „%1”?").arg(payees.front().name)
-        : QStringLiteral("Usunąć z książki %1 kontrahentów?").arg(payees.size());
+        ? tr("Usunąć z książki kontrahenta „%1”?").arg(payees.front().name)
+        : tr("Usunąć z książki %1 kontrahentów?").arg(payees.size());
     if (QMessageBox::question(
             this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
@@ -254,12 +260,11 @@ void PayeeWindow::mergeClick()
 {
     const std::vector<transfer::Payee> payees = chosen();
     if (payees.size() != 2) {
-        platform::showError(QStringLiteral("Zaznacz dwóch kontrahentów do połączenia"), this);
+        platform::showError(tr("Zaznacz dwóch kontrahentów do połączenia"), this);
         return;
     }
-    const QString question
-        = QStringLiteral("Połączyć „%1” i „%2” w jednego kontrahenta? Zostanie „%1” z rachunkiem %3.")
-              .arg(payees[0].name, payees[1].name, payees[0].account);
+    const QString question = tr("Połączyć „%1” i „%2” w jednego kontrahenta? Zostanie „%1” z rachunkiem %3.")
+                                 .arg(payees[0].name, payees[1].name, payees[0].account);
     if (QMessageBox::question(
             this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
@@ -278,10 +283,9 @@ void PayeeWindow::useClick()
 
 void PayeeWindow::importClick()
 {
-    const QString name = m_chooseOpen
-        ? m_chooseOpen()
-        : QFileDialog::getOpenFileName(this, QStringLiteral("Importuj kontrahentów"), QDir::homePath(),
-            QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
+    const QString name = m_chooseOpen ? m_chooseOpen()
+                                      : QFileDialog::getOpenFileName(this, tr("Importuj kontrahentów"),
+                                          QDir::homePath(), tr("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
     if (!name.isEmpty())
         importFrom(name);
 }
@@ -292,8 +296,7 @@ bool PayeeWindow::importFrom(const QString& fileName)
     try {
         read = transfer::readPayeesCsv(platform::readWholeFile(fileName, platform::ShareMode::DenyWrite));
     } catch (const platform::Error& e) {
-        platform::showError(
-            QStringLiteral("Nie można wczytać kontrahentów z „%1”: %2").arg(fileName, e.message()), this);
+        platform::showError(tr("Nie można wczytać kontrahentów z „%1”: %2").arg(fileName, e.message()), this);
         return false;
     }
     // A payee already in the book (same name and account) is left as it is. The book is read once: each
@@ -319,15 +322,15 @@ bool PayeeWindow::importFrom(const QString& fileName)
         }
     }
     refresh();
-    QMessageBox::information(this, windowTitle(),
-        QStringLiteral("Dodano kontrahentów: %1. Już byli w książce: %2.").arg(added).arg(known));
+    QMessageBox::information(
+        this, windowTitle(), tr("Dodano kontrahentów: %1. Już byli w książce: %2.").arg(added).arg(known));
     return true;
 }
 
 void PayeeWindow::exportClick()
 {
     const QString name = chooseCsvToSave(
-        this, QStringLiteral("Eksportuj kontrahentów"), QStringLiteral("kontrahenci.csv"), m_chooseSave);
+        this, tr("Eksportuj kontrahentów"), QStringLiteral("kontrahenci.csv"), m_chooseSave);
     if (!name.isEmpty())
         exportTo(name);
 }

@@ -65,8 +65,8 @@ PayerChoice::PayerChoice(QWidget* parent)
 {
     setObjectName(QStringLiteral("cbZleceniodawca"));
     setFocusPolicy(Qt::ClickFocus); // the editors keep their tab cycle
-    setToolTip(QStringLiteral("Zleceniodawca: ostatnio używany rachunek lub zapisany profil"));
-    setPlaceholderText(QStringLiteral("Zleceniodawca…"));
+    setToolTip(tr("Zleceniodawca: ostatnio używany rachunek lub zapisany profil"));
+    setPlaceholderText(tr("Zleceniodawca…"));
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(18);
     connect(this, &QComboBox::activated, this, [this](int index) {

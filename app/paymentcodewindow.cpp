@@ -29,12 +29,12 @@ PaymentCodeWindow::PaymentCodeWindow(const transfer::TransferEditorValues& value
     , m_taxNumber(new QLineEdit(this))
     , m_code(new QLabel(this))
     , m_text(new QLabel(this))
-    , m_save(new QPushButton(QStringLiteral("&Zapisz…"), this))
+    , m_save(new QPushButton(tr("&Zapisz…"), this))
 {
     setObjectName(QStringLiteral("fKodTelefon"));
-    setWindowTitle(QStringLiteral("Kod do zapłaty telefonem"));
+    setWindowTitle(tr("Kod do zapłaty telefonem"));
     m_taxNumber->setObjectName(QStringLiteral("eNIP"));
-    m_taxNumber->setPlaceholderText(QStringLiteral("10 cyfr, nieobowiązkowy"));
+    m_taxNumber->setPlaceholderText(tr("10 cyfr, nieobowiązkowy"));
     m_code->setAlignment(Qt::AlignCenter);
     m_code->setMinimumSize(360, 360);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -45,10 +45,10 @@ PaymentCodeWindow::PaymentCodeWindow(const transfer::TransferEditorValues& value
         m_save, &QPushButton::clicked, this, [this] { platform::runGuarded([this] { saveClick(); }, this); });
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("NIP odbiorcy:"), m_taxNumber);
+    form->addRow(tr("NIP odbiorcy:"), m_taxNumber);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_save, QDialogButtonBox::ActionRole);
-    buttons->addButton(QStringLiteral("Zamknij"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Zamknij"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -66,7 +66,7 @@ void PaymentCodeWindow::update()
     m_matrix = payload ? transfer::encodeQr(*payload) : transfer::QrMatrix {};
     if (!payload || m_matrix.size == 0) {
         m_code->setPixmap(QPixmap());
-        m_code->setText(problem.isEmpty() ? QStringLiteral("Tego przelewu nie da się zapisać w kodzie.")
+        m_code->setText(problem.isEmpty() ? tr("Tego przelewu nie da się zapisać w kodzie.")
                                           : problem + QLatin1Char('.'));
         m_text->clear();
         m_save->setEnabled(false);
@@ -81,10 +81,9 @@ void PaymentCodeWindow::saveClick()
 {
     if (m_matrix.size == 0)
         return;
-    const QString path = m_chooseFile
-        ? m_chooseFile()
-        : QFileDialog::getSaveFileName(this, QStringLiteral("Zapisz kod"), QString(),
-            QStringLiteral("Obraz PNG (*.png);;Rysunek SVG (*.svg)"));
+    const QString path = m_chooseFile ? m_chooseFile()
+                                      : QFileDialog::getSaveFileName(this, tr("Zapisz kod"), QString(),
+                                          tr("Obraz PNG (*.png);;Rysunek SVG (*.svg)"));
     if (path.isEmpty())
         return;
     const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
@@ -94,8 +93,8 @@ void PaymentCodeWindow::saveClick()
                 : transfer::qrImage(m_matrix, 10).save(&file, "PNG"))
         && file.commit();
     if (!written)
-        throw platform::Error(QStringLiteral("Cannot create file \"%1\". %2")
-                                  .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+        throw platform::Error(
+            tr("Cannot create file \"%1\". %2").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
 }
 
 } // namespace app

@@ -5,6 +5,7 @@
 #include "transfer/csvexport.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -75,16 +76,20 @@ bool PrintLog::flush(bool atEnd)
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) && file.write(transfer::logEntriesCsv(m_pending)) >= 0
         && file.commit();
-    platform::showError(saved
-            ? QStringLiteral("Dziennik przelewów był zajęty przez inny program; %1 przelewów "
-                             "nie zapisano w nim – zachowano je w pliku „%2”")
-                  .arg(m_pending.size())
-                  .arg(path)
-            : QStringLiteral("Dziennik przelewów był zajęty przez inny program; %1 przelewów "
-                             "nie zapisano ani w nim, ani w pliku „%2”: %3")
-                  .arg(m_pending.size())
-                  .arg(path, file.errorString()),
-        QApplication::activeWindow());
+    QString message;
+    if (saved)
+        message = QCoreApplication::translate("app::PrintLog",
+            "Dziennik przelewów był zajęty przez inny program; %1 przelewów "
+            "nie zapisano w nim – zachowano je w pliku „%2”")
+                      .arg(m_pending.size())
+                      .arg(path);
+    else
+        message = QCoreApplication::translate("app::PrintLog",
+            "Dziennik przelewów był zajęty przez inny program; %1 przelewów "
+            "nie zapisano ani w nim, ani w pliku „%2”: %3")
+                      .arg(m_pending.size())
+                      .arg(path, file.errorString());
+    platform::showError(message, QApplication::activeWindow());
     m_pending.clear();
     return false;
 }
@@ -100,7 +105,8 @@ void PrintLog::report(const QString& problem)
     if (m_reported || problem.isEmpty())
         return;
     m_reported = true;
-    platform::showError(problem + QStringLiteral("; program działa dalej bez dziennika przelewów"),
+    platform::showError(problem
+            + QCoreApplication::translate("app::PrintLog", "; program działa dalej bez dziennika przelewów"),
         QApplication::activeWindow());
 }
 

@@ -5,6 +5,7 @@
 #include "platform/errordisplay.h"
 #include "platform/registry.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace app {
@@ -33,12 +34,14 @@ void TPropertiesStore::restore()
     case platform::Registry::Status::Ok:
         break;
     case platform::Registry::Status::Unreadable:
-        report(QStringLiteral("Cannot read the registry file \"%1\". %2")
-                   .arg(platform::Registry::filePath(), registry.statusDetail()));
+        report(
+            QCoreApplication::translate("app::TPropertiesStore", "Cannot read the registry file \"%1\". %2")
+                .arg(platform::Registry::filePath(), registry.statusDetail()));
         return;
     case platform::Registry::Status::Corrupt:
-        report(QStringLiteral("The registry file \"%1\" was damaged and has been kept as \"%2\"; the payer "
-                              "account starts empty")
+        report(QCoreApplication::translate("app::TPropertiesStore",
+            "The registry file \"%1\" was damaged and has been kept as \"%2\"; the payer "
+            "account starts empty")
                    .arg(platform::Registry::filePath(), registry.statusDetail()));
         return;
     }
@@ -55,7 +58,9 @@ void TPropertiesStore::store()
 {
     if (!m_editor)
         return;
-    const QString failure = QStringLiteral("Can't create the registry key: \\%1").arg(m_storageName);
+    const QString failure
+        = QCoreApplication::translate("app::TPropertiesStore", "Can't create the registry key: \\%1")
+              .arg(m_storageName);
     platform::Registry registry;
     if (registry.status() == platform::Registry::Status::Unreadable)
         throw platform::Error(failure);

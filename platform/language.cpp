@@ -26,8 +26,18 @@ ScreenLanguage desktopLanguage()
     return languageOf(qgetenv("LANGUAGE"), qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG"));
 }
 
+namespace {
+ScreenLanguage installed = ScreenLanguage::Polish;
+} // namespace
+
+ScreenLanguage shownLanguage()
+{
+    return installed;
+}
+
 bool installTranslations(ScreenLanguage language)
 {
+    installed = language;
     // Owned by the application, which they serve until it ends.
     auto* ours = new QTranslator(QCoreApplication::instance());
     const bool loaded

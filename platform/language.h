@@ -21,4 +21,8 @@ ScreenLanguage desktopLanguage();
 // stay as the sources write them).
 bool installTranslations(ScreenLanguage language);
 
+// The language installed last, Polish (the windows' own) before any is; it chooses the language of the
+// texts that come in both (what is wrong with a transfer).
+ScreenLanguage shownLanguage();
+
 } // namespace platform

@@ -4,6 +4,7 @@
 // or prints them through the spooler, without a window. A saved report file is converted or printed the
 // same way. The work is in renderjob.cpp; this is the program around it.
 #include "platform/fonts.h"
+#include "platform/language.h"
 #include "platform/memory.h"
 #include "tools/renderjob.h"
 
@@ -17,6 +18,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     platform::loadApplicationFonts();
     platform::keepFreedMemoryForReuse();
+    // A command line speaks English, whatever the desktop's language: the messages the program's
+    // libraries write in Polish for the windows come out in English here too.
+    platform::installTranslations(platform::ScreenLanguage::English);
     QTextStream out(stdout), err(stderr);
     return tools::runRender(QCoreApplication::arguments().mid(1), out, err);
 }

@@ -2,6 +2,712 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>app::BatchModel</name>
+    <message>
+        <source>Źródło</source>
+        <translation>Źródło</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Odbiorca</source>
+        <translation>Odbiorca</translation>
+    </message>
+    <message>
+        <source>Rachunek odbiorcy</source>
+        <translation>Rachunek odbiorcy</translation>
+    </message>
+    <message>
+        <source>Kwota</source>
+        <translation>Kwota</translation>
+    </message>
+    <message>
+        <source>Zleceniodawca</source>
+        <translation>Zleceniodawca</translation>
+    </message>
+    <message>
+        <source>Tytułem</source>
+        <translation>Tytułem</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source> – drukowany mimo to</source>
+        <translation> – drukowany mimo to</translation>
+    </message>
+    <message>
+        <source> – zaznacz, by mimo to drukować</source>
+        <translation> – zaznacz, by mimo to drukować</translation>
+    </message>
+    <message>
+        <source>Gotowy</source>
+        <translation>Gotowy</translation>
+    </message>
+</context>
+<context>
+    <name>app::BatchWindow</name>
+    <message>
+        <source>Wspólna data</source>
+        <translation>Wspólna data</translation>
+    </message>
+    <message>
+        <source>&amp;Wydruk</source>
+        <translation>&amp;Wydruk</translation>
+    </message>
+    <message>
+        <source>Zestaw przelewów</source>
+        <translation>Zestaw przelewów</translation>
+    </message>
+    <message>
+        <source>Przelew</source>
+        <translation>Przelew</translation>
+    </message>
+    <message>
+        <source>Wpłata gotówkowa</source>
+        <translation>Wpłata gotówkowa</translation>
+    </message>
+    <message>
+        <source>&amp;Dodaj pliki…</source>
+        <translation>&amp;Dodaj pliki…</translation>
+    </message>
+    <message>
+        <source>&amp;Usuń</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>W &amp;górę</source>
+        <translation>W &amp;górę</translation>
+    </message>
+    <message>
+        <source>W &amp;dół</source>
+        <translation>W &amp;dół</translation>
+    </message>
+    <message>
+        <source>&amp;Zapisz zestaw…</source>
+        <translation>&amp;Zapisz zestaw…</translation>
+    </message>
+    <message>
+        <source>Zapisuje zestaw jako plik CSV do otwarcia w następnym miesiącu (Ctrl+S)</source>
+        <translation>Zapisuje zestaw jako plik CSV do otwarcia w następnym miesiącu (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Nr rachunku zleceniodawcy</source>
+        <translation>Nr rachunku zleceniodawcy</translation>
+    </message>
+    <message>
+        <source>Pominięte kolumny – %1</source>
+        <translation>Pominięte kolumny – %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the registry file &quot;%1&quot;</source>
+        <translation>Nie można zapisać pliku rejestru „%1”</translation>
+    </message>
+    <message>
+        <source>wiersz jest na formularz „%1”, a zestaw na „%2”</source>
+        <translation>wiersz jest na formularz „%1”, a zestaw na „%2”</translation>
+    </message>
+    <message>
+        <source>Zapisz zestaw</source>
+        <translation>Zapisz zestaw</translation>
+    </message>
+    <message>
+        <source>Gotowe do wydruku: %1 z %2</source>
+        <translation>Gotowe do wydruku: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Przelewy (*.txt *.csv);;Pliki tekstowe (*.txt);;Pliki CSV (*.csv);;Wszystkie pliki (*)</source>
+        <translation>Przelewy (*.txt *.csv);;Pliki tekstowe (*.txt);;Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>app::CalibrationDialog</name>
+    <message>
+        <source>&amp;Drukuj stronę kalibracyjną</source>
+        <translation>&amp;Drukuj stronę kalibracyjną</translation>
+    </message>
+    <message>
+        <source>Kalibracja drukarki</source>
+        <translation>Kalibracja drukarki</translation>
+    </message>
+    <message>
+        <source>Drukarka: %1
+Przesunięcie i skala dotyczą wydruku samych danych na gotowym blankiecie. Wydrukuj stronę kalibracyjną i odczytaj z linijek, o ile drukarka przesuwa wydruk.</source>
+        <translation>Drukarka: %1
+Przesunięcie i skala dotyczą wydruku samych danych na gotowym blankiecie. Wydrukuj stronę kalibracyjną i odczytaj z linijek, o ile drukarka przesuwa wydruk.</translation>
+    </message>
+    <message>
+        <source>Przesunięcie w prawo (X):</source>
+        <translation>Przesunięcie w prawo (X):</translation>
+    </message>
+    <message>
+        <source>Przesunięcie w dół (Y):</source>
+        <translation>Przesunięcie w dół (Y):</translation>
+    </message>
+    <message>
+        <source>Skala:</source>
+        <translation>Skala:</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>app::ColumnsDialog</name>
+    <message>
+        <source>pomiń</source>
+        <translation>pomiń</translation>
+    </message>
+    <message>
+        <source>Nazwa odbiorcy</source>
+        <translation>Nazwa odbiorcy</translation>
+    </message>
+    <message>
+        <source>Rachunek odbiorcy</source>
+        <translation>Rachunek odbiorcy</translation>
+    </message>
+    <message>
+        <source>Kwota</source>
+        <translation>Kwota</translation>
+    </message>
+    <message>
+        <source>Tytułem</source>
+        <translation>Tytułem</translation>
+    </message>
+    <message>
+        <source>Nazwa zleceniodawcy</source>
+        <translation>Nazwa zleceniodawcy</translation>
+    </message>
+    <message>
+        <source>Rachunek zleceniodawcy</source>
+        <translation>Rachunek zleceniodawcy</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Kolumny pliku</source>
+        <translation>Kolumny pliku</translation>
+    </message>
+    <message>
+        <source>Plik „%1” ma kolumny, których nazw program nie zna. Wskaż, co zawiera każda z nich:</source>
+        <translation>Plik „%1” ma kolumny, których nazw program nie zna. Wskaż, co zawiera każda z nich:</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>app::CsvFiles</name>
+    <message>
+        <source>Pliki CSV (*.csv);;Wszystkie pliki (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku „%1”: %2</source>
+        <translation>Nie można zapisać pliku „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::FormOptions</name>
+    <message>
+        <source>Tylko dane</source>
+        <translation>Tylko dane</translation>
+    </message>
+    <message>
+        <source>Tylko dane (na gotowym blankiecie)</source>
+        <translation>Tylko dane (na gotowym blankiecie)</translation>
+    </message>
+    <message>
+        <source>Kalibracja…</source>
+        <translation>Kalibracja…</translation>
+    </message>
+    <message>
+        <source>Kalibracja drukarki</source>
+        <translation>Kalibracja drukarki</translation>
+    </message>
+    <message>
+        <source>Nie ma żadnej drukarki do skalibrowania</source>
+        <translation>Nie ma żadnej drukarki do skalibrowania</translation>
+    </message>
+    <message>
+        <source>Cannot write the registry file &quot;%1&quot;</source>
+        <translation>Nie można zapisać pliku rejestru „%1”</translation>
+    </message>
+</context>
+<context>
+    <name>app::HistoryWindow</name>
+    <message>
+        <source>Wydrukowano</source>
+        <translation>Wydrukowano</translation>
+    </message>
+    <message>
+        <source>Odbiorca</source>
+        <translation>Odbiorca</translation>
+    </message>
+    <message>
+        <source>Rachunek</source>
+        <translation>Rachunek</translation>
+    </message>
+    <message>
+        <source>Kwota</source>
+        <translation>Kwota</translation>
+    </message>
+    <message>
+        <source>Tytułem</source>
+        <translation>Tytułem</translation>
+    </message>
+    <message>
+        <source>Formularz</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Jak</source>
+        <translation>Jak</translation>
+    </message>
+    <message>
+        <source>wpłata</source>
+        <translation>wpłata</translation>
+    </message>
+    <message>
+        <source>przelew</source>
+        <translation>przelew</translation>
+    </message>
+    <message>
+        <source>&amp;Od:</source>
+        <translation>&amp;Od:</translation>
+    </message>
+    <message>
+        <source>&amp;Do:</source>
+        <translation>&amp;Do:</translation>
+    </message>
+    <message>
+        <source>Drukuj &amp;ponownie</source>
+        <translation>Drukuj &amp;ponownie</translation>
+    </message>
+    <message>
+        <source>&amp;Eksportuj CSV…</source>
+        <translation>&amp;Eksportuj CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Usuń…</source>
+        <translation>&amp;Usuń…</translation>
+    </message>
+    <message>
+        <source>Historia przelewów</source>
+        <translation>Historia przelewów</translation>
+    </message>
+    <message>
+        <source>odbiorca, zleceniodawca, rachunek, tytuł lub kwota</source>
+        <translation>odbiorca, zleceniodawca, rachunek, tytuł lub kwota</translation>
+    </message>
+    <message>
+        <source>&amp;Szukaj:</source>
+        <translation>&amp;Szukaj:</translation>
+    </message>
+    <message>
+        <source>Eksportuj CSV</source>
+        <translation>Eksportuj CSV</translation>
+    </message>
+    <message>
+        <source>Usunąć z historii zaznaczone przelewy (%1)?</source>
+        <translation>Usunąć z historii zaznaczone przelewy (%1)?</translation>
+    </message>
+</context>
+<context>
+    <name>app::PayeeDialog</name>
+    <message>
+        <source>Nazwa:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Rachunek:</source>
+        <translation>Rachunek:</translation>
+    </message>
+    <message>
+        <source>NIP:</source>
+        <translation>NIP:</translation>
+    </message>
+    <message>
+        <source>Tytuł:</source>
+        <translation>Tytuł:</translation>
+    </message>
+    <message>
+        <source>Uwagi:</source>
+        <translation>Uwagi:</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę lub rachunek kontrahenta</source>
+        <translation>Podaj nazwę lub rachunek kontrahenta</translation>
+    </message>
+</context>
+<context>
+    <name>app::PayeeTableModel</name>
+    <message>
+        <source>Nazwa</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Rachunek</source>
+        <translation>Rachunek</translation>
+    </message>
+    <message>
+        <source>NIP</source>
+        <translation>NIP</translation>
+    </message>
+    <message>
+        <source>Tytuł</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>Uwagi</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Ostatnio zapłacono</source>
+        <translation>Ostatnio zapłacono</translation>
+    </message>
+</context>
+<context>
+    <name>app::PayeeWindow</name>
+    <message>
+        <source>Kontrahenci</source>
+        <translation>Kontrahenci</translation>
+    </message>
+    <message>
+        <source>Szukaj w nazwie lub rachunku</source>
+        <translation>Szukaj w nazwie lub rachunku</translation>
+    </message>
+    <message>
+        <source>Użyj</source>
+        <translation>Użyj</translation>
+    </message>
+    <message>
+        <source>Dodaj…</source>
+        <translation>Dodaj…</translation>
+    </message>
+    <message>
+        <source>Zmień…</source>
+        <translation>Zmień…</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Połącz</source>
+        <translation>Połącz</translation>
+    </message>
+    <message>
+        <source>Importuj CSV…</source>
+        <translation>Importuj CSV…</translation>
+    </message>
+    <message>
+        <source>Eksportuj CSV…</source>
+        <translation>Eksportuj CSV…</translation>
+    </message>
+    <message>
+        <source>Nowy kontrahent</source>
+        <translation>Nowy kontrahent</translation>
+    </message>
+    <message>
+        <source>Kontrahent</source>
+        <translation>Kontrahent</translation>
+    </message>
+    <message>
+        <source>Usunąć z książki kontrahenta „%1”?</source>
+        <translation>Usunąć z książki kontrahenta „%1”?</translation>
+    </message>
+    <message>
+        <source>Usunąć z książki %1 kontrahentów?</source>
+        <translation>Usunąć z książki %1 kontrahentów?</translation>
+    </message>
+    <message>
+        <source>Zaznacz dwóch kontrahentów do połączenia</source>
+        <translation>Zaznacz dwóch kontrahentów do połączenia</translation>
+    </message>
+    <message>
+        <source>Połączyć „%1” i „%2” w jednego kontrahenta? Zostanie „%1” z rachunkiem %3.</source>
+        <translation>Połączyć „%1” i „%2” w jednego kontrahenta? Zostanie „%1” z rachunkiem %3.</translation>
+    </message>
+    <message>
+        <source>Importuj kontrahentów</source>
+        <translation>Importuj kontrahentów</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv);;Wszystkie pliki (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Nie można wczytać kontrahentów z „%1”: %2</source>
+        <translation>Nie można wczytać kontrahentów z „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Dodano kontrahentów: %1. Już byli w książce: %2.</source>
+        <translation>Dodano kontrahentów: %1. Już byli w książce: %2.</translation>
+    </message>
+    <message>
+        <source>Eksportuj kontrahentów</source>
+        <translation>Eksportuj kontrahentów</translation>
+    </message>
+</context>
+<context>
+    <name>app::PayerChoice</name>
+    <message>
+        <source>Zleceniodawca: ostatnio używany rachunek lub zapisany profil</source>
+        <translation>Zleceniodawca: ostatnio używany rachunek lub zapisany profil</translation>
+    </message>
+    <message>
+        <source>Zleceniodawca…</source>
+        <translation>Zleceniodawca…</translation>
+    </message>
+</context>
+<context>
+    <name>app::PaymentCodeWindow</name>
+    <message>
+        <source>&amp;Zapisz…</source>
+        <translation>&amp;Zapisz…</translation>
+    </message>
+    <message>
+        <source>Kod do zapłaty telefonem</source>
+        <translation>Kod do zapłaty telefonem</translation>
+    </message>
+    <message>
+        <source>10 cyfr, nieobowiązkowy</source>
+        <translation>10 cyfr, nieobowiązkowy</translation>
+    </message>
+    <message>
+        <source>NIP odbiorcy:</source>
+        <translation>NIP odbiorcy:</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Tego przelewu nie da się zapisać w kodzie.</source>
+        <translation>Tego przelewu nie da się zapisać w kodzie.</translation>
+    </message>
+    <message>
+        <source>Zapisz kod</source>
+        <translation>Zapisz kod</translation>
+    </message>
+    <message>
+        <source>Obraz PNG (*.png);;Rysunek SVG (*.svg)</source>
+        <translation>Obraz PNG (*.png);;Rysunek SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Nie można utworzyć pliku „%1”. %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::PrintLog</name>
+    <message>
+        <source>Dziennik przelewów był zajęty przez inny program; %1 przelewów nie zapisano w nim – zachowano je w pliku „%2”</source>
+        <translation>Dziennik przelewów był zajęty przez inny program; %1 przelewów nie zapisano w nim – zachowano je w pliku „%2”</translation>
+    </message>
+    <message>
+        <source>Dziennik przelewów był zajęty przez inny program; %1 przelewów nie zapisano ani w nim, ani w pliku „%2”: %3</source>
+        <translation>Dziennik przelewów był zajęty przez inny program; %1 przelewów nie zapisano ani w nim, ani w pliku „%2”: %3</translation>
+    </message>
+    <message>
+        <source>; program działa dalej bez dziennika przelewów</source>
+        <translation>; program działa dalej bez dziennika przelewów</translation>
+    </message>
+</context>
+<context>
+    <name>app::TDateEdit</name>
+    <message>
+        <source>Nieporawna data</source>
+        <translation>Nieporawna data</translation>
+    </message>
+    <message>
+        <source>Dziś</source>
+        <translation>Dziś</translation>
+    </message>
+    <message>
+        <source>Wyczyść</source>
+        <translation>Wyczyść</translation>
+    </message>
+</context>
+<context>
+    <name>app::TPropertiesStore</name>
+    <message>
+        <source>Cannot read the registry file &quot;%1&quot;. %2</source>
+        <translation>Nie można odczytać pliku rejestru „%1”. %2</translation>
+    </message>
+    <message>
+        <source>The registry file &quot;%1&quot; was damaged and has been kept as &quot;%2&quot;; the payer account starts empty</source>
+        <translation>Plik rejestru „%1” był uszkodzony i zachowano go jako „%2”; rachunek zleceniodawcy jest pusty</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create the registry key: \%1</source>
+        <translation>Nie można utworzyć klucza rejestru: \%1</translation>
+    </message>
+</context>
+<context>
+    <name>app::TfMenu</name>
+    <message>
+        <source>&amp;Nowy przelew</source>
+        <translation>&amp;Nowy przelew</translation>
+    </message>
+    <message>
+        <source>Nowy przelew wpisany ręcznie</source>
+        <translation>Nowy przelew wpisany ręcznie</translation>
+    </message>
+    <message>
+        <source>&amp;Otwórz</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>Otwiera plik z danymi do przelewu</source>
+        <translation>Otwiera plik z danymi do przelewu</translation>
+    </message>
+    <message>
+        <source>&amp;Wydruk</source>
+        <translation>&amp;Wydruk</translation>
+    </message>
+    <message>
+        <source>Wydruk przelewu</source>
+        <translation>Wydruk przelewu</translation>
+    </message>
+    <message>
+        <source>Otwórz wiele…</source>
+        <translation>Otwórz wiele…</translation>
+    </message>
+    <message>
+        <source>Otwiera wiele plików przelewów lub plik CSV</source>
+        <translation>Otwiera wiele plików przelewów lub plik CSV</translation>
+    </message>
+    <message>
+        <source>Kod do zapłaty telefonem…</source>
+        <translation>Kod do zapłaty telefonem…</translation>
+    </message>
+    <message>
+        <source>Historia…</source>
+        <translation>Historia…</translation>
+    </message>
+    <message>
+        <source>Kontrahenci…</source>
+        <translation>Kontrahenci…</translation>
+    </message>
+    <message>
+        <source>Zapisz zleceniodawcę</source>
+        <translation>Zapisz zleceniodawcę</translation>
+    </message>
+    <message>
+        <source>Zapisuje nazwę i rachunek zleceniodawcy jako profil do wyboru</source>
+        <translation>Zapisuje nazwę i rachunek zleceniodawcy jako profil do wyboru</translation>
+    </message>
+    <message>
+        <source>Usuń zleceniodawcę</source>
+        <translation>Usuń zleceniodawcę</translation>
+    </message>
+    <message>
+        <source>Przelew</source>
+        <translation>Przelew</translation>
+    </message>
+    <message>
+        <source>Wpłata gotówkowa</source>
+        <translation>Wpłata gotówkowa</translation>
+    </message>
+    <message>
+        <source>Cannot write the registry file &quot;%1&quot;</source>
+        <translation>Nie można zapisać pliku rejestru „%1”</translation>
+    </message>
+    <message>
+        <source>Wyjście</source>
+        <translation>Wyjście</translation>
+    </message>
+    <message>
+        <source>&amp;Dane</source>
+        <translation>&amp;Dane</translation>
+    </message>
+    <message>
+        <source>Nazwa odbiorcy</source>
+        <translation>Nazwa odbiorcy</translation>
+    </message>
+    <message>
+        <source>Nr rachunku odbiorcy</source>
+        <translation>Nr rachunku odbiorcy</translation>
+    </message>
+    <message>
+        <source>Kwota</source>
+        <translation>Kwota</translation>
+    </message>
+    <message>
+        <source>Nr rachunku zleceniodawcy</source>
+        <translation>Nr rachunku zleceniodawcy</translation>
+    </message>
+    <message>
+        <source>Nazwa zleceniodawcy</source>
+        <translation>Nazwa zleceniodawcy</translation>
+    </message>
+    <message>
+        <source>Tytułem</source>
+        <translation>Tytułem</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Wpisz rachunek zleceniodawcy, by go zapisać</source>
+        <translation>Wpisz rachunek zleceniodawcy, by go zapisać</translation>
+    </message>
+    <message>
+        <source>Ten rachunek należy w książce do: %1</source>
+        <translation>Ten rachunek należy w książce do: %1</translation>
+    </message>
+    <message>
+        <source>Pliki tekstowe (*.txt)</source>
+        <translation>Pliki tekstowe (*.txt)</translation>
+    </message>
+    <message>
+        <source>Wszystkie pliki (*.*)</source>
+        <translation>Wszystkie pliki (*.*)</translation>
+    </message>
+    <message>
+        <source>Faktury ustrukturyzowane (*.xml)</source>
+        <translation>Faktury ustrukturyzowane (*.xml)</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: %2</source>
+        <translation>Wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source> – przyjęto dzisiejszą</source>
+        <translation> – przyjęto dzisiejszą</translation>
+    </message>
+    <message>
+        <source>Plik nie zawiera danych przelewu.</source>
+        <translation>Plik nie zawiera danych przelewu.</translation>
+    </message>
+    <message>
+        <source>Faktury z pliku „%1” nie można zapłacić: %2.</source>
+        <translation>Faktury z pliku „%1” nie można zapłacić: %2.</translation>
+    </message>
+    <message>
+        <source>Dziennik przelewów nie jest dostępny</source>
+        <translation>Dziennik przelewów nie jest dostępny</translation>
+    </message>
+    <message>
+        <source>Ten przelew wydrukowano już %1. Drukować go mimo to?</source>
+        <translation>Ten przelew wydrukowano już %1. Drukować go mimo to?</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>The CUPS library cannot be loaded: %1</source>
