@@ -11,6 +11,7 @@
 #include "transfer/amountwords.h"
 #include "transfer/problem.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -80,12 +81,12 @@ struct FieldDef {
 // In the form's order. The recipient account is counted without its check digits, as the form cuts it.
 enum Field { RecipientName, RecipientAccount, Amount, PayerAccount, PayerName, Title };
 constexpr std::array<FieldDef, 6> Fields { {
-    { "NDNazwa", "nazwa odbiorcy" },
-    { "NDKonto", "nr rachunku odbiorcy" },
-    { "Kwota", "kwota" },
-    { "WCKonto", "nr rachunku zleceniodawcy" },
-    { "WCNazwa", "nazwa zleceniodawcy" },
-    { "Tytulem", "tytułem" },
+    { "NDNazwa", QT_TRANSLATE_NOOP("printout", "nazwa odbiorcy") },
+    { "NDKonto", QT_TRANSLATE_NOOP("printout", "nr rachunku odbiorcy") },
+    { "Kwota", QT_TRANSLATE_NOOP("printout", "kwota") },
+    { "WCKonto", QT_TRANSLATE_NOOP("printout", "nr rachunku zleceniodawcy") },
+    { "WCNazwa", QT_TRANSLATE_NOOP("printout", "nazwa zleceniodawcy") },
+    { "Tytulem", QT_TRANSLATE_NOOP("printout", "tytułem") },
 } };
 
 // The data-label rows of the form (bandLayout's order, check digits left out: two digits always fit),
@@ -115,7 +116,8 @@ constexpr int PayerAccountSize = 50; // the record keeps no more
 
 FieldWarning warning(FieldWarning::Kind kind, Field field)
 {
-    return FieldWarning { kind, Fields[field].key, QString::fromUtf8(Fields[field].name), 0, 0, QString() };
+    return FieldWarning { kind, Fields[field].key,
+        QCoreApplication::translate("printout", Fields[field].name), 0, 0, QString() };
 }
 
 QString recipientAccountDigits(const QString& account)
@@ -133,9 +135,10 @@ QString characterCount(int n)
 {
     const int lastTwo = n % 100, last = n % 10;
     const bool few = last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14);
-    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? QStringLiteral("znak")
-            : few                                    ? QStringLiteral("znaki")
-                                                     : QStringLiteral("znaków"));
+    const char* const noun = n == 1 ? QT_TRANSLATE_NOOP("printout", "znak")
+        : few                       ? QT_TRANSLATE_NOOP("printout", "znaki")
+                                    : QT_TRANSLATE_NOOP("printout", "znaków");
+    return QStringLiteral("%1 %2").arg(n).arg(QCoreApplication::translate("printout", noun));
 }
 
 // The font of a copy's data label.
@@ -262,15 +265,16 @@ std::optional<QString> depositProblem(transfer::Money money)
 {
     const double amount = money.toRecordValue();
     if (amountText(amount, DecimalComma).front() == '-')
-        return QStringLiteral("Wpłata gotówkowa nie może mieć ujemnej kwoty.");
+        return QCoreApplication::translate("printout", "Wpłata gotówkowa nie może mieć ujemnej kwoty.");
     const std::optional<QString> words = depositWords(amount);
     if (!words)
-        return QStringLiteral("Kwota %1 jest za duża, by zapisać ją słownie.")
+        return QCoreApplication::translate("printout", "Kwota %1 jest za duża, by zapisać ją słownie.")
             .arg(QString::fromStdString(amountText(amount, DecimalComma)));
     const std::string text = platform::toCp1250(*words);
     for (std::size_t copy = 0; copy < PayerLabels.size(); ++copy) {
         if (!wordsPointSize(copy, text, platform::screenPpi()))
-            return QStringLiteral("Kwota słownie nie zmieści się na blankiecie nawet pismem %1 pkt: „%2”.")
+            return QCoreApplication::translate(
+                "printout", "Kwota słownie nie zmieści się na blankiecie nawet pismem %1 pkt: „%2”.")
                 .arg(SmallestWordsPointSize)
                 .arg(*words);
     }
@@ -339,7 +343,7 @@ QString warningLine(const std::vector<FieldWarning>& warnings)
     for (const FieldWarning& w : warnings) {
         switch (w.kind) {
         case FieldWarning::Kind::Cut:
-            tooLong << QStringLiteral("%1 (%2, mieści się %3)")
+            tooLong << QCoreApplication::translate("printout", "%1 (%2, mieści się %3)")
                            .arg(w.name, characterCount(w.length))
                            .arg(w.capacity);
             break;
@@ -353,9 +357,11 @@ QString warningLine(const std::vector<FieldWarning>& warnings)
     }
     QStringList sentences;
     if (!tooLong.isEmpty())
-        sentences << QStringLiteral("Nie zmieści się na blankiecie: ") + tooLong.join(QStringLiteral(", "));
+        sentences << QCoreApplication::translate("printout", "Nie zmieści się na blankiecie: %1")
+                         .arg(tooLong.join(QStringLiteral(", ")));
     if (!unprintable.isEmpty())
-        sentences << QStringLiteral("Wydrukuje się jako „?”: ") + unprintable.join(QStringLiteral(", "));
+        sentences << QCoreApplication::translate("printout", "Wydrukuje się jako „?”: %1")
+                         .arg(unprintable.join(QStringLiteral(", ")));
     return sentences.join(QStringLiteral(". "));
 }
 

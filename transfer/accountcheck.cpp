@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "transfer/accountcheck.h"
 
+#include <QCoreApplication>
+
 namespace transfer {
 
 QString accountDigits(const QString& text)
@@ -60,7 +62,8 @@ AccountCheck checkAccountNumber(const QString& text)
 
 QString wrongAccountWarning()
 {
-    return QStringLiteral("Błędna suma kontrolna numeru rachunku");
+    return QCoreApplication::translate("transfer", "Błędna suma kontrolna numeru rachunku");
 }
 
 } // namespace transfer
+#include <QCoreApplication>

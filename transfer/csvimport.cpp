@@ -5,6 +5,7 @@
 #include "platform/error.h"
 #include "transfer/folding.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <csv.h>
@@ -308,10 +309,11 @@ CsvTransfers parseCsvTransfers(std::string_view bytes, const ColumnChoices& choi
 
     RecordReader reader(bytes, detectDelimiter(bytes));
     if (reader.records.empty())
-        throw platform::Error(QStringLiteral("The file has no header row"));
+        throw platform::Error(QCoreApplication::translate("transfer", "The file has no header row"));
     const RecordReader::Record& header = reader.records.front();
     if (header.quotingFault)
-        throw platform::Error(QStringLiteral("The quotes of the header row do not pair up"));
+        throw platform::Error(
+            QCoreApplication::translate("transfer", "The quotes of the header row do not pair up"));
 
     CsvTransfers result;
     // The key each column gives, by the header's names; a value that two columns name is the first's.
@@ -338,10 +340,11 @@ CsvTransfers parseCsvTransfers(std::string_view bytes, const ColumnChoices& choi
         columns.push_back(key);
     }
     if (!named[NDNazwa] && !named[NDKonto] && !named[NDKONTOKONTR]) {
-        throw platform::Error(
-            QStringLiteral("The header row names neither the recipient's name nor the recipient's account "
-                           "column; its columns are: %1")
-                .arg(names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))));
+        throw platform::Error(QCoreApplication::translate("transfer",
+            "The header row names neither the recipient's name nor the recipient's account "
+            "column; its columns are: %1")
+                                  .arg(names.isEmpty() ? QCoreApplication::translate("transfer", "none")
+                                                       : names.join(QStringLiteral(", "))));
     }
     const int keysFound = int(std::count(named.begin(), named.begin() + WCKonto, true));
 

@@ -160,7 +160,8 @@ bool PayeeBook::write(const QString& sql, const QVariantList& values)
         q.addBindValue(v);
     if (!q.exec()) {
         m_problem = q.lastError().databaseText().contains(QLatin1String("UNIQUE constraint failed"))
-            ? QStringLiteral("W książce jest już kontrahent o tej nazwie i tym rachunku")
+            ? QCoreApplication::translate(
+                "transfer::PayeeBook", "W książce jest już kontrahent o tej nazwie i tym rachunku")
             : QCoreApplication::translate("transfer::PayeeBook", "Nie można zapisać książki kontrahentów: %1")
                   .arg(sqlWords(q.lastError()));
         return false;

@@ -3,6 +3,7 @@
 
 #include "transfer/accountcheck.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -55,16 +56,16 @@ std::optional<QString> paymentCodePayload(
     };
     const QString nip = digitsOnly(taxNumber);
     if (!nip.isEmpty() && (nip.size() != 10 || !allDigits(nip)))
-        return fail(QStringLiteral("NIP odbiorcy ma 10 cyfr"));
+        return fail(QCoreApplication::translate("transfer", "NIP odbiorcy ma 10 cyfr"));
     const QString account = accountDigits(values.recipientAccount);
     if (account.size() != 26 || !allDigits(account))
-        return fail(QStringLiteral("Kod wymaga rachunku odbiorcy z 26 cyfr"));
+        return fail(QCoreApplication::translate("transfer", "Kod wymaga rachunku odbiorcy z 26 cyfr"));
     const long long grosze = values.amount.value_or(Money()).grosze();
     if (grosze < 0)
-        return fail(QStringLiteral("Kwota nie może być ujemna"));
+        return fail(QCoreApplication::translate("transfer", "Kwota nie może być ujemna"));
     if (grosze > MaxPaymentCodeAmount.grosze())
-        return fail(
-            QStringLiteral("Kwoty powyżej 9 999,99 zł nie da się zapisać w kodzie do zapłaty telefonem"));
+        return fail(QCoreApplication::translate(
+            "transfer", "Kwoty powyżej 9 999,99 zł nie da się zapisać w kodzie do zapłaty telefonem"));
     const QStringList fields { nip, QStringLiteral("PL"), account,
         QStringLiteral("%1").arg(grosze, 6, 10, QLatin1Char('0')), allowed(values.recipientName, 20),
         allowed(values.title, 32), QString(), QString(), QString() };

@@ -872,6 +872,69 @@ The offset and the scale apply to printing the values alone onto a pre-printed f
     </message>
 </context>
 <context>
+    <name>printout</name>
+    <message>
+        <source>nazwa odbiorcy</source>
+        <translation>recipient name</translation>
+    </message>
+    <message>
+        <source>nr rachunku odbiorcy</source>
+        <translation>recipient account number</translation>
+    </message>
+    <message>
+        <source>kwota</source>
+        <translation>amount</translation>
+    </message>
+    <message>
+        <source>nr rachunku zleceniodawcy</source>
+        <translation>payer account number</translation>
+    </message>
+    <message>
+        <source>nazwa zleceniodawcy</source>
+        <translation>payer name</translation>
+    </message>
+    <message>
+        <source>tytułem</source>
+        <translation>transfer title</translation>
+    </message>
+    <message>
+        <source>znak</source>
+        <translation>character</translation>
+    </message>
+    <message>
+        <source>znaki</source>
+        <translation>characters</translation>
+    </message>
+    <message>
+        <source>znaków</source>
+        <translation>characters</translation>
+    </message>
+    <message>
+        <source>Wpłata gotówkowa nie może mieć ujemnej kwoty.</source>
+        <translation>A cash deposit cannot have a negative amount.</translation>
+    </message>
+    <message>
+        <source>Kwota %1 jest za duża, by zapisać ją słownie.</source>
+        <translation>The amount %1 is too large to be written in words.</translation>
+    </message>
+    <message>
+        <source>Kwota słownie nie zmieści się na blankiecie nawet pismem %1 pkt: „%2”.</source>
+        <translation>The amount in words does not fit on the form even at %1 pt: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 (%2, mieści się %3)</source>
+        <translation>%1 (%2, the form holds %3)</translation>
+    </message>
+    <message>
+        <source>Nie zmieści się na blankiecie: %1</source>
+        <translation>Will not fit on the form: %1</translation>
+    </message>
+    <message>
+        <source>Wydrukuje się jako „?”: %1</source>
+        <translation>Will print as &quot;?&quot;: %1</translation>
+    </message>
+</context>
+<context>
     <name>report</name>
     <message>
         <source>Stream read error</source>
@@ -943,10 +1006,53 @@ The offset and the scale apply to printing the values alone onto a pre-printed f
     </message>
 </context>
 <context>
+    <name>transfer</name>
+    <message>
+        <source>Błędna suma kontrolna numeru rachunku</source>
+        <translation>The account number&apos;s check digits are wrong</translation>
+    </message>
+    <message>
+        <source>The file has no header row</source>
+        <translation>The file has no header row</translation>
+    </message>
+    <message>
+        <source>The quotes of the header row do not pair up</source>
+        <translation>The quotes of the header row do not pair up</translation>
+    </message>
+    <message>
+        <source>The header row names neither the recipient&apos;s name nor the recipient&apos;s account column; its columns are: %1</source>
+        <translation>The header row names neither the recipient&apos;s name nor the recipient&apos;s account column; its columns are: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>NIP odbiorcy ma 10 cyfr</source>
+        <translation>The recipient&apos;s tax ID has 10 digits</translation>
+    </message>
+    <message>
+        <source>Kod wymaga rachunku odbiorcy z 26 cyfr</source>
+        <translation>The code needs a recipient account of 26 digits</translation>
+    </message>
+    <message>
+        <source>Kwota nie może być ujemna</source>
+        <translation>The amount cannot be negative</translation>
+    </message>
+    <message>
+        <source>Kwoty powyżej 9 999,99 zł nie da się zapisać w kodzie do zapłaty telefonem</source>
+        <translation>An amount above 9 999,99 zł cannot be written into the pay-by-phone code</translation>
+    </message>
+</context>
+<context>
     <name>transfer::PayeeBook</name>
     <message>
         <source>Nie można zapisać książki kontrahentów: %1</source>
         <translation>Cannot save the payee book: %1</translation>
+    </message>
+    <message>
+        <source>W książce jest już kontrahent o tej nazwie i tym rachunku</source>
+        <translation>The book already has a payee with this name and account</translation>
     </message>
 </context>
 <context>

@@ -872,6 +872,69 @@ Przesunięcie i skala dotyczą wydruku samych danych na gotowym blankiecie. Wydr
     </message>
 </context>
 <context>
+    <name>printout</name>
+    <message>
+        <source>nazwa odbiorcy</source>
+        <translation>nazwa odbiorcy</translation>
+    </message>
+    <message>
+        <source>nr rachunku odbiorcy</source>
+        <translation>nr rachunku odbiorcy</translation>
+    </message>
+    <message>
+        <source>kwota</source>
+        <translation>kwota</translation>
+    </message>
+    <message>
+        <source>nr rachunku zleceniodawcy</source>
+        <translation>nr rachunku zleceniodawcy</translation>
+    </message>
+    <message>
+        <source>nazwa zleceniodawcy</source>
+        <translation>nazwa zleceniodawcy</translation>
+    </message>
+    <message>
+        <source>tytułem</source>
+        <translation>tytułem</translation>
+    </message>
+    <message>
+        <source>znak</source>
+        <translation>znak</translation>
+    </message>
+    <message>
+        <source>znaki</source>
+        <translation>znaki</translation>
+    </message>
+    <message>
+        <source>znaków</source>
+        <translation>znaków</translation>
+    </message>
+    <message>
+        <source>Wpłata gotówkowa nie może mieć ujemnej kwoty.</source>
+        <translation>Wpłata gotówkowa nie może mieć ujemnej kwoty.</translation>
+    </message>
+    <message>
+        <source>Kwota %1 jest za duża, by zapisać ją słownie.</source>
+        <translation>Kwota %1 jest za duża, by zapisać ją słownie.</translation>
+    </message>
+    <message>
+        <source>Kwota słownie nie zmieści się na blankiecie nawet pismem %1 pkt: „%2”.</source>
+        <translation>Kwota słownie nie zmieści się na blankiecie nawet pismem %1 pkt: „%2”.</translation>
+    </message>
+    <message>
+        <source>%1 (%2, mieści się %3)</source>
+        <translation>%1 (%2, mieści się %3)</translation>
+    </message>
+    <message>
+        <source>Nie zmieści się na blankiecie: %1</source>
+        <translation>Nie zmieści się na blankiecie: %1</translation>
+    </message>
+    <message>
+        <source>Wydrukuje się jako „?”: %1</source>
+        <translation>Wydrukuje się jako „?”: %1</translation>
+    </message>
+</context>
+<context>
     <name>report</name>
     <message>
         <source>Stream read error</source>
@@ -943,10 +1006,53 @@ Przesunięcie i skala dotyczą wydruku samych danych na gotowym blankiecie. Wydr
     </message>
 </context>
 <context>
+    <name>transfer</name>
+    <message>
+        <source>Błędna suma kontrolna numeru rachunku</source>
+        <translation>Błędna suma kontrolna numeru rachunku</translation>
+    </message>
+    <message>
+        <source>The file has no header row</source>
+        <translation>Plik nie ma wiersza nagłówka</translation>
+    </message>
+    <message>
+        <source>The quotes of the header row do not pair up</source>
+        <translation>Cudzysłowy wiersza nagłówka nie tworzą par</translation>
+    </message>
+    <message>
+        <source>The header row names neither the recipient&apos;s name nor the recipient&apos;s account column; its columns are: %1</source>
+        <translation>Wiersz nagłówka nie wymienia ani kolumny nazwy odbiorcy, ani kolumny rachunku odbiorcy; jego kolumny to: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>NIP odbiorcy ma 10 cyfr</source>
+        <translation>NIP odbiorcy ma 10 cyfr</translation>
+    </message>
+    <message>
+        <source>Kod wymaga rachunku odbiorcy z 26 cyfr</source>
+        <translation>Kod wymaga rachunku odbiorcy z 26 cyfr</translation>
+    </message>
+    <message>
+        <source>Kwota nie może być ujemna</source>
+        <translation>Kwota nie może być ujemna</translation>
+    </message>
+    <message>
+        <source>Kwoty powyżej 9 999,99 zł nie da się zapisać w kodzie do zapłaty telefonem</source>
+        <translation>Kwoty powyżej 9 999,99 zł nie da się zapisać w kodzie do zapłaty telefonem</translation>
+    </message>
+</context>
+<context>
     <name>transfer::PayeeBook</name>
     <message>
         <source>Nie można zapisać książki kontrahentów: %1</source>
         <translation>Nie można zapisać książki kontrahentów: %1</translation>
+    </message>
+    <message>
+        <source>W książce jest już kontrahent o tej nazwie i tym rachunku</source>
+        <translation>W książce jest już kontrahent o tej nazwie i tym rachunku</translation>
     </message>
 </context>
 <context>
