@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <vector>
 
 namespace platform {
 
@@ -28,7 +29,18 @@ ScreenLanguage desktopLanguage()
 
 namespace {
 ScreenLanguage installed = ScreenLanguage::Polish;
+std::vector<QTranslator*> translators; // owned by the application, which they serve until it ends
 } // namespace
+
+void removeTranslations()
+{
+    for (QTranslator* translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    translators.clear();
+    installed = ScreenLanguage::Polish;
+}
 
 ScreenLanguage shownLanguage()
 {
@@ -37,9 +49,10 @@ ScreenLanguage shownLanguage()
 
 bool installTranslations(ScreenLanguage language)
 {
+    removeTranslations();
     installed = language;
-    // Owned by the application, which they serve until it ends.
     auto* ours = new QTranslator(QCoreApplication::instance());
+    translators.push_back(ours);
     const bool loaded
         = ours->load(language == ScreenLanguage::Polish ? QStringLiteral(":/i18n/przelew_pl.qm")
                                                         : QStringLiteral(":/i18n/przelew_en.qm"));
@@ -47,6 +60,7 @@ bool installTranslations(ScreenLanguage language)
         QCoreApplication::installTranslator(ours);
     if (language == ScreenLanguage::Polish) {
         auto* qt = new QTranslator(QCoreApplication::instance());
+        translators.push_back(qt);
         if (qt->load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
     }

@@ -17,9 +17,11 @@ ScreenLanguage languageOf(
 ScreenLanguage desktopLanguage();
 
 // Installs on the application the program's translation for the language, and Qt's own for its
-// dialogs where the system has it. False when the program's translation cannot be loaded (the texts then
-// stay as the sources write them).
+// dialogs where the system has it, in place of those installed before. False when the program's
+// translation cannot be loaded (the texts then stay as the sources write them).
 bool installTranslations(ScreenLanguage language);
+// Takes them off again: the texts as the sources write them.
+void removeTranslations();
 
 // The language installed last, Polish (the windows' own) before any is; it chooses the language of the
 // texts that come in both (what is wrong with a transfer).

@@ -10,6 +10,7 @@
 #include "data/dm2.h"
 #include "platform/datetime.h"
 #include "platform/error.h"
+#include "platform/language.h"
 #include "platform/registry.h"
 #include "support/apptestsupport.h"
 #include "support/files.h"
@@ -522,6 +523,26 @@ TEST_F(FMenuTest, AnInvoiceFillsTheWindowOrSaysWhyNot)
                                      "walucie EUR, a blankiet jest na złote.") });
     EXPECT_EQ(window->eTytulem->text(), QStringLiteral("/VAT/230,02/IDC/5252248481/INV/FV/2026/11/0042"));
     EXPECT_EQ(window->lNazwaPliku->text(), QStringLiteral("FV/2026/11/0042, przelew.txt"));
+}
+
+// On an English desktop the windows speak English, and say what is wrong with a transfer in English; the
+// values, the form and what is logged stay as they are.
+TEST_F(FMenuTest, AnEnglishDesktopGetsEnglishWindows)
+{
+    ASSERT_TRUE(platform::installTranslations(platform::ScreenLanguage::English));
+    {
+        TfMenu english;
+        EXPECT_EQ(english.aNew->text(), QStringLiteral("&New transfer"));
+        BatchWindow* batch = english.batchWindow();
+        EXPECT_EQ(batch->windowTitle(), QStringLiteral("Transfer set"));
+        QByteArray euro = testsupport::readFile(QStringLiteral(PRZELEW_TEST_DATA "/invoices/fa2.xml"));
+        batch->addFiles({ writeFile(euro.replace(">PLN<", ">EUR<"), QStringLiteral("euro.xml")) });
+        EXPECT_EQ(batch->model()->index(0, BatchWindow::State).data().toString(),
+            QStringLiteral("the invoice is in EUR and the form is for złoty"));
+        EXPECT_EQ(batch->summary()->text(), QStringLiteral("Ready to print: 0 of 1"));
+    }
+    platform::removeTranslations();
+    EXPECT_EQ(TfMenu().aNew->text(), QStringLiteral("&Nowy przelew"));
 }
 
 TEST_F(FMenuTest, AFileThatCannotBeOpenedLeavesTheEditorsAndReportsThePath)
