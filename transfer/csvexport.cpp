@@ -19,7 +19,7 @@ namespace {
 // formula.
 QString field(const QString& text)
 {
-    const QString value = formulaGuarded(text);
+    QString value = formulaGuarded(text);
     const bool quote = value.contains(QLatin1Char(';')) || value.contains(QLatin1Char('"'))
         || value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'))
         || (!value.isEmpty() && (value.front().isSpace() || value.back().isSpace()));

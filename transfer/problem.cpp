@@ -148,7 +148,7 @@ QString fieldLabel(Field field)
 QString fieldLabel(const QString& key)
 {
     for (int field = int(Field::NDNazwa); field <= int(Field::Data); ++field) {
-        const QString label = fieldLabel(Field(field));
+        QString label = fieldLabel(Field(field));
         if (label.startsWith(key + QStringLiteral(" (")))
             return label;
     }

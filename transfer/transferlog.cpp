@@ -65,7 +65,7 @@ QString searchText(const TransferEditorValues& v)
         + searchFolded(v.title);
 }
 
-bool fillSearchTexts(QSqlDatabase db)
+bool fillSearchTexts(const QSqlDatabase& db)
 {
     QSqlQuery read(db), write(db);
     read.setForwardOnly(true);
