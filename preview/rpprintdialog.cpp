@@ -81,7 +81,7 @@ bool TRpPrintDialog::Execute()
     // The dialog only stores the settings; Qt labels its accept button as if it printed.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
+            ok->setText(QCoreApplication::translate("preview::TRpPrintDialog", "OK"));
     }
     // Placed once, a third down the screen, before it shows.
     QTimer::singleShot(0, &dialog, [&dialog] {

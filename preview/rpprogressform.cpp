@@ -26,7 +26,7 @@ TRpProgressForm::TRpProgressForm(TRpPrinter* printer, QWidget* parent)
     , m_printer(printer)
     , m_gauge(new QProgressBar(this))
     , m_info(new QLabel(this))
-    , m_cancelButton(new QPushButton(QStringLiteral("Cancel"), this))
+    , m_cancelButton(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("RpProgressForm"));
     setWindowTitle(tr("Printing progress"));

@@ -772,6 +772,10 @@ The offset and the scale apply to printing the values alone onto a pre-printed f
         <source>A list of pages, odd or even pages only and reverse order cannot be printed: choose all pages or a range from one page to another</source>
         <translation>A list of pages, odd or even pages only and reverse order cannot be printed: choose all pages or a range from one page to another</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>preview::TRpProgressForm</name>
@@ -782,6 +786,10 @@ The offset and the scale apply to printing the values alone onto a pre-printed f
     <message>
         <source>%1%  Completed</source>
         <translation>%1%  Completed</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

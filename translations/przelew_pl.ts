@@ -772,6 +772,10 @@ Przesunięcie i skala dotyczą wydruku samych danych na gotowym blankiecie. Wydr
         <source>A list of pages, odd or even pages only and reverse order cannot be printed: choose all pages or a range from one page to another</source>
         <translation>Nie można wydrukować listy stron, samych stron nieparzystych lub parzystych ani stron w odwrotnej kolejności: wybierz wszystkie strony albo zakres od jednej strony do drugiej</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>preview::TRpProgressForm</name>
@@ -782,6 +786,10 @@ Przesunięcie i skala dotyczą wydruku samych danych na gotowym blankiecie. Wydr
     <message>
         <source>%1%  Completed</source>
         <translation>Ukończono %1%</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
