@@ -2,6 +2,7 @@
 #include "platform/language.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <vector>
@@ -20,6 +21,19 @@ ScreenLanguage languageOf(
             : ScreenLanguage::English;
     }
     return ScreenLanguage::English;
+}
+
+QString translationFile(ScreenLanguage language)
+{
+    const QString name = language == ScreenLanguage::Polish ? QStringLiteral("przelew_pl.qm")
+                                                            : QStringLiteral("przelew_en.qm");
+    const QString programs = QCoreApplication::applicationDirPath();
+    for (const QString& folder : { QStringLiteral(":/i18n"), programs + QStringLiteral("/../translations"),
+             programs + QStringLiteral("/../share/przelew/translations") }) {
+        if (QFile::exists(folder + QLatin1Char('/') + name))
+            return folder + QLatin1Char('/') + name;
+    }
+    return QString();
 }
 
 ScreenLanguage desktopLanguage()
@@ -53,9 +67,8 @@ bool installTranslations(ScreenLanguage language)
     installed = language;
     auto* ours = new QTranslator(QCoreApplication::instance());
     translators.push_back(ours);
-    const bool loaded
-        = ours->load(language == ScreenLanguage::Polish ? QStringLiteral(":/i18n/przelew_pl.qm")
-                                                        : QStringLiteral(":/i18n/przelew_en.qm"));
+    const QString file = translationFile(language);
+    const bool loaded = !file.isEmpty() && ours->load(file);
     if (loaded)
         QCoreApplication::installTranslator(ours);
     if (language == ScreenLanguage::Polish) {

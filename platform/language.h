@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 namespace platform {
 
@@ -15,6 +16,11 @@ enum class ScreenLanguage { Polish, English };
 ScreenLanguage languageOf(
     const QByteArray& language, const QByteArray& all, const QByteArray& messages, const QByteArray& lang);
 ScreenLanguage desktopLanguage();
+
+// Where the program's translation for the language is: in the program's resources, else built beside it
+// (the build folder's translations/) or installed with it (share/przelew/translations/); empty when
+// nowhere.
+QString translationFile(ScreenLanguage language);
 
 // Installs on the application the program's translation for the language, and Qt's own for its
 // dialogs where the system has it, in place of those installed before. False when the program's

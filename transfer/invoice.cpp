@@ -130,7 +130,7 @@ std::optional<Problem> readTexts(std::string_view bytes, InvoiceTexts& texts)
 // An XML decimal ("1234.5", "-20.00"), exactly, to the grosz; or the problem with it.
 std::variant<Money, Problem> xmlAmount(const QString& text)
 {
-    const Problem unreadable { Kind::UnreadableAmount, Field::Kwota, 0, text };
+    Problem unreadable { Kind::UnreadableAmount, Field::Kwota, 0, text };
     QStringView digits(text);
     const bool negative = digits.startsWith(QLatin1Char('-'));
     if (negative || digits.startsWith(QLatin1Char('+')))

@@ -33,8 +33,8 @@ TEST(Language, FollowsTheDesktop)
 TEST(Language, EachTranslationGivesItsLanguagesWords)
 {
     QTranslator polish, english;
-    ASSERT_TRUE(polish.load(QStringLiteral(":/i18n/przelew_pl.qm")));
-    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/przelew_en.qm")));
+    ASSERT_TRUE(polish.load(platform::translationFile(ScreenLanguage::Polish)));
+    ASSERT_TRUE(english.load(platform::translationFile(ScreenLanguage::English)));
     EXPECT_EQ(
         polish.translate("preview::TRpStandardPreview", "Page %1 of %2"), QStringLiteral("Strona %1 z %2"));
     EXPECT_EQ(polish.translate("preview::TRpProgressForm", "Printing progress"),
