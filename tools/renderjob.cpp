@@ -216,15 +216,6 @@ QString printOrWrite(report::TRpReport& rp, const RenderOptions& options, QTextS
     return QFileInfo(options.output).absoluteFilePath();
 }
 
-// Where a transfer came from, for the log: the file, and the CSV line.
-QString sourceOf(const transfer::SourceTransfer& t)
-{
-    const QString file = QFileInfo(t.file).absoluteFilePath();
-    if (!t.document.isEmpty())
-        return QStringLiteral("%1, %2").arg(t.document, file);
-    return t.line ? QStringLiteral("%1, line %2").arg(file).arg(t.line) : file;
-}
-
 // The transfers of the inputs that are ready, in order. What is said of a transfer that prints goes to
 // err as a warning; a transfer that is refused is named with every reason, and stops the run unless
 // --skip-bad-rows leaves it out.
@@ -283,7 +274,7 @@ void logTransfers(transfer::TransferLog& log, const std::vector<transfer::Source
         e.target = target;
         e.form = printout::formKindName(options.form);
         e.values = t.values;
-        e.source = sourceOf(t);
+        e.source = transfer::sourceName(t, transfer::SourcePath::Absolute);
         entries.push_back(e);
     }
     if (!log.isOpen() || !log.record(entries))
@@ -315,7 +306,8 @@ void renderPaymentCode(const RenderOptions& options, QTextStream& out, QTextStre
     const std::optional<QString> payload
         = transfer::paymentCodePayload(t.values, options.taxNumber, &problem);
     if (!payload)
-        throw platform::Error(QStringLiteral("%1: %2").arg(sourceOf(t), problem));
+        throw platform::Error(QStringLiteral("%1: %2").arg(
+            transfer::sourceName(t, transfer::SourcePath::Absolute, transfer::Language::English), problem));
     const transfer::QrMatrix code = transfer::encodeQr(*payload);
     if (QFileInfo(options.output).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
         writeBytes(options.output, transfer::qrSvg(code));
@@ -345,7 +337,8 @@ void renderTransfers(const RenderOptions& options, QTextStream& out, QTextStream
     form.rp.PrinterSettings.NoScaling = options.dataOnly;
     form.rp.Placement = options.placement;
     for (const transfer::SourceTransfer& t : transfers) {
-        const QString source = sourceOf(t);
+        const QString source
+            = transfer::sourceName(t, transfer::SourcePath::Absolute, transfer::Language::English);
         if (options.form == printout::FormKind::Deposit) {
             if (const std::optional<QString> problem
                 = printout::depositProblem(t.values.amount.value_or(transfer::Money())))

@@ -178,12 +178,17 @@ bool editTransferValue(SourceTransfer& transfer, Field field, const QString& tex
     return taken;
 }
 
-QString sourceName(const SourceTransfer& transfer)
+QString sourceName(const SourceTransfer& transfer, SourcePath path, Language language)
 {
-    const QString name = QFileInfo(transfer.file).fileName();
+    const QFileInfo file(transfer.file);
+    const QString name = path == SourcePath::Absolute ? file.absoluteFilePath() : file.fileName();
     if (!transfer.document.isEmpty())
         return QStringLiteral("%1, %2").arg(transfer.document, name);
-    return transfer.line ? QStringLiteral("%1, wiersz %2").arg(name).arg(transfer.line) : name;
+    if (!transfer.line)
+        return name;
+    const QString row
+        = language == Language::Polish ? QStringLiteral("%1, wiersz %2") : QStringLiteral("%1, line %2");
+    return row.arg(name).arg(transfer.line);
 }
 
 QString problemMessage(const SourceTransfer& transfer, const Problem& problem)

@@ -58,8 +58,11 @@ SourceTransfers readTransferBytes(
 bool editTransferValue(SourceTransfer& transfer, Field field, const QString& text);
 
 // Where the transfer came from, for the batch's table and the log: "faktura.xml", "lista.csv, wiersz 7",
-// "FV/2026/11/0042, faktura.xml".
-QString sourceName(const SourceTransfer& transfer);
+// "FV/2026/11/0042, faktura.xml"; with SourcePath::Absolute the file's absolute path, for a log written from
+// the command line, and in English "lista.csv, line 7" for its standard error.
+enum class SourcePath { FileName, Absolute };
+QString sourceName(const SourceTransfer& transfer, SourcePath path = SourcePath::FileName,
+    Language language = Language::Polish);
 
 // Where a problem was found, for the command line: "FILE, line N: Kwota (amount): the amount ...".
 QString problemMessage(const SourceTransfer& transfer, const Problem& problem);
