@@ -181,7 +181,7 @@ bool editTransferValue(SourceTransfer& transfer, Field field, const QString& tex
 QString sourceName(const SourceTransfer& transfer, SourcePath path, Language language)
 {
     const QFileInfo file(transfer.file);
-    const QString name = path == SourcePath::Absolute ? file.absoluteFilePath() : file.fileName();
+    QString name = path == SourcePath::Absolute ? file.absoluteFilePath() : file.fileName();
     if (!transfer.document.isEmpty())
         return QStringLiteral("%1, %2").arg(transfer.document, name);
     if (!transfer.line)
