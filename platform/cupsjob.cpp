@@ -15,6 +15,13 @@ namespace {
 
 constexpr qint64 kChunk = 64 * 1024;
 
+// What failed, with the printer and the spooler's own words.
+const char* const kNotCreated
+    = QT_TRANSLATE_NOOP("platform", "The print job for \"%1\" could not be created: %2");
+const char* const kNotSent = QT_TRANSLATE_NOOP("platform", "The print job for \"%1\" could not be sent: %2");
+const char* const kNotReleased
+    = QT_TRANSLATE_NOOP("platform", "The print job for \"%1\" could not be released: %2");
+
 // libcups and the twenty libraries it pulls in (Kerberos, GnuTLS, Avahi) are loaded on the first
 // spooler question, not when the program starts: most sessions never print.
 #define PRZELEW_CUPS_FUNCTIONS(F)                                                                            \
@@ -126,15 +133,14 @@ QString CupsJob::lastError()
     return library.failure.isEmpty() ? QString::fromUtf8(library.cupsLastErrorString()) : library.failure;
 }
 
-void CupsJob::fail(const QString& what)
+void CupsJob::fail(const char* sentence)
 {
     const QString reason = lastError();
     if (m_id != 0 && !m_released) {
         cancel(m_printer, m_id);
         m_id = 0;
     }
-    throw EPrinter(
-        QStringLiteral("The print job for \"%1\" could not be %2: %3").arg(m_printer, what, reason));
+    throw EPrinter(QCoreApplication::translate("platform", sentence).arg(m_printer, reason));
 }
 
 int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::function<bool()>& keepGoing)
@@ -157,12 +163,12 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
     m_id = lib.cupsCreateJob(CUPS_HTTP_DEFAULT, printer.constData(), title.constData(), count, options);
     lib.cupsFreeOptions(count, options);
     if (m_id == 0)
-        fail(QStringLiteral("created"));
+        fail(kNotCreated);
 
     if (lib.cupsStartDocument(
             CUPS_HTTP_DEFAULT, printer.constData(), m_id, title.constData(), mimeType.constData(), 1)
         != HTTP_STATUS_CONTINUE)
-        fail(QStringLiteral("sent"));
+        fail(kNotSent);
     bool cancelled = false;
     QByteArray chunk;
     while (!file.atEnd()) {
@@ -172,7 +178,7 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
         if (lib.cupsWriteRequestData(CUPS_HTTP_DEFAULT, chunk.constData(), size_t(chunk.size()))
             != HTTP_STATUS_CONTINUE) {
             lib.cupsFinishDocument(CUPS_HTTP_DEFAULT, printer.constData());
-            fail(QStringLiteral("sent"));
+            fail(kNotSent);
         }
         if (keepGoing && !keepGoing()) {
             cancelled = true;
@@ -187,7 +193,7 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
         return 0;
     }
     if (finished > IPP_STATUS_OK_EVENTS_COMPLETE)
-        fail(QStringLiteral("sent"));
+        fail(kNotSent);
 
     ipp_t* release = lib.ippNewRequest(IPP_OP_RELEASE_JOB);
     lib.ippAddString(release, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, jobUri(m_id).constData());
@@ -195,7 +201,7 @@ int CupsJob::submit(const QString& path, const QByteArray& mimeType, const std::
         release, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, lib.cupsUser());
     lib.ippDelete(lib.cupsDoRequest(CUPS_HTTP_DEFAULT, release, "/jobs"));
     if (!requestSucceeded(lib))
-        fail(QStringLiteral("released"));
+        fail(kNotReleased);
     m_released = true;
     return m_id;
 }

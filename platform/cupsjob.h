@@ -47,7 +47,8 @@ public:
     static QString lastError();
 
 private:
-    void fail(const QString& what);
+    // Cancels what was created and throws the sentence ("%1" the printer, "%2" the spooler's words).
+    void fail(const char* sentence);
 
     QString m_printer;
     QString m_title;

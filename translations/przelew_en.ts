@@ -765,6 +765,18 @@ The offset and the scale apply to printing the values alone onto a pre-printed f
         <source>The file is damaged and cannot be renamed</source>
         <translation>The file is damaged and cannot be renamed</translation>
     </message>
+    <message>
+        <source>The print job for &quot;%1&quot; could not be created: %2</source>
+        <translation>The print job for &quot;%1&quot; could not be created: %2</translation>
+    </message>
+    <message>
+        <source>The print job for &quot;%1&quot; could not be sent: %2</source>
+        <translation>The print job for &quot;%1&quot; could not be sent: %2</translation>
+    </message>
+    <message>
+        <source>The print job for &quot;%1&quot; could not be released: %2</source>
+        <translation>The print job for &quot;%1&quot; could not be released: %2</translation>
+    </message>
 </context>
 <context>
     <name>preview::TRpPrintDialog</name>

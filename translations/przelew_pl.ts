@@ -765,6 +765,18 @@ Przesunięcie i skala dotyczą wydruku samych danych na gotowym blankiecie. Wydr
         <source>The file is damaged and cannot be renamed</source>
         <translation>Plik jest uszkodzony i nie można zmienić jego nazwy</translation>
     </message>
+    <message>
+        <source>The print job for &quot;%1&quot; could not be created: %2</source>
+        <translation>Nie można utworzyć zadania wydruku na drukarce „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The print job for &quot;%1&quot; could not be sent: %2</source>
+        <translation>Nie można wysłać zadania wydruku na drukarkę „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The print job for &quot;%1&quot; could not be released: %2</source>
+        <translation>Nie można zwolnić zadania wydruku na drukarce „%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>preview::TRpPrintDialog</name>
