@@ -367,7 +367,7 @@ bool TransferLog::record(const std::vector<LogEntry>& entries)
             if (q->lastError().isValid())
                 error = q->lastError();
         }
-        const QString why = error.text();
+        const QString why = sqlWords(error);
         m_busy = isBusy(error);
         db.rollback();
         m_problem = QCoreApplication::translate(

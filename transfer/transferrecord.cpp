@@ -13,37 +13,28 @@
 
 namespace transfer {
 
-namespace {
-
-// The value whole, however long: the form's check names what it cuts, with the value's real length.
-QString editorText(std::string_view bytes, bool utf8)
-{
-    return decodeFileText(bytes, utf8);
-}
-
-} // namespace
-
 TransferEditorValues editorValuesFromFile(const TransferFileValues& file, std::vector<Problem>* problems)
 {
     auto problem = [problems](const Problem& found) {
         if (problems)
             problems->push_back(found);
     };
+    // Each value whole, however long: the form's check names what it cuts, with the value's real length.
     TransferEditorValues values;
     const bool utf8 = file.utf8;
-    values.recipientName = editorText(file.NDNazwa, utf8);
+    values.recipientName = decodeFileText(file.NDNazwa, utf8);
     // The check digits and the rest; either may be empty (the log's export gives the whole account as the
     // rest).
-    values.recipientAccount = editorText(file.NDKONTOKONTR + ' ' + file.NDKonto, utf8).trimmed();
-    const QString amountText = editorText(file.Kwota, utf8);
+    values.recipientAccount = decodeFileText(file.NDKONTOKONTR + ' ' + file.NDKonto, utf8).trimmed();
+    const QString amountText = decodeFileText(file.Kwota, utf8);
     const AmountReading amount = readAmount(amountText);
     values.amount = amount.money;
     if (const std::optional<Problem> refused = amountProblem(amount, amountText, file.KwotaLine))
         problem(*refused);
-    values.payerName = editorText(file.WCNazwa, utf8);
-    values.payerAccount = editorText(file.WCKonto, utf8); // only a CSV column gives it
-    values.title = editorText(file.Tytulem, utf8);
-    const QString dateText = editorText(file.Data, utf8);
+    values.payerName = decodeFileText(file.WCNazwa, utf8);
+    values.payerAccount = decodeFileText(file.WCKonto, utf8); // only a CSV column gives it
+    values.title = decodeFileText(file.Tytulem, utf8);
+    const QString dateText = decodeFileText(file.Data, utf8);
     values.date = parseFileDateText(dateText, platform::today(), platform::now()).value_or(platform::NoDate);
     if (values.date <= 0) {
         if (!dateText.trimmed().isEmpty())
