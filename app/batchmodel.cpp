@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/batchmodel.h"
 
+#include "platform/language.h"
 #include "platform/regional.h"
 #include "transfer/datetext.h"
 
@@ -125,7 +126,7 @@ QString BatchModel::stateText(const Row& row) const
     QStringList said;
     for (const transfer::Problem& problem : row.transfer.problems) {
         if (problem.level() == transfer::Problem::Level::Refused)
-            said << transfer::problemText(problem, transfer::screenLanguage());
+            said << transfer::problemText(problem, platform::shownLanguage());
     }
     if (said.isEmpty() && !row.formFault.isEmpty())
         said << row.formFault;
@@ -134,12 +135,12 @@ QString BatchModel::stateText(const Row& row) const
     if (said.isEmpty()) {
         for (const transfer::Problem& problem : row.transfer.problems) {
             if (problem.level() == transfer::Problem::Level::Doubtful)
-                said << transfer::problemText(problem, transfer::screenLanguage())
+                said << transfer::problemText(problem, platform::shownLanguage())
                         + (row.checked ? tr(" – drukowany mimo to") : tr(" – zaznacz, by mimo to drukować"));
         }
         for (const transfer::Problem& problem : row.transfer.problems) {
             if (problem.level() == transfer::Problem::Level::Note)
-                said << transfer::problemText(problem, transfer::screenLanguage());
+                said << transfer::problemText(problem, platform::shownLanguage());
         }
         if (!row.formWarning.isEmpty())
             said << row.formWarning;

@@ -10,6 +10,7 @@
 #include "platform/datetime.h"
 #include "platform/errordisplay.h"
 #include "platform/files.h"
+#include "platform/language.h"
 #include "platform/registry.h"
 #include "transfer/csvexport.h"
 
@@ -365,7 +366,7 @@ void BatchWindow::updateSummary()
 {
     const int ready = readyCount();
     m_summary->setText(tr("Gotowe do wydruku: %1 z %2").arg(ready).arg(m_model->rowCount()));
-    m_total->setText(transfer::totalText(transfersToPrint(), transfer::screenLanguage()));
+    m_total->setText(transfer::totalText(transfersToPrint(), platform::shownLanguage()));
     m_print->setEnabled(ready > 0);
 }
 

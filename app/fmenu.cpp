@@ -17,6 +17,7 @@
 #include "platform/errordisplay.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "platform/language.h"
 #include "platform/registry.h"
 #include "transfer/accountcheck.h"
 #include "transfer/transferreader.h"
@@ -538,7 +539,7 @@ QString importProblemText(transfer::Problem problem)
         problem.value = problem.value.left(29) + QChar(0x2026);
     QString text = QCoreApplication::translate("app::TfMenu", "Wiersz %1: %2")
                        .arg(problem.line)
-                       .arg(transfer::problemText(problem, transfer::screenLanguage()));
+                       .arg(transfer::problemText(problem, platform::shownLanguage()));
     if (problem.field == transfer::Field::Data)
         text += QCoreApplication::translate("app::TfMenu", " – przyjęto dzisiejszą");
     return text;
@@ -572,7 +573,7 @@ void TfMenu::loadTransferFile(const QString& path)
         QStringList refusals;
         for (const transfer::Problem& problem : problems) {
             if (problem.level() == transfer::Problem::Level::Refused)
-                refusals << transfer::problemText(problem, transfer::screenLanguage());
+                refusals << transfer::problemText(problem, platform::shownLanguage());
         }
         if (!refusals.isEmpty()) {
             showName(previousName);
@@ -622,7 +623,7 @@ void TfMenu::showInvoiceNotes(const transfer::SourceTransfer& invoice)
     m_payeeName = invoice.values.recipientName;
     m_payeeNip = invoice.taxNumber;
     for (const transfer::Problem& problem : invoice.problems) {
-        QString text = transfer::problemText(problem, transfer::screenLanguage());
+        QString text = transfer::problemText(problem, platform::shownLanguage());
         text[0] = text.at(0).toUpper();
         switch (problem.field) {
         case transfer::Field::Kwota:

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "transfer/problem.h"
 
-#include "platform/language.h"
 #include "transfer/accountcheck.h"
 
 #include <algorithm>
@@ -129,12 +128,6 @@ QString problemText(const Problem& problem, Language language)
     const KindText& text = textOf(problem.kind);
     QString words = QString::fromUtf8(language == Language::Polish ? text.polish : text.english);
     return words.contains(QLatin1String("%1")) ? words.arg(problem.value) : words;
-}
-
-Language screenLanguage()
-{
-    return platform::shownLanguage() == platform::ScreenLanguage::Polish ? Language::Polish
-                                                                         : Language::English;
 }
 
 QString fieldLabel(Field field)

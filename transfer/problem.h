@@ -69,8 +69,6 @@ struct Problem {
 // The problem in words, without where it was found: "kwota „12,345” ma więcej niż dwa miejsca po
 // przecinku", "the amount "12,345" has more than two decimals".
 QString problemText(const Problem& problem, Language language);
-// The language the windows speak, for the texts above: the one installed, Polish before any is.
-Language screenLanguage();
 // The field by its key and its words, for messages on the command line: "Kwota (amount)".
 QString fieldLabel(Field field);
 // The same by the transfer file's key ("NDNazwa"); the key alone for one that names no field.

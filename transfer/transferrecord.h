@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/datetime.h"
+#include "platform/language.h"
 #include "transfer/money.h"
 #include "transfer/transferfile.h"
 
@@ -18,8 +19,8 @@ class TDM2;
 
 namespace transfer {
 
-// The two languages the program speaks.
-enum class Language { Polish, English };
+// The two languages the program speaks, as the screen chooses them.
+using Language = platform::ScreenLanguage;
 
 struct TransferEditorValues {
     QString recipientName; // eOdbiorca
